@@ -1,0 +1,42 @@
+# Glintwick: set-up, build, run and test. `make run` and `make test` work on a fresh Debian 12.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+DEMO       ?= examples/demo.gwk
+
+.PHONY: all deps configure build run test bench test-asan format clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+# The program's main job: generate the demo project's script and print the tag to paste.
+run: build
+	$(BUILD)/bin/glintwick-cli generate $(DEMO) $(BUILD)/demo.js
+
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	@$(BUILD)/bin/core_bench
+
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DGLINTWICK_SANITIZE=ON \
+	  -DGLINTWICK_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+format:
+	@clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,158 @@
+// The command-line tool's commands, built on the core only.
+#include "cli/CliCommands.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <thread>
+
+#include "cli/ProjectJson.h"
+#include "model/CodePage.h"
+#include "model/FileError.h"
+#include "model/ProjectFile.h"
+#include "model/SafeFile.h"
+#include "model/TallowmereDoc.h"
+#include "preview/Frames.h"
+#include "preview/PreviewPlayer.h"
+#include "resources/StringTable.h"
+#include "script/ScriptWriter.h"
+
+namespace glintwick::cli {
+
+namespace {
+
+int Fail(const std::string& message) {
+    std::cerr << message << '\n';
+    return kExitFailure;
+}
+
+// Loads a project or prints the load's message; false on failure.
+bool LoadOrReport(CTallowmereDoc& doc, const std::string& path) {
+    try {
+        LoadProject(doc, path);
+        return true;
+    } catch (const CFileFailure& failure) {
+        Fail(failure.Message());
+        return false;
+    }
+}
+
+volatile std::sig_atomic_t g_interrupted = 0;
+extern "C" void OnInterrupt(int) { g_interrupted = 1; }
+
+}  // namespace
+
+int Generate(const std::string& projectPath, const std::string& outputPath) {
+    CTallowmereDoc doc;
+    if (!LoadOrReport(doc, projectPath)) return kExitFailure;
+    if (doc.GetCount() == 0) return Fail(str::kNoEffectsDefined);
+    try {
+        std::cout << GenerateScriptFile(doc, outputPath) << '\n';
+    } catch (const CFileFailure& failure) {
+        return Fail(failure.Message());
+    }
+    return kExitOk;
+}
+
+int Show(const std::string& projectPath) {
+    CTallowmereDoc doc;
+    if (!LoadOrReport(doc, projectPath)) return kExitFailure;
+    std::cout << ProjectToJson(doc).dump() << '\n';
+    return kExitOk;
+}
+
+int Import(const std::string& jsonPath, const std::string& outputPath) {
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(jsonPath);
+    } catch (const CFileFailure& failure) {
+        return Fail(failure.Message());
+    }
+    CTallowmereDoc doc;
+    try {
+        ProjectFromJson(nlohmann::json::parse(bytes), doc);
+        SaveProject(doc, outputPath);
+    } catch (const nlohmann::json::exception& error) {
+        return Fail(jsonPath + ": not valid JSON: " + error.what());
+    } catch (const CJsonProjectError& error) {
+        return Fail(jsonPath + ": " + error.what());
+    } catch (const CFileFailure& failure) {
+        return Fail(failure.Message());
+    }
+    return kExitOk;
+}
+
+int Frames(const std::string& effectArg, const std::string& utf8Text) {
+    int effect = -1;
+    try {
+        size_t used = 0;
+        effect = std::stoi(effectArg, &used);
+        if (used != effectArg.size()) effect = -1;
+    } catch (const std::exception&) {
+        effect = -1;
+    }
+    if (!CEffect::IsValidEffectIndex(effect)) {
+        std::cerr << "glintwick-cli: EFFECT must be a number from 0 to 11\n";
+        return kExitUsage;
+    }
+    std::string text;
+    try {
+        text = TextFromUtf8(utf8Text, "TEXT");
+    } catch (const CJsonProjectError& error) {
+        return Fail(error.what());
+    }
+    WordList words;
+    SplitTextIntoWords(text, words);
+    std::string out;
+    for (int step = 1;; ++step) {
+        const std::string frame = FrameFor(effect, text, words, step);
+        out += TextToJson(frame).dump();
+        out += '\n';
+        if (frame.empty()) break;
+    }
+    std::cout << out;
+    return kExitOk;
+}
+
+int Play(const std::string& projectPath, bool trace, long long ticks) {
+    CTallowmereDoc doc;
+    if (!LoadOrReport(doc, projectPath)) return kExitFailure;
+    CPreviewPlayer player(doc);
+    player.Start();
+    std::string display;
+    if (trace) {
+        std::string out;
+        for (long long tick = 1; ticks < 0 || tick <= ticks; ++tick) {
+            const PlayerTick result = player.Tick();
+            if (result.action == PlayerTick::Action::Stop) {
+                out += std::to_string(tick) + "\tstop\n";
+                break;
+            }
+            if (result.action == PlayerTick::Action::Show) display = result.frame;
+            out += std::to_string(tick) + '\t' + TextToJson(display).dump() + '\n';
+            if (out.size() > (1 << 20)) {
+                std::cout << out;
+                out.clear();
+            }
+        }
+        std::cout << out;
+        return kExitOk;
+    }
+    std::signal(SIGINT, OnInterrupt);
+    auto next = std::chrono::steady_clock::now();
+    for (long long tick = 1; !g_interrupted && (ticks < 0 || tick <= ticks); ++tick) {
+        next += std::chrono::milliseconds(10);
+        std::this_thread::sleep_until(next);
+        const PlayerTick result = player.Tick();
+        if (result.action == PlayerTick::Action::Stop) break;
+        if (result.action == PlayerTick::Action::Show) {
+            std::cout << "\r\x1b[K" << CodePageToUtf8(result.frame) << std::flush;
+        }
+    }
+    std::cout << "\r\x1b[K" << std::flush;
+    return kExitOk;
+}
+
+}  // namespace glintwick::cli

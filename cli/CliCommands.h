@@ -1,0 +1,20 @@
+// The command-line tool's commands; each returns the process exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace glintwick::cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+int Generate(const std::string& projectPath, const std::string& outputPath);
+int Show(const std::string& projectPath);
+int Import(const std::string& jsonPath, const std::string& outputPath);
+int Frames(const std::string& effectArg, const std::string& utf8Text);
+// ticks < 0: no limit.
+int Play(const std::string& projectPath, bool trace, long long ticks);
+
+}  // namespace glintwick::cli

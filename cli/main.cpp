@@ -1,0 +1,59 @@
+// glintwick-cli: generate, inspect, import and play Glintwick projects from a terminal.
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "cli/CliCommands.h"
+
+namespace {
+
+const char* const kUsage =
+    "usage:\n"
+    "  glintwick-cli generate PROJECT.gwk OUTPUT.js   write the script, print the link tag\n"
+    "  glintwick-cli show PROJECT.gwk                 print the project as JSON\n"
+    "  glintwick-cli import PROJECT.json OUTPUT.gwk   build a project file from JSON\n"
+    "  glintwick-cli frames EFFECT TEXT               print one loop of an effect's frames\n"
+    "  glintwick-cli play PROJECT.gwk [--trace] [--ticks N]\n"
+    "                                                 play the sequence (10 ms ticks)\n";
+
+int Usage() {
+    std::cerr << kUsage;
+    return glintwick::cli::kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace glintwick::cli;
+    if (argc < 2) return Usage();
+    const std::string command = argv[1];
+    if (command == "--help" || command == "-h") {
+        std::cout << kUsage;
+        return kExitOk;
+    }
+    if (command == "generate" && argc == 4) return Generate(argv[2], argv[3]);
+    if (command == "show" && argc == 3) return Show(argv[2]);
+    if (command == "import" && argc == 4) return Import(argv[2], argv[3]);
+    if (command == "frames" && argc == 4) return Frames(argv[2], argv[3]);
+    if (command == "play" && argc >= 3) {
+        bool trace = false;
+        long long ticks = -1;
+        for (int i = 3; i < argc; ++i) {
+            if (std::strcmp(argv[i], "--trace") == 0) {
+                trace = true;
+            } else if (std::strcmp(argv[i], "--ticks") == 0 && i + 1 < argc) {
+                try {
+                    size_t used = 0;
+                    ticks = std::stoll(argv[++i], &used);
+                    if (used != std::strlen(argv[i]) || ticks < 0) return Usage();
+                } catch (const std::exception&) {
+                    return Usage();
+                }
+            } else {
+                return Usage();
+            }
+        }
+        return Play(argv[2], trace, ticks);
+    }
+    return Usage();
+}

@@ -1,0 +1,49 @@
+// The document base: modified flag, path, title and the views that show the document.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace glintwick {
+
+// A window that shows a document and rebuilds itself completely when told to.
+class CDocumentView {
+public:
+    virtual ~CDocumentView() = default;
+    virtual void OnUpdate() = 0;
+    // The title or the modified flag changed; frames update their caption.
+    virtual void OnTitleChanged() {}
+};
+
+class CDocumentBase {
+public:
+    virtual ~CDocumentBase() = default;
+
+    bool IsModified() const { return m_bModified; }
+    void SetModified(bool modified = true);
+
+    // Empty until the document is saved or loaded.
+    const std::string& GetPathName() const { return m_strPathName; }
+    void SetPathName(const std::string& path);
+    void ClearPathName();
+    // The file name without its folder, or "Untitled".
+    const std::string& GetTitle() const { return m_strTitle; }
+
+    void AddView(CDocumentView* view);
+    void RemoveView(CDocumentView* view);
+    // Tells every view to refresh itself completely.
+    void NotifyViews();
+
+private:
+    void NotifyTitleChanged();
+
+    bool m_bModified = false;
+    std::string m_strPathName;
+    std::string m_strTitle;
+    std::vector<CDocumentView*> m_views;
+
+protected:
+    CDocumentBase();
+};
+
+}  // namespace glintwick

@@ -1,0 +1,66 @@
+// The effect catalogue and the effect record, one animated status-bar message.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace glintwick {
+
+class CArchive;
+
+using WordList = std::vector<std::string>;
+
+// The single word-splitting rule: only the space separates words, each word after the first
+// keeps its leading space, no word is empty and the words joined give back the text.
+void SplitTextIntoWords(const std::string& text, WordList& words);
+
+class CEffect {
+public:
+    static constexpr int kNumEffects = 12;
+    static constexpr int kDefaultEffect = 0;
+    static constexpr int kDefaultSpeed = 10;
+    static constexpr int kDefaultLoops = 1;
+
+    static int GetNumEffects() { return kNumEffects; }
+    // Callers pass 0 to 11.
+    static std::string GetEffectNameByIndex(int index);
+    static bool IsValidEffectIndex(int index) { return index >= 0 && index < kNumEffects; }
+    // The one definition of a word-based effect.
+    static bool IsWordBased(int index) { return index == 1 || index == 10; }
+
+    CEffect();
+    CEffect(std::string text, int effect, int speed, int loops);
+    virtual ~CEffect() = default;
+    CEffect(const CEffect&) = delete;
+    CEffect& operator=(const CEffect&) = delete;
+
+    std::string GetText() const { return m_strText; }
+    void SetText(std::string text) { m_strText = std::move(text); }
+    int GetEffect() const { return m_nEffect; }
+    void SetEffect(int effect) { m_nEffect = effect; }
+    int GetSpeed() const { return m_nSpeed; }
+    void SetSpeed(int speed) { m_nSpeed = speed; }
+    int GetLoops() const { return m_nLoops; }
+    void SetLoops(int loops) { m_nLoops = loops; }
+    // The catalogue name of the effect index; empty for an index outside the catalogue.
+    std::string GetEffectName() const;
+
+    void SplitWords();
+    // Splits again and returns the record's list, valid until the next split.
+    const WordList& GetWords();
+
+    virtual void Serialize(CArchive& ar);
+
+    // Script text of this record (see the script writer).
+    std::string GetScriptEntry(int position) const;
+    std::string GetWordArrayScript(int position);
+    std::string GetEffectFunctionScript() const;
+
+    WordList m_arrWords;
+    std::string m_strText;
+    int m_nEffect;
+    int m_nSpeed;
+    int m_nLoops;
+};
+
+}  // namespace glintwick

@@ -1,0 +1,52 @@
+// Failures of file and document operations, carried as a cause and turned into message text.
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace glintwick {
+
+enum class FailureCause {
+    // Platform file errors
+    Generic,
+    FileNotFound,
+    BadPath,
+    TooManyOpenFiles,
+    AccessDenied,
+    InvalidFile,
+    DirectoryFull,
+    BadSeek,
+    HardIO,
+    SharingViolation,
+    LockViolation,
+    DiskFull,
+    EndOfFile,
+    // Document failures
+    UnexpectedFormat,
+    FailedToOpen,
+    FailedToSave,
+};
+
+// Replaces %1 (and %2) in a message template.
+std::string FormatMessage(const char* templ, const std::string& arg1,
+                          const std::string& arg2 = std::string());
+
+// The platform error number's cause. `path` helps tell a missing file from a missing folder.
+FailureCause CauseFromErrno(int err, const std::string& path);
+
+class CFileFailure : public std::exception {
+public:
+    CFileFailure(FailureCause cause, std::string path);
+    FailureCause Cause() const { return m_cause; }
+    const std::string& Path() const { return m_path; }
+    // The exact text shown to the user, with the path in place of %1.
+    std::string Message() const;
+    const char* what() const noexcept override { return m_message.c_str(); }
+
+private:
+    FailureCause m_cause;
+    std::string m_path;
+    std::string m_message;
+};
+
+}  // namespace glintwick

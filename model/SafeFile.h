@@ -1,0 +1,25 @@
+// Whole-file reads and atomic whole-file writes that never leave a half-written target.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/FileError.h"
+
+namespace glintwick {
+
+// Reads the whole file. Throws CFileFailure with the platform error's cause.
+std::string ReadWholeFile(const std::string& path);
+
+// Writes `bytes` to a temporary file beside `path`, flushes it to the disk and renames it over
+// `path`. On any failure the previous file is untouched, the temporary file is removed and
+// CFileFailure is thrown. Failures to create the file carry the platform error's cause; later
+// failures (write, flush, close, rename) carry `writeFailureCause` when given.
+void WriteFileAtomically(const std::string& path, std::string_view bytes,
+                         std::optional<FailureCause> writeFailureCause = std::nullopt);
+
+// The file name without its folder.
+std::string FileNameOf(const std::string& path);
+
+}  // namespace glintwick

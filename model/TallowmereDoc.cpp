@@ -1,0 +1,115 @@
+// The project document's list and settings operations and its stored form.
+#include "model/TallowmereDoc.h"
+
+#include <utility>
+
+#include "model/Archive.h"
+#include "resources/StringTable.h"
+
+namespace glintwick {
+
+namespace {
+
+// Every stored record takes at least a one-byte string prefix and three int32 values.
+constexpr size_t kMinimumRecordBytes = 13;
+
+}  // namespace
+
+CTallowmereDoc::CTallowmereDoc() = default;
+
+void CTallowmereDoc::AddEffect(std::unique_ptr<CEffect> effect) {
+    m_arrEffects.push_back(std::move(effect));
+    SetModified(true);
+    NotifyViews();
+}
+
+void CTallowmereDoc::UpdateEffect(CEffect* effect, std::string text, int effectIndex, int speed,
+                                  int loops) {
+    effect->SetText(std::move(text));
+    effect->SetEffect(effectIndex);
+    effect->SetSpeed(speed);
+    effect->SetLoops(loops);
+    SetModified(true);
+    NotifyViews();
+}
+
+void CTallowmereDoc::DeleteEffect(int position) {
+    m_arrEffects.erase(m_arrEffects.begin() + position);
+    SetModified(true);
+    NotifyViews();
+}
+
+int CTallowmereDoc::MoveUp(int position) {
+    if (position == 0) return 0;
+    std::swap(m_arrEffects[position - 1], m_arrEffects[position]);
+    SetModified(true);
+    NotifyViews();
+    return position - 1;
+}
+
+int CTallowmereDoc::MoveDown(int position) {
+    const int last = GetCount() - 1;
+    if (position == last) return last;
+    std::swap(m_arrEffects[position], m_arrEffects[position + 1]);
+    SetModified(true);
+    NotifyViews();
+    return position + 1;
+}
+
+void CTallowmereDoc::SetRepeat(int repeat) {
+    if (repeat == m_nRepeat) return;
+    m_nRepeat = repeat;
+    SetModified(true);
+}
+
+void CTallowmereDoc::ResetContents() {
+    m_arrEffects.clear();
+    m_arrEffects.shrink_to_fit();
+    m_strFinalText.clear();
+    m_bAutoStart = 1;
+}
+
+void CTallowmereDoc::InitNewProject() {
+    ResetContents();
+    ClearPathName();
+    SetModified(false);
+    m_nRepeat = 0;
+    m_strFinalText.clear();
+}
+
+void CTallowmereDoc::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar.WriteString(m_strFinalText);
+        ar.WriteInt(m_bAutoStart);
+        ar.WriteInt(m_nRepeat);
+        ar.WriteInt(GetCount());
+        for (const auto& effect : m_arrEffects) effect->Serialize(ar);
+        return;
+    }
+    m_strFinalText = ar.ReadString();
+    m_bAutoStart = ar.ReadInt();
+    m_nRepeat = ar.ReadInt();
+    const int32_t count = ar.ReadInt();
+    if (count <= 0) return;
+    // A count that the remaining bytes cannot hold is refused before anything is allocated.
+    if (static_cast<size_t>(count) > ar.Remaining() / kMinimumRecordBytes)
+        throw CArchiveFormatError("record count past the end");
+    m_arrEffects.reserve(static_cast<size_t>(count));
+    for (int32_t i = 0; i < count; ++i) {
+        auto effect = std::make_unique<CEffect>();
+        effect->Serialize(ar);
+        // Effect indices select table entries everywhere; one outside the catalogue means
+        // the bytes are not a project.
+        if (!CEffect::IsValidEffectIndex(effect->GetEffect()))
+            throw CArchiveFormatError("effect index outside the catalogue");
+        m_arrEffects.push_back(std::move(effect));
+    }
+}
+
+std::string CTallowmereDoc::GetProposedFileName() const {
+    if (!GetPathName().empty()) return GetPathName();
+    const std::string& title = GetTitle();
+    return title.substr(0, title.find_first_of(" #%;/\\")) + str::kProjectExtension;
+}
+
+}  // namespace glintwick

@@ -1,0 +1,43 @@
+// The Effect dialog's preview ticker: a frame every 22 - speed ticks.
+#include "preview/EffectPreviewTicker.h"
+
+#include "preview/Frames.h"
+#include "preview/PreviewPlayer.h"
+
+namespace glintwick {
+
+CEffectPreviewTicker::CEffectPreviewTicker(std::string text, int effect, int speed)
+    : m_strText(std::move(text)), m_nEffect(effect), m_nSpeed(speed) {
+    SplitTextIntoWords(m_strText, m_words);
+}
+
+bool CEffectPreviewTicker::Differs(const std::string& text, int effect, int speed) const {
+    return text != m_strText || effect != m_nEffect || speed != m_nSpeed;
+}
+
+void CEffectPreviewTicker::Restart(std::string text, int effect, int speed) {
+    m_strText = std::move(text);
+    m_nEffect = effect;
+    m_nSpeed = speed;
+    SplitTextIntoWords(m_strText, m_words);
+    m_nStep = 0;
+}
+
+std::optional<std::string> CEffectPreviewTicker::Tick() {
+    if (m_nCountdown != 0) {
+        --m_nCountdown;
+        return std::nullopt;
+    }
+    m_nCountdown = 21 - PlayableSpeed(m_nSpeed);
+    if (CEffect::IsValidEffectIndex(m_nEffect)) {
+        ++m_nStep;
+        m_strFrame = FrameFor(m_nEffect, m_strText, m_words, m_nStep);
+    }
+    if (m_strFrame.empty()) {
+        m_nStep = 0;
+        return std::nullopt;
+    }
+    return m_strFrame;
+}
+
+}  // namespace glintwick

@@ -1,0 +1,67 @@
+// The main preview's tick: end of pass, next effect, frame, in this order.
+#include "preview/PreviewPlayer.h"
+
+#include <algorithm>
+
+#include "model/TallowmereDoc.h"
+#include "preview/Frames.h"
+
+namespace glintwick {
+
+int PlayableSpeed(int speed) { return std::clamp(speed, 1, 20); }
+
+void CPreviewPlayer::Start() {
+    m_nEffectCount = m_doc.GetCount();
+    m_nRepeat = m_doc.GetRepeat();
+    m_nCurRepeat = 1;
+    m_nCurEffect = -1;
+    m_nCurLoop = 0;
+    m_nStep = 0;
+    m_nTicks = 0;
+    m_nLoops = 0;
+}
+
+PlayerTick CPreviewPlayer::Tick() {
+    PlayerTick result;
+    // End of a pass: stop, or rewind so that the first effect loads on this same tick.
+    if (m_nCurEffect == m_nEffectCount) {
+        if (m_nCurRepeat == m_nRepeat) {
+            result.action = PlayerTick::Action::Stop;
+            return result;
+        }
+        if (m_nRepeat > 0) ++m_nCurRepeat;
+        m_nCurEffect = -1;
+        m_nCurLoop = m_nLoops;
+    }
+    // Next effect once the current one has played its loops.
+    if (m_nCurLoop == m_nLoops) {
+        ++m_nCurEffect;
+        if (m_nCurEffect == m_nEffectCount) return result;
+        CEffect* effect = m_doc.GetAt(m_nCurEffect);
+        m_strText = effect->GetText();
+        m_words = effect->GetWords();
+        m_nEffect = effect->GetEffect();
+        m_nSpeed = effect->GetSpeed();
+        m_nLoops = effect->GetLoops();
+        m_nCurLoop = 0;
+        m_nStep = 1;
+        m_nTicks = 0;
+    }
+    // A frame every 21 - speed ticks; the empty frame ends a loop and shows nothing new.
+    if (21 - PlayableSpeed(m_nSpeed) - m_nTicks == 0) {
+        std::string frame = FrameFor(m_nEffect, m_strText, m_words, m_nStep);
+        ++m_nStep;
+        m_nTicks = 0;
+        if (!frame.empty()) {
+            result.action = PlayerTick::Action::Show;
+            result.frame = std::move(frame);
+        } else {
+            m_nStep = 1;
+            ++m_nCurLoop;
+        }
+    }
+    ++m_nTicks;
+    return result;
+}
+
+}  // namespace glintwick

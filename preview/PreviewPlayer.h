@@ -1,0 +1,49 @@
+// The main preview's state machine: plays the whole project as the generated script does.
+#pragma once
+
+#include <string>
+
+#include "model/Effect.h"
+
+namespace glintwick {
+
+class CTallowmereDoc;
+
+// What one tick asks the window to do.
+struct PlayerTick {
+    enum class Action { None, Show, Stop };
+    Action action = Action::None;
+    std::string frame;  // the text to show, with Action::Show
+};
+
+// The speed the players time an effect with: values outside 1 to 20 (possible only from an
+// altered project file) count as the nearer of 1 and 20, so no effect stalls a preview.
+int PlayableSpeed(int speed);
+
+class CPreviewPlayer {
+public:
+    explicit CPreviewPlayer(const CTallowmereDoc& doc) : m_doc(doc) {}
+
+    // Takes the effect and repeat counts and rewinds to before the first effect.
+    void Start();
+    // One timer tick; the window shows the frame or stops the preview as told.
+    PlayerTick Tick();
+
+    int m_nEffectCount = 0;
+    int m_nRepeat = 0;
+    int m_nCurRepeat = 1;
+    int m_nCurEffect = -1;
+    int m_nCurLoop = 0;
+    int m_nStep = 0;
+    int m_nTicks = 0;
+    std::string m_strText;
+    WordList m_words;
+    int m_nEffect = 0;
+    int m_nSpeed = CEffect::kDefaultSpeed;
+    int m_nLoops = 0;
+
+private:
+    const CTallowmereDoc& m_doc;
+};
+
+}  // namespace glintwick

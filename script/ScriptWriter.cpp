@@ -1,0 +1,131 @@
+// The script writer: the document's script text, byte for byte, and script files.
+#include "script/ScriptWriter.h"
+
+#include <array>
+
+#include "model/SafeFile.h"
+#include "model/TallowmereDoc.h"
+#include "resources/StringTable.h"
+#include "script/ScriptTemplates.h"
+
+namespace glintwick {
+
+std::string EscapeScriptText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '\\': out += "\\\\"; break;
+            case '"': out += "\\\""; break;
+            case '\r': out += "\\r"; break;
+            case '\n': out += "\\n"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string ScriptNameFromTitle(const std::string& fileTitle) {
+    return fileTitle.size() < 3 ? std::string() : fileTitle.substr(0, fileTitle.size() - 3);
+}
+
+std::string LinkTagFor(const std::string& fileTitle) {
+    return "<SCRIPT SRC='" + fileTitle + "'></SCRIPT>";
+}
+
+std::string FillTemplate(const char* templ, std::initializer_list<std::string> args) {
+    std::string out;
+    auto next = args.begin();
+    for (const char* p = templ; *p; ++p) {
+        if (p[0] == '%' && (p[1] == 's' || p[1] == 'd') && next != args.end()) {
+            out += *next++;
+            ++p;
+        } else {
+            out += *p;
+        }
+    }
+    return out;
+}
+
+std::string ReplaceNameToken(const char* templ, const std::string& scriptName) {
+    const std::string token = script::kNameToken;
+    std::string out;
+    const std::string_view text(templ);
+    size_t from = 0;
+    for (size_t at; (at = text.find(token, from)) != std::string_view::npos; from = at + token.size()) {
+        out.append(text.substr(from, at - from));
+        out += scriptName;
+    }
+    out.append(text.substr(from));
+    return out;
+}
+
+std::string CEffect::GetScriptEntry(int position) const {
+    const std::string first = IsWordBased(m_nEffect) ? std::to_string(position)
+                                                     : EscapeScriptText(m_strText);
+    return FillTemplate(IsWordBased(m_nEffect) ? script::kEntryNumber : script::kEntryText,
+                        {first, std::to_string(m_nEffect), std::to_string(m_nSpeed),
+                         std::to_string(m_nLoops)});
+}
+
+std::string CEffect::GetWordArrayScript(int position) {
+    if (!IsWordBased(m_nEffect)) return std::string();
+    SplitWords();
+    std::string out = FillTemplate(script::kWordArrayHead, {std::to_string(position)});
+    for (size_t i = 0; i < m_arrWords.size(); ++i) {
+        if (i > 0) out += ',';
+        out += '"';
+        out += EscapeScriptText(m_arrWords[i]);
+        out += '"';
+    }
+    out += ']';
+    return out;
+}
+
+std::string CEffect::GetEffectFunctionScript() const {
+    return IsValidEffectIndex(m_nEffect) ? script::kEffectFunctions[m_nEffect] : std::string();
+}
+
+std::string CTallowmereDoc::WriteScript(const std::string& fileTitle) {
+    const std::string name = ScriptNameFromTitle(fileTitle);
+    std::array<bool, CEffect::kNumEffects> used{};
+    std::string main = FillTemplate(script::kHeader, {str::kAppTitle});
+    std::string wordArrays;
+    std::string functions;
+
+    main += ReplaceNameToken(script::kStartFunction, name);
+    main += ReplaceNameToken(script::kStopFunction, name);
+    main += ReplaceNameToken(script::kInitCall, name);
+    main += ReplaceNameToken(script::kInitHead, name);
+    main += FillTemplate(script::kStateFields, {std::to_string(m_nRepeat),
+                                                EscapeScriptText(m_strFinalText),
+                                                std::to_string(GetCount())});
+    for (int i = 0; i < GetCount(); ++i) {
+        CEffect* effect = GetAt(i);
+        if (i > 0) main += ',';
+        main += effect->GetScriptEntry(i);
+        wordArrays += effect->GetWordArrayScript(i);
+        const int index = effect->GetEffect();
+        if (CEffect::IsValidEffectIndex(index) && !used[index]) {
+            functions += effect->GetEffectFunctionScript();
+            used[index] = true;
+        }
+    }
+    main += ']';
+    main += wordArrays;
+    main += script::kInitTail;
+    main += ReplaceNameToken(script::kInit2Function, name);
+    main += script::kDoEffectFunction;
+
+    main += functions;
+    if (m_bAutoStart) main += ReplaceNameToken(script::kAutoStartCall, name);
+    return main;
+}
+
+std::string GenerateScriptFile(CTallowmereDoc& doc, const std::string& path) {
+    const std::string title = FileNameOf(path);
+    WriteFileAtomically(path, doc.WriteScript(title), FailureCause::DiskFull);
+    return LinkTagFor(title);
+}
+
+}  // namespace glintwick

@@ -1,0 +1,31 @@
+// Assembly of the generated script and the atomic writing of script files.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+namespace glintwick {
+
+class CTallowmereDoc;
+
+// Escapes a user text for a double-quoted script string: backslash, double quote, CR, LF.
+std::string EscapeScriptText(const std::string& text);
+
+// The file title less its last three characters (the ".js"), unchanged otherwise.
+std::string ScriptNameFromTitle(const std::string& fileTitle);
+
+// "<SCRIPT SRC='title'></SCRIPT>".
+std::string LinkTagFor(const std::string& fileTitle);
+
+// Fills %s and %d in `templ` with `args` in order.
+std::string FillTemplate(const char* templ, std::initializer_list<std::string> args);
+
+// Every STRINGTOREPLACE in `templ` replaced by `scriptName`.
+std::string ReplaceNameToken(const char* templ, const std::string& scriptName);
+
+// Writes the script for `doc` to `path` atomically and returns the link tag. Failures to create
+// the file carry the platform's cause; failures while writing report a full disk. The document
+// is not marked modified.
+std::string GenerateScriptFile(CTallowmereDoc& doc, const std::string& path);
+
+}  // namespace glintwick

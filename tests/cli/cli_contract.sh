@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The command-line tool's contract: outputs, messages on stderr and exit statuses.
+set -u
+cli=$1
+examples=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passed=0
+failed=0
+
+check() {  # check NAME EXPECTED ACTUAL
+  if [ "$2" == "$3" ]; then passed=$((passed + 1)); else
+    failed=$((failed + 1)); printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"; fi
+}
+# run CMD...: sets out, err and status
+run() { out=$("$@" 2>"$work/err"); status=$?; err=$(cat "$work/err"); }
+
+# The bundled example is exactly what its JSON imports to.
+run "$cli" import "$examples/demo.json" "$work/demo.gwk"
+check "import demo status" 0 "$status"
+check "demo.gwk matches demo.json" "$(cmp -s "$work/demo.gwk" "$examples/demo.gwk" && echo same)" same
+
+# generate: tag on stdout, file title names the script, CR LF, no line end after the start call.
+run "$cli" generate "$examples/demo.gwk" "$work/my-page.js"
+check "generate tag" "<SCRIPT SRC='my-page.js'></SCRIPT>" "$out"
+check "generate status" 0 "$status"
+check "script name from file title" 1 "$(grep -c "function my-page_start()" "$work/my-page.js")"
+check "script ends with start call" "my-page_start();" "$(tail -c 16 "$work/my-page.js")"
+
+# show round-trips through import byte for byte.
+run "$cli" show "$examples/demo.gwk"
+echo "$out" >"$work/shown.json"
+run "$cli" import "$work/shown.json" "$work/again.gwk"
+check "show/import round trip" same "$(cmp -s "$work/again.gwk" "$examples/demo.gwk" && echo same)"
+
+# import: defaults for missing fields, refusal of characters outside the code page.
+echo '{"effects":[{}]}' >"$work/defaults.json"
+run "$cli" import "$work/defaults.json" "$work/defaults.gwk"
+check "defaults file is 57 bytes" 57 "$(stat -c %s "$work/defaults.gwk")"
+run "$cli" show "$work/defaults.gwk"
+check "defaults shown" '{"finalText":"","autoStart":1,"repeat":0,"effects":[{"text":"Enter your Status Bar text here","effect":0,"speed":10,"loops":1}]}' "$out"
+echo '{"finalText":"ok \u4e2d"}' >"$work/bad.json"
+run "$cli" import "$work/bad.json" "$work/bad.gwk"
+check "unencodable status" 1 "$status"
+check "unencodable names the character" 1 "$(echo "$err" | grep -c 'U+4E2D')"
+check "nothing written on failure" no "$([ -e "$work/bad.gwk" ] && echo yes || echo no)"
+
+# Empty list refusal and load failures carry the design's messages.
+echo '{"effects":[]}' >"$work/empty.json"
+"$cli" import "$work/empty.json" "$work/empty.gwk"
+run "$cli" generate "$work/empty.gwk" "$work/empty.js"
+check "empty list message" "You have not defined any effects yet." "$err"
+check "empty list status" 1 "$status"
+run "$cli" show "$work/missing.gwk"
+check "missing file message" "$work/missing.gwk was not found." "$err"
+head -c 20 "$examples/demo.gwk" >"$work/cut.gwk"
+run "$cli" show "$work/cut.gwk"
+check "truncated file message" "Unexpected file format." "$err"
+check "truncated file status" 1 "$status"
+run "$cli" generate "$examples/demo.gwk" "$work/no/such/folder/x.js"
+check "bad output folder" "$work/no/such/folder/x.js contains an invalid path." "$err"
+
+# frames: one loop, JSON strings, ending with the empty frame; UTF-8 in and out.
+run "$cli" frames 6 "né"
+check "uppercase across frames" $'"Né"\n"nÉ"\n""' "$out"
+run "$cli" frames 12 "x"
+check "effect out of range is a usage error" 2 "$status"
+
+# play --trace: the one-effect timeline.
+echo '{"repeat":1,"effects":[{"text":"abc","effect":0,"speed":20,"loops":2}]}' >"$work/abc.json"
+"$cli" import "$work/abc.json" "$work/abc.gwk"
+run "$cli" play "$work/abc.gwk" --trace --ticks 100
+check "play trace" "$(printf '1\t""\n2\t"a"\n3\t"ab"\n4\t"abc"\n5\t"abc"\n6\t"a"\n7\t"ab"\n8\t"abc"\n9\t"abc"\n10\t"abc"\n11\tstop')" "$out"
+run "$cli" play "$work/abc.gwk" --trace --ticks 3
+check "play trace tick limit" 3 "$(echo "$out" | wc -l)"
+run "$cli" play "$work/abc.gwk" --ticks 30
+check "real-time play ends with the sequence" 0 "$status"
+
+# Usage errors.
+run "$cli"
+check "no arguments" 2 "$status"
+run "$cli" generate only-one-argument
+check "missing argument" 2 "$status"
+run "$cli" play "$work/abc.gwk" --ticks -4
+check "bad tick count" 2 "$status"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,126 @@
+// The project document's list and settings operations, modified flag, title and views.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "model/TallowmereDoc.h"
+
+namespace glintwick {
+namespace {
+
+using test::CountingView;
+
+std::vector<std::string> Texts(const CTallowmereDoc& doc) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < doc.GetCount(); ++i) texts.push_back(doc.GetAt(i)->GetText());
+    return texts;
+}
+
+class DocumentTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        doc.InitNewProject();
+        test::Fill(doc, {{"P", 0, 10, 1}, {"Q", 1, 10, 1}, {"R", 2, 10, 1}});
+        doc.AddView(&view);
+    }
+    CTallowmereDoc doc;
+    CountingView view;
+};
+
+TEST(NewProject, IsEmptyUntitledUnmodifiedAndRepeatsForever) {
+    CTallowmereDoc doc;
+    doc.m_nRepeat = 7;
+    doc.m_bAutoStart = 0;
+    doc.m_strFinalText = "bye";
+    doc.SetPathName("/tmp/x.gwk");
+    doc.SetModified(true);
+    doc.InitNewProject();
+    EXPECT_EQ(doc.GetCount(), 0);
+    EXPECT_EQ(doc.m_strFinalText, "");
+    EXPECT_EQ(doc.m_bAutoStart, 1);
+    EXPECT_EQ(doc.GetRepeat(), 0);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetPathName(), "");
+    EXPECT_EQ(doc.GetTitle(), "Untitled");
+    EXPECT_EQ(doc.GetProposedFileName(), "Untitled.gwk");
+}
+
+TEST(NewProject, AddEffectAppendsMarksModifiedAndRefreshesOnce) {
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    CountingView view;
+    doc.AddView(&view);
+    auto effect = std::make_unique<CEffect>();
+    CEffect* raw = effect.get();
+    doc.AddEffect(std::move(effect));
+    EXPECT_EQ(doc.GetCount(), 1);
+    EXPECT_EQ(doc.GetAt(0), raw);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(view.updates, 1);
+}
+
+TEST_F(DocumentTest, MovesAndDeletesKeepOrderAndReturnNewPosition) {
+    EXPECT_EQ(doc.MoveUp(2), 1);
+    EXPECT_EQ(Texts(doc), (std::vector<std::string>{"P", "R", "Q"}));
+    EXPECT_EQ(doc.MoveDown(0), 1);
+    EXPECT_EQ(Texts(doc), (std::vector<std::string>{"R", "P", "Q"}));
+    doc.DeleteEffect(1);
+    EXPECT_EQ(Texts(doc), (std::vector<std::string>{"R", "Q"}));
+    EXPECT_EQ(view.updates, 3);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(DocumentTest, MovesAtTheEndsChangeNothing) {
+    EXPECT_EQ(doc.MoveUp(0), 0);
+    EXPECT_EQ(doc.MoveDown(2), 2);
+    EXPECT_EQ(Texts(doc), (std::vector<std::string>{"P", "Q", "R"}));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(view.updates, 0);
+}
+
+TEST_F(DocumentTest, UpdateWithUnchangedValuesStillMarksModifiedAndRefreshes) {
+    CEffect* q = doc.GetAt(1);
+    doc.UpdateEffect(q, q->GetText(), q->GetEffect(), q->GetSpeed(), q->GetLoops());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(view.updates, 1);
+    doc.UpdateEffect(q, "new", 9, 20, 4);
+    EXPECT_EQ(q->GetText(), "new");
+    EXPECT_EQ(q->GetEffect(), 9);
+    EXPECT_EQ(q->GetSpeed(), 20);
+    EXPECT_EQ(q->GetLoops(), 4);
+}
+
+TEST_F(DocumentTest, SetRepeatMarksModifiedOnlyOnChangeAndNeverRefreshes) {
+    doc.SetRepeat(0);
+    EXPECT_FALSE(doc.IsModified());
+    doc.SetRepeat(5);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetRepeat(), 5);
+    EXPECT_EQ(view.updates, 0);
+}
+
+TEST_F(DocumentTest, ResetContentsKeepsRepeatModifiedFlagAndPath) {
+    doc.SetRepeat(4);
+    doc.SetPathName("/some/where/show.gwk");
+    doc.m_bAutoStart = 0;
+    doc.m_strFinalText = "end";
+    doc.ResetContents();
+    EXPECT_EQ(doc.GetCount(), 0);
+    EXPECT_EQ(doc.m_strFinalText, "");
+    EXPECT_EQ(doc.m_bAutoStart, 1);
+    EXPECT_EQ(doc.GetRepeat(), 4);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), "show.gwk");
+}
+
+TEST_F(DocumentTest, TitleFollowsThePathAndViewsHearOfIt) {
+    doc.SetPathName("/home/me/my show.gwk");
+    EXPECT_EQ(doc.GetTitle(), "my show.gwk");
+    EXPECT_EQ(doc.GetProposedFileName(), "/home/me/my show.gwk");
+    EXPECT_GE(view.titleChanges, 1);
+    doc.RemoveView(&view);
+    doc.NotifyViews();
+    EXPECT_EQ(view.updates, 0);
+}
+
+}  // namespace
+}  // namespace glintwick

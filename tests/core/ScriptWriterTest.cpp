@@ -1,0 +1,130 @@
+// The generated script's exact text, escaping, and script files.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "model/FileError.h"
+#include "script/ScriptWriter.h"
+
+namespace glintwick {
+namespace {
+
+bool EndsWith(const std::string& s, const std::string& end) {
+    return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
+}
+
+size_t Count(const std::string& s, const std::string& what) {
+    size_t n = 0;
+    for (size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1)) ++n;
+    return n;
+}
+
+CTallowmereDoc& PromoProject(CTallowmereDoc& doc) {
+    doc.InitNewProject();
+    doc.m_nRepeat = 3;
+    doc.m_strFinalText = "Thanks";
+    test::Fill(doc, {{"Welcome to my page", 5, 12, 2}, {"Have fun", 10, 20, 1}});
+    return doc;
+}
+
+TEST(ScriptWriter, PromoExampleIsExact) {
+    CTallowmereDoc doc;
+    const std::string script = PromoProject(doc).WriteScript("promo.js");
+    const std::string expected =
+        "// ******** Glintwick by Orvane 1.0 **********\r\n"
+        "function promo_start() {clearInterval(promo.sttm);promo_init();if (arguments.length>0) "
+        "promo_init2(arguments[0]);promo.sttm=setInterval (\"doEffect('promo')\",10);}\r\n"
+        "function promo_stop() {clearInterval(promo.sttm);window.status=\"\";}\r\n\r\n"
+        "promo_init();\r\n"
+        "function promo_init() {promo={stel:3,stft:\"Thanks\",stec:2,stcel:1,stce:-1,stcl:-1,"
+        "stls:-1,stcs:0,sttg:0,stea:[\"Welcome to my page\",5,12,2,\"1\",10,20,1],"
+        "stwa1:[\"Have\",\" fun\"]};}\r\n"
+        "function promo_init2 (en) {promo.stea=[promo.stea[(en-1)*4],promo.stea[(en-1)*4+1],"
+        "promo.stea[(en-1)*4+2],promo.stea[(en-1)*4+3]];promo.stec=1;promo.stel=0;}\r\n";
+    ASSERT_EQ(script.substr(0, expected.size()), expected);
+    const std::string rest = script.substr(expected.size());
+    EXPECT_EQ(rest.find("function doEffect(es) {var s=eval(es);"), 0u);
+    const auto five = rest.find("function stEffect5(");
+    const auto ten = rest.find("function stEffect10(");
+    ASSERT_NE(five, std::string::npos);
+    ASSERT_NE(ten, std::string::npos);
+    EXPECT_LT(five, ten);
+    EXPECT_TRUE(EndsWith(script, "}\r\npromo_start();"));
+    EXPECT_EQ(script.find('\n') - 1, script.find('\r')) << "every line ends in CR LF";
+    EXPECT_EQ(Count(script, "\n"), Count(script, "\r\n"));
+}
+
+TEST(ScriptWriter, EachUsedEffectFunctionOnceInOrderOfFirstUse) {
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    doc.m_bAutoStart = 0;
+    test::Fill(doc, {{"a", 9, 10, 1}, {"b", 0, 10, 1}, {"c", 9, 10, 1}, {"d", 0, 10, 1}});
+    const std::string script = doc.WriteScript("x.js");
+    EXPECT_EQ(Count(script, "function stEffect9("), 1u);
+    EXPECT_EQ(Count(script, "function stEffect0("), 1u);
+    EXPECT_LT(script.find("function stEffect9("), script.find("function stEffect0("));
+    EXPECT_NE(script.find("stea:[\"a\",9,10,1,\"b\",0,10,1,\"c\",9,10,1,\"d\",0,10,1]};"),
+              std::string::npos);
+    EXPECT_TRUE(EndsWith(script, "return text.substring(0,step);}\r\n")) << "no start call";
+}
+
+TEST(ScriptWriter, WordArraysFollowTheEntriesInListOrderByPosition) {
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    test::Fill(doc, {{"Hi you", 1, 10, 1}, {"plain", 0, 10, 1}, {"", 10, 10, 1}, {"a  b", 10, 1, 2}});
+    const std::string script = doc.WriteScript("w.js");
+    EXPECT_NE(script.find("stea:[\"0\",1,10,1,\"plain\",0,10,1,\"2\",10,10,1,\"3\",10,1,2],"
+                          "stwa0:[\"Hi\",\" you\"],stwa2:[],stwa3:[\"a\",\" \",\" b\"]};}\r\n"),
+              std::string::npos);
+    EXPECT_EQ(doc.GetAt(3)->m_arrWords.size(), 3u) << "the record's words were refreshed";
+}
+
+TEST(ScriptWriter, UserTextsAreEscapedSoThePageShowsWhatThePreviewShows) {
+    EXPECT_EQ(EscapeScriptText("C:\\new \"x\"\r\n\xE9"), "C:\\\\new \\\"x\\\"\\r\\n\xE9");
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    doc.m_strFinalText = "end\\";
+    test::Fill(doc, {{"say \"hi\"\\", 0, 10, 1}, {"q\" w\\", 1, 10, 1}});
+    const std::string script = doc.WriteScript("e.js");
+    EXPECT_NE(script.find("stft:\"end\\\\\""), std::string::npos);
+    EXPECT_NE(script.find("[\"say \\\"hi\\\"\\\\\",0,10,1,"), std::string::npos);
+    EXPECT_NE(script.find("stwa1:[\"q\\\"\",\" w\\\\\"]"), std::string::npos);
+}
+
+TEST(ScriptWriter, ScriptNameLosesExactlyThreeCharactersAndEmptyValuesAreWritten) {
+    EXPECT_EQ(ScriptNameFromTitle("my effects.js"), "my effects");
+    EXPECT_EQ(ScriptNameFromTitle("page.html"), "page.h");
+    EXPECT_EQ(ScriptNameFromTitle("ab"), "");
+    EXPECT_EQ(LinkTagFor("effects.js"), "<SCRIPT SRC='effects.js'></SCRIPT>");
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    test::Fill(doc, {{"t", 11, 10, 1}});
+    const std::string script = doc.WriteScript("my effects.js");
+    EXPECT_NE(script.find("{stel:0,stft:\"\",stec:1,"), std::string::npos);
+    EXPECT_NE(script.find("function my effects_start()"), std::string::npos);
+    EXPECT_TRUE(EndsWith(script, "my effects_start();"));
+}
+
+TEST(ScriptWriter, GenerateWritesAtomicallyAndNeverMarksModified) {
+    test::TempFolder folder;
+    CTallowmereDoc doc;
+    PromoProject(doc);
+    const std::string path = folder.File("promo.js");
+    EXPECT_EQ(GenerateScriptFile(doc, path), "<SCRIPT SRC='promo.js'></SCRIPT>");
+    EXPECT_EQ(test::ReadFile(path), doc.WriteScript("promo.js"));
+    EXPECT_FALSE(doc.IsModified());
+    const std::string first = test::ReadFile(path);
+    GenerateScriptFile(doc, path);
+    EXPECT_EQ(test::ReadFile(path), first) << "generating twice writes identical files";
+
+    const std::string nowhere = folder.File("gone/promo.js");
+    try {
+        GenerateScriptFile(doc, nowhere);
+        ADD_FAILURE() << "a missing folder must fail";
+    } catch (const CFileFailure& failure) {
+        EXPECT_EQ(failure.Message(), nowhere + " contains an invalid path.");
+    }
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"promo.js"});
+}
+
+}  // namespace
+}  // namespace glintwick
