@@ -1,4 +1,4 @@
-// Core benchmarks (script generation, project save/load, frames, preview player), each beside a plain baseline.
+// Core benchmarks: generate, save, load, frames and player, each beside a plain baseline.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -266,7 +266,8 @@ void BM_Save(benchmark::State& state) {
         }
     }
     const auto bytes = static_cast<long long>(w.projectBytes.size());
-    if (FileSize(w.projectPath) != bytes) state.SkipWithError("project file has an unexpected size");
+    if (FileSize(w.projectPath) != bytes)
+        state.SkipWithError("project file has an unexpected size");
     state.counters["bytes"] = static_cast<double>(bytes);
     state.SetBytesProcessed(state.iterations() * bytes);
 }
@@ -373,9 +374,10 @@ void BM_Frames(benchmark::State& state) {
             }
         }
     }
-    state.counters["frames"] = static_cast<double>(frames) / static_cast<double>(state.iterations());
-    state.counters["frames_per_s"] = benchmark::Counter(static_cast<double>(frames),
-                                                        benchmark::Counter::kIsRate);
+    state.counters["frames"] =
+        static_cast<double>(frames) / static_cast<double>(state.iterations());
+    state.counters["frames_per_s"] =
+        benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
     state.SetBytesProcessed(bytes);
 }
 
@@ -393,9 +395,10 @@ void BM_Frames_BaselineStringCopy(benchmark::State& state) {
             benchmark::DoNotOptimize(frame);
         }
     }
-    state.counters["frames"] = static_cast<double>(frames) / static_cast<double>(state.iterations());
-    state.counters["frames_per_s"] = benchmark::Counter(static_cast<double>(frames),
-                                                        benchmark::Counter::kIsRate);
+    state.counters["frames"] =
+        static_cast<double>(frames) / static_cast<double>(state.iterations());
+    state.counters["frames_per_s"] =
+        benchmark::Counter(static_cast<double>(frames), benchmark::Counter::kIsRate);
     state.SetBytesProcessed(bytes);
 }
 
@@ -429,16 +432,16 @@ void BM_Player_BaselineDirectFrames(benchmark::State& state) {
     for (auto _ : state) {
         for (const auto& shown : w.playerShown) {
             const CEffect* effect = w.playerDoc.GetAt(shown.position);
-            std::string frame = FrameFor(shown.effect, effect->m_strText,
-                                         w.playerWords[static_cast<size_t>(shown.position)],
-                                         shown.step);
+            std::string frame =
+                FrameFor(shown.effect, effect->m_strText,
+                         w.playerWords[static_cast<size_t>(shown.position)], shown.step);
             benchmark::DoNotOptimize(frame);
         }
     }
     state.counters["shown"] = static_cast<double>(w.playerShown.size());
 }
 
-// Wall time throughout: the file benchmarks spend most of it waiting for fsync.
+// Wall time throughout, since the wait for fsync does not show as CPU time.
 void Configure(benchmark::internal::Benchmark* b) {
     b->MinTime(0.5)->UseRealTime()->Unit(benchmark::kMillisecond);
 }
@@ -499,8 +502,10 @@ void PrintRatios(const CRecordingReporter& reporter) {
     const Row rows[] = {
         {"generate vs stdio write", "BM_Generate", "BM_Generate_BaselineStdioWrite",
          "BM_Generate_WriteScriptInMemory"},
-        {"save vs stdio write", "BM_Save", "BM_Save_BaselineStdioWrite", "BM_Save_SerializeInMemory"},
-        {"load vs stdio read", "BM_Load", "BM_Load_BaselineStdioRead", "BM_Load_DeserializeInMemory"},
+        {"save vs stdio write", "BM_Save", "BM_Save_BaselineStdioWrite",
+         "BM_Save_SerializeInMemory"},
+        {"load vs stdio read", "BM_Load", "BM_Load_BaselineStdioRead",
+         "BM_Load_DeserializeInMemory"},
         {"frames vs string copy", "BM_Frames", "BM_Frames_BaselineStringCopy", nullptr},
         {"player vs direct frames", "BM_Player", "BM_Player_BaselineDirectFrames", nullptr},
     };
@@ -555,11 +560,11 @@ int main(int argc, char** argv) {
             status = 1;
         }
         if (status == 0) {
-            std::printf("work folder: %s\nscript: %zu bytes, project: %zu bytes, frames per loop: "
-                        "%zu, player frames shown: %zu\n",
-                        dirTemplate.c_str(), workspace->scriptBytes.size(),
-                        workspace->projectBytes.size(), workspace->frameSizes.size(),
-                        workspace->playerShown.size());
+            std::printf(
+                "work folder: %s\nscript: %zu bytes, project: %zu bytes, frames per loop: "
+                "%zu, player frames shown: %zu\n",
+                dirTemplate.c_str(), workspace->scriptBytes.size(), workspace->projectBytes.size(),
+                workspace->frameSizes.size(), workspace->playerShown.size());
             std::fflush(stdout);
             g_workspace = workspace.get();
             CRecordingReporter reporter(::isatty(STDOUT_FILENO)

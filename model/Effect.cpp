@@ -8,16 +8,15 @@ namespace glintwick {
 
 void SplitTextIntoWords(const std::string& text, WordList& words) {
     words.clear();
-    std::string current;
-    for (char c : text) {
-        if (c != ' ') {
-            current += c;
-        } else {
-            if (!current.empty()) words.push_back(std::move(current));
-            current.assign(1, ' ');
-        }
+    // A word runs from a space (or the start) up to the next space; a space right after the
+    // start or another space is a word of its own.
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(' ', start + 1);
+        if (end == std::string::npos) end = text.size();
+        words.emplace_back(text, start, end - start);
+        start = end;
     }
-    if (!current.empty()) words.push_back(std::move(current));
 }
 
 std::string CEffect::GetEffectNameByIndex(int index) { return str::kEffectNames[index]; }

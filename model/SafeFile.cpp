@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -60,18 +61,21 @@ std::string ReadWholeFile(const std::string& path) {
     struct stat st {};
     if (::fstat(fd.Get(), &st) != 0) throw CFileFailure(CauseFromErrno(errno, path), path);
     if (S_ISDIR(st.st_mode)) throw CFileFailure(FailureCause::AccessDenied, path);
+    // Read straight into the result; the size is a hint only, the file may grow or shrink.
     std::string bytes;
-    if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<size_t>(st.st_size));
-    char buffer[65536];
+    size_t capacity = S_ISREG(st.st_mode) ? static_cast<size_t>(st.st_size) + 1 : 65536;
+    size_t used = 0;
     for (;;) {
-        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+        if (used == bytes.size()) bytes.resize(std::max(capacity, used * 2));
+        const ssize_t n = ::read(fd.Get(), bytes.data() + used, bytes.size() - used);
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
             throw CFileFailure(CauseFromErrno(errno, path), path);
         }
-        bytes.append(buffer, static_cast<size_t>(n));
+        used += static_cast<size_t>(n);
     }
+    bytes.resize(used);
     return bytes;
 }
 

@@ -96,7 +96,9 @@ void CTallowmereDoc::Serialize(CArchive& ar) {
         throw CArchiveFormatError("record count past the end");
     m_arrEffects.reserve(static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) {
-        auto effect = std::make_unique<CEffect>();
+        // Every field is read over, so the record starts without the default text.
+        auto effect = std::make_unique<CEffect>(std::string(), CEffect::kDefaultEffect,
+                                                CEffect::kDefaultSpeed, CEffect::kDefaultLoops);
         effect->Serialize(ar);
         // Effect indices select table entries everywhere; one outside the catalogue means
         // the bytes are not a project.

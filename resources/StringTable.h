@@ -64,3 +64,60 @@ inline constexpr const char* kEnterIntegerBetween = "Please enter an integer bet
 inline constexpr const char* kEnterNoMoreThan = "Please enter no more than %1 characters.";
 
 }  // namespace glintwick::str
+
+namespace glintwick::str {
+
+// Main form
+inline constexpr const char* kAddNew = "Add  New";
+inline constexpr const char* kEdit = "Edit";
+inline constexpr const char* kDelete = "Delete";
+inline constexpr const char* kMoveUp = "Move Up";
+inline constexpr const char* kMoveDown = "Move Down";
+inline constexpr const char* kRepeatEffects = "Repeat Effects";
+inline constexpr const char* kForever = "Forever";
+inline constexpr const char* kTimes = "time(s)";
+inline constexpr const char* kPreviewEffects = "Preview Effects";
+inline constexpr const char* kStart = "Start";
+inline constexpr const char* kPause = "Pause";
+inline constexpr const char* kStop = "Stop";
+inline constexpr const char* kColumnText = "Status Bar Text";
+inline constexpr const char* kColumnEffect = "Effect";
+inline constexpr const char* kColumnSpeed = "Speed";
+inline constexpr const char* kColumnLoops = "Loops";
+inline constexpr const char* kChooseEffect = "Please choose an effect from the list on the left";
+inline constexpr const char* kDeleteQuestion =
+    "Are you sure that you want to delete the selected effect?";
+inline constexpr const char* kDeleteCaption = "Delete Effect";
+
+// Effect dialog
+inline constexpr const char* kEffectCaption = "Effect";
+inline constexpr const char* kOkButton = "OK";
+inline constexpr const char* kCancelButton = "Cancel";
+inline constexpr const char* kStatusBarTextLabel = "Status Bar Text:";
+inline constexpr const char* kEffectLabel = "Effect:";
+inline constexpr const char* kRepeatLabel = "Repeat ";
+inline constexpr const char* kSpeedLabel = "Speed:";
+inline constexpr const char* kPreviewEffect = "Preview Effect";
+inline constexpr const char* kMoreInfo = "More Info";
+
+// Menu 128
+inline constexpr const char* kMenuFile = "&File";
+inline constexpr const char* kMenuNew = "&New\tCtrl+N";
+inline constexpr const char* kMenuOpen = "&Open...\tCtrl+O";
+inline constexpr const char* kMenuSave = "&Save\tCtrl+S";
+inline constexpr const char* kMenuSaveAs = "Save &As...";
+inline constexpr const char* kMenuGenerate = "Generate Javascript...";
+inline constexpr const char* kMenuRecentFile = "Recent File";
+inline constexpr const char* kMenuExit = "E&xit";
+inline constexpr const char* kMenuTools = "&Tools";
+inline constexpr const char* kMenuOptions = "&Options...";
+inline constexpr const char* kMenuHelp = "&Help";
+inline constexpr const char* kMenuContents = "&Contents...\tF1";
+inline constexpr const char* kMenuIndex = "&Index...";
+inline constexpr const char* kMenuSearch = "&Search...";
+inline constexpr const char* kMenuAbout = "&About Glintwick...";
+
+// The maker's web page, opened by the logo and the About box's address line
+inline constexpr const char* kMakerUrl = "https://orvane.example/glintwick/?source=gwik";
+
+}  // namespace glintwick::str

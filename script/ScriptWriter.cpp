@@ -2,6 +2,8 @@
 #include "script/ScriptWriter.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
@@ -10,18 +12,43 @@
 
 namespace glintwick {
 
+namespace {
+
+// Every escaped byte is below 0x5D, so one 64-bit mask per half answers for all bytes.
+constexpr uint64_t kEscapeLow = (1ull << '\r') | (1ull << '\n') | (1ull << '"');
+constexpr uint64_t kEscapeHigh = 1ull << ('\\' - 64);
+
+bool NeedsEscape(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b < 64 ? (kEscapeLow >> b) & 1 : b < 128 && ((kEscapeHigh >> (b - 64)) & 1);
+}
+
+}  // namespace
+
+void AppendEscapedScriptText(std::string& out, std::string_view text) {
+    // Most texts need nothing escaped; memchr answers that far faster than a byte loop.
+    const char* data = text.data();
+    if (!std::memchr(data, '\\', text.size()) && !std::memchr(data, '"', text.size()) &&
+        !std::memchr(data, '\r', text.size()) && !std::memchr(data, '\n', text.size())) {
+        out.append(text);
+        return;
+    }
+    size_t from = 0;
+    for (size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (!NeedsEscape(c)) continue;
+        out.append(text, from, at - from);
+        out += '\\';
+        out += c == '\r' ? 'r' : c == '\n' ? 'n' : c;
+        from = at + 1;
+    }
+    out.append(text.substr(from));
+}
+
 std::string EscapeScriptText(const std::string& text) {
     std::string out;
     out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '"': out += "\\\""; break;
-            case '\r': out += "\\r"; break;
-            case '\n': out += "\\n"; break;
-            default: out += c;
-        }
-    }
+    AppendEscapedScriptText(out, text);
     return out;
 }
 
@@ -35,6 +62,9 @@ std::string LinkTagFor(const std::string& fileTitle) {
 
 std::string FillTemplate(const char* templ, std::initializer_list<std::string> args) {
     std::string out;
+    size_t size = std::char_traits<char>::length(templ);
+    for (const auto& arg : args) size += arg.size();
+    out.reserve(size);
     auto next = args.begin();
     for (const char* p = templ; *p; ++p) {
         if (p[0] == '%' && (p[1] == 's' || p[1] == 'd') && next != args.end()) {
@@ -72,10 +102,11 @@ std::string CEffect::GetWordArrayScript(int position) {
     if (!IsWordBased(m_nEffect)) return std::string();
     SplitWords();
     std::string out = FillTemplate(script::kWordArrayHead, {std::to_string(position)});
+    out.reserve(out.size() + m_strText.size() + 3 * m_arrWords.size() + 1);
     for (size_t i = 0; i < m_arrWords.size(); ++i) {
         if (i > 0) out += ',';
         out += '"';
-        out += EscapeScriptText(m_arrWords[i]);
+        AppendEscapedScriptText(out, m_arrWords[i]);
         out += '"';
     }
     out += ']';

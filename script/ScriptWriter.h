@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace glintwick {
 
@@ -10,6 +11,7 @@ class CTallowmereDoc;
 
 // Escapes a user text for a double-quoted script string: backslash, double quote, CR, LF.
 std::string EscapeScriptText(const std::string& text);
+void AppendEscapedScriptText(std::string& out, std::string_view text);
 
 // The file title less its last three characters (the ".js"), unchanged otherwise.
 std::string ScriptNameFromTitle(const std::string& fileTitle);

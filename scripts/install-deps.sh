@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  libwxgtk3.2-dev xvfb xauth imagemagick
+  libwxgtk3.2-dev libgtk-3-dev xvfb xauth imagemagick
 )
 # Node.js runs the generated scripts in the tests; a machine may already have its own.
 command -v node >/dev/null 2>&1 || packages+=(nodejs)

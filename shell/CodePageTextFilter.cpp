@@ -1,0 +1,64 @@
+// Input filtering of edit boxes to the code page: key presses, pastes and any other change.
+#include "shell/CodePageTextFilter.h"
+
+#include <wx/clipbrd.h>
+#include <wx/utils.h>
+
+#include "shell/WxText.h"
+
+namespace glintwick {
+
+namespace {
+
+class CCodePageTextFilter : public wxEvtHandler {
+public:
+    explicit CCodePageTextFilter(wxTextCtrl* edit) : m_edit(edit), m_lastGood(edit->GetValue()) {
+        edit->Bind(wxEVT_CHAR, &CCodePageTextFilter::OnChar, this);
+        edit->Bind(wxEVT_TEXT, &CCodePageTextFilter::OnText, this);
+        edit->Bind(wxEVT_DESTROY, &CCodePageTextFilter::OnDestroy, this);
+    }
+
+private:
+    void OnChar(wxKeyEvent& event) {
+        const wxChar ch = event.GetUnicodeKey();
+        if (ch >= 0x20 && !IsCodePageText(wxString(ch))) {
+            wxBell();
+            return;
+        }
+        event.Skip();
+    }
+
+    // Pastes, input methods and drops arrive as changes; a change that brings a character the
+    // code page cannot hold is taken back whole.
+    void OnText(wxCommandEvent& event) {
+        const wxString value = m_edit->GetValue();
+        if (IsCodePageText(value)) {
+            m_lastGood = value;
+            event.Skip();
+            return;
+        }
+        wxBell();
+        const long at = m_edit->GetInsertionPoint();
+        m_edit->ChangeValue(m_lastGood);
+        m_edit->SetInsertionPoint(std::min<long>(at, m_lastGood.length()));
+    }
+
+    void OnDestroy(wxWindowDestroyEvent& event) {
+        event.Skip();
+        if (event.GetEventObject() == m_edit) {
+            m_edit->Unbind(wxEVT_CHAR, &CCodePageTextFilter::OnChar, this);
+            m_edit->Unbind(wxEVT_TEXT, &CCodePageTextFilter::OnText, this);
+            m_edit->Unbind(wxEVT_DESTROY, &CCodePageTextFilter::OnDestroy, this);
+            wxTheApp ? wxTheApp->ScheduleForDestruction(this) : delete this;
+        }
+    }
+
+    wxTextCtrl* m_edit;
+    wxString m_lastGood;
+};
+
+}  // namespace
+
+void RestrictToCodePage(wxTextCtrl* edit) { new CCodePageTextFilter(edit); }
+
+}  // namespace glintwick
