@@ -122,7 +122,7 @@ globalThis.__gwRun = function (maxTicks) {
 }
 
 // Loads the script (Windows-1252 bytes) into a fresh context and reports the state
-// right after loading. With `previewRules` the three preview-specific frame
+// right after loading. With `previewRules` the preview's own versions of three frame
 // functions replace the page's ones before the first tick.
 function loadPage(scriptBytes, name, previewRules) {
   const source = decodeCp1252(scriptBytes);
