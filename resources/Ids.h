@@ -72,6 +72,12 @@ inline constexpr int kHelpIndex = 57666;
 inline constexpr int kNextPane = 57680;
 inline constexpr int kPrevPane = 57681;
 
+// wx accepts menu ids only below 32767, so menus and shortcuts carry each command's number
+// less this offset; the command numbers above stay the program's own.
+inline constexpr int kMenuIdOffset = 30000;
+constexpr int MenuId(int command) { return command - kMenuIdOffset; }
+constexpr int CommandOf(int menuId) { return menuId + kMenuIdOffset; }
+
 // The preview timers of the main view and of the Effect dialog
 inline constexpr int kPreviewTimer = 1;
 

@@ -1,7 +1,7 @@
 // Input filtering of edit boxes to the code page: key presses, pastes and any other change.
 #include "shell/CodePageTextFilter.h"
 
-#include <wx/clipbrd.h>
+#include <wx/app.h>
 #include <wx/utils.h>
 
 #include "shell/WxText.h"

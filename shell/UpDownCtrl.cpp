@@ -53,8 +53,10 @@ void CUpDownCtrl::OnPaint(wxPaintEvent&) {
     const wxSize size = GetClientSize();
     const int half = size.y / 2;
     wxRendererNative& renderer = wxRendererNative::Get();
-    const int flagsUp = IsEnabled() ? (m_pressed > 0 ? wxCONTROL_PRESSED : 0) : wxCONTROL_DISABLED;
-    const int flagsDown = IsEnabled() ? (m_pressed < 0 ? wxCONTROL_PRESSED : 0) : wxCONTROL_DISABLED;
+    const int pressed = wxCONTROL_PRESSED;
+    const int disabled = wxCONTROL_DISABLED;
+    const int flagsUp = IsEnabled() ? (m_pressed > 0 ? pressed : 0) : disabled;
+    const int flagsDown = IsEnabled() ? (m_pressed < 0 ? pressed : 0) : disabled;
     renderer.DrawPushButton(this, dc, wxRect(0, 0, size.x, half), flagsUp);
     renderer.DrawPushButton(this, dc, wxRect(0, half, size.x, size.y - half), flagsDown);
 

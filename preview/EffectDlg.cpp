@@ -1,0 +1,144 @@
+// The Effect dialog: layout from template 102, data exchange with validation, live preview.
+#include "preview/EffectDlg.h"
+
+#include <algorithm>
+
+#include "model/Effect.h"
+#include "model/FileError.h"
+#include "model/IntegerText.h"
+#include "resources/Ids.h"
+#include "resources/StringTable.h"
+#include "resources/Templates.h"
+#include "shell/CodePageTextFilter.h"
+#include "shell/DialogBuilder.h"
+#include "shell/HelpAccess.h"
+#include "shell/Prompt.h"
+#include "shell/SunkenText.h"
+#include "shell/UpDownCtrl.h"
+#include "shell/WxText.h"
+
+namespace glintwick {
+
+namespace {
+constexpr int kMaxTextLength = 500;
+constexpr int kMinLoops = 1;
+constexpr int kMaxLoops = 10;
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(CEffectDlg, wxDialog)
+    EVT_INIT_DIALOG(CEffectDlg::OnInitDialog)
+    EVT_TIMER(id::kPreviewTimer, CEffectDlg::OnTimer)
+    EVT_BUTTON(id::kMoreInfoButton, CEffectDlg::OnMoreInfo)
+wxEND_EVENT_TABLE()
+
+CEffectDlg::CEffectDlg(wxWindow* parent)
+    : wxDialog(parent, id::kEffectDialog, ToWx(str::kEffectCaption), wxDefaultPosition,
+               wxDefaultSize, wxCAPTION),
+      m_strText(str::kDefaultEffectText),
+      m_nEffect(CEffect::kDefaultEffect),
+      m_nSpeed(CEffect::kDefaultSpeed),
+      m_nLoops(CEffect::kDefaultLoops),
+      m_ticker(m_strText, m_nEffect, m_nSpeed),
+      m_timer(this, id::kPreviewTimer) {
+    Build();
+}
+
+CEffectDlg::CEffectDlg(wxWindow* parent, const CEffect& effect)
+    : wxDialog(parent, id::kEffectDialog, ToWx(str::kEffectCaption), wxDefaultPosition,
+               wxDefaultSize, wxCAPTION),
+      m_strText(effect.GetText()),
+      m_nEffect(effect.GetEffect()),
+      m_nSpeed(effect.GetSpeed()),
+      m_nLoops(effect.GetLoops()),
+      m_ticker(m_strText, m_nEffect, m_nSpeed),
+      m_timer(this, id::kPreviewTimer) {
+    Build();
+}
+
+void CEffectDlg::Build() {
+    SetClientSize(TemplateSizeInPixels(this, res::kEffectDialog));
+    auto controls = BuildControls(this, res::kEffectDialog);
+    m_edtText = wxStaticCast(controls[id::kTextEdit], wxTextCtrl);
+    m_cboEffect = wxStaticCast(controls[id::kEffectCombo], wxChoice);
+    m_sldSpeed = wxStaticCast(controls[id::kSpeedSlider], wxSlider);
+    m_edtLoops = wxStaticCast(controls[id::kCountEdit], wxTextCtrl);
+    m_spnLoops = wxStaticCast(controls[id::kUpDown], CUpDownCtrl);
+    m_stcPreview = wxStaticCast(controls[id::kPreviewText], CSunkenText);
+    RestrictToCodePage(m_edtText);
+    SetEscapeId(wxID_CANCEL);
+    CentreOnParent();
+}
+
+bool CEffectDlg::TransferDataToWindow() {
+    m_edtText->SetMaxLength(kMaxTextLength);
+    m_edtText->ChangeValue(ToWx(m_strText));
+    if (m_cboEffect->GetCount() > 0) m_cboEffect->SetSelection(m_nEffect);
+    m_sldSpeed->SetValue(m_nSpeed);
+    m_edtLoops->ChangeValue(wxString::Format("%d", m_nLoops));
+    return true;
+}
+
+void CEffectDlg::FailOn(wxTextCtrl* edit, const wxString& message) {
+    ShowMessageBox(this, message, wxOK | wxICON_EXCLAMATION);
+    edit->SetFocus();
+    edit->SelectAll();
+}
+
+bool CEffectDlg::TransferDataFromWindow() {
+    m_edtText->SetMaxLength(kMaxTextLength);
+    const std::optional<std::string> text = FromWx(m_edtText->GetValue());
+    if (!text || text->size() > static_cast<size_t>(kMaxTextLength)) {
+        FailOn(m_edtText, ToWx(FormatMessage(str::kEnterNoMoreThan, std::to_string(kMaxTextLength))));
+        return false;
+    }
+    m_strText = *text;
+    m_nEffect = m_cboEffect->GetSelection();
+    m_nSpeed = m_sldSpeed->GetValue();
+    const std::optional<int> loops = ParseDialogInteger(m_edtLoops->GetValue().ToStdString());
+    if (!loops) {
+        FailOn(m_edtLoops, ToWx(str::kEnterInteger));
+        return false;
+    }
+    if (*loops < kMinLoops || *loops > kMaxLoops) {
+        FailOn(m_edtLoops, ToWx(FormatMessage(str::kEnterIntegerBetween, std::to_string(kMinLoops),
+                                              std::to_string(kMaxLoops))));
+        return false;
+    }
+    m_nLoops = *loops;
+    return true;
+}
+
+void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
+    event.Skip();  // the standard initialisation exchanges the values to the controls
+    m_timer.Start(10);
+    m_sldSpeed->SetRange(1, 20);
+    m_sldSpeed->SetValue(m_nSpeed);
+    m_spnLoops->SetRange(kMinLoops, kMaxLoops);
+    m_cboEffect->Clear();
+    for (int i = 0; i < CEffect::GetNumEffects(); ++i)
+        m_cboEffect->Append(ToWx(CEffect::GetEffectNameByIndex(i)));
+    m_cboEffect->SetSelection(CEffect::IsValidEffectIndex(m_nEffect) ? m_nEffect : wxNOT_FOUND);
+    FindWindow(wxID_OK)->SetFocus();
+}
+
+void CEffectDlg::OnTimer(wxTimerEvent&) {
+    // A validation message shown from a tick runs its own loop; the ticks meanwhile only
+    // animate, so the message is not shown again and again.
+    if (!m_bExchanging) {
+        const std::string liveText = FromWx(m_edtText->GetValue()).value_or(m_ticker.m_strText);
+        const int liveEffect = m_cboEffect->GetSelection();
+        const int liveSpeed = m_sldSpeed->GetValue();
+        if (m_ticker.Differs(liveText, liveEffect, liveSpeed)) {
+            // The preview takes the live values even when a later field fails validation.
+            m_ticker.Restart(liveText, liveEffect, liveSpeed);
+            m_bExchanging = true;
+            TransferDataFromWindow();
+            m_bExchanging = false;
+        }
+    }
+    if (auto frame = m_ticker.Tick()) m_stcPreview->SetLabel(ToWx(*frame));
+}
+
+void CEffectDlg::OnMoreInfo(wxCommandEvent&) { ShowHelpTopic(kHelpTopicEffectDialog); }
+
+}  // namespace glintwick

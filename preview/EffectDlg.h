@@ -1,0 +1,67 @@
+// The Effect dialog: edits one effect's text, effect, speed and loops with a live preview.
+#pragma once
+
+#include <wx/choice.h>
+#include <wx/dialog.h>
+#include <wx/slider.h>
+#include <wx/textctrl.h>
+#include <wx/timer.h>
+
+#include <string>
+
+#include "preview/EffectPreviewTicker.h"
+
+namespace glintwick {
+
+class CEffect;
+class CSunkenText;
+class CUpDownCtrl;
+
+class CEffectDlg : public wxDialog {
+public:
+    // A new effect: the record defaults.
+    explicit CEffectDlg(wxWindow* parent);
+    // An existing effect: its four values.
+    CEffectDlg(wxWindow* parent, const CEffect& effect);
+
+    bool TransferDataToWindow() override;
+    // Reads text, effect, speed and loops in this order; stops at the first invalid value
+    // with its message, keeping the values read before it.
+    bool TransferDataFromWindow() override;
+
+    void OnTimer(wxTimerEvent& event);
+    void OnMoreInfo(wxCommandEvent& event);
+
+    std::string m_strText;
+    int m_nEffect;
+    int m_nSpeed;
+    int m_nLoops;
+
+    wxTextCtrl* TextEdit() const { return m_edtText; }
+    wxChoice* EffectList() const { return m_cboEffect; }
+    wxSlider* SpeedSlider() const { return m_sldSpeed; }
+    wxTextCtrl* LoopsEdit() const { return m_edtLoops; }
+    CUpDownCtrl* LoopsArrows() const { return m_spnLoops; }
+    CSunkenText* PreviewText() const { return m_stcPreview; }
+    const CEffectPreviewTicker& Ticker() const { return m_ticker; }
+
+private:
+    void Build();
+    void OnInitDialog(wxInitDialogEvent& event);
+    // Focuses a failed edit with its text selected.
+    void FailOn(wxTextCtrl* edit, const wxString& message);
+
+    CEffectPreviewTicker m_ticker;
+    wxTimer m_timer;
+    bool m_bExchanging = false;
+    wxTextCtrl* m_edtText = nullptr;
+    wxChoice* m_cboEffect = nullptr;
+    wxSlider* m_sldSpeed = nullptr;
+    wxTextCtrl* m_edtLoops = nullptr;
+    CUpDownCtrl* m_spnLoops = nullptr;
+    CSunkenText* m_stcPreview = nullptr;
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+}  // namespace glintwick

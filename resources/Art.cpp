@@ -1,0 +1,31 @@
+// Artwork drawn by resources/art/make_art.py, compiled in as XPM.
+#include "resources/Art.h"
+
+#include <wx/image.h>
+
+#include "resources/art/hand136.xpm"
+#include "resources/art/icon16.xpm"
+#include "resources/art/icon32.xpm"
+#include "resources/art/icon48.xpm"
+#include "resources/art/logo140.xpm"
+
+namespace glintwick {
+
+wxIconBundle ProgramIcons() {
+    wxIconBundle icons;
+    icons.AddIcon(wxIcon(icon16_xpm));
+    icons.AddIcon(wxIcon(icon32_xpm));
+    icons.AddIcon(wxIcon(icon48_xpm));
+    return icons;
+}
+
+wxBitmap LogoBitmap() { return wxBitmap(logo140_xpm); }
+
+wxCursor HandCursor() {
+    wxImage image = wxBitmap(hand136_xpm).ConvertToImage();
+    image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_X, 8);
+    image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_Y, 3);
+    return wxCursor(image);
+}
+
+}  // namespace glintwick

@@ -1,0 +1,14 @@
+// The program's own artwork: icon 128, logo bitmap 140 and hand cursor 136.
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/cursor.h>
+#include <wx/iconbndl.h>
+
+namespace glintwick {
+
+wxIconBundle ProgramIcons();  // 16, 32 and 48 pixels
+wxBitmap LogoBitmap();        // 77 x 77
+wxCursor HandCursor();        // pointing hand, hot spot at the fingertip (8, 3)
+
+}  // namespace glintwick

@@ -1,0 +1,117 @@
+// Creation of template controls: one wx control per template kind, at dialog-unit places.
+#include "shell/DialogBuilder.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+#include <wx/slider.h>
+#include <wx/statbmp.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "resources/Ids.h"
+#include "shell/SunkenText.h"
+#include "shell/UpDownCtrl.h"
+#include "shell/WxText.h"
+
+namespace glintwick {
+
+int WxIdFor(int templateId) {
+    if (templateId == id::kOk) return wxID_OK;
+    if (templateId == id::kCancel) return wxID_CANCEL;
+    return templateId < 0 ? wxID_ANY : templateId;
+}
+
+wxSize TemplateSizeInPixels(wxWindow* window, const res::DialogTemplate& templ) {
+    return window->ConvertDialogToPixels(wxSize(templ.width, templ.height));
+}
+
+std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTemplate& templ) {
+    using K = res::ControlKind;
+    std::map<int, wxWindow*> created;
+    wxWindow* previous = nullptr;
+    for (const res::ControlTemplate& c : templ.controls) {
+        wxPoint pos = parent->ConvertDialogToPixels(wxPoint(c.x, c.y));
+        wxSize size = parent->ConvertDialogToPixels(wxSize(c.width, c.height));
+        const int id = WxIdFor(c.id);
+        const wxString text = ToWx(c.text);
+        wxWindow* window = nullptr;
+        switch (c.kind) {
+            case K::PushButton:
+            case K::DefaultPushButton: {
+                auto* button = new wxButton(parent, id, text, pos, size);
+                if (c.kind == K::DefaultPushButton) button->SetDefault();
+                window = button;
+                break;
+            }
+            case K::Label:
+            case K::RightLabel:
+                window = new wxStaticText(parent, id, text, pos, size,
+                                          wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END |
+                                              (c.kind == K::RightLabel ? wxALIGN_RIGHT : wxALIGN_LEFT));
+                break;
+            case K::SunkenText:
+                window = new CSunkenText(parent, id, pos, size);
+                break;
+            case K::Edit:
+            case K::CentredEdit:
+                window = new wxTextCtrl(parent, id, text, pos, size,
+                                        c.kind == K::CentredEdit ? wxTE_CENTRE : 0);
+                break;
+            case K::ReportList:
+                window = new wxListCtrl(parent, id, pos, size,
+                                        wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN);
+                break;
+            case K::DropDownList:
+                // The template's height is the opened list's; the closed box is one line.
+                size.y = parent->ConvertDialogToPixels(wxSize(0, 14)).y;
+                window = new wxChoice(parent, id, pos, size);
+                break;
+            case K::Slider: {
+                auto* slider = new wxSlider(parent, id, 1, 1, 20, pos, size,
+                                            wxSL_HORIZONTAL | wxSL_AUTOTICKS);
+                slider->SetTickFreq(1);
+                window = slider;
+                break;
+            }
+            case K::FirstRadio:
+            case K::Radio:
+                window = new wxRadioButton(parent, id, text, pos, size,
+                                           c.kind == K::FirstRadio ? wxRB_GROUP : 0);
+                break;
+            case K::CheckBox:
+                window = new wxCheckBox(parent, id, text, pos, size);
+                break;
+            case K::GroupBox:
+                window = new wxStaticBox(parent, id, text, pos, size);
+                break;
+            case K::UpDown: {
+                // Sits at the right edge of the control before it, which gives up that room.
+                auto* buddy = wxDynamicCast(previous, wxTextCtrl);
+                if (buddy) {
+                    const wxRect r = buddy->GetRect();
+                    buddy->SetSize(r.width - size.x, r.height);
+                    pos = wxPoint(r.GetRight() + 1 - size.x, r.y);
+                    size.y = r.height;
+                }
+                auto* arrows = new CUpDownCtrl(parent, id, pos, size);
+                arrows->SetBuddy(buddy);
+                window = arrows;
+                break;
+            }
+            case K::Picture:
+                // A picture takes its bitmap's size; the owner sets the bitmap.
+                window = new wxStaticBitmap(parent, id, wxNullBitmap, pos, wxDefaultSize);
+                break;
+        }
+        if (c.startsDisabled) window->Disable();
+        if (c.id >= 0) created[c.id] = window;
+        previous = window;
+    }
+    return created;
+}
+
+}  // namespace glintwick

@@ -1,0 +1,23 @@
+// Creates a form's or dialog's controls from its template, placed in dialog units.
+#pragma once
+
+#include <wx/window.h>
+
+#include <map>
+
+#include "resources/Templates.h"
+
+namespace glintwick {
+
+// The id a template's control gets in wx: OK and Cancel become wx's own, so that the dialog
+// machinery (default button, Escape, validation on OK) works as users expect.
+int WxIdFor(int templateId);
+
+// The template's size in pixels for `window`'s font.
+wxSize TemplateSizeInPixels(wxWindow* window, const res::DialogTemplate& templ);
+
+// Creates every control of `templ` on `parent`, in template order (which is the tab order),
+// and returns them by template id (controls without an id are created but not returned).
+std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTemplate& templ);
+
+}  // namespace glintwick

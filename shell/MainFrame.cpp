@@ -1,0 +1,106 @@
+// The main frame: menus and shortcuts from their templates, the caption and the minimum size.
+#include "shell/MainFrame.h"
+
+#include <wx/accel.h>
+#include <wx/menu.h>
+#include <wx/textctrl.h>
+
+#include <vector>
+
+#include "model/TallowmereDoc.h"
+#include "resources/Art.h"
+#include "resources/Ids.h"
+#include "resources/StringTable.h"
+#include "resources/Templates.h"
+#include "shell/TallowmereView.h"
+#include "shell/WxText.h"
+
+namespace glintwick {
+
+namespace {
+const wxSize kMinimumTrackingSize(475, 380);
+}
+
+wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
+    EVT_MENU(id::MenuId(id::kEditUndo), CMainFrame::OnEditCommand)
+    EVT_MENU(id::MenuId(id::kEditCut), CMainFrame::OnEditCommand)
+    EVT_MENU(id::MenuId(id::kEditCopy), CMainFrame::OnEditCommand)
+    EVT_MENU(id::MenuId(id::kEditPaste), CMainFrame::OnEditCommand)
+    EVT_MENU(id::MenuId(id::kNextPane), CMainFrame::OnPaneCommand)
+    EVT_MENU(id::MenuId(id::kPrevPane), CMainFrame::OnPaneCommand)
+    EVT_MENU(id::MenuId(id::kAppExit), CMainFrame::OnAppExit)
+wxEND_EVENT_TABLE()
+
+CMainFrame::CMainFrame(CTallowmereDoc& doc)
+    : wxFrame(nullptr, id::kMainFrame, CaptionFor(doc)), m_doc(doc) {
+    SetIcons(ProgramIcons());
+    BuildMenu();
+    BuildShortcuts();
+    m_pView = new CTallowmereView(this, doc);
+    SetMinSize(kMinimumTrackingSize);
+    SetClientSize(m_pView->GetFormSize());
+    m_doc.AddView(this);
+}
+
+CMainFrame::~CMainFrame() { m_doc.RemoveView(this); }
+
+wxString CMainFrame::CaptionFor(const CTallowmereDoc& doc) {
+    return ToWx(doc.GetTitle()) + " - " + ToWx(str::kAppTitle);
+}
+
+void CMainFrame::OnTitleChanged() { SetTitle(CaptionFor(m_doc)); }
+
+void CMainFrame::BuildMenu() {
+    auto* bar = new wxMenuBar;
+    wxMenu* menu = nullptr;
+    for (const res::MenuItemTemplate& item : res::kMainMenu) {
+        if (item.id < 0) {
+            menu = new wxMenu;
+            bar->Append(menu, ToWx(item.text));
+        } else if (item.id == 0) {
+            menu->AppendSeparator();
+        } else {
+            menu->Append(id::MenuId(item.id), ToWx(item.text));
+            if (item.grayed) menu->Enable(id::MenuId(item.id), false);
+        }
+    }
+    SetMenuBar(bar);
+}
+
+void CMainFrame::BuildShortcuts() {
+    std::vector<wxAcceleratorEntry> entries;
+    for (const res::ShortcutTemplate& s : res::kMainShortcuts) {
+        int flags = (s.ctrl ? wxACCEL_CTRL : 0) | (s.alt ? wxACCEL_ALT : 0) | (s.shift ? wxACCEL_SHIFT : 0);
+        int key = s.key;
+        switch (s.key) {
+            case res::kKeyBack: key = WXK_BACK; break;
+            case res::kKeyDelete: key = WXK_DELETE; break;
+            case res::kKeyInsert: key = WXK_INSERT; break;
+            case res::kKeyF1: key = WXK_F1; break;
+            case res::kKeyF6: key = WXK_F6; break;
+            default: break;
+        }
+        entries.emplace_back(flags, key, id::MenuId(s.command));
+    }
+    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(entries.size()), entries.data()));
+}
+
+// The shortcut table claims the editing keys; they go on to the edit box that has the focus.
+void CMainFrame::OnEditCommand(wxCommandEvent& event) {
+    auto* edit = wxDynamicCast(FindFocus(), wxTextCtrl);
+    if (!edit) return;
+    switch (id::CommandOf(event.GetId())) {
+        case id::kEditUndo: edit->Undo(); break;
+        case id::kEditCut: edit->Cut(); break;
+        case id::kEditCopy: edit->Copy(); break;
+        case id::kEditPaste: edit->Paste(); break;
+        default: break;
+    }
+}
+
+// One view, one pane: there is nowhere to move to.
+void CMainFrame::OnPaneCommand(wxCommandEvent&) {}
+
+void CMainFrame::OnAppExit(wxCommandEvent&) { Close(); }
+
+}  // namespace glintwick

@@ -1,0 +1,14 @@
+// The program's message boxes, all through one function so tests can answer them.
+#pragma once
+
+#include <wx/string.h>
+#include <wx/window.h>
+
+namespace glintwick {
+
+// Shows a modal message box and returns wxOK, wxYES, wxNO or wxCANCEL. An empty caption means
+// the application name.
+int ShowMessageBox(wxWindow* parent, const wxString& text, long style,
+                   const wxString& caption = wxString());
+
+}  // namespace glintwick
