@@ -70,12 +70,21 @@ void CEffectDlg::Build() {
 }
 
 bool CEffectDlg::TransferDataToWindow() {
-    m_edtText->SetMaxLength(kMaxTextLength);
-    m_edtText->ChangeValue(ToWx(m_strText));
+    // The box takes no more than 500 characters from the user; a longer text from a file stays
+    // in full (GTK would cut it) until the user shortens it, and OK then reports it.
+    const wxString text = ToWx(m_strText);
+    m_edtText->SetMaxLength(0);
+    m_edtText->ChangeValue(text);
+    m_edtText->SetMaxLength(std::max<unsigned long>(kMaxTextLength, text.length()));
     if (m_cboEffect->GetCount() > 0) m_cboEffect->SetSelection(m_nEffect);
     m_sldSpeed->SetValue(m_nSpeed);
     m_edtLoops->ChangeValue(wxString::Format("%d", m_nLoops));
     return true;
+}
+
+void CEffectDlg::EndModal(int code) {
+    m_timer.Stop();
+    wxDialog::EndModal(code);
 }
 
 void CEffectDlg::FailOn(wxTextCtrl* edit, const wxString& message) {
@@ -85,7 +94,6 @@ void CEffectDlg::FailOn(wxTextCtrl* edit, const wxString& message) {
 }
 
 bool CEffectDlg::TransferDataFromWindow() {
-    m_edtText->SetMaxLength(kMaxTextLength);
     const std::optional<std::string> text = FromWx(m_edtText->GetValue());
     if (!text || text->size() > static_cast<size_t>(kMaxTextLength)) {
         FailOn(m_edtText, ToWx(FormatMessage(str::kEnterNoMoreThan, std::to_string(kMaxTextLength))));

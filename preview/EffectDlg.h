@@ -25,6 +25,8 @@ public:
     CEffectDlg(wxWindow* parent, const CEffect& effect);
 
     bool TransferDataToWindow() override;
+    // The preview ends with the dialog.
+    void EndModal(int code) override;
     // Reads text, effect, speed and loops in this order; stops at the first invalid value
     // with its message, keeping the values read before it.
     bool TransferDataFromWindow() override;

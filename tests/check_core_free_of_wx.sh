@@ -3,7 +3,8 @@
 set -u
 root=${1:-.}
 core_files=$(cd "$root" && ls model/*.{h,cpp} preview/Frames.* preview/*Player.* preview/*Ticker.* \
-  script/ScriptWriter.* script/ScriptTemplates.* cli/*.{h,cpp} resources/*.h 2>/dev/null)
+  script/ScriptWriter.* script/ScriptTemplates.* cli/*.{h,cpp} resources/StringTable.h \
+  resources/Ids.h resources/Templates.* 2>/dev/null)
 hits=$(cd "$root" && grep -lE '#[[:space:]]*include[[:space:]]*[<"]wx/' $core_files)
 if [ -n "$hits" ]; then
   echo "core files include wx headers:"; echo "$hits"; exit 1

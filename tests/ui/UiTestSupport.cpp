@@ -1,0 +1,61 @@
+// The wx application for the window tests, and the frame fixture.
+#include "UiTestSupport.h"
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+
+#include "shell/CompactStyle.h"
+
+namespace glintwick::test {
+
+int PressOk(CEffectDlg& dialog, const std::function<void(CEffectDlg&)>& edit) {
+    dialog.InitDialog();
+    edit(dialog);
+    return dialog.Validate() && dialog.TransferDataFromWindow() ? wxID_OK : wxID_NONE;
+}
+
+void FrameTest::SetUp() {
+    doc.InitNewProject();
+    frame = new CMainFrame(doc);
+    view = frame->GetView();
+    view->OnInitialUpdate();
+    frame->Show();
+    Flush();
+}
+
+void FrameTest::TearDown() {
+    frame->Destroy();
+    Flush();
+}
+
+void FrameTest::AddEffects(std::initializer_list<std::tuple<std::string, int, int, int>> effects) {
+    for (const auto& [text, effect, speed, loops] : effects)
+        doc.AddEffect(std::make_unique<CEffect>(text, effect, speed, loops));
+}
+
+void FrameTest::SelectRow(long row) {
+    view->m_lstEffects->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                                     wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+}
+
+void FrameTest::Flush() {
+    for (int i = 0; i < 5; ++i) {
+        wxYield();
+        wxMilliSleep(5);
+    }
+}
+
+wxCommandEvent Click() { return wxCommandEvent(wxEVT_BUTTON); }
+
+}  // namespace glintwick::test
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(argc, argv)) return 1;
+    wxTheApp->CallOnInit();
+    glintwick::ApplyCompactStyle();
+    const int result = RUN_ALL_TESTS();
+    wxEntryCleanup();
+    return result;
+}

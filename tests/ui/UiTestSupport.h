@@ -1,0 +1,66 @@
+// Shared helpers of the window tests: a running wx application and answered modal boxes.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <wx/msgdlg.h>
+#include <wx/testing.h>
+
+#include <functional>
+#include <string>
+
+#include "model/TallowmereDoc.h"
+#include "preview/EffectDlg.h"
+#include "shell/MainFrame.h"
+#include "shell/TallowmereView.h"
+
+namespace glintwick::test {
+
+// Answers a message box, checking its text.
+class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
+public:
+    ExpectMessage(const wxString& message, int answer) : m_message(message), m_answer(answer) {}
+
+protected:
+    int OnInvoked(wxMessageDialog* dialog) const override {
+        EXPECT_EQ(dialog->GetMessage(), m_message);
+        return m_answer;
+    }
+
+private:
+    wxString m_message;
+    int m_answer;
+};
+
+// Answers the Effect dialog by running `act` on it; `act` returns wxID_OK or wxID_CANCEL.
+class ExpectEffectDialog : public wxExpectModalBase<CEffectDlg, ExpectEffectDialog> {
+public:
+    explicit ExpectEffectDialog(std::function<int(CEffectDlg&)> act) : m_act(std::move(act)) {}
+
+protected:
+    int OnInvoked(CEffectDlg* dialog) const override { return m_act(*dialog); }
+
+private:
+    std::function<int(CEffectDlg&)> m_act;
+};
+
+// Opens the dialog's controls as ShowModal would, lets `edit` change them, then presses OK.
+int PressOk(CEffectDlg& dialog, const std::function<void(CEffectDlg&)>& edit);
+
+// A main frame over its own document, destroyed at the end of the test.
+class FrameTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    void AddEffects(std::initializer_list<std::tuple<std::string, int, int, int>> effects);
+    void SelectRow(long row);
+    // Processes pending events, so that GTK has laid out and painted the windows.
+    static void Flush();
+
+    CTallowmereDoc doc;
+    CMainFrame* frame = nullptr;
+    CTallowmereView* view = nullptr;
+};
+
+wxCommandEvent Click();
+
+}  // namespace glintwick::test

@@ -1,0 +1,279 @@
+// The main view through its real handlers: list editing, button rules, repeat group, preview.
+#include "UiTestSupport.h"
+#include "resources/Ids.h"
+#include "shell/HyperLink.h"
+#include "shell/SunkenText.h"
+#include "shell/UpDownCtrl.h"
+
+namespace glintwick::test {
+namespace {
+
+using ViewTest = FrameTest;
+
+std::vector<bool> RowButtons(CTallowmereView* view) {
+    return {view->m_btnEdit->IsEnabled(), view->m_btnDelete->IsEnabled(),
+            view->m_btnMoveUp->IsEnabled(), view->m_btnMoveDown->IsEnabled()};
+}
+
+TEST_F(ViewTest, NewProjectShowsAnEmptyListForeverAndDisabledRowButtons) {
+    EXPECT_EQ(frame->GetTitle(), "Untitled - Glintwick by Orvane");
+    EXPECT_EQ(view->m_lstEffects->GetItemCount(), 0);
+    EXPECT_EQ(view->m_lstEffects->GetColumnCount(), 4);
+    EXPECT_TRUE(view->m_rdoForever->GetValue());
+    EXPECT_FALSE(view->m_edtRepeatCount->IsEnabled());
+    EXPECT_FALSE(view->m_spnRepeatCount->IsEnabled());
+    EXPECT_EQ(view->m_edtRepeatCount->GetValue(), "1");
+    EXPECT_EQ(RowButtons(view), (std::vector<bool>{false, false, false, false}));
+    EXPECT_TRUE(view->m_btnStart->IsEnabled());
+    EXPECT_FALSE(view->m_btnPause->IsEnabled());
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ViewTest, ColumnsTakeTheirShareOfTheListWidthOnceAndRowsShowTheRecords) {
+    const int width = view->m_lstEffects->GetSize().x;
+    EXPECT_EQ(view->m_lstEffects->GetColumnWidth(0), static_cast<int>(width * 0.4));
+    EXPECT_EQ(view->m_lstEffects->GetColumnWidth(1), static_cast<int>(width * 0.3));
+    EXPECT_EQ(view->m_lstEffects->GetColumnWidth(2), static_cast<int>(width * 0.14));
+    EXPECT_EQ(view->m_lstEffects->GetColumnWidth(3), static_cast<int>(width * 0.14));
+    AddEffects({{"caf\xE9", 10, 10, 1}});
+    EXPECT_EQ(view->m_lstEffects->GetItemText(0, 0), wxString::FromUTF8("café"));
+    EXPECT_EQ(view->m_lstEffects->GetItemText(0, 1), "Shooting Words");
+    EXPECT_EQ(view->m_lstEffects->GetItemText(0, 2), "10");
+    EXPECT_EQ(view->m_lstEffects->GetItemText(0, 3), "1");
+    frame->SetSize(frame->GetSize() + wxSize(200, 100));
+    Flush();
+    EXPECT_EQ(view->m_lstEffects->GetColumnWidth(0), static_cast<int>(width * 0.4));
+}
+
+TEST_F(ViewTest, SelectingRowsEnablesExactlyTheMovesThatCanHappen) {
+    AddEffects({{"P", 0, 10, 1}, {"Q", 0, 10, 1}, {"R", 0, 10, 1}});
+    SelectRow(0);
+    EXPECT_EQ(RowButtons(view), (std::vector<bool>{true, true, false, true}));
+    SelectRow(1);
+    EXPECT_EQ(RowButtons(view), (std::vector<bool>{true, true, true, true}));
+    SelectRow(2);
+    EXPECT_EQ(RowButtons(view), (std::vector<bool>{true, true, true, false}));
+    view->m_lstEffects->SetItemState(2, 0, wxLIST_STATE_SELECTED);
+    EXPECT_EQ(RowButtons(view), (std::vector<bool>{false, false, false, false}));
+}
+
+TEST_F(ViewTest, OneEffectEnablesEditAndDeleteOnly) {
+    AddEffects({{"only", 0, 10, 1}});
+    SelectRow(0);
+    EXPECT_EQ(RowButtons(view), (std::vector<bool>{true, true, false, false}));
+}
+
+TEST_F(ViewTest, MoveDownKeepsTheMovedEffectSelectedAtItsNewPlace) {
+    AddEffects({{"P", 0, 10, 1}, {"Q", 0, 10, 1}, {"R", 0, 10, 1}});
+    SelectRow(0);
+    auto click = Click();
+    view->OnMoveDown(click);
+    EXPECT_EQ(doc.GetAt(1)->GetText(), "P");
+    EXPECT_EQ(view->FirstSelectedRow(), 1);
+    EXPECT_EQ(RowButtons(view), (std::vector<bool>{true, true, true, true}));
+    view->OnMoveUp(click);
+    view->OnMoveUp(click);
+    EXPECT_EQ(doc.GetAt(0)->GetText(), "P");
+    EXPECT_EQ(view->FirstSelectedRow(), 0);
+    EXPECT_EQ(RowButtons(view), (std::vector<bool>{true, true, false, true}));
+}
+
+TEST_F(ViewTest, AddNewAppendsTheDialogsValuesAndCancelChangesNothing) {
+    auto click = Click();
+    wxTEST_DIALOG(view->OnAddNew(click), ExpectEffectDialog([](CEffectDlg& dialog) {
+                      return PressOk(dialog, [](CEffectDlg& d) {
+                          d.TextEdit()->SetValue("Hello there");
+                          d.EffectList()->SetSelection(9);
+                          d.SpeedSlider()->SetValue(17);
+                          d.LoopsEdit()->SetValue("3");
+                      });
+                  }));
+    ASSERT_EQ(doc.GetCount(), 1);
+    EXPECT_EQ(doc.GetAt(0)->GetText(), "Hello there");
+    EXPECT_EQ(doc.GetAt(0)->GetEffect(), 9);
+    EXPECT_EQ(doc.GetAt(0)->GetSpeed(), 17);
+    EXPECT_EQ(doc.GetAt(0)->GetLoops(), 3);
+    EXPECT_EQ(view->m_lstEffects->GetItemCount(), 1);
+    EXPECT_EQ(view->FirstSelectedRow(), -1);
+    EXPECT_TRUE(doc.IsModified());
+
+    wxTEST_DIALOG(view->OnAddNew(click),
+                  ExpectEffectDialog([](CEffectDlg&) { return wxID_CANCEL; }));
+    EXPECT_EQ(doc.GetCount(), 1);
+}
+
+TEST_F(ViewTest, NewEffectDialogStartsFromTheRecordDefaults) {
+    auto click = Click();
+    wxTEST_DIALOG(view->OnAddNew(click), ExpectEffectDialog([](CEffectDlg& dialog) {
+                      dialog.InitDialog();
+                      EXPECT_EQ(dialog.TextEdit()->GetValue(), "Enter your Status Bar text here");
+                      EXPECT_EQ(dialog.EffectList()->GetStringSelection(), "Typewriter - letter by letter");
+                      EXPECT_EQ(dialog.SpeedSlider()->GetValue(), 10);
+                      EXPECT_EQ(dialog.LoopsEdit()->GetValue(), "1");
+                      return wxID_CANCEL;
+                  }));
+}
+
+TEST_F(ViewTest, EditUpdatesTheSelectedRecordAndStopsThePreview) {
+    AddEffects({{"first", 0, 10, 1}, {"second", 4, 12, 2}});
+    auto click = Click();
+    view->OnStart(click);
+    SelectRow(1);
+    wxTEST_DIALOG(view->OnEdit(click), ExpectEffectDialog([](CEffectDlg& dialog) {
+                      return PressOk(dialog, [](CEffectDlg& d) {
+                          EXPECT_EQ(d.TextEdit()->GetValue(), "second");
+                          d.TextEdit()->SetValue("changed");
+                      });
+                  }));
+    EXPECT_EQ(doc.GetAt(1)->GetText(), "changed");
+    EXPECT_EQ(doc.GetAt(1)->GetEffect(), 4);
+    EXPECT_EQ(view->m_lstEffects->GetItemText(1, 0), "changed");
+    EXPECT_FALSE(view->IsPlaying());
+    EXPECT_EQ(RowButtons(view), (std::vector<bool>{false, false, false, false}));
+}
+
+TEST_F(ViewTest, EditWithoutASelectionAsksToChooseOne) {
+    auto click = Click();
+    wxTEST_DIALOG(view->OnEdit(click),
+                  ExpectMessage("Please choose an effect from the list on the left", wxID_OK));
+}
+
+TEST_F(ViewTest, DeleteAsksAndOnlyYesDeletes) {
+    AddEffects({{"P", 0, 10, 1}, {"Q", 0, 10, 1}});
+    SelectRow(0);
+    auto click = Click();
+    const wxString question = "Are you sure that you want to delete the selected effect?";
+    wxTEST_DIALOG(view->OnDelete(click), ExpectMessage(question, wxID_NO));
+    EXPECT_EQ(doc.GetCount(), 2);
+    wxTEST_DIALOG(view->OnDelete(click), ExpectMessage(question, wxID_YES));
+    ASSERT_EQ(doc.GetCount(), 1);
+    EXPECT_EQ(doc.GetAt(0)->GetText(), "Q");
+    EXPECT_EQ(view->m_lstEffects->GetItemCount(), 1);
+}
+
+TEST_F(ViewTest, RepeatCountIsClampedOnLeavingButTheBoxKeepsItsText) {
+    auto click = Click();
+    view->m_rdoTimes->SetValue(true);
+    view->OnRepeatTimes(click);
+    EXPECT_TRUE(view->m_edtRepeatCount->IsEnabled());
+    EXPECT_EQ(doc.GetRepeat(), 1);
+    view->m_edtRepeatCount->ChangeValue("250");
+    wxFocusEvent leave(wxEVT_KILL_FOCUS);
+    view->OnKillFocusRepeatCount(leave);
+    EXPECT_EQ(doc.GetRepeat(), 100);
+    EXPECT_EQ(view->m_edtRepeatCount->GetValue(), "250");
+    view->m_edtRepeatCount->ChangeValue("abc");
+    view->OnKillFocusRepeatCount(leave);
+    EXPECT_EQ(doc.GetRepeat(), 1);
+    view->m_edtRepeatCount->ChangeValue("0");
+    view->OnKillFocusRepeatCount(leave);
+    EXPECT_EQ(doc.GetRepeat(), 1);
+    view->OnRepeatTimes(click);
+    EXPECT_EQ(doc.GetRepeat(), 0) << "the radio stores the text unchecked";
+    view->OnUpdate();
+    EXPECT_TRUE(view->m_rdoForever->GetValue());
+
+    view->m_rdoForever->SetValue(true);
+    view->OnRepeatForever(click);
+    view->m_edtRepeatCount->ChangeValue("7");
+    view->OnKillFocusRepeatCount(leave);
+    EXPECT_EQ(doc.GetRepeat(), 0) << "nothing is stored while Forever is chosen";
+    EXPECT_FALSE(view->m_edtRepeatCount->IsEnabled());
+}
+
+TEST_F(ViewTest, ArrowsStepTheCountWithinOneToHundred) {
+    view->m_rdoTimes->SetValue(true);
+    auto click = Click();
+    view->OnRepeatTimes(click);
+    view->m_edtRepeatCount->ChangeValue("99");
+    view->m_spnRepeatCount->Step(+1);
+    view->m_spnRepeatCount->Step(+1);
+    EXPECT_EQ(view->m_edtRepeatCount->GetValue(), "100");
+    view->m_edtRepeatCount->ChangeValue("1");
+    view->m_spnRepeatCount->Step(-1);
+    EXPECT_EQ(view->m_edtRepeatCount->GetValue(), "1");
+    EXPECT_EQ(doc.GetRepeat(), 1) << "the arrows alone do not reach the project";
+}
+
+TEST_F(ViewTest, PreviewPlaysPausesResumesAtTenMillisecondsAndStops) {
+    AddEffects({{"abc", 0, 20, 1}});
+    doc.SetRepeat(1);
+    auto click = Click();
+    view->OnStart(click);
+    EXPECT_TRUE(view->IsPlaying());
+    EXPECT_EQ(view->GetTimerInterval(), 10);
+    EXPECT_FALSE(view->m_btnStart->IsEnabled());
+    wxTimerEvent tick;
+    view->OnTimer(tick);
+    view->OnTimer(tick);
+    EXPECT_EQ(view->m_stcDisplay->GetLabel(), "a");
+    view->OnPause(click);
+    EXPECT_FALSE(view->IsPlaying());
+    EXPECT_EQ(view->m_stcDisplay->GetLabel(), "a") << "the frame stays while paused";
+    view->OnPause(click);
+    EXPECT_TRUE(view->IsPlaying());
+    EXPECT_EQ(view->GetTimerInterval(), 10);
+    view->OnTimer(tick);
+    EXPECT_EQ(view->m_stcDisplay->GetLabel(), "ab");
+    for (int i = 0; i < 4; ++i) view->OnTimer(tick);
+    EXPECT_FALSE(view->IsPlaying()) << "the player stopped itself after one pass";
+    EXPECT_EQ(view->m_stcDisplay->GetLabel(), "");
+    EXPECT_TRUE(view->m_btnStart->IsEnabled());
+    EXPECT_FALSE(view->m_btnStop->IsEnabled());
+}
+
+TEST_F(ViewTest, EveryDocumentChangeRefreshesTheListAndStopsThePreview) {
+    AddEffects({{"a", 0, 10, 1}});
+    auto click = Click();
+    view->OnStart(click);
+    doc.AddEffect(std::make_unique<CEffect>());
+    EXPECT_FALSE(view->IsPlaying());
+    EXPECT_EQ(view->m_lstEffects->GetItemCount(), 2);
+    doc.DeleteEffect(0);
+    EXPECT_EQ(view->m_lstEffects->GetItemCount(), 1);
+    doc.InitNewProject();
+    doc.NotifyViews();
+    EXPECT_EQ(view->m_lstEffects->GetItemCount(), 0);
+}
+
+TEST_F(ViewTest, LogoIsALinkToTheMakersPageWithTheHandCursor) {
+    wxString opened;
+    auto saved = CHyperLink::Opener();
+    CHyperLink::Opener() = [&](const wxString& url) { opened = url; };
+    wxMouseEvent up(wxEVT_LEFT_UP);
+    up.SetEventObject(view->m_picLogo);
+    view->m_picLogo->GetEventHandler()->ProcessEvent(up);
+    CHyperLink::Opener() = saved;
+    EXPECT_TRUE(opened.Contains("source=gwik"));
+    EXPECT_TRUE(view->m_picLogo->GetCursor().IsOk());
+    EXPECT_EQ(view->m_picLogo->GetSize(), wxSize(77, 77));
+}
+
+TEST_F(ViewTest, FrameHoldsItsMinimumAndShrinksBackToTheFormOnNewProject) {
+    EXPECT_EQ(frame->GetMinSize(), wxSize(475, 380));
+    const wxSize form = view->GetFormSize();
+    frame->SetClientSize(form + wxSize(300, 200));
+    Flush();
+    doc.InitNewProject();
+    view->OnInitialUpdate();
+    Flush();
+    EXPECT_LE(view->GetSize().x, form.x + 2);
+    EXPECT_LE(view->GetSize().y, form.y + 2);
+}
+
+TEST_F(ViewTest, ControlsFollowTheirRulesWhenTheWindowGrows) {
+    Flush();
+    const wxRect list = view->m_lstEffects->GetRect();
+    const wxRect add = view->m_btnAddNew->GetRect();
+    const wxRect start = view->m_btnStart->GetRect();
+    const wxRect logo = view->m_picLogo->GetRect();
+    frame->SetClientSize(frame->GetClientSize() + wxSize(120, 80));
+    Flush();
+    EXPECT_EQ(view->m_lstEffects->GetRect(), wxRect(list.x, list.y, list.width + 120, list.height + 80));
+    EXPECT_EQ(view->m_btnAddNew->GetRect(), wxRect(add.x + 120, add.y, add.width, add.height));
+    EXPECT_EQ(view->m_btnStart->GetRect(), wxRect(start.x, start.y + 80, start.width, start.height));
+    EXPECT_EQ(view->m_picLogo->GetRect(), wxRect(logo.x + 120, logo.y + 80, logo.width, logo.height));
+}
+
+}  // namespace
+}  // namespace glintwick::test
