@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 DEMO       ?= examples/demo.gwk
 
-.PHONY: all deps configure build run test bench test-asan format clean
+.PHONY: all deps configure build run test bench test-asan screenshots format clean
 
 all: build
 
@@ -17,15 +17,16 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-# The program's main job: generate the demo project's script and print the tag to paste.
+# The program itself, on the bundled demo project.
 run: build
-	$(BUILD)/bin/glintwick-cli generate $(DEMO) $(BUILD)/demo.js
+	$(BUILD)/bin/glintwick $(DEMO)
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 bench: build
 	@$(BUILD)/bin/core_bench
+	@xvfb-run -a $(BUILD)/bin/ui_bench
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
@@ -34,6 +35,9 @@ test-asan: deps
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+screenshots: build
+	@scripts/screenshots.sh $(BUILD)
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

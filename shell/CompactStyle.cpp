@@ -13,8 +13,7 @@ const char* const kCompactCss =
     "combobox button { padding: 0px 4px; }\n"
     "radiobutton, checkbutton { padding: 0px; min-height: 0px; }\n"
     "radiobutton radio, checkbutton check { margin: 0px 4px 0px 0px; min-height: 12px; min-width: 12px; }\n"
-    "scale { padding: 0px; min-height: 0px; }\n"
-    "scale slider { min-height: 14px; min-width: 14px; margin: -6px; }\n"
+    "scale { padding: 0px 6px; }\n"
     "treeview.view header button { padding: 1px 4px; }\n";
 
 }  // namespace

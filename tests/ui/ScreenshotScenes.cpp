@@ -1,0 +1,65 @@
+// Shows one window of the program as a user sees it, for the screenshot script.
+// Usage: screenshot_scenes SCENE PROJECT.gwk; prints the window's screen rectangle once shown.
+#include <wx/app.h>
+#include <wx/timer.h>
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include "model/ProjectFile.h"
+#include "model/TallowmereDoc.h"
+#include "preview/EffectDlg.h"
+#include "shell/CompactStyle.h"
+#include "shell/MainFrame.h"
+#include "shell/TallowmereView.h"
+
+namespace glintwick {
+namespace {
+
+class CScenesApp : public wxApp {
+public:
+    bool OnInit() override {
+        if (argc < 3) return false;
+        ApplyCompactStyle();
+        const std::string scene = argv[1].ToStdString();
+        LoadProject(m_doc, argv[2].ToStdString());
+        m_frame = new CMainFrame(m_doc);
+        m_frame->GetView()->OnInitialUpdate();
+        m_frame->Move(0, 0);
+        m_frame->Show();
+        wxWindow* shown = m_frame;
+        if (scene == "main") {
+            // Play a little, so the preview display shows a frame.
+            wxCommandEvent click;
+            m_frame->GetView()->OnStart(click);
+            m_frame->GetView()->m_lstEffects->SetItemState(3, wxLIST_STATE_SELECTED,
+                                                           wxLIST_STATE_SELECTED);
+        } else if (scene == "effect") {
+            auto* dialog = new CEffectDlg(m_frame, *m_doc.GetAt(8));
+            dialog->Move(0, 0);
+            dialog->InitDialog();
+            dialog->Show();
+            shown = dialog;
+        } else {
+            return false;
+        }
+        m_report.Bind(wxEVT_TIMER, [shown](wxTimerEvent&) {
+            const wxRect r = shown->GetScreenRect();
+            std::printf("%dx%d+%d+%d\n", r.width, r.height, r.x, r.y);
+            std::fflush(stdout);
+        });
+        m_report.StartOnce(1500);
+        return true;
+    }
+
+private:
+    CTallowmereDoc m_doc;
+    CMainFrame* m_frame = nullptr;
+    wxTimer m_report;
+};
+
+}  // namespace
+}  // namespace glintwick
+
+wxIMPLEMENT_APP(glintwick::CScenesApp);
