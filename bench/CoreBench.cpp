@@ -15,6 +15,7 @@
 
 #include "model/Effect.h"
 #include "model/ProjectFile.h"
+#include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "preview/Frames.h"
 #include "preview/PreviewPlayer.h"
@@ -213,7 +214,7 @@ void BM_Generate(benchmark::State& state) {
     Workspace& w = *g_workspace;
     for (auto _ : state) {
         try {
-            benchmark::DoNotOptimize(GenerateScriptFile(w.doc, w.scriptPath));
+            GenerateScriptFile(w.doc, w.scriptPath, FileNameOf(w.scriptPath));
         } catch (const std::exception& e) {
             state.SkipWithError(e.what());
             break;

@@ -48,8 +48,14 @@ int Generate(const std::string& projectPath, const std::string& outputPath) {
     CTallowmereDoc doc;
     if (!LoadOrReport(doc, projectPath)) return kExitFailure;
     if (doc.GetCount() == 0) return Fail(str::kNoEffectsDefined);
+    // The script names itself in the code page; a name it cannot hold goes in as given.
+    const std::string fileName = FileNameOf(outputPath);
+    std::string title;
+    char32_t rejected = 0;
+    if (!Utf8ToCodePage(fileName, title, rejected)) title = fileName;
     try {
-        std::cout << GenerateScriptFile(doc, outputPath) << '\n';
+        GenerateScriptFile(doc, outputPath, title);
+        std::cout << LinkTagFor(fileName) << '\n';
     } catch (const CFileFailure& failure) {
         return Fail(failure.Message());
     }

@@ -55,6 +55,12 @@ std::string FileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+bool IsWritableFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0 &&
+           ::access(path.c_str(), W_OK) == 0;
+}
+
 std::string ReadWholeFile(const std::string& path) {
     CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.Get() < 0) throw CFileFailure(CauseFromErrno(errno, path), path);
@@ -84,15 +90,11 @@ void WriteFileAtomically(const std::string& requestedPath, std::string_view byte
     const std::string& shownPath = requestedPath;
     const std::string target = ResolveTarget(requestedPath);
 
-    // An existing target must be a writable regular file, as if it were opened for writing. A
-    // file without any write permission bit counts as read-only even for the superuser.
+    // An existing target must be a file a save may replace, as if it were opened for writing.
     struct stat existing {};
     const bool targetExists = ::stat(target.c_str(), &existing) == 0;
-    if (targetExists) {
-        if (S_ISDIR(existing.st_mode) || (existing.st_mode & 0222) == 0 ||
-            ::access(target.c_str(), W_OK) != 0)
-            throw CFileFailure(FailureCause::AccessDenied, shownPath);
-    }
+    if (targetExists && !IsWritableFile(target))
+        throw CFileFailure(FailureCause::AccessDenied, shownPath);
 
     std::string tempName = FolderOf(target) + "/." + FileNameOf(target) + ".XXXXXX";
     std::vector<char> tempPath(tempName.begin(), tempName.end());

@@ -19,6 +19,11 @@ std::string ReadWholeFile(const std::string& path);
 void WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::optional<FailureCause> writeFailureCause = std::nullopt);
 
+// True when `path` is an existing regular file that a save may replace: it has a write
+// permission bit (a file with none counts as read-only even for the superuser) and this
+// process may write it.
+bool IsWritableFile(const std::string& path);
+
 // The file name without its folder.
 std::string FileNameOf(const std::string& path);
 

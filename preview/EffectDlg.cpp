@@ -129,7 +129,9 @@ void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
     FindWindow(wxID_OK)->SetFocus();
 }
 
-void CEffectDlg::OnTimer(wxTimerEvent&) {
+void CEffectDlg::OnTimer(wxTimerEvent&) { TickPreview(); }
+
+void CEffectDlg::TickPreview() {
     // A validation message shown from a tick runs its own loop; the ticks meanwhile only
     // animate, so the message is not shown again and again.
     if (!m_bExchanging) {

@@ -32,6 +32,8 @@ public:
     bool TransferDataFromWindow() override;
 
     void OnTimer(wxTimerEvent& event);
+    // One tick of the preview; the timer calls it every 10 ms, tests call it directly.
+    void TickPreview();
     void OnMoreInfo(wxCommandEvent& event);
 
     std::string m_strText;

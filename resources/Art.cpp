@@ -8,6 +8,7 @@
 #include "resources/art/icon32.xpm"
 #include "resources/art/icon48.xpm"
 #include "resources/art/logo140.xpm"
+#include "resources/art/splash135.xpm"
 
 namespace glintwick {
 
@@ -20,6 +21,8 @@ wxIconBundle ProgramIcons() {
 }
 
 wxBitmap LogoBitmap() { return wxBitmap(logo140_xpm); }
+
+wxBitmap SplashBitmap() { return wxBitmap(splash135_xpm); }
 
 wxCursor HandCursor() {
     wxImage image = wxBitmap(hand136_xpm).ConvertToImage();

@@ -10,5 +10,6 @@ namespace glintwick {
 wxIconBundle ProgramIcons();  // 16, 32 and 48 pixels
 wxBitmap LogoBitmap();        // 77 x 77
 wxCursor HandCursor();        // pointing hand, hot spot at the fingertip (8, 3)
+wxBitmap SplashBitmap();      // start-up picture, 381 x 282
 
 }  // namespace glintwick

@@ -121,3 +121,51 @@ inline constexpr const char* kMenuAbout = "&About Glintwick...";
 inline constexpr const char* kMakerUrl = "https://orvane.example/glintwick/?source=gwik";
 
 }  // namespace glintwick::str
+
+namespace glintwick::str {
+
+// File commands
+inline constexpr const char* kOpenTitle = "Open";
+inline constexpr const char* kSaveAsTitle = "Save As";
+inline constexpr const char* kProjectFilter = "Glintwick file (*.gwk)";
+inline constexpr const char* kAllFilesFilter = "All Files (*.*)";
+inline constexpr const char* kReplaceQuestion = "%1 already exists.\nDo you want to replace it?";
+inline constexpr const char* kSettingsKey = "Tallowmere";
+inline constexpr const char* kRecentFileSection = "Recent File List";
+inline constexpr const char* kRecentFileEntry = "File%d";
+
+// Generate Javascript
+inline constexpr const char* kGenerateTitle = "Generate Javascript file";
+inline constexpr const char* kScriptFilter = "Javascript files (*.js)";
+inline constexpr const char* kScriptNameWarning =
+    "The script name \"%1\" is not a valid JavaScript name, so the script will not run in a page. "
+    "Generate it anyway?";
+inline constexpr const char* kScriptDoneCaption = "Javascript file generated sucessfully";
+inline constexpr const char* kCongratulations = "Congratulations!";
+inline constexpr const char* kScriptDoneText =
+    "The necessary Javascript file has been created.\n\nTo link this file to your HTML page just "
+    "copy the code in the line below and paste it into your HTML page.";
+
+// Options
+inline constexpr const char* kOptionsCaption = "Options";
+inline constexpr const char* kOptionsText =
+    "Here you can enter the text that will be displayed on the Status Bar after all the effects "
+    "are completed.\n\nIf you have specified the effects to be repeated forever, the text will "
+    "never appear.";
+inline constexpr const char* kFinalTextLabel = "Final Text:";
+inline constexpr const char* kAutoStartLabel = "Start effects automatically after the page loads.";
+
+// About box
+inline constexpr const char* kAboutCaption = "About Glintwick";
+inline constexpr const char* kVersion = "Version 1.0, Build #102";
+inline constexpr const char* kNotice = "Copyright (c) 2026 Orvane. All rights reserved.";
+inline constexpr const char* kCompany = "Orvane Software";
+inline constexpr const char* kAddressText = "www.orvane.example";
+inline constexpr const char* kMotto = "\"Small tools that make pages shine.\"";
+
+// File type
+inline constexpr const char* kFileTypeId = "OrvaneGWK.Document";
+inline constexpr const char* kFileTypeName = "Glintwick Document";
+inline constexpr const char* kMimeType = "application/x-glintwick-project";
+
+}  // namespace glintwick::str

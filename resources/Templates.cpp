@@ -50,6 +50,35 @@ const ControlTemplate kEffectDialogControls[] = {
     {id::kMoreInfoButton, K::PushButton, str::kMoreInfo, 5, 150, 65, 14},
 };
 
+const ControlTemplate kAboutDialogControls[] = {
+    {-1, K::Icon, "", 11, 17, 20, 20},
+    {id::kAboutName, K::Label, str::kAppName, 40, 10, 125, 10},
+    {-1, K::Label, str::kNotice, 40, 35, 155, 8},
+    {id::kOk, K::DefaultPushButton, str::kOkButton, 150, 90, 45, 14},
+    {-1, K::Label, str::kVersion, 40, 20, 115, 10},
+    {id::kAboutCompany, K::Label, str::kCompany, 40, 50, 155, 15},
+    {id::kAddressLink, K::Label, str::kAddressText, 40, 60, 100, 10},
+    {-1, K::Label, str::kMotto, 40, 75, 149, 10},
+};
+
+const ControlTemplate kOptionsDialogControls[] = {
+    {id::kOk, K::DefaultPushButton, str::kOkButton, 151, 99, 50, 14},
+    {id::kCancel, K::PushButton, str::kCancelButton, 206, 99, 50, 14},
+    {-1, K::Label, str::kOptionsText, 5, 5, 250, 43},
+    {-1, K::RightLabel, str::kFinalTextLabel, 6, 56, 50, 10},
+    {id::kFinalTextEdit, K::Edit, "", 61, 54, 195, 12},
+    {id::kAutoStartCheck, K::CheckBox, str::kAutoStartLabel, 22, 75, 175, 12},
+    {id::kMoreInfoButton, K::PushButton, str::kMoreInfo, 6, 99, 75, 14},
+};
+
+const ControlTemplate kScriptDoneDialogControls[] = {
+    {id::kOk, K::DefaultPushButton, str::kOkButton, 225, 80, 65, 14},
+    {id::kTitleText, K::Label, str::kCongratulations, 5, 5, 285, 10},
+    {-1, K::Label, str::kScriptDoneText, 5, 18, 285, 35},
+    {id::kMoreInfoButton, K::PushButton, str::kMoreInfo, 5, 80, 80, 15},
+    {id::kTagEdit, K::CentredEdit, "", 5, 60, 285, 12},
+};
+
 const MenuItemTemplate kMainMenuItems[] = {
     {-1, str::kMenuFile},
     {id::kFileNew, str::kMenuNew},
@@ -90,6 +119,12 @@ const ShortcutTemplate kMainShortcutItems[] = {
 
 }  // namespace
 
+const DialogTemplate kAboutDialog{id::kAboutDialog, str::kAboutCaption, 202, 110,
+                                  kAboutDialogControls};
+const DialogTemplate kOptionsDialog{id::kOptionsDialog, str::kOptionsCaption, 262, 118,
+                                    kOptionsDialogControls};
+const DialogTemplate kScriptDoneDialog{id::kScriptDoneDialog, str::kScriptDoneCaption, 297, 102,
+                                       kScriptDoneDialogControls};
 const DialogTemplate kMainForm{id::kMainForm, nullptr, 306, 196, kMainFormControls};
 const DialogTemplate kEffectDialog{id::kEffectDialog, str::kEffectCaption, 292, 171,
                                    kEffectDialogControls};

@@ -22,6 +22,7 @@ enum class ControlKind {
     GroupBox,
     UpDown,         // arrows bound to the control created before it
     Picture,        // bitmap that reports clicks
+    Icon,           // the program icon
 };
 
 struct ControlTemplate {
@@ -39,8 +40,11 @@ struct DialogTemplate {
     std::span<const ControlTemplate> controls;  // creation and tab order
 };
 
-extern const DialogTemplate kMainForm;      // form 101
-extern const DialogTemplate kEffectDialog;  // dialog 102
+extern const DialogTemplate kAboutDialog;       // dialog 100
+extern const DialogTemplate kMainForm;          // form 101
+extern const DialogTemplate kEffectDialog;      // dialog 102
+extern const DialogTemplate kOptionsDialog;     // dialog 137
+extern const DialogTemplate kScriptDoneDialog;  // dialog 138
 
 struct MenuItemTemplate {
     int id;            // 0: separator; -1: starts a top-level menu with `text` as its title

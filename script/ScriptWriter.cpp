@@ -153,10 +153,8 @@ std::string CTallowmereDoc::WriteScript(const std::string& fileTitle) {
     return main;
 }
 
-std::string GenerateScriptFile(CTallowmereDoc& doc, const std::string& path) {
-    const std::string title = FileNameOf(path);
-    WriteFileAtomically(path, doc.WriteScript(title), FailureCause::DiskFull);
-    return LinkTagFor(title);
+void GenerateScriptFile(CTallowmereDoc& doc, const std::string& path, const std::string& fileTitle) {
+    WriteFileAtomically(path, doc.WriteScript(fileTitle), FailureCause::DiskFull);
 }
 
 }  // namespace glintwick

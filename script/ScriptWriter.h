@@ -25,9 +25,9 @@ std::string FillTemplate(const char* templ, std::initializer_list<std::string> a
 // Every STRINGTOREPLACE in `templ` replaced by `scriptName`.
 std::string ReplaceNameToken(const char* templ, const std::string& scriptName);
 
-// Writes the script for `doc` to `path` atomically and returns the link tag. Failures to create
-// the file carry the platform's cause; failures while writing report a full disk. The document
-// is not marked modified.
-std::string GenerateScriptFile(CTallowmereDoc& doc, const std::string& path);
+// Writes the script for `doc` to `path` atomically, naming it by `fileTitle` (the file's name in
+// the code page). Failures to create the file carry the platform's cause; failures while
+// writing report a full disk. The document is not marked modified.
+void GenerateScriptFile(CTallowmereDoc& doc, const std::string& path, const std::string& fileTitle);
 
 }  // namespace glintwick

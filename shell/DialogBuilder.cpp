@@ -12,6 +12,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "resources/Art.h"
 #include "resources/Ids.h"
 #include "shell/SunkenText.h"
 #include "shell/UpDownCtrl.h"
@@ -48,11 +49,18 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
                 break;
             }
             case K::Label:
-            case K::RightLabel:
-                window = new wxStaticText(parent, id, text, pos, size,
-                                          wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_END |
-                                              (c.kind == K::RightLabel ? wxALIGN_RIGHT : wxALIGN_LEFT));
+            case K::RightLabel: {
+                // A label of more than one line wraps at its width; a one-line label that
+                // does not fit shows an ellipsis rather than being cut mid-letter.
+                const bool multiLine = c.height > 12;
+                auto* label = new wxStaticText(
+                    parent, id, text, pos, size,
+                    wxST_NO_AUTORESIZE | (multiLine ? 0 : wxST_ELLIPSIZE_END) |
+                        (c.kind == K::RightLabel ? wxALIGN_RIGHT : wxALIGN_LEFT));
+                if (multiLine) label->Wrap(size.x);
+                window = label;
                 break;
+            }
             case K::SunkenText:
                 window = new CSunkenText(parent, id, pos, size);
                 break;
@@ -102,6 +110,9 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
                 window = arrows;
                 break;
             }
+            case K::Icon:
+                window = new wxStaticBitmap(parent, id, ProgramIcons().GetIcon(32), pos, wxDefaultSize);
+                break;
             case K::Picture:
                 // A picture takes its bitmap's size; the owner sets the bitmap.
                 window = new wxStaticBitmap(parent, id, wxNullBitmap, pos, wxDefaultSize);

@@ -1,13 +1,69 @@
-// Help access: numbered topics of the help book.
+// Help access through wx's HTML help viewer over the zipped book beside the program.
 #include "shell/HelpAccess.h"
+
+#include <wx/filename.h>
+#include <wx/fs_zip.h>
+#include <wx/html/helpctrl.h>
+
+#include <memory>
 
 namespace glintwick {
 
 namespace {
+
+wxString g_bookPath;
 int g_lastTopic = 0;
+std::unique_ptr<wxHtmlHelpController> g_controller;
+bool g_bookLoaded = false;
+
+}  // namespace
+
+wxString HelpBookPathFor(const wxString& programPath) {
+    wxFileName name(programPath);
+    name.SetExt("htb");
+    return name.GetFullPath();
 }
 
-void ShowHelpTopic(int topic) { g_lastTopic = topic; }
+void SetHelpBookPath(const wxString& path) {
+    g_bookPath = path;
+    g_bookLoaded = false;
+}
+
+wxHtmlHelpController& HelpController() {
+    if (!g_controller) {
+        static bool zipHandler = (wxFileSystem::AddHandler(new wxZipFSHandler), true);
+        (void)zipHandler;
+        g_controller = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE);
+        g_bookLoaded = false;
+    }
+    if (!g_bookLoaded && !g_bookPath.empty() && wxFileName::FileExists(g_bookPath))
+        g_bookLoaded = g_controller->AddBook(wxFileName(g_bookPath));
+    return *g_controller;
+}
+
+void InitializeHelp() { HelpController(); }
+
+void UninitializeHelp() {
+    // The viewer's own window closes with it; the displays below make a new one on demand.
+    if (g_controller && g_controller->GetFrame()) g_controller->GetFrame()->Close(true);
+}
+
+void ReleaseHelp() {
+    UninitializeHelp();
+    g_controller.reset();
+    g_bookLoaded = false;
+}
+
+void ShowHelpContents() { HelpController().DisplayContents(); }
+
+void ShowHelpIndex() { HelpController().DisplayIndex(); }
+
+void ShowHelpSearch() { HelpController().KeywordSearch(wxEmptyString, wxHELP_SEARCH_ALL); }
+
+void ShowHelpTopic(int topic) {
+    g_lastTopic = topic;
+    HelpController().Display(topic);
+}
 
 int LastHelpTopic() { return g_lastTopic; }
 

@@ -1,15 +1,37 @@
 // Access to the program's help book: contents, index, search and numbered topics.
 #pragma once
 
+#include <wx/string.h>
+
+class wxHtmlHelpController;
+
 namespace glintwick {
 
 inline constexpr int kHelpTopicEffectDialog = 3300;
 inline constexpr int kHelpTopicOptions = 3320;
 inline constexpr int kHelpTopicScriptDone = 3360;
 
-// Opens the help book at a numbered topic; the More Info buttons call this.
+// The book beside a program: the program's own path with the book's extension, so a renamed
+// program looks for a renamed book.
+wxString HelpBookPathFor(const wxString& programPath);
+
+// Where the book is; the application sets it at start-up.
+void SetHelpBookPath(const wxString& path);
+// The viewer is made ready with the main frame and let go when the frame closes; every display
+// below works either way and reports nothing when the book is missing.
+void InitializeHelp();
+void UninitializeHelp();
+// Destroys the viewer; the application calls it as it ends.
+void ReleaseHelp();
+
+void ShowHelpContents();
+void ShowHelpIndex();
+void ShowHelpSearch();
+// Opens the book at a numbered topic; the More Info buttons call this.
 void ShowHelpTopic(int topic);
-// The last topic asked for, for tests.
+
+// For tests: the viewer in use (made on demand) and the last topic asked for.
+wxHtmlHelpController& HelpController();
 int LastHelpTopic();
 
 }  // namespace glintwick

@@ -12,6 +12,9 @@
 #include "resources/Ids.h"
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
+#include "shell/AboutDlg.h"
+#include "shell/HelpAccess.h"
+#include "shell/SplashWnd.h"
 #include "shell/TallowmereView.h"
 #include "shell/WxText.h"
 
@@ -29,6 +32,18 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(id::MenuId(id::kNextPane), CMainFrame::OnPaneCommand)
     EVT_MENU(id::MenuId(id::kPrevPane), CMainFrame::OnPaneCommand)
     EVT_MENU(id::MenuId(id::kAppExit), CMainFrame::OnAppExit)
+    EVT_MENU(id::MenuId(id::kFileNew), CMainFrame::OnFileNew)
+    EVT_MENU(id::MenuId(id::kFileOpen), CMainFrame::OnFileOpen)
+    EVT_MENU(id::MenuId(id::kFileSave), CMainFrame::OnFileSave)
+    EVT_MENU(id::MenuId(id::kFileSaveAs), CMainFrame::OnFileSaveAs)
+    EVT_MENU_RANGE(id::MenuId(id::kRecentFile1), id::MenuId(id::kRecentFile1) + 3, CMainFrame::OnRecentFile)
+    EVT_MENU(id::MenuId(id::kGenerateJavascript), CMainFrame::OnGenerateJavascript)
+    EVT_MENU(id::MenuId(id::kToolsOptions), CMainFrame::OnOptions)
+    EVT_MENU(id::MenuId(id::kHelpContents), CMainFrame::OnHelpContents)
+    EVT_MENU(id::MenuId(id::kHelpIndex), CMainFrame::OnHelpIndex)
+    EVT_MENU(id::MenuId(id::kHelpSearch), CMainFrame::OnHelpSearch)
+    EVT_MENU(id::MenuId(id::kAppAbout), CMainFrame::OnAppAbout)
+    EVT_CLOSE(CMainFrame::OnClose)
 wxEND_EVENT_TABLE()
 
 CMainFrame::CMainFrame(CTallowmereDoc& doc)
@@ -37,9 +52,14 @@ CMainFrame::CMainFrame(CTallowmereDoc& doc)
     BuildMenu();
     BuildShortcuts();
     m_pView = new CTallowmereView(this, doc);
+    m_commands = std::make_unique<CDocumentCommands>(doc, *m_pView, m_recent, this);
+    m_recent.UseMenu(GetMenuBar()->GetMenu(0));
+    m_recent.Load();
     SetMinSize(kMinimumTrackingSize);
     SetClientSize(m_pView->GetFormSize());
     m_doc.AddView(this);
+    InitializeHelp();
+    CSplashWnd::ShowSplash(this, SplashBitmap());
 }
 
 CMainFrame::~CMainFrame() { m_doc.RemoveView(this); }
@@ -101,6 +121,37 @@ void CMainFrame::OnEditCommand(wxCommandEvent& event) {
 // One view, one pane: there is nowhere to move to.
 void CMainFrame::OnPaneCommand(wxCommandEvent&) {}
 
+// Exit asks about unsaved changes exactly as closing the window does.
 void CMainFrame::OnAppExit(wxCommandEvent&) { Close(); }
+
+void CMainFrame::OnClose(wxCloseEvent& event) {
+    UninitializeHelp();
+    if (event.CanVeto() && !m_commands->SaveModified()) {
+        event.Veto();
+        return;
+    }
+    m_pView->OnStop();
+    Destroy();
+}
+
+void CMainFrame::OnFileNew(wxCommandEvent&) { m_commands->OnFileNew(); }
+void CMainFrame::OnFileOpen(wxCommandEvent&) { m_commands->OnFileOpen(); }
+void CMainFrame::OnFileSave(wxCommandEvent&) { m_commands->DoFileSave(); }
+void CMainFrame::OnFileSaveAs(wxCommandEvent&) { m_commands->DoSaveAs(); }
+
+void CMainFrame::OnRecentFile(wxCommandEvent& event) {
+    m_commands->OnOpenRecentFile(static_cast<size_t>(event.GetId() - id::MenuId(id::kRecentFile1)));
+}
+
+void CMainFrame::OnGenerateJavascript(wxCommandEvent&) { m_commands->OnGenerateJavascript(); }
+void CMainFrame::OnOptions(wxCommandEvent&) { m_commands->OnOptions(); }
+void CMainFrame::OnHelpContents(wxCommandEvent&) { ShowHelpContents(); }
+void CMainFrame::OnHelpIndex(wxCommandEvent&) { ShowHelpIndex(); }
+void CMainFrame::OnHelpSearch(wxCommandEvent&) { ShowHelpSearch(); }
+
+void CMainFrame::OnAppAbout(wxCommandEvent&) {
+    CAboutDlg about(this);
+    about.ShowModal();
+}
 
 }  // namespace glintwick

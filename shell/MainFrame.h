@@ -3,7 +3,11 @@
 
 #include <wx/frame.h>
 
+#include <memory>
+
 #include "model/DocumentBase.h"
+#include "shell/DocumentCommands.h"
+#include "shell/RecentFileStore.h"
 
 namespace glintwick {
 
@@ -16,6 +20,8 @@ public:
     ~CMainFrame() override;
 
     CTallowmereView* GetView() const { return m_pView; }
+    CDocumentCommands& Commands() { return *m_commands; }
+    CRecentFileStore& RecentFiles() { return m_recent; }
 
     void OnUpdate() override {}
     // The caption follows the project's title.
@@ -29,9 +35,23 @@ private:
     void OnEditCommand(wxCommandEvent& event);
     void OnPaneCommand(wxCommandEvent& event);
     void OnAppExit(wxCommandEvent& event);
+    void OnClose(wxCloseEvent& event);
+    void OnFileNew(wxCommandEvent& event);
+    void OnFileOpen(wxCommandEvent& event);
+    void OnFileSave(wxCommandEvent& event);
+    void OnFileSaveAs(wxCommandEvent& event);
+    void OnRecentFile(wxCommandEvent& event);
+    void OnGenerateJavascript(wxCommandEvent& event);
+    void OnOptions(wxCommandEvent& event);
+    void OnHelpContents(wxCommandEvent& event);
+    void OnHelpIndex(wxCommandEvent& event);
+    void OnHelpSearch(wxCommandEvent& event);
+    void OnAppAbout(wxCommandEvent& event);
 
     CTallowmereDoc& m_doc;
     CTallowmereView* m_pView = nullptr;
+    CRecentFileStore m_recent;
+    std::unique_ptr<CDocumentCommands> m_commands;
 
     wxDECLARE_EVENT_TABLE();
 };

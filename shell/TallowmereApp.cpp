@@ -2,12 +2,18 @@
 #include "shell/TallowmereApp.h"
 
 #include <wx/cmdline.h>
+#include <wx/config.h>
+#include <wx/filename.h>
+#include <wx/stdpaths.h>
 
 #include "model/FileError.h"
 #include "model/ProjectFile.h"
 #include "model/TallowmereDoc.h"
 #include "resources/StringTable.h"
 #include "shell/CompactStyle.h"
+#include "shell/FileTypeRegistration.h"
+#include "shell/HelpAccess.h"
+#include "shell/SplashWnd.h"
 #include "shell/MainFrame.h"
 #include "shell/Prompt.h"
 #include "shell/TallowmereView.h"
@@ -27,30 +33,39 @@ bool CTallowmereApp::OnInit() {
     parser.AddParam("project", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
     parser.AddSwitch("h", "help", "show this help", wxCMD_LINE_OPTION_HELP);
     if (parser.Parse() != 0) return false;
+    CSplashWnd::EnableSplash(true);
+    // The settings file holds the recent files only; nothing may create another one.
+    wxConfigBase::DontCreateOnDemand();
     ApplyCompactStyle();
-    return StartUp(parser.GetParamCount() > 0 ? parser.GetParam(0) : wxString());
+    RegisterFileType(RegistrationFromEnvironment());
+    if (!StartUp(parser.GetParamCount() > 0 ? parser.GetParam(0) : wxString())) return false;
+    SetHelpBookPath(HelpBookPathFor(wxStandardPaths::Get().GetExecutablePath()));
+    return true;
 }
 
 bool CTallowmereApp::StartUp(const wxString& path) {
     m_frame = new CMainFrame(*m_doc);
     if (path.empty()) {
         m_doc->InitNewProject();
-    } else {
-        try {
-            LoadProject(*m_doc, path.utf8_string());
-        } catch (const CFileFailure& failure) {
-            ShowMessageBox(nullptr, wxString::FromUTF8(failure.Message()), wxOK | wxICON_EXCLAMATION);
-            m_frame->Destroy();
-            m_frame = nullptr;
-            return false;
-        }
+        m_frame->GetView()->OnInitialUpdate();
+    } else if (!m_frame->Commands().OpenDocumentFile(wxFileName(path).GetAbsolutePath().utf8_string())) {
+        // The message has been shown; the program ends before its window appears.
+        CSplashWnd::HideSplash();
+        m_frame->Destroy();
+        m_frame = nullptr;
+        return false;
     }
-    m_frame->GetView()->OnInitialUpdate();
     m_frame->Show();
+    // The splash stays above the window it introduces, also where no window manager keeps
+    // owned windows on top.
+    if (CSplashWnd* splash = CSplashWnd::Current()) splash->Raise();
     m_frame->Update();
     return true;
 }
 
-int CTallowmereApp::OnExit() { return wxApp::OnExit(); }
+int CTallowmereApp::OnExit() {
+    ReleaseHelp();
+    return wxApp::OnExit();
+}
 
 }  // namespace glintwick

@@ -310,7 +310,9 @@ void CTallowmereView::OnStop() {
     m_bPaused = 0;
 }
 
-void CTallowmereView::OnTimer(wxTimerEvent&) {
+void CTallowmereView::OnTimer(wxTimerEvent&) { TickPreview(); }
+
+void CTallowmereView::TickPreview() {
     const PlayerTick tick = m_player.Tick();
     if (tick.action == PlayerTick::Action::Show) m_stcDisplay->SetLabel(ToWx(tick.frame));
     if (tick.action == PlayerTick::Action::Stop) OnStop();

@@ -47,6 +47,8 @@ public:
     void OnStop(wxCommandEvent& event);
     void OnStop();
     void OnTimer(wxTimerEvent& event);
+    // One tick of the preview; the timer calls it every 10 ms, tests call it directly.
+    void TickPreview();
     void OnSize(wxSizeEvent& event);
 
     // The form's designed size in pixels.

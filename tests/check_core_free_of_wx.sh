@@ -3,7 +3,7 @@
 set -u
 root=${1:-.}
 core_files=$(cd "$root" && ls model/*.{h,cpp} preview/Frames.* preview/*Player.* preview/*Ticker.* \
-  script/ScriptWriter.* script/ScriptTemplates.* cli/*.{h,cpp} resources/StringTable.h \
+  script/ScriptWriter.* script/ScriptTemplates.* script/ScriptName.* cli/*.{h,cpp} resources/StringTable.h \
   resources/Ids.h resources/Templates.* 2>/dev/null)
 hits=$(cd "$root" && grep -lE '#[[:space:]]*include[[:space:]]*[<"]wx/' $core_files)
 if [ -n "$hits" ]; then

@@ -96,7 +96,61 @@ def hand():
     rows = [("   " + r)[:32] for r in rows]
     xpm("hand136", rows, {" ": "None", ".": "#000000", "#": "#ffffff"})
 
+FONT = {  # 5 x 7 capitals for the splash title
+    "G": ["01110", "10001", "10000", "10111", "10001", "10001", "01111"],
+    "L": ["10000", "10000", "10000", "10000", "10000", "10000", "11111"],
+    "I": ["11111", "00100", "00100", "00100", "00100", "00100", "11111"],
+    "N": ["10001", "11001", "10101", "10011", "10001", "10001", "10001"],
+    "T": ["11111", "00100", "00100", "00100", "00100", "00100", "00100"],
+    "W": ["10001", "10001", "10001", "10101", "10101", "11011", "10001"],
+    "C": ["01110", "10001", "10000", "10000", "10000", "10001", "01110"],
+    "K": ["10001", "10010", "10100", "11000", "10100", "10010", "10001"],
+    " ": ["00000"] * 7,
+}
+
+def splash():
+    """Start-up picture, 381 x 282: night-blue bands, a spark, the name and a status bar."""
+    w, h = 381, 282
+    bands = "abcdefgh"
+    pal = {c: col for c, col in zip(bands, ["#0f2456", "#132b63", "#17326f", "#1b397c",
+                                             "#1f4089", "#234796", "#274ea3", "#2b55b0"])}
+    pal.update({"w": "#ffffff", "y": "#ffd23f", "o": "#f2b01e", "g": "#d8e2f7", "k": "#404040",
+                "s": "#9fb8ef"})
+    grid = [[bands[min(7, y * 8 // h)] for _ in range(w)] for y in range(h)]
+    # spark
+    cx, cy = 190, 92
+    for y in range(h):
+        for x in range(w):
+            dx, dy = abs(x + 0.5 - cx), abs(y + 0.5 - cy)
+            if dx * dy <= 40 and dx + dy < 62:
+                grid[y][x] = "w"
+            elif dx * dy <= 90 and dx + dy < 70:
+                grid[y][x] = "s"
+    # title, scaled 5 x 7 glyphs
+    title, scale = "GLINTWICK", 4
+    tw = len(title) * 6 * scale - scale
+    x0, y0 = (w - tw) // 2, 160
+    for i, ch in enumerate(title):
+        for gy, row in enumerate(FONT[ch]):
+            for gx, bit in enumerate(row):
+                if bit == "1":
+                    for yy in range(scale):
+                        for xx in range(scale):
+                            grid[y0 + gy * scale + yy][x0 + (i * 6 + gx) * scale + xx] = "y"
+    # a status bar strip with a half-typed message
+    for y in range(236, 256):
+        for x in range(30, 351):
+            grid[y][x] = "g" if 31 <= x <= 349 and 237 <= y <= 254 else "k"
+    for x in range(40, 200, 9):
+        for y in range(243, 249):
+            for xx in range(6):
+                grid[y][x + xx] = "k"
+    for y in range(242, 250):  # caret
+        grid[y][204] = "o"; grid[y][205] = "o"
+    xpm("splash135", ["".join(r) for r in grid], pal)
+
 for s in (16, 32, 48):
     icon(s)
 logo()
 hand()
+splash()

@@ -109,16 +109,16 @@ TEST(ScriptWriter, GenerateWritesAtomicallyAndNeverMarksModified) {
     CTallowmereDoc doc;
     PromoProject(doc);
     const std::string path = folder.File("promo.js");
-    EXPECT_EQ(GenerateScriptFile(doc, path), "<SCRIPT SRC='promo.js'></SCRIPT>");
+    GenerateScriptFile(doc, path, "promo.js");
     EXPECT_EQ(test::ReadFile(path), doc.WriteScript("promo.js"));
     EXPECT_FALSE(doc.IsModified());
     const std::string first = test::ReadFile(path);
-    GenerateScriptFile(doc, path);
+    GenerateScriptFile(doc, path, "promo.js");
     EXPECT_EQ(test::ReadFile(path), first) << "generating twice writes identical files";
 
     const std::string nowhere = folder.File("gone/promo.js");
     try {
-        GenerateScriptFile(doc, nowhere);
+        GenerateScriptFile(doc, nowhere, "promo.js");
         ADD_FAILURE() << "a missing folder must fail";
     } catch (const CFileFailure& failure) {
         EXPECT_EQ(failure.Message(), nowhere + " contains an invalid path.");

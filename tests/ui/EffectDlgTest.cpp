@@ -28,9 +28,8 @@ protected:
 
     std::vector<wxString> Ticks(int count) {
         std::vector<wxString> shown;
-        wxTimerEvent tick;
         for (int i = 0; i < count; ++i) {
-            dialog->OnTimer(tick);
+            dialog->TickPreview();
             shown.push_back(dialog->PreviewText()->GetLabel());
         }
         return shown;
@@ -82,10 +81,9 @@ TEST_F(EffectDlgTest, ChangingTheTextRestartsAtTheNextFrameKeepingTheOldFrameMea
 TEST_F(EffectDlgTest, InvalidLoopsWhileTypingShowsTheMessageOnceAndStillTakesTheText) {
     dialog->LoopsEdit()->SetValue("50");
     dialog->TextEdit()->SetValue("typed");
-    wxTimerEvent tick;
-    wxTEST_DIALOG(dialog->OnTimer(tick),
+    wxTEST_DIALOG(dialog->TickPreview(),
                   ExpectMessage("Please enter an integer between 1 and 10.", wxID_OK));
-    dialog->OnTimer(tick);  // no second message: the values were taken over
+    dialog->TickPreview();  // no second message: the values were taken over
     EXPECT_EQ(dialog->m_strText, "typed");
     EXPECT_EQ(dialog->Ticker().m_strText, "typed");
 }
@@ -120,8 +118,7 @@ TEST_F(EffectDlgTest, ASpeedOutsideTheSliderIsTakenFromTheSliderOnTheFirstTick) 
     CEffect effect("abc", 0, 35, 1);
     auto* existing = new CEffectDlg(nullptr, effect);
     existing->InitDialog();
-    wxTimerEvent tick;
-    existing->OnTimer(tick);
+    existing->TickPreview();
     EXPECT_EQ(existing->m_nSpeed, 20);
     delete existing;
 }

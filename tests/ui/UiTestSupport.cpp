@@ -4,7 +4,11 @@
 #include <wx/app.h>
 #include <wx/evtloop.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "shell/CompactStyle.h"
+#include "shell/HelpAccess.h"
 
 namespace glintwick::test {
 
@@ -51,11 +55,19 @@ wxCommandEvent Click() { return wxCommandEvent(wxEVT_BUTTON); }
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    // Settings, registration and help never touch the real home.
+    char home[] = "/tmp/gwk-ui-home-XXXXXX";
+    if (!mkdtemp(home)) return 1;
+    setenv("HOME", home, 1);
+    setenv("XDG_CONFIG_HOME", (std::string(home) + "/config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (std::string(home) + "/data").c_str(), 1);
     wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv)) return 1;
     wxTheApp->CallOnInit();
     glintwick::ApplyCompactStyle();
     const int result = RUN_ALL_TESTS();
+    glintwick::ReleaseHelp();
     wxEntryCleanup();
+    std::filesystem::remove_all(home);
     return result;
 }

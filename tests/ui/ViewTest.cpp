@@ -203,9 +203,8 @@ TEST_F(ViewTest, PreviewPlaysPausesResumesAtTenMillisecondsAndStops) {
     EXPECT_TRUE(view->IsPlaying());
     EXPECT_EQ(view->GetTimerInterval(), 10);
     EXPECT_FALSE(view->m_btnStart->IsEnabled());
-    wxTimerEvent tick;
-    view->OnTimer(tick);
-    view->OnTimer(tick);
+    view->TickPreview();
+    view->TickPreview();
     EXPECT_EQ(view->m_stcDisplay->GetLabel(), "a");
     view->OnPause(click);
     EXPECT_FALSE(view->IsPlaying());
@@ -213,9 +212,9 @@ TEST_F(ViewTest, PreviewPlaysPausesResumesAtTenMillisecondsAndStops) {
     view->OnPause(click);
     EXPECT_TRUE(view->IsPlaying());
     EXPECT_EQ(view->GetTimerInterval(), 10);
-    view->OnTimer(tick);
+    view->TickPreview();
     EXPECT_EQ(view->m_stcDisplay->GetLabel(), "ab");
-    for (int i = 0; i < 4; ++i) view->OnTimer(tick);
+    for (int i = 0; i < 4; ++i) view->TickPreview();
     EXPECT_FALSE(view->IsPlaying()) << "the player stopped itself after one pass";
     EXPECT_EQ(view->m_stcDisplay->GetLabel(), "");
     EXPECT_TRUE(view->m_btnStart->IsEnabled());

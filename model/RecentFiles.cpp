@@ -1,0 +1,48 @@
+// Recent-file list order and path abbreviation.
+#include "model/RecentFiles.h"
+
+#include <algorithm>
+
+namespace glintwick {
+
+void CRecentFiles::Add(const std::string& path) {
+    Remove(path);
+    m_paths.insert(m_paths.begin(), path);
+    if (m_paths.size() > kMaxEntries) m_paths.resize(kMaxEntries);
+}
+
+void CRecentFiles::Remove(const std::string& path) {
+    m_paths.erase(std::remove(m_paths.begin(), m_paths.end(), path), m_paths.end());
+}
+
+void CRecentFiles::Assign(std::vector<std::string> paths) {
+    m_paths.clear();
+    for (auto it = paths.rbegin(); it != paths.rend(); ++it)
+        if (!it->empty()) Add(*it);
+}
+
+std::string AbbreviatePath(const std::string& path, size_t length) {
+    if (path.size() <= length) return path;
+    const auto lastSlash = path.find_last_of('/');
+    const std::string name = lastSlash == std::string::npos ? path : path.substr(lastSlash + 1);
+    const std::string ellipsis = "...";
+    if (name.size() + ellipsis.size() + 1 >= length) {
+        // Not even "/.../name" fits: the name alone, cut with an ellipsis if need be.
+        return name.size() <= length ? name : name.substr(0, length - ellipsis.size()) + ellipsis;
+    }
+    // Root part: "/" for an absolute path, else the first folder.
+    const std::string root = path[0] == '/' ? "/" : path.substr(0, path.find('/') + 1);
+    std::string tail = "/" + name;
+    size_t end = lastSlash;
+    while (end != std::string::npos && end > 0) {
+        const auto previous = path.find_last_of('/', end - 1);
+        if (previous == std::string::npos) break;
+        const std::string folder = path.substr(previous, end - previous);
+        if (root.size() + ellipsis.size() + folder.size() + tail.size() > length) break;
+        tail = folder + tail;
+        end = previous;
+    }
+    return root + ellipsis + tail;
+}
+
+}  // namespace glintwick

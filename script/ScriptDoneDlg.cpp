@@ -1,0 +1,47 @@
+// The result dialog: layout from template 138, bold title, the tag selected in its box.
+#include "script/ScriptDoneDlg.h"
+
+#include "resources/Ids.h"
+#include "resources/StringTable.h"
+#include "resources/Templates.h"
+#include "shell/DialogBuilder.h"
+#include "shell/HelpAccess.h"
+#include "shell/WxText.h"
+
+namespace glintwick {
+
+wxBEGIN_EVENT_TABLE(CScriptDoneDlg, wxDialog)
+    EVT_INIT_DIALOG(CScriptDoneDlg::OnInitDialog)
+    EVT_BUTTON(id::kMoreInfoButton, CScriptDoneDlg::OnMoreInfo)
+wxEND_EVENT_TABLE()
+
+CScriptDoneDlg::CScriptDoneDlg(wxWindow* parent)
+    : wxDialog(parent, id::kScriptDoneDialog, ToWx(str::kScriptDoneCaption), wxDefaultPosition,
+               wxDefaultSize, wxCAPTION) {
+    // A bold face of the system's choosing, 15 pixels to the cell.
+    m_fontTitle = wxFont(wxFontInfo(wxSize(0, 15)).Bold());
+    SetClientSize(TemplateSizeInPixels(this, res::kScriptDoneDialog));
+    auto controls = BuildControls(this, res::kScriptDoneDialog);
+    m_stcTitle = wxStaticCast(controls[id::kTitleText], wxStaticText);
+    m_edtTag = wxStaticCast(controls[id::kTagEdit], wxTextCtrl);
+    SetEscapeId(wxID_OK);
+    CentreOnParent();
+}
+
+bool CScriptDoneDlg::TransferDataToWindow() {
+    m_edtTag->ChangeValue(m_strTag);
+    return true;
+}
+
+void CScriptDoneDlg::OnInitDialog(wxInitDialogEvent& event) {
+    event.Skip();
+    m_stcTitle->SetFont(m_fontTitle);
+    m_stcTitle->Refresh();
+    m_edtTag->SetFocus();
+    m_edtTag->SetSelection(-1, -1);
+    m_edtTag->ShowPosition(0);
+}
+
+void CScriptDoneDlg::OnMoreInfo(wxCommandEvent&) { ShowHelpTopic(kHelpTopicScriptDone); }
+
+}  // namespace glintwick

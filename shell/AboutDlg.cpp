@@ -1,0 +1,36 @@
+// The About box: layout from template 100, its two fonts and the address link.
+#include "shell/AboutDlg.h"
+
+#include "resources/Ids.h"
+#include "resources/StringTable.h"
+#include "resources/Templates.h"
+#include "shell/DialogBuilder.h"
+#include "shell/HyperLink.h"
+#include "shell/WxText.h"
+
+namespace glintwick {
+
+wxBEGIN_EVENT_TABLE(CAboutDlg, wxDialog)
+    EVT_INIT_DIALOG(CAboutDlg::OnInitDialog)
+wxEND_EVENT_TABLE()
+
+CAboutDlg::CAboutDlg(wxWindow* parent)
+    : wxDialog(parent, id::kAboutDialog, ToWx(str::kAboutCaption), wxDefaultPosition,
+               wxDefaultSize, wxCAPTION),
+      m_fontBold(wxFontInfo(wxSize(0, 15)).FaceName("Arial").Bold()),
+      m_fontUnderline(wxFontInfo(wxSize(0, 15)).FaceName("Arial").Underlined()) {
+    SetClientSize(TemplateSizeInPixels(this, res::kAboutDialog));
+    auto controls = BuildControls(this, res::kAboutDialog);
+    CHyperLink::Attach(controls[id::kAddressLink]);
+    SetEscapeId(wxID_OK);
+    CentreOnParent();
+}
+
+void CAboutDlg::OnInitDialog(wxInitDialogEvent& event) {
+    event.Skip();
+    for (int id : {id::kAboutName, id::kAboutCompany}) FindWindow(id)->SetFont(m_fontBold);
+    FindWindow(id::kAddressLink)->SetFont(m_fontUnderline);
+    FindWindow(wxID_OK)->SetFocus();
+}
+
+}  // namespace glintwick

@@ -1,0 +1,48 @@
+// The commands that replace, save, generate and configure the project, with their dialogs.
+#pragma once
+
+#include <wx/string.h>
+#include <wx/window.h>
+
+#include <string>
+
+namespace glintwick {
+
+class CTallowmereDoc;
+class CTallowmereView;
+class CRecentFileStore;
+
+class CDocumentCommands {
+public:
+    CDocumentCommands(CTallowmereDoc& doc, CTallowmereView& view, CRecentFileStore& recent,
+                      wxWindow* owner);
+
+    // "Save changes to %1?" for a modified project: true to go on (saved or not), false when
+    // the user cancelled or the save failed.
+    bool SaveModified();
+    // Save: the project's own path when it is a file that may be replaced, else Save As.
+    bool DoFileSave();
+    // Save As: the dialog, then the save; false when cancelled or failed.
+    bool DoSaveAs();
+    // The save procedure with its message; on success the path joins the recent files.
+    bool DoSave(const std::string& path);
+    // The load procedure with its message, then the view's initial update.
+    bool OpenDocumentFile(const std::string& path);
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnOpenRecentFile(size_t index);
+    void OnGenerateJavascript();
+    void OnOptions();
+
+private:
+    CTallowmereDoc& m_doc;
+    CTallowmereView& m_view;
+    CRecentFileStore& m_recent;
+    wxWindow* m_owner;
+};
+
+// Appends `extension` (without dot) when the path's file name has none.
+wxString WithDefaultExtension(const wxString& path, const wxString& extension);
+
+}  // namespace glintwick

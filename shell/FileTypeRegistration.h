@@ -1,0 +1,27 @@
+// Registration of the .gwk file type with the desktop, the freedesktop way, per user.
+#pragma once
+
+#include <string>
+
+namespace glintwick {
+
+struct FileTypeRegistration {
+    std::string dataHome;   // $XDG_DATA_HOME or ~/.local/share
+    std::string dataDirs;   // $XDG_DATA_DIRS or /usr/local/share:/usr/share
+    std::string program;    // the program's full path, for the desktop entry's Exec line
+};
+
+// The locations from the environment, for the running program.
+FileTypeRegistration RegistrationFromEnvironment();
+
+// Writes the shared-mime-info package for *.gwk and the desktop entry that opens such files
+// with the program, each only when missing or different, and refreshes the desktop's databases
+// when anything changed. *.gwk is left alone when another type already claims it. Failures
+// are silent. Returns the number of files written.
+int RegisterFileType(const FileTypeRegistration& where);
+
+// The desktop entry's and the mime package's exact text.
+std::string DesktopEntryText(const std::string& program, bool withMimeType);
+std::string MimePackageText();
+
+}  // namespace glintwick
