@@ -38,8 +38,13 @@ void CScriptDoneDlg::OnInitDialog(wxInitDialogEvent& event) {
     m_stcTitle->SetFont(m_fontTitle);
     m_stcTitle->Refresh();
     m_edtTag->SetFocus();
-    m_edtTag->SetSelection(-1, -1);
+    m_edtTag->SelectAll();
     m_edtTag->ShowPosition(0);
+    // GTK keeps a selection only on a box that is on screen; select again once it is.
+    CallAfter([this] {
+        m_edtTag->SetFocus();
+        m_edtTag->SelectAll();
+    });
 }
 
 void CScriptDoneDlg::OnMoreInfo(wxCommandEvent&) { ShowHelpTopic(kHelpTopicScriptDone); }

@@ -22,6 +22,23 @@ namespace glintwick {
 
 namespace {
 
+// The file dialog with the path a caller set remembered: GTK's chooser reports a path set on
+// a dialog that was never shown as empty, and tests answer the dialog without showing it.
+class CFileDialog : public wxFileDialog {
+public:
+    using wxFileDialog::wxFileDialog;
+    void SetPath(const wxString& path) override {
+        wxFileDialog::SetPath(path);
+        m_setPath = path;
+    }
+    wxString GetPath() const override {
+        return m_setPath.empty() ? wxFileDialog::GetPath() : m_setPath;
+    }
+
+private:
+    wxString m_setPath;
+};
+
 wxString ProjectWildcard() {
     // GTK matches "*.*" only against names with a dot; "*" is every file.
     return wxString(str::kProjectFilter) + "|*.gwk|" + str::kAllFilesFilter + "|*";
@@ -67,7 +84,7 @@ bool CDocumentCommands::DoFileSave() {
 
 bool CDocumentCommands::DoSaveAs() {
     const wxFileName proposed(PathToWx(m_doc.GetProposedFileName()));
-    wxFileDialog dialog(m_owner, str::kSaveAsTitle, proposed.GetPath(), proposed.GetFullName(),
+    CFileDialog dialog(m_owner, str::kSaveAsTitle, proposed.GetPath(), proposed.GetFullName(),
                         ProjectWildcard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return false;
     const wxString path = WithDefaultExtension(dialog.GetPath(), "gwk");
@@ -111,7 +128,7 @@ void CDocumentCommands::OnFileNew() {
 
 void CDocumentCommands::OnFileOpen() {
     if (!SaveModified()) return;
-    wxFileDialog dialog(m_owner, str::kOpenTitle, wxEmptyString, wxEmptyString, ProjectWildcard(),
+    CFileDialog dialog(m_owner, str::kOpenTitle, wxEmptyString, wxEmptyString, ProjectWildcard(),
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) return;
     OpenDocumentFile(PathFromWx(dialog.GetPath()));
@@ -131,7 +148,7 @@ void CDocumentCommands::OnGenerateJavascript() {
         return;
     }
     const wxString wildcard = wxString(str::kScriptFilter) + "|*.js";
-    wxFileDialog dialog(m_owner, str::kGenerateTitle, wxEmptyString, wxEmptyString, wildcard,
+    CFileDialog dialog(m_owner, str::kGenerateTitle, wxEmptyString, wxEmptyString, wildcard,
                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return;
     const wxString path = WithDefaultExtension(dialog.GetPath(), "js");

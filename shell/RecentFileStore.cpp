@@ -1,10 +1,13 @@
 // Reading and writing the recent-file list, and drawing it into the File menu.
 #include "shell/RecentFileStore.h"
 
-#include <wx/fileconf.h>
 #include <wx/filename.h>
 #include <wx/utils.h>
 
+#include <sstream>
+
+#include "model/FileError.h"
+#include "model/SafeFile.h"
 #include "resources/Ids.h"
 #include "resources/StringTable.h"
 
@@ -19,37 +22,54 @@ wxString SettingsFilePath() {
 
 namespace {
 
-wxString EntryKey(size_t index) { return wxString::Format(str::kRecentFileEntry, static_cast<int>(index + 1)); }
+std::string EntryKey(size_t index) {
+    return wxString::Format(str::kRecentFileEntry, static_cast<int>(index + 1)).utf8_string();
+}
 
 }  // namespace
 
+// The settings file is plain INI, written by hand so that the group and keys are exactly
+// "[Recent File List]" and "File1" to "File4" (wx's own config class escapes the spaces).
 void CRecentFileStore::Load() {
-    const wxString path = SettingsFilePath();
-    std::vector<std::string> paths;
-    if (wxFileName::FileExists(path)) {
-        wxFileConfig config(wxEmptyString, wxEmptyString, path, wxEmptyString, wxCONFIG_USE_LOCAL_FILE);
-        config.SetPath(wxString("/") + str::kRecentFileSection);
+    std::vector<std::string> paths(CRecentFiles::kMaxEntries);
+    std::string text;
+    try {
+        text = ReadWholeFile(SettingsFilePath().utf8_string());
+    } catch (const CFileFailure&) {
+        // No settings yet, or none readable: an empty list.
+    }
+    std::istringstream lines(text);
+    bool inSection = false;
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.front() == '[') {
+            inSection = line == std::string("[") + str::kRecentFileSection + "]";
+            continue;
+        }
+        const auto equals = line.find('=');
+        if (!inSection || equals == std::string::npos) continue;
         for (size_t i = 0; i < CRecentFiles::kMaxEntries; ++i)
-            paths.push_back(config.Read(EntryKey(i), wxEmptyString).utf8_string());
+            if (line.compare(0, equals, EntryKey(i)) == 0) paths[i] = line.substr(equals + 1);
     }
     m_files.Assign(paths);
     UpdateMenu();
 }
 
 void CRecentFileStore::Save() const {
+    std::string text = std::string("[") + str::kRecentFileSection + "]\n";
+    for (size_t i = 0; i < m_files.Paths().size(); ++i) {
+        const std::string& path = m_files.Paths()[i];
+        // A line break in a name cannot be kept in a one-line entry; such a name is not kept.
+        if (path.find_first_of("\r\n") != std::string::npos) continue;
+        text += EntryKey(i) + "=" + path + "\n";
+    }
     const wxFileName file(SettingsFilePath());
     // Settings are a convenience: a folder that cannot be made just means they are not kept.
     if (!wxFileName::Mkdir(file.GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL)) return;
-    wxFileConfig config(wxEmptyString, wxEmptyString, file.GetFullPath(), wxEmptyString,
-                        wxCONFIG_USE_LOCAL_FILE);
-    config.SetPath(wxString("/") + str::kRecentFileSection);
-    for (size_t i = 0; i < CRecentFiles::kMaxEntries; ++i) {
-        if (i < m_files.Paths().size())
-            config.Write(EntryKey(i), wxString::FromUTF8(m_files.Paths()[i]));
-        else
-            config.DeleteEntry(EntryKey(i));
+    try {
+        WriteFileAtomically(file.GetFullPath().utf8_string(), text);
+    } catch (const CFileFailure&) {
     }
-    config.Flush();
 }
 
 void CRecentFileStore::Add(const std::string& path) {

@@ -43,24 +43,27 @@ bool CTallowmereApp::OnInit() {
     return true;
 }
 
-bool CTallowmereApp::StartUp(const wxString& path) {
-    m_frame = new CMainFrame(*m_doc);
+CMainFrame* OpenMainWindow(CTallowmereDoc& doc, const wxString& path) {
+    auto* frame = new CMainFrame(doc);
     if (path.empty()) {
-        m_doc->InitNewProject();
-        m_frame->GetView()->OnInitialUpdate();
-    } else if (!m_frame->Commands().OpenDocumentFile(wxFileName(path).GetAbsolutePath().utf8_string())) {
-        // The message has been shown; the program ends before its window appears.
+        doc.InitNewProject();
+        frame->GetView()->OnInitialUpdate();
+    } else if (!frame->Commands().OpenDocumentFile(wxFileName(path).GetAbsolutePath().utf8_string())) {
         CSplashWnd::HideSplash();
-        m_frame->Destroy();
-        m_frame = nullptr;
-        return false;
+        frame->Destroy();
+        return nullptr;
     }
-    m_frame->Show();
+    frame->Show();
     // The splash stays above the window it introduces, also where no window manager keeps
     // owned windows on top.
     if (CSplashWnd* splash = CSplashWnd::Current()) splash->Raise();
-    m_frame->Update();
-    return true;
+    frame->Update();
+    return frame;
+}
+
+bool CTallowmereApp::StartUp(const wxString& path) {
+    m_frame = OpenMainWindow(*m_doc, path);
+    return m_frame != nullptr;
 }
 
 int CTallowmereApp::OnExit() {

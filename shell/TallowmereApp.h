@@ -10,6 +10,11 @@ namespace glintwick {
 class CTallowmereDoc;
 class CMainFrame;
 
+// Makes the main window over `doc` with a new project, or with the project at `path` when it
+// is not empty, and shows it. When that file cannot be opened the message is shown, the window
+// is destroyed unseen and the result is null.
+CMainFrame* OpenMainWindow(CTallowmereDoc& doc, const wxString& path);
+
 class CTallowmereApp : public wxApp {
 public:
     CTallowmereApp();

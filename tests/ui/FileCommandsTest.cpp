@@ -1,0 +1,316 @@
+// File commands, recent files, Options, Generate and help through the real handlers.
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/html/helpctrl.h>
+#include <wx/html/helpwnd.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "UiTestSupport.h"
+#include "model/ProjectFile.h"
+#include "script/OptionsDlg.h"
+#include "script/ScriptDoneDlg.h"
+#include "shell/AboutDlg.h"
+#include "shell/HelpAccess.h"
+#include "resources/Ids.h"
+#include "shell/RecentFileStore.h"
+#include "shell/TallowmereApp.h"
+
+namespace glintwick::test {
+namespace {
+
+// Answers a file dialog with `path`, checking the name it proposed when one is given.
+class ExpectFile : public wxExpectModalBase<wxFileDialog, ExpectFile> {
+public:
+    ExpectFile(wxString path, wxString proposed = wxString(), int answer = wxID_OK)
+        : m_path(std::move(path)), m_proposed(std::move(proposed)), m_answer(answer) {}
+
+protected:
+    int OnInvoked(wxFileDialog* dialog) const override {
+        if (!m_proposed.empty()) EXPECT_EQ(dialog->GetFilename(), m_proposed);
+        if (m_answer == wxID_OK) dialog->SetPath(m_path);
+        return m_answer;
+    }
+
+private:
+    wxString m_path, m_proposed;
+    int m_answer;
+};
+
+template <typename Dialog>
+class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>> {
+public:
+    explicit ExpectDialog(std::function<int(Dialog&)> act) : m_act(std::move(act)) {}
+
+protected:
+    int OnInvoked(Dialog* dialog) const override { return m_act(*dialog); }
+
+private:
+    std::function<int(Dialog&)> m_act;
+};
+
+std::string ReadText(const wxString& path) {
+    std::ifstream in(path.utf8_string(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class FileCommandsTest : public FrameTest {
+protected:
+    void SetUp() override {
+        folder = wxFileName::CreateTempFileName("gwk-ui");
+        wxRemoveFile(folder);
+        wxFileName::Mkdir(folder);
+        FrameTest::SetUp();
+    }
+    void TearDown() override {
+        FrameTest::TearDown();
+        wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
+        wxRemoveFile(SettingsFilePath());
+    }
+    wxString File(const wxString& name) const { return folder + "/" + name; }
+    CDocumentCommands& Commands() { return frame->Commands(); }
+    void SaveAs(const wxString& path) {
+        wxTEST_DIALOG(Commands().DoSaveAs(), ExpectFile(path));
+    }
+    wxString RecentLabel(size_t index) {
+        wxMenu* file = frame->GetMenuBar()->GetMenu(0);
+        wxMenuItem* item = file->FindItem(id::MenuId(id::kRecentFile1) + static_cast<int>(index));
+        return item ? item->GetItemLabel() : wxString();
+    }
+
+    wxString folder;
+};
+
+TEST_F(FileCommandsTest, SaveAsProposesUntitledAddsTheExtensionAndRetitlesTheWindow) {
+    AddEffects({{"hello", 0, 10, 1}});
+    wxTEST_DIALOG(EXPECT_TRUE(Commands().DoFileSave()), ExpectFile(File("show"), "Untitled.gwk"));
+    EXPECT_TRUE(wxFileName::FileExists(File("show.gwk")));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(frame->GetTitle(), "show.gwk - Glintwick by Orvane");
+    // Saving again goes straight to the file.
+    doc.SetRepeat(3);
+    EXPECT_TRUE(Commands().DoFileSave());
+    CTallowmereDoc reloaded;
+    LoadProject(reloaded, File("show.gwk").utf8_string());
+    EXPECT_EQ(reloaded.GetRepeat(), 3);
+}
+
+TEST_F(FileCommandsTest, ReadOnlyOrMissingFileFallsBackToSaveAs) {
+    AddEffects({{"hello", 0, 10, 1}});
+    SaveAs(File("first.gwk"));
+    wxFileName(File("first.gwk")).SetPermissions(wxPOSIX_USER_READ);
+    doc.SetModified(true);
+    wxTEST_DIALOG(EXPECT_TRUE(Commands().DoFileSave()), ExpectFile(File("second.gwk"), "first.gwk"));
+    EXPECT_EQ(doc.GetTitle(), "second.gwk");
+    wxRemoveFile(File("second.gwk"));
+    wxTEST_DIALOG(EXPECT_FALSE(Commands().DoFileSave()), ExpectFile("", "second.gwk", wxID_CANCEL));
+}
+
+TEST_F(FileCommandsTest, SaveChangesQuestionYesNoAndCancelOnNew) {
+    AddEffects({{"keep me", 0, 10, 1}});
+    const wxString question = "Save changes to Untitled?";
+    wxTEST_DIALOG(Commands().OnFileNew(), ExpectMessage(question, wxID_CANCEL));
+    EXPECT_EQ(doc.GetCount(), 1) << "Cancel abandons the command";
+    wxTEST_DIALOG(Commands().OnFileNew(), ExpectMessage(question, wxID_YES),
+                  ExpectFile("", "Untitled.gwk", wxID_CANCEL));
+    EXPECT_EQ(doc.GetCount(), 1) << "a cancelled save abandons the command too";
+    wxTEST_DIALOG(Commands().OnFileNew(), ExpectMessage(question, wxID_YES),
+                  ExpectFile(File("kept.gwk")));
+    EXPECT_EQ(doc.GetCount(), 0);
+    EXPECT_TRUE(wxFileName::FileExists(File("kept.gwk")));
+    AddEffects({{"dropped", 0, 10, 1}});
+    wxTEST_DIALOG(Commands().OnFileNew(), ExpectMessage(question, wxID_NO));
+    EXPECT_EQ(doc.GetCount(), 0);
+    EXPECT_EQ(view->m_lstEffects->GetItemCount(), 0);
+}
+
+TEST_F(FileCommandsTest, OpeningATruncatedFileLeavesANewUntitledProject) {
+    AddEffects({{"one", 0, 10, 1}, {"two", 0, 10, 1}});
+    SaveAs(File("whole.gwk"));
+    std::string bytes = ReadText(File("whole.gwk"));
+    std::ofstream(File("cut.gwk").utf8_string(), std::ios::binary) << bytes.substr(0, bytes.size() - 3);
+    wxTEST_DIALOG(Commands().OnFileOpen(), ExpectFile(File("cut.gwk")),
+                  ExpectMessage("Unexpected file format.", wxID_OK));
+    EXPECT_EQ(doc.GetCount(), 0);
+    EXPECT_EQ(view->m_lstEffects->GetItemCount(), 0);
+    EXPECT_EQ(frame->GetTitle(), "Untitled - Glintwick by Orvane");
+    wxTEST_DIALOG(Commands().OnFileOpen(), ExpectFile(File("whole.gwk")));
+    EXPECT_EQ(view->m_lstEffects->GetItemCount(), 2);
+}
+
+TEST_F(FileCommandsTest, AMissingFileIsReportedAndTheProjectStays) {
+    AddEffects({{"stay", 0, 10, 1}});
+    const wxString missing = File("gone.gwk");
+    wxTEST_DIALOG(EXPECT_FALSE(Commands().OpenDocumentFile(missing.utf8_string())),
+                  ExpectMessage(missing + " was not found.", wxID_OK));
+    EXPECT_EQ(doc.GetCount(), 1);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(FileCommandsTest, AProjectThatCannotOpenAtStartEndsBeforeTheWindowAppears) {
+    CTallowmereDoc other;
+    const wxString missing = File("nowhere.gwk");
+    CMainFrame* opened = nullptr;
+    wxTEST_DIALOG(opened = OpenMainWindow(other, missing),
+                  ExpectMessage(missing + " was not found.", wxID_OK));
+    EXPECT_EQ(opened, nullptr);
+    Flush();
+}
+
+TEST_F(FileCommandsTest, RecentFilesNewestFirstFourAtMostUnderTheirExactKeys) {
+    AddEffects({{"x", 0, 10, 1}});
+    EXPECT_EQ(RecentLabel(0), "Recent File");
+    EXPECT_FALSE(frame->GetMenuBar()->IsEnabled(id::MenuId(id::kRecentFile1)));
+    for (const char* name : {"a.gwk", "b.gwk", "c.gwk", "d.gwk", "e.gwk"}) SaveAs(File(name));
+    const auto& paths = frame->RecentFiles().Paths();
+    ASSERT_EQ(paths.size(), 4u);
+    EXPECT_EQ(wxFileName(wxString::FromUTF8(paths[0])).GetFullName(), "e.gwk");
+    EXPECT_EQ(wxFileName(wxString::FromUTF8(paths[3])).GetFullName(), "b.gwk");
+    EXPECT_TRUE(RecentLabel(0).StartsWith("&1 "));
+    EXPECT_TRUE(RecentLabel(0).EndsWith("e.gwk"));
+    EXPECT_LE(RecentLabel(3).length() - 3, 30u);
+    const std::string settings = ReadText(SettingsFilePath());
+    EXPECT_NE(settings.find("[Recent File List]"), std::string::npos) << settings;
+    for (const char* key : {"File1=", "File2=", "File3=", "File4="})
+        EXPECT_NE(settings.find(key), std::string::npos) << key;
+    EXPECT_EQ(settings.find("File5"), std::string::npos);
+    EXPECT_TRUE(SettingsFilePath().StartsWith(wxGetenv("XDG_CONFIG_HOME")));
+
+    // Opening an entry that no longer exists reports it and drops it from the list.
+    wxRemoveFile(File("e.gwk"));
+    doc.SetModified(false);
+    wxTEST_DIALOG(Commands().OnOpenRecentFile(0), ExpectMessage(File("e.gwk") + " was not found.", wxID_OK));
+    EXPECT_EQ(frame->RecentFiles().Paths().size(), 3u);
+}
+
+TEST_F(FileCommandsTest, OptionsOkAlwaysMarksModifiedAndCancelChangesNothing) {
+    wxTEST_DIALOG(Commands().OnOptions(), ExpectDialog<COptionsDlg>([](COptionsDlg& dialog) {
+                      dialog.InitDialog();
+                      EXPECT_EQ(dialog.FinalTextEdit()->GetValue(), "");
+                      EXPECT_TRUE(dialog.AutoStartCheck()->GetValue());
+                      return dialog.TransferDataFromWindow() ? wxID_OK : wxID_NONE;
+                  }));
+    EXPECT_TRUE(doc.IsModified());
+    doc.SetModified(false);
+    wxTEST_DIALOG(Commands().OnOptions(), ExpectDialog<COptionsDlg>([](COptionsDlg& dialog) {
+                      dialog.InitDialog();
+                      dialog.FinalTextEdit()->SetValue("Bye");
+                      dialog.AutoStartCheck()->SetValue(false);
+                      return wxID_CANCEL;
+                  }));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.m_bAutoStart, 1);
+    wxTEST_DIALOG(Commands().OnOptions(), ExpectDialog<COptionsDlg>([](COptionsDlg& dialog) {
+                      dialog.InitDialog();
+                      dialog.FinalTextEdit()->SetValue("Bye");
+                      dialog.AutoStartCheck()->SetValue(false);
+                      return dialog.TransferDataFromWindow() ? wxID_OK : wxID_NONE;
+                  }));
+    EXPECT_EQ(doc.m_strFinalText, "Bye");
+    EXPECT_EQ(doc.m_bAutoStart, 0);
+}
+
+TEST_F(FileCommandsTest, OptionsRefusesMoreThan300CharactersAndShowsOddFlagsCleared) {
+    doc.m_strFinalText = std::string(301, 'f');
+    doc.m_bAutoStart = 7;
+    wxTEST_DIALOG(Commands().OnOptions(), ExpectDialog<COptionsDlg>([](COptionsDlg& dialog) {
+                      dialog.InitDialog();
+                      EXPECT_FALSE(dialog.AutoStartCheck()->GetValue());
+                      bool accepted = true;
+                      wxTEST_DIALOG(accepted = dialog.TransferDataFromWindow(),
+                                    ExpectMessage("Please enter no more than 300 characters.", wxID_OK));
+                      EXPECT_FALSE(accepted);
+                      dialog.FinalTextEdit()->SetValue(wxString(300, 'f'));
+                      return dialog.TransferDataFromWindow() ? wxID_OK : wxID_NONE;
+                  }));
+    EXPECT_EQ(doc.m_strFinalText.size(), 300u);
+    EXPECT_EQ(doc.m_bAutoStart, 0);
+}
+
+TEST_F(FileCommandsTest, GenerateRefusesAnEmptyListWithoutAskingForAFile) {
+    wxTEST_DIALOG(Commands().OnGenerateJavascript(),
+                  ExpectMessage("You have not defined any effects yet.", wxID_OK));
+}
+
+TEST_F(FileCommandsTest, GenerateWritesTheScriptAndShowsTheTagSelected) {
+    AddEffects({{"promo", 5, 12, 2}});
+    doc.SetModified(false);
+    wxTEST_DIALOG(Commands().OnGenerateJavascript(), ExpectFile(File("effects")),
+                  ExpectDialog<CScriptDoneDlg>([](CScriptDoneDlg& dialog) {
+                      dialog.Show();  // as ShowModal would, which also initialises it
+                      Flush();
+                      EXPECT_EQ(dialog.TagEdit()->GetValue(), "<SCRIPT SRC='effects.js'></SCRIPT>");
+                      long from = 0, to = 0;
+                      dialog.TagEdit()->GetSelection(&from, &to);
+                      EXPECT_EQ(to - from, static_cast<long>(dialog.TagEdit()->GetValue().length()));
+                      EXPECT_TRUE(dialog.TitleText()->GetFont().GetWeight() == wxFONTWEIGHT_BOLD);
+                      dialog.Hide();
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(ReadText(File("effects.js")), doc.WriteScript("effects.js"));
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(FileCommandsTest, GenerateWarnsAboutANameThatCannotRunAndNoWritesNothing) {
+    AddEffects({{"promo", 0, 10, 1}});
+    const wxString warning =
+        "The script name \"my page\" is not a valid JavaScript name, so the script will not run "
+        "in a page. Generate it anyway?";
+    wxTEST_DIALOG(Commands().OnGenerateJavascript(), ExpectFile(File("my page.js")),
+                  ExpectMessage(warning, wxID_NO));
+    EXPECT_FALSE(wxFileName::FileExists(File("my page.js")));
+    wxString statusWarning = warning;
+    statusWarning.Replace("my page", "status");
+    wxTEST_DIALOG(Commands().OnGenerateJavascript(), ExpectFile(File("status.js")),
+                  ExpectMessage(statusWarning, wxID_YES),
+                  ExpectDialog<CScriptDoneDlg>([](CScriptDoneDlg&) { return wxID_OK; }));
+    EXPECT_TRUE(wxFileName::FileExists(File("status.js"))) << "Yes writes the file as designed";
+}
+
+TEST_F(FileCommandsTest, ExitAndCloseAskAboutUnsavedChanges) {
+    AddEffects({{"unsaved", 0, 10, 1}});
+    wxCommandEvent exitCommand(wxEVT_MENU, id::MenuId(id::kAppExit));
+    wxTEST_DIALOG(frame->GetEventHandler()->ProcessEvent(exitCommand),
+                  ExpectMessage("Save changes to Untitled?", wxID_CANCEL));
+    EXPECT_FALSE(frame->IsBeingDeleted());
+    EXPECT_TRUE(frame->IsShown());
+}
+
+TEST_F(FileCommandsTest, MoreInfoButtonsOpenTheirTopicsInTheHelpBook) {
+    SetHelpBookPath(GLINTWICK_HELP_BOOK);
+    const struct {
+        int topic;
+        const char* page;
+    } topics[] = {{3300, "effect_dialog"}, {3320, "options"}, {3360, "generate"}};
+    for (const auto& t : topics) {
+        ShowHelpTopic(t.topic);
+        Flush();
+        wxHtmlHelpWindow* window = HelpController().GetHelpWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->GetHtmlWindow()->GetOpenedPage().Contains(t.page))
+            << t.topic << " opened " << window->GetHtmlWindow()->GetOpenedPage();
+    }
+    ShowHelpContents();
+    ShowHelpIndex();
+    UninitializeHelp();
+    Flush();
+}
+
+TEST_F(FileCommandsTest, AboutBoxShowsTheVersionAndTheAddressAsALink) {
+    CAboutDlg about(frame);
+    about.InitDialog();
+    wxWindow* address = about.FindWindow(id::kAddressLink);
+    ASSERT_NE(address, nullptr);
+    EXPECT_TRUE(address->GetFont().GetUnderlined());
+    EXPECT_EQ(address->GetForegroundColour(), wxColour(0, 0, 255));
+    EXPECT_EQ(about.FindWindow(id::kAboutName)->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
+    bool found = false;
+    for (wxWindow* child : about.GetChildren()) found |= child->GetLabel() == "Version 1.0, Build #102";
+    EXPECT_TRUE(found);
+}
+
+}  // namespace
+}  // namespace glintwick::test
