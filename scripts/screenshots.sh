@@ -28,3 +28,7 @@ shoot() {  # shoot SCENE FILE
 
 shoot main main-window.png
 shoot effect effect-dialog.png
+shoot options options-dialog.png
+shoot result result-dialog.png
+shoot about about-box.png
+shoot splash splash.png

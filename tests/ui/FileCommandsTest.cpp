@@ -68,7 +68,7 @@ protected:
     void TearDown() override {
         FrameTest::TearDown();
         wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
-        wxRemoveFile(SettingsFilePath());
+        if (wxFileName::FileExists(SettingsFilePath())) wxRemoveFile(SettingsFilePath());
     }
     wxString File(const wxString& name) const { return folder + "/" + name; }
     CDocumentCommands& Commands() { return frame->Commands(); }

@@ -10,6 +10,11 @@
 #include "model/ProjectFile.h"
 #include "model/TallowmereDoc.h"
 #include "preview/EffectDlg.h"
+#include "resources/Art.h"
+#include "script/OptionsDlg.h"
+#include "script/ScriptDoneDlg.h"
+#include "shell/AboutDlg.h"
+#include "shell/SplashWnd.h"
 #include "shell/CompactStyle.h"
 #include "shell/MainFrame.h"
 #include "shell/TallowmereView.h"
@@ -41,19 +46,48 @@ public:
             dialog->InitDialog();
             dialog->Show();
             shown = dialog;
+        } else if (scene == "options") {
+            auto* dialog = new COptionsDlg(m_frame);
+            dialog->m_strFinalText = "Thanks for visiting!";
+            shown = ShowDialog(dialog);
+        } else if (scene == "result") {
+            auto* dialog = new CScriptDoneDlg(m_frame);
+            dialog->m_strTag = "<SCRIPT SRC='demo.js'></SCRIPT>";
+            shown = ShowDialog(dialog);
+        } else if (scene == "about") {
+            shown = ShowDialog(new CAboutDlg(m_frame));
+        } else if (scene == "splash") {
+            CSplashWnd::EnableSplash(true);
+            CSplashWnd::ShowSplash(m_frame, SplashBitmap());
+            shown = CSplashWnd::Current();
+            shown->Raise();
+            m_report.StartOnce(300);  // before it closes by itself
+            ReportWhenShown(shown);
+            return true;
         } else {
             return false;
         }
-        m_report.Bind(wxEVT_TIMER, [shown](wxTimerEvent&) {
-            const wxRect r = shown->GetScreenRect();
-            std::printf("%dx%d+%d+%d\n", r.width, r.height, r.x, r.y);
-            std::fflush(stdout);
-        });
+        ReportWhenShown(shown);
         m_report.StartOnce(1500);
         return true;
     }
 
 private:
+    // Prints the window's screen rectangle when the report timer fires.
+    void ReportWhenShown(wxWindow* shown) {
+        m_report.Bind(wxEVT_TIMER, [shown](wxTimerEvent&) {
+            const wxRect r = shown->GetScreenRect();
+            std::printf("%dx%d+%d+%d\n", r.width, r.height, r.x, r.y);
+            std::fflush(stdout);
+        });
+    }
+
+    wxWindow* ShowDialog(wxDialog* dialog) {
+        dialog->Move(0, 0);
+        dialog->Show();  // shown modelessly: the scene only needs to be seen
+        return dialog;
+    }
+
     CTallowmereDoc m_doc;
     CMainFrame* m_frame = nullptr;
     wxTimer m_report;

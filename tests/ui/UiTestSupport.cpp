@@ -3,6 +3,7 @@
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
+#include <wx/log.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -64,6 +65,8 @@ int main(int argc, char** argv) {
     wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv)) return 1;
     wxTheApp->CallOnInit();
+    // wx's own log messages go to the test output, not into a message box at the end.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
     glintwick::ApplyCompactStyle();
     const int result = RUN_ALL_TESTS();
     glintwick::ReleaseHelp();
