@@ -27,6 +27,7 @@ test: build
 bench: build
 	@$(BUILD)/bin/core_bench
 	@xvfb-run -a $(BUILD)/bin/ui_bench
+	@scripts/measure_startup.sh $(BUILD)
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps

@@ -2,13 +2,14 @@
 #include "resources/Art.h"
 
 #include <wx/image.h>
+#include <wx/imagpng.h>
 
 #include "resources/art/hand136.xpm"
 #include "resources/art/icon16.xpm"
 #include "resources/art/icon32.xpm"
 #include "resources/art/icon48.xpm"
 #include "resources/art/logo140.xpm"
-#include "resources/art/splash135.xpm"
+#include "resources/art/splash135_png.h"
 
 namespace glintwick {
 
@@ -22,7 +23,10 @@ wxIconBundle ProgramIcons() {
 
 wxBitmap LogoBitmap() { return wxBitmap(logo140_xpm); }
 
-wxBitmap SplashBitmap() { return wxBitmap(splash135_xpm); }
+wxBitmap SplashBitmap() {
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+    return wxBitmap::NewFromPNGData(splash135_png, sizeof splash135_png);
+}
 
 wxCursor HandCursor() {
     wxImage image = wxBitmap(hand136_xpm).ConvertToImage();

@@ -29,19 +29,29 @@ void SetHelpBookPath(const wxString& path) {
     g_bookLoaded = false;
 }
 
-wxHtmlHelpController& HelpController() {
+namespace {
+
+wxHtmlHelpController& Viewer() {
     if (!g_controller) {
         static bool zipHandler = (wxFileSystem::AddHandler(new wxZipFSHandler), true);
         (void)zipHandler;
         g_controller = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE);
         g_bookLoaded = false;
     }
-    if (!g_bookLoaded && !g_bookPath.empty() && wxFileName::FileExists(g_bookPath))
-        g_bookLoaded = g_controller->AddBook(wxFileName(g_bookPath));
     return *g_controller;
 }
 
-void InitializeHelp() { HelpController(); }
+}  // namespace
+
+// The book is read when help is first asked for, which keeps it out of start-up.
+wxHtmlHelpController& HelpController() {
+    wxHtmlHelpController& viewer = Viewer();
+    if (!g_bookLoaded && !g_bookPath.empty() && wxFileName::FileExists(g_bookPath))
+        g_bookLoaded = viewer.AddBook(wxFileName(g_bookPath));
+    return viewer;
+}
+
+void InitializeHelp() { Viewer(); }
 
 void UninitializeHelp() {
     // The viewer's own window closes with it; the displays below make a new one on demand.
