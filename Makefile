@@ -34,7 +34,8 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DGLINTWICK_SANITIZE=ON \
 	  -DGLINTWICK_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
-	@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	@ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
 screenshots: build

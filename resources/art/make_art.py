@@ -164,6 +164,9 @@ def splash():
 
 for s in (16, 32, 48):
     icon(s)
+    # The desktop's copy of the icon, installed under hicolor.
+    import subprocess
+    subprocess.run(["convert", f"icon{s}.xpm", f"glintwick-{s}.png"], check=True)
 logo()
 hand()
 splash()

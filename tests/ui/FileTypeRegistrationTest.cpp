@@ -1,0 +1,78 @@
+// Registration of the .gwk type: written once, left alone when unchanged, never taking over.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "shell/FileTypeRegistration.h"
+
+namespace glintwick {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Read(const fs::path& path) {
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class FileTypeRegistrationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root = fs::temp_directory_path() / ("gwk-reg-" + std::to_string(::getpid()));
+        fs::create_directories(root / "system");
+        where.dataHome = (root / "home").string();
+        where.dataDirs = (root / "system").string();
+        where.program = "/opt/My Tools/glintwick";
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    fs::path root;
+    FileTypeRegistration where;
+};
+
+TEST_F(FileTypeRegistrationTest, WritesThePackageAndEntryOnceAndOnlyAgainWhenDifferent) {
+    EXPECT_EQ(RegisterFileType(where), 2);
+    const fs::path package = root / "home/mime/packages/glintwick.xml";
+    const fs::path entry = root / "home/applications/OrvaneGWK.Document.desktop";
+    EXPECT_NE(Read(package).find("<glob pattern=\"*.gwk\"/>"), std::string::npos);
+    EXPECT_NE(Read(package).find("<comment>Glintwick Document</comment>"), std::string::npos);
+    const std::string desktop = Read(entry);
+    EXPECT_NE(desktop.find("Exec=\"/opt/My Tools/glintwick\" %f\n"), std::string::npos);
+    EXPECT_NE(desktop.find("MimeType=application/x-glintwick-project;"), std::string::npos);
+    EXPECT_NE(desktop.find("OrvaneGWK.Document"), std::string::npos);
+    const auto stamp = fs::last_write_time(entry);
+    EXPECT_EQ(RegisterFileType(where), 0) << "nothing changed, nothing written";
+    EXPECT_EQ(fs::last_write_time(entry), stamp);
+    where.program = "/usr/bin/glintwick";
+    EXPECT_EQ(RegisterFileType(where), 1) << "a moved program updates its entry";
+}
+
+TEST_F(FileTypeRegistrationTest, NeverTakesOverATypeAnotherApplicationClaims) {
+    fs::create_directories(root / "system/mime");
+    std::ofstream(root / "system/mime/globs2") << "# glob list\n50:text/x-other-tool:*.gwk\n";
+    EXPECT_EQ(RegisterFileType(where), 1);
+    EXPECT_FALSE(fs::exists(root / "home/mime/packages/glintwick.xml"));
+    const std::string desktop = Read(root / "home/applications/OrvaneGWK.Document.desktop");
+    EXPECT_EQ(desktop.find("MimeType="), std::string::npos);
+}
+
+TEST_F(FileTypeRegistrationTest, InstalledFilesSayWhatTheProgramRegisters) {
+    EXPECT_EQ(Read(GLINTWICK_SOURCE_DIR "/resources/desktop/glintwick.xml"), MimePackageText());
+    // The system-wide entry finds the program on the PATH, so its Exec names it unquoted.
+    std::string expected = DesktopEntryText("glintwick", true);
+    const std::string quoted = "Exec=\"glintwick\"";
+    expected.replace(expected.find(quoted), quoted.size(), "Exec=glintwick");
+    EXPECT_EQ(Read(GLINTWICK_SOURCE_DIR "/resources/desktop/OrvaneGWK.Document.desktop"), expected);
+}
+
+TEST_F(FileTypeRegistrationTest, AnUnwritableDataFolderFailsSilently) {
+    std::ofstream(root / "home") << "a file where the folder should be";
+    EXPECT_EQ(RegisterFileType(where), 0);
+}
+
+}  // namespace
+}  // namespace glintwick
