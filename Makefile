@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 DEMO       ?= examples/demo.gwk
 
-.PHONY: all deps configure build run test bench test-asan screenshots format clean
+.PHONY: all deps configure build run test bench test-asan fuzz screenshots format clean
 
 all: build
 
@@ -41,8 +41,13 @@ test-asan: deps
 screenshots: build
 	@scripts/screenshots.sh $(BUILD)
 
+# Fuzz the project loader and the load-save-load-generate round trip, FUZZ_SECONDS each.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@scripts/fuzz.sh $(FUZZ_SECONDS) build-fuzz
+
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

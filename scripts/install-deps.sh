@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   libwxgtk3.2-dev libgtk-3-dev xvfb xauth imagemagick
 )
