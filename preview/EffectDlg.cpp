@@ -70,12 +70,7 @@ void CEffectDlg::Build() {
 }
 
 bool CEffectDlg::TransferDataToWindow() {
-    // The box takes no more than 500 characters from the user; a longer text from a file stays
-    // in full (GTK would cut it) until the user shortens it, and OK then reports it.
-    const wxString text = ToWx(m_strText);
-    m_edtText->SetMaxLength(0);
-    m_edtText->ChangeValue(text);
-    m_edtText->SetMaxLength(std::max<unsigned long>(kMaxTextLength, text.length()));
+    SetLimitedText(m_edtText, m_strText, kMaxTextLength);
     if (m_cboEffect->GetCount() > 0) m_cboEffect->SetSelection(m_nEffect);
     m_sldSpeed->SetValue(m_nSpeed);
     m_edtLoops->ChangeValue(wxString::Format("%d", m_nLoops));
@@ -87,28 +82,19 @@ void CEffectDlg::EndModal(int code) {
     wxDialog::EndModal(code);
 }
 
-void CEffectDlg::FailOn(wxTextCtrl* edit, const wxString& message) {
-    ShowMessageBox(this, message, wxOK | wxICON_EXCLAMATION);
-    edit->SetFocus();
-    edit->SelectAll();
-}
-
 bool CEffectDlg::TransferDataFromWindow() {
-    const std::optional<std::string> text = FromWx(m_edtText->GetValue());
-    if (!text || text->size() > static_cast<size_t>(kMaxTextLength)) {
-        FailOn(m_edtText, ToWx(FormatMessage(str::kEnterNoMoreThan, std::to_string(kMaxTextLength))));
-        return false;
-    }
+    const std::optional<std::string> text = ReadLimitedText(this, m_edtText, kMaxTextLength);
+    if (!text) return false;
     m_strText = *text;
     m_nEffect = m_cboEffect->GetSelection();
     m_nSpeed = m_sldSpeed->GetValue();
     const std::optional<int> loops = ParseDialogInteger(m_edtLoops->GetValue().ToStdString());
     if (!loops) {
-        FailOn(m_edtLoops, ToWx(str::kEnterInteger));
+        ReportInvalidEdit(this, m_edtLoops, ToWx(str::kEnterInteger));
         return false;
     }
     if (*loops < kMinLoops || *loops > kMaxLoops) {
-        FailOn(m_edtLoops, ToWx(FormatMessage(str::kEnterIntegerBetween, std::to_string(kMinLoops),
+        ReportInvalidEdit(this, m_edtLoops, ToWx(FormatMessage(str::kEnterIntegerBetween, std::to_string(kMinLoops),
                                               std::to_string(kMaxLoops))));
         return false;
     }

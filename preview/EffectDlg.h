@@ -52,8 +52,6 @@ public:
 private:
     void Build();
     void OnInitDialog(wxInitDialogEvent& event);
-    // Focuses a failed edit with its text selected.
-    void FailOn(wxTextCtrl* edit, const wxString& message);
 
     CEffectPreviewTicker m_ticker;
     wxTimer m_timer;

@@ -31,24 +31,15 @@ COptionsDlg::COptionsDlg(wxWindow* parent)
 }
 
 bool COptionsDlg::TransferDataToWindow() {
-    const wxString text = ToWx(m_strFinalText);
-    m_edtFinalText->SetMaxLength(0);
-    m_edtFinalText->ChangeValue(text);
-    m_edtFinalText->SetMaxLength(std::max<unsigned long>(kMaxFinalText, text.length()));
+    SetLimitedText(m_edtFinalText, m_strFinalText, kMaxFinalText);
     // Only 1 ticks the box; any other stored value shows (and is stored back) as cleared.
     m_chkAutoStart->SetValue(m_bAutoStart == 1);
     return true;
 }
 
 bool COptionsDlg::TransferDataFromWindow() {
-    const std::optional<std::string> text = FromWx(m_edtFinalText->GetValue());
-    if (!text || text->size() > static_cast<size_t>(kMaxFinalText)) {
-        ShowMessageBox(this, ToWx(FormatMessage(str::kEnterNoMoreThan, std::to_string(kMaxFinalText))),
-                       wxOK | wxICON_EXCLAMATION);
-        m_edtFinalText->SetFocus();
-        m_edtFinalText->SelectAll();
-        return false;
-    }
+    const std::optional<std::string> text = ReadLimitedText(this, m_edtFinalText, kMaxFinalText);
+    if (!text) return false;
     m_strFinalText = *text;
     m_bAutoStart = m_chkAutoStart->GetValue() ? 1 : 0;
     return true;

@@ -4,6 +4,11 @@
 #include <wx/app.h>
 #include <wx/utils.h>
 
+#include <algorithm>
+
+#include "model/FileError.h"
+#include "resources/StringTable.h"
+#include "shell/Prompt.h"
 #include "shell/WxText.h"
 
 namespace glintwick {
@@ -60,5 +65,25 @@ private:
 }  // namespace
 
 void RestrictToCodePage(wxTextCtrl* edit) { new CCodePageTextFilter(edit); }
+
+void SetLimitedText(wxTextCtrl* edit, const std::string& codePageText, size_t limit) {
+    const wxString text = ToWx(codePageText);
+    edit->SetMaxLength(0);
+    edit->ChangeValue(text);
+    edit->SetMaxLength(std::max<unsigned long>(limit, text.length()));
+}
+
+std::optional<std::string> ReadLimitedText(wxWindow* dialog, wxTextCtrl* edit, size_t limit) {
+    std::optional<std::string> text = FromWx(edit->GetValue());
+    if (text && text->size() <= limit) return text;
+    ReportInvalidEdit(dialog, edit, ToWx(FormatMessage(str::kEnterNoMoreThan, std::to_string(limit))));
+    return std::nullopt;
+}
+
+void ReportInvalidEdit(wxWindow* dialog, wxTextCtrl* edit, const wxString& message) {
+    ShowMessageBox(dialog, message, wxOK | wxICON_EXCLAMATION);
+    edit->SetFocus();
+    edit->SelectAll();
+}
 
 }  // namespace glintwick

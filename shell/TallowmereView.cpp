@@ -220,21 +220,16 @@ void CTallowmereView::OnDelete(wxCommandEvent&) {
     m_doc.DeleteEffect(static_cast<int>(row));
 }
 
-void CTallowmereView::OnMoveUp(wxCommandEvent&) {
-    const long row = FirstSelectedRow();
-    if (row < 0) return;
-    OnStop();
-    const int moved = m_doc.MoveUp(static_cast<int>(row));
-    m_lstEffects->SetItemState(moved, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
-                               wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
-    m_lstEffects->SetFocus();
-}
+void CTallowmereView::OnMoveUp(wxCommandEvent&) { MoveSelected(&CTallowmereDoc::MoveUp); }
 
-void CTallowmereView::OnMoveDown(wxCommandEvent&) {
+void CTallowmereView::OnMoveDown(wxCommandEvent&) { MoveSelected(&CTallowmereDoc::MoveDown); }
+
+void CTallowmereView::MoveSelected(int (CTallowmereDoc::*move)(int)) {
     const long row = FirstSelectedRow();
     if (row < 0) return;
     OnStop();
-    const int moved = m_doc.MoveDown(static_cast<int>(row));
+    // The moved effect stays selected at its new place, which enables the buttons again.
+    const int moved = (m_doc.*move)(static_cast<int>(row));
     m_lstEffects->SetItemState(moved, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
                                wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
     m_lstEffects->SetFocus();

@@ -88,6 +88,7 @@ private:
     void EnableRowButtons(long row);
     void EnableRepeatCount(bool enable);
     void FillRow(long row, const class CEffect& effect);
+    void MoveSelected(int (CTallowmereDoc::*move)(int));
 
     CTallowmereDoc& m_doc;
     wxTimer m_timer;

@@ -28,7 +28,9 @@ public:
 
 protected:
     int OnInvoked(wxFileDialog* dialog) const override {
-        if (!m_proposed.empty()) EXPECT_EQ(dialog->GetFilename(), m_proposed);
+        if (!m_proposed.empty()) {
+            EXPECT_EQ(dialog->GetFilename(), m_proposed);
+        }
         if (m_answer == wxID_OK) dialog->SetPath(m_path);
         return m_answer;
     }
