@@ -50,6 +50,11 @@ std::string ResolveTarget(const std::string& path) {
 
 }  // namespace
 
+WriteCall& FileWriteCall() {
+    static WriteCall call = &::write;
+    return call;
+}
+
 std::string FileNameOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -120,7 +125,7 @@ void WriteFileAtomically(const std::string& requestedPath, std::string_view byte
 
     size_t written = 0;
     while (written < bytes.size()) {
-        const ssize_t n = ::write(fd.Get(), bytes.data() + written, bytes.size() - written);
+        const ssize_t n = FileWriteCall()(fd.Get(), bytes.data() + written, bytes.size() - written);
         if (n < 0) {
             if (errno == EINTR) continue;
             fail(errno);

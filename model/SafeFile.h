@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 #include "model/FileError.h"
 
@@ -23,6 +24,11 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes,
 // permission bit (a file with none counts as read-only even for the superuser) and this
 // process may write it.
 bool IsWritableFile(const std::string& path);
+
+// The write call the atomic writes use; tests replace it to make writing fail at any point, as
+// a full disk would. It returns what write(2) returns.
+using WriteCall = ssize_t (*)(int fd, const void* data, size_t size);
+WriteCall& FileWriteCall();
 
 // The file name without its folder.
 std::string FileNameOf(const std::string& path);
