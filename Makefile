@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 DEMO       ?= examples/demo.gwk
 
-.PHONY: all deps configure build run test bench test-asan fuzz screenshots format clean
+.PHONY: all deps configure build run test bench test-asan fuzz package screenshots format clean
 
 all: build
 
@@ -45,6 +45,10 @@ screenshots: build
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@scripts/fuzz.sh $(FUZZ_SECONDS) build-fuzz
+
+# The Debian package, checked by installing it and running the installed tool.
+package: build
+	@scripts/package-check.sh $(BUILD)
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
