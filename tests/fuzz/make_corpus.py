@@ -43,6 +43,10 @@ seeds = {
     "odd-numbers": project(b"", 2, 5000, [(b"", 9, 0, 0), (b"q", 8, 21, -5), (b"", 1, 2147483647, 10)]),
     "trailing-garbage": project(effects=[(b"ok", 4, 10, 1)]) + b"garbage",
 }
+# Cut inside every field: every byte of the one-effect project, and a spread over a long one.
+small = seeds["new-with-default"]
+for cut in range(1, len(small)):
+    seeds[f"truncated-small-{cut:02d}"] = small[:cut]
 full = seeds["every-effect"]
 for cut in range(1, len(full), max(1, len(full) // 40)):
     seeds[f"truncated-{cut:04d}"] = full[:cut]
