@@ -4,6 +4,8 @@
 #include <wx/filename.h>
 #include <wx/fs_zip.h>
 #include <wx/html/helpctrl.h>
+#include <wx/html/helpwnd.h>
+#include <wx/notebook.h>
 
 #include <memory>
 
@@ -68,7 +70,22 @@ void ShowHelpContents() { HelpController().DisplayContents(); }
 
 void ShowHelpIndex() { HelpController().DisplayIndex(); }
 
-void ShowHelpSearch() { HelpController().KeywordSearch(wxEmptyString, wxHELP_SEARCH_ALL); }
+// The viewer has no call that only opens its search page; open the book and turn to it.
+void ShowHelpSearch() {
+    wxHtmlHelpController& viewer = HelpController();
+    viewer.DisplayContents();
+    wxWindow* frame = viewer.GetFrame();
+    if (!frame) return;
+    auto* pages = wxDynamicCast(frame->FindWindow(wxID_HTML_NOTEBOOK), wxNotebook);
+    wxWindow* query = frame->FindWindow(wxID_HTML_SEARCHTEXT);
+    if (!pages || !query) return;
+    // The search page is the notebook page that holds the query box.
+    wxWindow* page = query;
+    while (page && page->GetParent() != pages) page = page->GetParent();
+    const int index = page ? pages->FindPage(page) : wxNOT_FOUND;
+    if (index != wxNOT_FOUND) pages->SetSelection(static_cast<size_t>(index));
+    query->SetFocus();
+}
 
 void ShowHelpTopic(int topic) {
     g_lastTopic = topic;

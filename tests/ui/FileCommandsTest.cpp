@@ -3,6 +3,7 @@
 #include <wx/filename.h>
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpwnd.h>
+#include <wx/notebook.h>
 
 #include <fstream>
 #include <sstream>
@@ -295,8 +296,17 @@ TEST_F(FileCommandsTest, MoreInfoButtonsOpenTheirTopicsInTheHelpBook) {
         EXPECT_TRUE(window->GetHtmlWindow()->GetOpenedPage().Contains(t.page))
             << t.topic << " opened " << window->GetHtmlWindow()->GetOpenedPage();
     }
+    // Contents, index and search open without any message of their own.
     ShowHelpContents();
     ShowHelpIndex();
+    ShowHelpSearch();
+    Flush();
+    ASSERT_TRUE(HelpController().GetFrame() && HelpController().GetFrame()->IsShown());
+    auto* pages = wxDynamicCast(HelpController().GetFrame()->FindWindow(wxID_HTML_NOTEBOOK), wxNotebook);
+    ASSERT_NE(pages, nullptr);
+    wxWindow* query = HelpController().GetFrame()->FindWindow(wxID_HTML_SEARCHTEXT);
+    ASSERT_NE(query, nullptr);
+    EXPECT_TRUE(pages->GetCurrentPage()->IsDescendant(query)) << "the search page is in front";
     UninitializeHelp();
     Flush();
 }
