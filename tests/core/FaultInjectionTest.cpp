@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <iostream>
 
 #include "TestSupport.h"
 #include "model/FileError.h"
@@ -66,6 +67,7 @@ TEST_F(FaultInjection, ProjectSaveKeepsTheOldFileFlagAndPathAtEveryFailingByte) 
     doc.SetPathName(folder.File("elsewhere.gwk"));
     const size_t cases = FailAtEveryByte(size, [&] { SaveProject(doc, target); }, target);
     EXPECT_EQ(cases, size);
+    std::cout << "  project save failed at each of " << cases << " byte counts\n";
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), folder.File("elsewhere.gwk"));
     g_budget = size;
@@ -79,6 +81,7 @@ TEST_F(FaultInjection, ScriptGenerationKeepsTheOldScriptAtEveryFailingByte) {
     const size_t size = doc.WriteScript("show.js").size();
     const size_t cases = FailAtEveryByte(size, [&] { GenerateScriptFile(doc, script, "show.js"); }, script);
     EXPECT_EQ(cases, size);
+    std::cout << "  script generation failed at each of " << cases << " byte counts\n";
 }
 
 }  // namespace
