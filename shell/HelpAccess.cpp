@@ -14,7 +14,6 @@ namespace glintwick {
 namespace {
 
 wxString g_bookPath;
-int g_lastTopic = 0;
 std::unique_ptr<wxHtmlHelpController> g_controller;
 bool g_bookLoaded = false;
 
@@ -88,10 +87,7 @@ void ShowHelpSearch() {
 }
 
 void ShowHelpTopic(int topic) {
-    g_lastTopic = topic;
     HelpController().Display(topic);
 }
-
-int LastHelpTopic() { return g_lastTopic; }
 
 }  // namespace glintwick

@@ -30,8 +30,7 @@ void ShowHelpSearch();
 // Opens the book at a numbered topic; the More Info buttons call this.
 void ShowHelpTopic(int topic);
 
-// For tests: the viewer in use (made on demand) and the last topic asked for.
+// The viewer in use, made on demand with the book loaded when it exists.
 wxHtmlHelpController& HelpController();
-int LastHelpTopic();
 
 }  // namespace glintwick

@@ -24,16 +24,6 @@ std::optional<std::string> FromWx(const wxString& text) {
     return out;
 }
 
-std::string FromWxChecked(const wxString& text) {
-    std::string out;
-    for (wxUniChar ch : text) {
-        char byte = '?';
-        UnicodeToCodePage(static_cast<char32_t>(ch.GetValue()), byte);
-        out += byte;
-    }
-    return out;
-}
-
 bool IsCodePageText(const wxString& text) { return FromWx(text).has_value(); }
 
 }  // namespace glintwick

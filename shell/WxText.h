@@ -11,8 +11,6 @@ namespace glintwick {
 wxString ToWx(const std::string& codePageText);
 // The code-page text of a control's string; nullopt when a character has no code-page form.
 std::optional<std::string> FromWx(const wxString& text);
-// Controls never hold text the code page cannot store; this is for texts known to be clean.
-std::string FromWxChecked(const wxString& text);
 bool IsCodePageText(const wxString& text);
 
 }  // namespace glintwick
