@@ -16,6 +16,7 @@
 #include "model/TallowmereDoc.h"
 #include "preview/Frames.h"
 #include "preview/PreviewPlayer.h"
+#include "preview/SequenceTiming.h"
 #include "resources/StringTable.h"
 #include "script/ScriptWriter.h"
 
@@ -65,7 +66,20 @@ int Generate(const std::string& projectPath, const std::string& outputPath) {
 int Show(const std::string& projectPath) {
     CTallowmereDoc doc;
     if (!LoadOrReport(doc, projectPath)) return kExitFailure;
-    std::cout << ProjectToJson(doc).dump() << '\n';
+    nlohmann::ordered_json json = ProjectToJson(doc);
+    // Durations in seconds as the players count them; null where the sequence never ends.
+    const SequenceTiming timing = MeasureTiming(doc);
+    auto seconds = [](std::optional<long long> ticks) {
+        return ticks ? nlohmann::ordered_json(static_cast<double>(*ticks) *
+                                              SequenceTiming::kTickMilliseconds / 1000.0)
+                     : nlohmann::ordered_json(nullptr);
+    };
+    nlohmann::ordered_json loops = nlohmann::ordered_json::array();
+    for (long long ticks : timing.loopTicks) loops.push_back(seconds(ticks));
+    json["timing"] = {{"loopSeconds", loops},
+                      {"passSeconds", seconds(timing.passTicks)},
+                      {"totalSeconds", seconds(timing.totalTicks)}};
+    std::cout << json.dump() << '\n';
     return kExitOk;
 }
 

@@ -169,3 +169,12 @@ inline constexpr const char* kFileTypeName = "Glintwick Document";
 inline constexpr const char* kMimeType = "application/x-glintwick-project";
 
 }  // namespace glintwick::str
+
+namespace glintwick::str {
+
+// The main window's status bar: the sequence's duration as the page plays it
+inline constexpr const char* kPassDuration = "One pass: %1 s";
+inline constexpr const char* kTotalDuration = "One pass: %1 s, all passes: %2 s";
+inline constexpr const char* kEndlessDuration = "The sequence plays without end";
+
+}  // namespace glintwick::str

@@ -51,6 +51,7 @@ CMainFrame::CMainFrame(CTallowmereDoc& doc)
     SetIcons(ProgramIcons());
     BuildMenu();
     BuildShortcuts();
+    CreateStatusBar();
     m_pView = new CTallowmereView(this, doc);
     m_commands = std::make_unique<CDocumentCommands>(doc, *m_pView, m_recent, this);
     m_recent.UseMenu(GetMenuBar()->GetMenu(0));

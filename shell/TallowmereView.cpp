@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "model/FileError.h"
 #include "model/IntegerText.h"
+#include "preview/SequenceTiming.h"
 #include "model/TallowmereDoc.h"
 #include "preview/EffectDlg.h"
 #include "resources/Art.h"
@@ -172,6 +174,22 @@ void CTallowmereView::OnUpdate() {
     EnableRepeatCount(repeat != 0);
     m_edtRepeatCount->ChangeValue(wxString::Format("%d", repeat == 0 ? 1 : repeat));
     EnableRowButtons(-1);
+    ShowDuration();
+}
+
+void CTallowmereView::ShowDuration() {
+    auto* frame = wxDynamicCast(wxGetTopLevelParent(this), wxFrame);
+    if (!frame || !frame->GetStatusBar()) return;
+    const SequenceTiming timing = MeasureTiming(m_doc);
+    auto seconds = [](long long ticks) {
+        return wxString::Format("%.2f", ticks * SequenceTiming::kTickMilliseconds / 1000.0).utf8_string();
+    };
+    std::string text = str::kEndlessDuration;
+    if (timing.passTicks && timing.totalTicks && m_doc.GetRepeat() > 1)
+        text = FormatMessage(str::kTotalDuration, seconds(*timing.passTicks), seconds(*timing.totalTicks));
+    else if (timing.passTicks)
+        text = FormatMessage(str::kPassDuration, seconds(*timing.passTicks));
+    frame->SetStatusText(wxString::FromUTF8(text));
 }
 
 void CTallowmereView::EnableRowButtons(long row) {
@@ -257,19 +275,24 @@ void CTallowmereView::OnRepeatForever(wxCommandEvent&) {
     EnableRepeatCount(false);
     m_doc.SetRepeat(0);
     OnStop();
+    ShowDuration();
 }
 
 void CTallowmereView::OnRepeatTimes(wxCommandEvent&) {
     EnableRepeatCount(true);
     m_doc.SetRepeat(ParseLeadingInteger(m_edtRepeatCount->GetValue().ToStdString()));
     OnStop();
+    ShowDuration();
 }
 
 void CTallowmereView::OnKillFocusRepeatCount(wxFocusEvent& event) {
     event.Skip();
     const int count = std::clamp(ParseLeadingInteger(m_edtRepeatCount->GetValue().ToStdString()),
                                  kMinRepeat, kMaxRepeat);
-    if (!m_rdoForever->GetValue()) m_doc.SetRepeat(count);
+    if (!m_rdoForever->GetValue()) {
+        m_doc.SetRepeat(count);
+        ShowDuration();
+    }
     m_edtRepeatCount->SetSelection(100, 100);
     m_edtRepeatCount->ShowPosition(m_edtRepeatCount->GetInsertionPoint());
 }

@@ -89,6 +89,8 @@ private:
     void EnableRepeatCount(bool enable);
     void FillRow(long row, const class CEffect& effect);
     void MoveSelected(int (CTallowmereDoc::*move)(int));
+    // The sequence's duration in the frame's status bar, where it does not disturb the form.
+    void ShowDuration();
 
     CTallowmereDoc& m_doc;
     wxTimer m_timer;

@@ -2,7 +2,7 @@
 # Fails when a core or CLI source file includes a wxWidgets header.
 set -u
 root=${1:-.}
-core_files=$(cd "$root" && ls model/*.{h,cpp} preview/Frames.* preview/*Player.* preview/*Ticker.* \
+core_files=$(cd "$root" && ls model/*.{h,cpp} preview/Frames.* preview/*Player.* preview/*Ticker.* preview/SequenceTiming.* \
   script/ScriptWriter.* script/ScriptTemplates.* script/ScriptName.* cli/*.{h,cpp} resources/StringTable.h \
   resources/Ids.h resources/Templates.* 2>/dev/null)
 hits=$(cd "$root" && grep -lE '#[[:space:]]*include[[:space:]]*[<"]wx/' $core_files)

@@ -38,7 +38,7 @@ echo '{"effects":[{}]}' >"$work/defaults.json"
 run "$cli" import "$work/defaults.json" "$work/defaults.gwk"
 check "defaults file is 57 bytes" 57 "$(stat -c %s "$work/defaults.gwk")"
 run "$cli" show "$work/defaults.gwk"
-check "defaults shown" '{"finalText":"","autoStart":1,"repeat":0,"effects":[{"text":"Enter your Status Bar text here","effect":0,"speed":10,"loops":1}]}' "$out"
+check "defaults shown" '{"finalText":"","autoStart":1,"repeat":0,"effects":[{"text":"Enter your Status Bar text here","effect":0,"speed":10,"loops":1}],"timing":{"loopSeconds":[3.52],"passSeconds":3.54,"totalSeconds":null}}' "$out"
 echo '{"finalText":"ok \u4e2d"}' >"$work/bad.json"
 run "$cli" import "$work/bad.json" "$work/bad.gwk"
 check "unencodable status" 1 "$status"
@@ -59,6 +59,12 @@ check "truncated file message" "Unexpected file format." "$err"
 check "truncated file status" 1 "$status"
 run "$cli" generate "$examples/demo.gwk" "$work/no/such/folder/x.js"
 check "bad output folder" "$work/no/such/folder/x.js contains an invalid path." "$err"
+
+# show's timing: the one-effect timeline of 10 ticks, once.
+echo '{"repeat":3,"effects":[{"text":"abc","effect":0,"speed":20,"loops":2}]}' >"$work/timed.json"
+"$cli" import "$work/timed.json" "$work/timed.gwk"
+run "$cli" show "$work/timed.gwk"
+check "timing read-out" '"timing":{"loopSeconds":[0.04],"passSeconds":0.1,"totalSeconds":0.3}}' "${out#*\],}"
 
 # frames: one loop, JSON strings, ending with the empty frame; UTF-8 in and out.
 run "$cli" frames 6 "né"

@@ -235,6 +235,18 @@ TEST_F(ViewTest, EveryDocumentChangeRefreshesTheListAndStopsThePreview) {
     EXPECT_EQ(view->m_lstEffects->GetItemCount(), 0);
 }
 
+TEST_F(ViewTest, StatusBarShowsHowLongTheSequencePlays) {
+    AddEffects({{"abc", 0, 20, 2}});
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(), "One pass: 0.10 s");
+    view->m_rdoTimes->SetValue(true);
+    view->m_edtRepeatCount->ChangeValue("3");
+    auto click = Click();
+    view->OnRepeatTimes(click);
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(), "One pass: 0.10 s, all passes: 0.30 s");
+    doc.UpdateEffect(doc.GetAt(0), "abc", 0, 20, -1);
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(), "The sequence plays without end");
+}
+
 TEST_F(ViewTest, LogoIsALinkToTheMakersPageWithTheHandCursor) {
     wxString opened;
     auto saved = CHyperLink::Opener();

@@ -1,0 +1,78 @@
+// Durations of effects and passes agree with the ticks the player really takes.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "TestSupport.h"
+#include "preview/Frames.h"
+#include "preview/PreviewPlayer.h"
+#include "preview/SequenceTiming.h"
+
+namespace glintwick {
+namespace {
+
+TEST(SequenceTiming, OneEffectTimelineCountsEveryTick) {
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    doc.m_nRepeat = 1;
+    test::Fill(doc, {{"abc", 0, 20, 2}});
+    const SequenceTiming timing = MeasureTiming(doc);
+    EXPECT_EQ(timing.loopTicks, std::vector<long long>{4});  // a, ab, abc and the ending step
+    EXPECT_EQ(timing.passTicks, 10);                         // load, 2 x 4, idle
+    EXPECT_EQ(timing.totalTicks, 10);
+}
+
+TEST(SequenceTiming, AgreesWithThePlayerOnRandomProjects) {
+    std::mt19937 random(20261207);
+    for (int project = 0; project < 200; ++project) {
+        CTallowmereDoc doc;
+        doc.InitNewProject();
+        doc.m_nRepeat = 1 + static_cast<int>(random() % 3);
+        const int effects = static_cast<int>(random() % 4);
+        for (int i = 0; i < effects; ++i) {
+            std::string text(random() % 12, 'x');
+            for (auto& c : text) c = " ab"[random() % 3];
+            doc.m_arrEffects.push_back(std::make_unique<CEffect>(
+                text, static_cast<int>(random() % 12), 1 + static_cast<int>(random() % 20),
+                static_cast<int>(random() % 4)));
+        }
+        const SequenceTiming timing = MeasureTiming(doc);
+        CPreviewPlayer player(doc);
+        player.Start();
+        long long ticks = 0;
+        while (player.Tick().action != PlayerTick::Action::Stop) ++ticks;
+        ASSERT_TRUE(timing.totalTicks.has_value());
+        EXPECT_EQ(ticks, *timing.totalTicks) << "the stop comes on the tick after the last pass";
+    }
+}
+
+TEST(SequenceTiming, LoopLengthsMatchTheFrameFunctionsForEveryEffectAndLength) {
+    for (int effect = 0; effect < 12; ++effect) {
+        for (size_t length = 0; length <= 30; ++length) {
+            std::string text(length, 'a');
+            for (size_t i = 2; i < length; i += 3) text[i] = ' ';  // words of every shape
+            CTallowmereDoc doc;
+            doc.InitNewProject();
+            test::Fill(doc, {{text, effect, 20, 1}});
+            const WordList& words = doc.GetAt(0)->GetWords();
+            long long calls = 1;
+            while (!FrameFor(effect, text, words, static_cast<int>(calls)).empty()) ++calls;
+            EXPECT_EQ(MeasureTiming(doc).loopTicks.at(0), calls) << effect << " " << length;
+        }
+    }
+}
+
+TEST(SequenceTiming, ForeverAndEndlessLoopsHaveNoTotal) {
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    test::Fill(doc, {{"ab", 4, 10, 1}});
+    EXPECT_FALSE(MeasureTiming(doc).totalTicks.has_value());
+    EXPECT_EQ(MeasureTiming(doc).passTicks, 1 + 6 * 11 + 1);
+    doc.m_nRepeat = 2;
+    test::Fill(doc, {{"x", 0, 10, -5}});
+    EXPECT_FALSE(MeasureTiming(doc).passTicks.has_value());
+    EXPECT_FALSE(MeasureTiming(doc).totalTicks.has_value());
+}
+
+}  // namespace
+}  // namespace glintwick
