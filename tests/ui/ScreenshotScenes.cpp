@@ -76,7 +76,10 @@ private:
     // Prints the window's screen rectangle when the report timer fires.
     void ReportWhenShown(wxWindow* shown) {
         m_report.Bind(wxEVT_TIMER, [shown](wxTimerEvent&) {
-            const wxRect r = shown->GetScreenRect();
+            // The window with everything in it (GTK may report a frame without its status bar).
+            wxRect r = shown->GetScreenRect();
+            for (wxWindow* child : shown->GetChildren())
+                if (child->IsShown() && !child->IsTopLevel()) r.Union(child->GetScreenRect());
             std::printf("%dx%d+%d+%d\n", r.width, r.height, r.x, r.y);
             std::fflush(stdout);
         });
