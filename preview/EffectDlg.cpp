@@ -56,8 +56,7 @@ CEffectDlg::CEffectDlg(wxWindow* parent, const CEffect& effect)
 }
 
 void CEffectDlg::Build() {
-    SetClientSize(TemplateSizeInPixels(this, res::kEffectDialog));
-    auto controls = BuildControls(this, res::kEffectDialog);
+    auto controls = BuildDialog(this, res::kEffectDialog, wxID_CANCEL);
     m_edtText = wxStaticCast(controls[id::kTextEdit], wxTextCtrl);
     m_cboEffect = wxStaticCast(controls[id::kEffectCombo], wxChoice);
     m_sldSpeed = wxStaticCast(controls[id::kSpeedSlider], wxSlider);
@@ -65,8 +64,6 @@ void CEffectDlg::Build() {
     m_spnLoops = wxStaticCast(controls[id::kUpDown], CUpDownCtrl);
     m_stcPreview = wxStaticCast(controls[id::kPreviewText], CSunkenText);
     RestrictToCodePage(m_edtText);
-    SetEscapeId(wxID_CANCEL);
-    CentreOnParent();
 }
 
 bool CEffectDlg::TransferDataToWindow() {

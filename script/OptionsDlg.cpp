@@ -21,13 +21,10 @@ wxEND_EVENT_TABLE()
 COptionsDlg::COptionsDlg(wxWindow* parent)
     : wxDialog(parent, id::kOptionsDialog, ToWx(str::kOptionsCaption), wxDefaultPosition,
                wxDefaultSize, wxCAPTION) {
-    SetClientSize(TemplateSizeInPixels(this, res::kOptionsDialog));
-    auto controls = BuildControls(this, res::kOptionsDialog);
+    auto controls = BuildDialog(this, res::kOptionsDialog, wxID_CANCEL);
     m_edtFinalText = wxStaticCast(controls[id::kFinalTextEdit], wxTextCtrl);
     m_chkAutoStart = wxStaticCast(controls[id::kAutoStartCheck], wxCheckBox);
     RestrictToCodePage(m_edtFinalText);
-    SetEscapeId(wxID_CANCEL);
-    CentreOnParent();
 }
 
 bool COptionsDlg::TransferDataToWindow() {

@@ -20,12 +20,9 @@ CScriptDoneDlg::CScriptDoneDlg(wxWindow* parent)
                wxDefaultSize, wxCAPTION) {
     // A bold face of the system's choosing, 15 pixels to the cell.
     m_fontTitle = wxFont(wxFontInfo(wxSize(0, 15)).Bold());
-    SetClientSize(TemplateSizeInPixels(this, res::kScriptDoneDialog));
-    auto controls = BuildControls(this, res::kScriptDoneDialog);
+    auto controls = BuildDialog(this, res::kScriptDoneDialog, wxID_OK);
     m_stcTitle = wxStaticCast(controls[id::kTitleText], wxStaticText);
     m_edtTag = wxStaticCast(controls[id::kTagEdit], wxTextCtrl);
-    SetEscapeId(wxID_OK);
-    CentreOnParent();
 }
 
 bool CScriptDoneDlg::TransferDataToWindow() {

@@ -19,11 +19,8 @@ CAboutDlg::CAboutDlg(wxWindow* parent)
                wxDefaultSize, wxCAPTION),
       m_fontBold(wxFontInfo(wxSize(0, 15)).FaceName("Arial").Bold()),
       m_fontUnderline(wxFontInfo(wxSize(0, 15)).FaceName("Arial").Underlined()) {
-    SetClientSize(TemplateSizeInPixels(this, res::kAboutDialog));
-    auto controls = BuildControls(this, res::kAboutDialog);
+    auto controls = BuildDialog(this, res::kAboutDialog, wxID_OK);
     CHyperLink::Attach(controls[id::kAddressLink]);
-    SetEscapeId(wxID_OK);
-    CentreOnParent();
 }
 
 void CAboutDlg::OnInitDialog(wxInitDialogEvent& event) {

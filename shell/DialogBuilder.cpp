@@ -125,4 +125,13 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
     return created;
 }
 
+std::map<int, wxWindow*> BuildDialog(wxDialog* dialog, const res::DialogTemplate& templ,
+                                     int escapeId) {
+    dialog->SetClientSize(TemplateSizeInPixels(dialog, templ));
+    auto controls = BuildControls(dialog, templ);
+    dialog->SetEscapeId(escapeId);
+    dialog->CentreOnParent();
+    return controls;
+}
+
 }  // namespace glintwick

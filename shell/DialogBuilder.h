@@ -1,6 +1,7 @@
 // Creates a form's or dialog's controls from its template, placed in dialog units.
 #pragma once
 
+#include <wx/dialog.h>
 #include <wx/window.h>
 
 #include <map>
@@ -19,5 +20,10 @@ wxSize TemplateSizeInPixels(wxWindow* window, const res::DialogTemplate& templ);
 // Creates every control of `templ` on `parent`, in template order (which is the tab order),
 // and returns them by template id (controls without an id are created but not returned).
 std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTemplate& templ);
+
+// Sizes `dialog` to its template, creates its controls, makes `escapeId` the button that
+// Escape presses and centres it on its parent; returns the controls as BuildControls does.
+std::map<int, wxWindow*> BuildDialog(wxDialog* dialog, const res::DialogTemplate& templ,
+                                     int escapeId);
 
 }  // namespace glintwick
