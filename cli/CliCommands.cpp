@@ -18,6 +18,7 @@
 #include "preview/PreviewPlayer.h"
 #include "preview/SequenceTiming.h"
 #include "resources/StringTable.h"
+#include "script/BrowserPreview.h"
 #include "script/ScriptWriter.h"
 
 namespace glintwick::cli {
@@ -43,6 +44,13 @@ bool LoadOrReport(CTallowmereDoc& doc, const std::string& path) {
 volatile std::sig_atomic_t g_interrupted = 0;
 extern "C" void OnInterrupt(int) { g_interrupted = 1; }
 
+// A file name in the code page for the script, or its bytes as given when it cannot be.
+std::string CodePageFileName(const std::string& utf8Name) {
+    std::string name;
+    char32_t rejected = 0;
+    return Utf8ToCodePage(utf8Name, name, rejected) ? name : utf8Name;
+}
+
 }  // namespace
 
 int Generate(const std::string& projectPath, const std::string& outputPath) {
@@ -51,11 +59,8 @@ int Generate(const std::string& projectPath, const std::string& outputPath) {
     if (doc.GetCount() == 0) return Fail(str::kNoEffectsDefined);
     // The script names itself in the code page; a name it cannot hold goes in as given.
     const std::string fileName = FileNameOf(outputPath);
-    std::string title;
-    char32_t rejected = 0;
-    if (!Utf8ToCodePage(fileName, title, rejected)) title = fileName;
     try {
-        GenerateScriptFile(doc, outputPath, title);
+        GenerateScriptFile(doc, outputPath, CodePageFileName(fileName));
         std::cout << LinkTagFor(fileName) << '\n';
     } catch (const CFileFailure& failure) {
         return Fail(failure.Message());
@@ -172,6 +177,31 @@ int Play(const std::string& projectPath, bool trace, long long ticks) {
         }
     }
     std::cout << "\r\x1b[K" << std::flush;
+    return kExitOk;
+}
+
+int Preview(const std::string& projectPath, const std::string& pagePath) {
+    CTallowmereDoc doc;
+    if (!LoadOrReport(doc, projectPath)) return kExitFailure;
+    if (doc.GetCount() == 0) return Fail(str::kNoEffectsDefined);
+    // The script is named after the page when that name can drive it.
+    const std::string scriptFile = PreviewScriptName(CodePageFileName(FileNameOf(pagePath))) + ".js";
+    try {
+        const std::string scriptPath = WritePreviewFiles(doc, pagePath, scriptFile);
+        std::cout << scriptPath << '\n' << pagePath << '\n';
+    } catch (const CFileFailure& failure) {
+        return Fail(failure.Message());
+    }
+    return kExitOk;
+}
+
+int Strip(const std::string& outputPath) {
+    try {
+        WriteStatusStripFile(outputPath);
+    } catch (const CFileFailure& failure) {
+        return Fail(failure.Message());
+    }
+    std::cout << LinkTagFor(FileNameOf(outputPath)) << '\n';
     return kExitOk;
 }
 

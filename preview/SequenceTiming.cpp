@@ -1,8 +1,12 @@
 // Durations from frame counts: the players' tick rules in closed form.
 #include "preview/SequenceTiming.h"
 
+#include <cstdio>
+
+#include "model/FileError.h"
 #include "model/TallowmereDoc.h"
 #include "preview/PreviewPlayer.h"
+#include "resources/StringTable.h"
 
 namespace glintwick {
 
@@ -55,6 +59,19 @@ SequenceTiming MeasureTiming(CTallowmereDoc& doc) {
         if (doc.GetRepeat() > 0) timing.totalTicks = pass * doc.GetRepeat();
     }
     return timing;
+}
+
+std::string DescribeTiming(const SequenceTiming& timing, int repeat) {
+    auto seconds = [](long long ticks) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2f",
+                      static_cast<double>(ticks) * SequenceTiming::kTickMilliseconds / 1000.0);
+        return std::string(text);
+    };
+    if (timing.passTicks && timing.totalTicks && repeat > 1)
+        return FormatMessage(str::kTotalDuration, seconds(*timing.passTicks), seconds(*timing.totalTicks));
+    if (timing.passTicks) return FormatMessage(str::kPassDuration, seconds(*timing.passTicks));
+    return str::kEndlessDuration;
 }
 
 }  // namespace glintwick

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace glintwick {
@@ -21,5 +22,9 @@ struct SequenceTiming {
 
 // Counts exactly as the main preview and the page tick: a frame every 21 - speed ticks.
 SequenceTiming MeasureTiming(CTallowmereDoc& doc);
+
+// The durations in words, seconds to two decimals: "One pass: 1.23 s", with all passes when
+// the sequence repeats, or the message that it plays without end.
+std::string DescribeTiming(const SequenceTiming& timing, int repeat);
 
 }  // namespace glintwick

@@ -57,6 +57,9 @@ inline constexpr int kHelpContents = 32771;
 inline constexpr int kToolsOptions = 32774;
 inline constexpr int kHelpSearch = 32775;
 inline constexpr int kGenerateJavascript = 32776;
+// Commands added for today's browsers, numbered after the designed ones
+inline constexpr int kToolsPreviewInBrowser = 32777;
+inline constexpr int kToolsSaveStatusStrip = 32778;
 
 // Standard commands
 inline constexpr int kFileNew = 57600;

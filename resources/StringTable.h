@@ -111,6 +111,8 @@ inline constexpr const char* kMenuRecentFile = "Recent File";
 inline constexpr const char* kMenuExit = "E&xit";
 inline constexpr const char* kMenuTools = "&Tools";
 inline constexpr const char* kMenuOptions = "&Options...";
+inline constexpr const char* kMenuPreviewInBrowser = "Preview in &Browser";
+inline constexpr const char* kMenuSaveStatusStrip = "Save Status &Strip Script...";
 inline constexpr const char* kMenuHelp = "&Help";
 inline constexpr const char* kMenuContents = "&Contents...\tF1";
 inline constexpr const char* kMenuIndex = "&Index...";
@@ -145,6 +147,11 @@ inline constexpr const char* kCongratulations = "Congratulations!";
 inline constexpr const char* kScriptDoneText =
     "The necessary Javascript file has been created.\n\nTo link this file to your HTML page just "
     "copy the code in the line below and paste it into your HTML page.";
+
+// Preview in Browser and the status strip script
+inline constexpr const char* kSaveStripTitle = "Save status strip script";
+inline constexpr const char* kBrowserNotStarted =
+    "No web browser could be started. The preview page is %1";
 
 // Options
 inline constexpr const char* kOptionsCaption = "Options";

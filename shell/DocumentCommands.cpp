@@ -1,7 +1,6 @@
 // New, Open, Save, Save As, recent files, Generate Javascript and Options.
 #include "shell/DocumentCommands.h"
 
-#include <wx/filedlg.h>
 #include <wx/filename.h>
 
 #include "model/FileError.h"
@@ -13,6 +12,7 @@
 #include "script/ScriptDoneDlg.h"
 #include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
+#include "shell/FileDialogs.h"
 #include "shell/Prompt.h"
 #include "shell/RecentFileStore.h"
 #include "shell/TallowmereView.h"
@@ -22,44 +22,17 @@ namespace glintwick {
 
 namespace {
 
-// The file dialog with the path a caller set remembered: GTK's chooser reports a path set on
-// a dialog that was never shown as empty, and tests answer the dialog without showing it.
-class CFileDialog : public wxFileDialog {
-public:
-    using wxFileDialog::wxFileDialog;
-    void SetPath(const wxString& path) override {
-        wxFileDialog::SetPath(path);
-        m_setPath = path;
-    }
-    wxString GetPath() const override {
-        return m_setPath.empty() ? wxFileDialog::GetPath() : m_setPath;
-    }
-
-private:
-    wxString m_setPath;
-};
-
 wxString ProjectWildcard() {
     // GTK matches "*.*" only against names with a dot; "*" is every file.
     return wxString(str::kProjectFilter) + "|*.gwk|" + str::kAllFilesFilter + "|*";
 }
 
-wxString PathToWx(const std::string& path) { return wxString::FromUTF8(path); }
-std::string PathFromWx(const wxString& path) { return path.utf8_string(); }
-
-// A name completed with a default extension was not the one the dialog asked about.
-bool ConfirmReplace(wxWindow* owner, const wxString& chosen, const wxString& completed) {
-    if (completed == chosen || !wxFileName::Exists(completed)) return true;
-    const wxString question = wxString::FromUTF8(FormatMessage(str::kReplaceQuestion, PathFromWx(completed)));
-    return ShowMessageBox(owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) == wxYES;
-}
-
 }  // namespace
 
-wxString WithDefaultExtension(const wxString& path, const wxString& extension) {
-    wxFileName name(path);
-    if (name.HasExt() || name.GetName().empty()) return path;
-    return path + "." + extension;
+bool HasEffectsOrSay(const CTallowmereDoc& doc, wxWindow* owner) {
+    if (doc.GetCount() > 0) return true;
+    ShowMessageBox(owner, str::kNoEffectsDefined, wxOK | wxICON_ERROR, str::kNoEffectsCaption);
+    return false;
 }
 
 CDocumentCommands::CDocumentCommands(CTallowmereDoc& doc, CTallowmereView& view,
@@ -143,16 +116,9 @@ void CDocumentCommands::OnOpenRecentFile(size_t index) {
 }
 
 void CDocumentCommands::OnGenerateJavascript() {
-    if (m_doc.GetCount() == 0) {
-        ShowMessageBox(m_owner, str::kNoEffectsDefined, wxOK | wxICON_ERROR, str::kNoEffectsCaption);
-        return;
-    }
-    const wxString wildcard = wxString(str::kScriptFilter) + "|*.js";
-    CFileDialog dialog(m_owner, str::kGenerateTitle, wxEmptyString, wxEmptyString, wildcard,
-                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-    if (dialog.ShowModal() != wxID_OK) return;
-    const wxString path = WithDefaultExtension(dialog.GetPath(), "js");
-    if (!ConfirmReplace(m_owner, dialog.GetPath(), path)) return;
+    if (!HasEffectsOrSay(m_doc, m_owner)) return;
+    const wxString path = AskScriptPath(m_owner, str::kGenerateTitle, wxEmptyString);
+    if (path.empty()) return;
     // The script holds its name in the code page; a name the code page cannot hold is no
     // usable script name either, and then goes in as the file system spells it.
     const wxString fileTitle = wxFileName(path).GetFullName();

@@ -42,7 +42,7 @@ private:
     wxWindow* m_owner;
 };
 
-// Appends `extension` (without dot) when the path's file name has none.
-wxString WithDefaultExtension(const wxString& path, const wxString& extension);
+// A script needs effects: false, after the "No effects defined" message, when there are none.
+bool HasEffectsOrSay(const CTallowmereDoc& doc, wxWindow* owner);
 
 }  // namespace glintwick

@@ -2,20 +2,12 @@
 #include "shell/HyperLink.h"
 
 #include <wx/cursor.h>
-#include <wx/utils.h>
 
 #include "resources/Art.h"
 #include "resources/StringTable.h"
+#include "shell/WebBrowser.h"
 
 namespace glintwick {
-
-std::function<void(const wxString&)>& CHyperLink::Opener() {
-    static std::function<void(const wxString&)> opener = [](const wxString& url) {
-        // Like the shell's "open" verb: a failure to start a browser is not reported.
-        wxLaunchDefaultBrowser(url);
-    };
-    return opener;
-}
 
 wxString CHyperLink::Address() { return str::kMakerUrl; }
 
@@ -24,7 +16,8 @@ void CHyperLink::Attach(wxWindow* control) {
     control->SetBackgroundStyle(wxBG_STYLE_SYSTEM);
     control->SetCursor(HandCursor());
     control->Bind(wxEVT_LEFT_UP, [](wxMouseEvent& event) {
-        Opener()(Address());
+        // Like the shell's "open" verb: a failure to start a browser is not reported.
+        BrowserLauncher()(Address());
         event.Skip();
     });
 }

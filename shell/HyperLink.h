@@ -3,16 +3,12 @@
 
 #include <wx/window.h>
 
-#include <functional>
-
 namespace glintwick {
 
 class CHyperLink {
 public:
     // Turns `control` (a static text or picture) into the link; lives as long as the control.
     static void Attach(wxWindow* control);
-    // What a click opens; tests replace it to see the address without starting a browser.
-    static std::function<void(const wxString& url)>& Opener();
     static wxString Address();
 };
 

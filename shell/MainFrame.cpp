@@ -39,6 +39,8 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU_RANGE(id::MenuId(id::kRecentFile1), id::MenuId(id::kRecentFile1) + 3, CMainFrame::OnRecentFile)
     EVT_MENU(id::MenuId(id::kGenerateJavascript), CMainFrame::OnGenerateJavascript)
     EVT_MENU(id::MenuId(id::kToolsOptions), CMainFrame::OnOptions)
+    EVT_MENU(id::MenuId(id::kToolsPreviewInBrowser), CMainFrame::OnPreviewInBrowser)
+    EVT_MENU(id::MenuId(id::kToolsSaveStatusStrip), CMainFrame::OnSaveStatusStrip)
     EVT_MENU(id::MenuId(id::kHelpContents), CMainFrame::OnHelpContents)
     EVT_MENU(id::MenuId(id::kHelpIndex), CMainFrame::OnHelpIndex)
     EVT_MENU(id::MenuId(id::kHelpSearch), CMainFrame::OnHelpSearch)
@@ -54,6 +56,7 @@ CMainFrame::CMainFrame(CTallowmereDoc& doc)
     CreateStatusBar();
     m_pView = new CTallowmereView(this, doc);
     m_commands = std::make_unique<CDocumentCommands>(doc, *m_pView, m_recent, this);
+    m_browser = std::make_unique<CBrowserCommands>(doc, this);
     m_recent.UseMenu(GetMenuBar()->GetMenu(0));
     m_recent.Load();
     SetMinSize(kMinimumTrackingSize);
@@ -146,6 +149,8 @@ void CMainFrame::OnRecentFile(wxCommandEvent& event) {
 
 void CMainFrame::OnGenerateJavascript(wxCommandEvent&) { m_commands->OnGenerateJavascript(); }
 void CMainFrame::OnOptions(wxCommandEvent&) { m_commands->OnOptions(); }
+void CMainFrame::OnPreviewInBrowser(wxCommandEvent&) { m_browser->OnPreviewInBrowser(); }
+void CMainFrame::OnSaveStatusStrip(wxCommandEvent&) { m_browser->OnSaveStatusStrip(); }
 void CMainFrame::OnHelpContents(wxCommandEvent&) { ShowHelpContents(); }
 void CMainFrame::OnHelpIndex(wxCommandEvent&) { ShowHelpIndex(); }
 void CMainFrame::OnHelpSearch(wxCommandEvent&) { ShowHelpSearch(); }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "model/DocumentBase.h"
+#include "shell/BrowserCommands.h"
 #include "shell/DocumentCommands.h"
 #include "shell/RecentFileStore.h"
 
@@ -21,6 +22,7 @@ public:
 
     CTallowmereView* GetView() const { return m_pView; }
     CDocumentCommands& Commands() { return *m_commands; }
+    CBrowserCommands& BrowserCommands() { return *m_browser; }
     CRecentFileStore& RecentFiles() { return m_recent; }
 
     void OnUpdate() override {}
@@ -43,6 +45,8 @@ private:
     void OnRecentFile(wxCommandEvent& event);
     void OnGenerateJavascript(wxCommandEvent& event);
     void OnOptions(wxCommandEvent& event);
+    void OnPreviewInBrowser(wxCommandEvent& event);
+    void OnSaveStatusStrip(wxCommandEvent& event);
     void OnHelpContents(wxCommandEvent& event);
     void OnHelpIndex(wxCommandEvent& event);
     void OnHelpSearch(wxCommandEvent& event);
@@ -52,6 +56,7 @@ private:
     CTallowmereView* m_pView = nullptr;
     CRecentFileStore m_recent;
     std::unique_ptr<CDocumentCommands> m_commands;
+    std::unique_ptr<CBrowserCommands> m_browser;
 
     wxDECLARE_EVENT_TABLE();
 };

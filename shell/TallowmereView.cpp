@@ -180,15 +180,7 @@ void CTallowmereView::OnUpdate() {
 void CTallowmereView::ShowDuration() {
     auto* frame = wxDynamicCast(wxGetTopLevelParent(this), wxFrame);
     if (!frame || !frame->GetStatusBar()) return;
-    const SequenceTiming timing = MeasureTiming(m_doc);
-    auto seconds = [](long long ticks) {
-        return wxString::Format("%.2f", ticks * SequenceTiming::kTickMilliseconds / 1000.0).utf8_string();
-    };
-    std::string text = str::kEndlessDuration;
-    if (timing.passTicks && timing.totalTicks && m_doc.GetRepeat() > 1)
-        text = FormatMessage(str::kTotalDuration, seconds(*timing.passTicks), seconds(*timing.totalTicks));
-    else if (timing.passTicks)
-        text = FormatMessage(str::kPassDuration, seconds(*timing.passTicks));
+    const std::string text = DescribeTiming(MeasureTiming(m_doc), m_doc.GetRepeat());
     frame->SetStatusText(wxString::FromUTF8(text));
 }
 

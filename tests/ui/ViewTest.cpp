@@ -2,6 +2,7 @@
 #include "UiTestSupport.h"
 #include "resources/Ids.h"
 #include "shell/HyperLink.h"
+#include "shell/WebBrowser.h"
 #include "shell/SunkenText.h"
 #include "shell/UpDownCtrl.h"
 
@@ -249,12 +250,15 @@ TEST_F(ViewTest, StatusBarShowsHowLongTheSequencePlays) {
 
 TEST_F(ViewTest, LogoIsALinkToTheMakersPageWithTheHandCursor) {
     wxString opened;
-    auto saved = CHyperLink::Opener();
-    CHyperLink::Opener() = [&](const wxString& url) { opened = url; };
+    auto saved = BrowserLauncher();
+    BrowserLauncher() = [&](const wxString& url) {
+        opened = url;
+        return true;
+    };
     wxMouseEvent up(wxEVT_LEFT_UP);
     up.SetEventObject(view->m_picLogo);
     view->m_picLogo->GetEventHandler()->ProcessEvent(up);
-    CHyperLink::Opener() = saved;
+    BrowserLauncher() = saved;
     EXPECT_TRUE(opened.Contains("source=gwik"));
     EXPECT_TRUE(view->m_picLogo->GetCursor().IsOk());
     EXPECT_EQ(view->m_picLogo->GetSize(), wxSize(77, 77));

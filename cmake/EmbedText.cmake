@@ -1,0 +1,20 @@
+# embed_text(): turns a text file of the source tree into a C++ header holding it as a
+# std::string_view constant, so that the program writes the file's exact bytes.
+function(embed_text input constant output)
+  file(READ ${input} content)
+  string(FIND "${content}" ")embedded\"" clash)
+  if(NOT clash EQUAL -1)
+    message(FATAL_ERROR "${input} contains the raw-string delimiter )embedded\"")
+  endif()
+  set(text "// Generated from ${input} by cmake/EmbedText.cmake; edit that file instead.\n")
+  string(APPEND text "#pragma once\n#include <string_view>\n")
+  string(APPEND text "inline constexpr std::string_view ${constant} = R\"embedded(${content})embedded\";\n")
+  # Rewritten only when it changes, so that an unrelated reconfigure rebuilds nothing.
+  if(EXISTS ${output})
+    file(READ ${output} old)
+  endif()
+  if(NOT "${old}" STREQUAL "${text}")
+    file(WRITE ${output} "${text}")
+  endif()
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${input})
+endfunction()

@@ -1,0 +1,33 @@
+// Files for a real browser: the preview page around a generated script, and the status strip.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace glintwick {
+
+class CTallowmereDoc;
+
+// The status strip script: the same bytes for every project.
+std::string_view StatusStripScript();
+inline constexpr const char* kStatusStripFileName = "glintwick-strip.js";
+
+// The preview page (Windows-1252, no network resources) that loads the script file
+// `scriptFileTitle` from its own folder and drives it with Start, Start with an effect number
+// and Stop. `scriptFileTitle` must be a usable script name followed by ".js".
+std::string PreviewPageHtml(CTallowmereDoc& doc, const std::string& scriptFileTitle);
+
+// The script name a preview page can drive for a page or project file name: its name without
+// folder and extension when that is a usable script name, else "preview". Code page bytes.
+std::string PreviewScriptName(const std::string& fileNameInCodePage);
+
+// Writes the generated script, unchanged, as `scriptFileTitle` in the folder of `pagePath`,
+// then the preview page as `pagePath`, and returns the script's path. Both writes are atomic;
+// failures throw CFileFailure.
+std::string WritePreviewFiles(CTallowmereDoc& doc, const std::string& pagePath,
+                       const std::string& scriptFileTitle);
+
+// Writes the status strip script to `path` atomically.
+void WriteStatusStripFile(const std::string& path);
+
+}  // namespace glintwick
