@@ -88,5 +88,7 @@
   }
 
   window.glintwickStatusStrip = { version: "1.0" };
+  // Included in the head, it builds the strip as soon as the body exists.
+  if (!build()) document.addEventListener("DOMContentLoaded", build);
   window.requestAnimationFrame(onFrame);
 })();

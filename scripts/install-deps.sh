@@ -5,20 +5,32 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  libwxgtk3.2-dev libgtk-3-dev xvfb xauth imagemagick
+  libwxgtk3.2-dev libgtk-3-dev xvfb xauth imagemagick chromium
 )
-# Node.js runs the generated scripts in the tests; a machine may already have its own.
+# Node.js and npm run the generated scripts and drive Chromium in the tests; a machine may
+# already have its own.
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# playwright-core for the browser test, at the version package-lock.json pins; its browser is
+# Debian's chromium, so nothing else is downloaded.
+browser_tests="$(cd "$(dirname "$0")/../tests/browser" && pwd)"
+pinned="$(node -p "require('$browser_tests/package-lock.json').packages['node_modules/playwright-core'].version")"
+installed="$(node -p "try { require('$browser_tests/node_modules/playwright-core/package.json').version } catch (e) { '' }")"
+if [ "$pinned" != "$installed" ]; then
+  echo "Installing playwright-core $pinned for the browser test"
+  PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --prefix "$browser_tests" --no-audit --no-fund --silent
+fi

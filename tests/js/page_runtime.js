@@ -141,9 +141,11 @@ function loadPage(scriptBytes, name, previewRules) {
   };
 }
 
-// Calls the page's start function (for scripts that do not start themselves).
-function startPage(page, name) {
-  vm.runInContext(`${name}_start();`, page.context);
+// Calls the page's start function (for scripts that do not start themselves), with
+// an effect number for the single-effect start.
+function startPage(page, name, effectNumber) {
+  const argument = effectNumber === undefined ? '' : String(effectNumber);
+  vm.runInContext(`${name}_start(${argument});`, page.context);
 }
 
 // Steps the running interval up to maxTicks times. Returns per-tick arrays

@@ -1,0 +1,437 @@
+'use strict';
+// The preview page and the status strip in a real browser: Debian's Chromium driven by
+// playwright-core, with the page's timers under Playwright's fake clock. After every
+// 10 ms tick the test reads window.status, the strip and its live copy, and compares
+// them with `glintwick-cli play --trace` for the same project. Tolerated differences are
+// the documented ones between the page's frame functions and the preview's, decided by
+// running the same script in the Node page runtime beside it.
+//
+// usage: node browser_preview.js PATH-TO-glintwick-cli EXAMPLES-DIR [--screenshot PNG]
+
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { pathToFileURL } = require('url');
+const { loadPage, startPage, runPage } = require('../js/page_runtime');
+const { makeRandom, run, parseTrace, writeAt, knownDifference } = require('../js/trace_rules');
+
+const CHROMIUM = process.env.GLINTWICK_CHROMIUM || '/usr/bin/chromium';
+const START_TIME = 1000;       // fake clock at page load, in ms
+const RANDOM_PROJECTS = 6;
+const RANDOM_SEED = 20261207;
+const RANDOM_TICK_CAP = 1500;
+const HOLD_TICKS = 100;        // the strip's one second, in ticks
+const HOLD_SHARE = 90;         // ticks of that second a held text must have been on show
+const STRIP = 'glintwick-status-strip';
+const LIVE = 'glintwick-status-live';
+
+let playwright;
+try {
+  playwright = require('playwright-core');
+} catch (e) {
+  console.error('playwright-core is missing: run `make deps` (npm ci in tests/browser)');
+  process.exit(1);
+}
+
+const failures = [];
+function fail(label, message) {
+  failures.push(`${label}: ${message}`);
+}
+
+async function cli(args) {
+  const r = await run(process.argv[2], args);
+  if (r.error) throw new Error(`glintwick-cli ${args.join(' ')} failed: ${r.stderr.trim() || r.error.message}`);
+  return r.stdout;
+}
+
+// Ticks until the preview stops (from the timing `show` prints), or null for a project
+// that plays without end.
+async function ticksToStop(gwk) {
+  const seconds = JSON.parse(await cli(['show', gwk])).timing.totalSeconds;
+  return seconds === null ? null : Math.round(seconds * 100) + 1;
+}
+
+function scenarioDir(dir, name) {
+  const sub = path.join(dir, name);
+  fs.mkdirSync(sub, { recursive: true });
+  return sub;
+}
+
+async function nativeTrace(gwk, ticks) {
+  return parseTrace(await cli(['play', gwk, '--trace', '--ticks', String(ticks)]));
+}
+
+// The same script run in the Node page runtime: the writes log says which effect and
+// step put each text on show, which decides whether a difference is a known one.
+function referenceRun(scriptPath, name, autoStart, effectNumber, ticks) {
+  const page = loadPage(fs.readFileSync(scriptPath), name, false);
+  if (effectNumber !== undefined || !autoStart) startPage(page, name, effectNumber);
+  return runPage(page, ticks);
+}
+
+// ---------------------------------------------------------------- the browser side
+
+async function openPage(browser, url, options = {}) {
+  const context = await browser.newContext({
+    viewport: { width: 900, height: 700 },
+    reducedMotion: options.reducedMotion ? 'reduce' : 'no-preference',
+  });
+  const page = await context.newPage();
+  const session = { context, page, errors: [], requests: [] };
+  page.on('pageerror', (e) => session.errors.push(e.message));
+  context.on('request', (r) => {
+    if (!r.url().startsWith('file:')) session.requests.push(r.url());
+  });
+  await page.clock.install({ time: 0 });
+  await page.clock.pauseAt(START_TIME);
+  await page.goto(url);
+  return session;
+}
+
+async function closePage(session, label) {
+  if (session.errors.length) fail(label, `page errors: ${session.errors.join('; ')}`);
+  if (session.requests.length) fail(label, `network requests: ${session.requests.join(', ')}`);
+  await session.context.close();
+}
+
+function readPage(page) {
+  return page.evaluate(([stripId, liveId]) => {
+    const strip = document.getElementById(stripId);
+    const live = document.getElementById(liveId);
+    return [String(window.status), strip ? strip.textContent : null, strip ? strip.hidden : null,
+      live ? live.textContent : null];
+  }, [STRIP, LIVE]);
+}
+
+// Runs `ticks` ticks of 10 ms, reading the page after each one.
+async function record(page, ticks) {
+  const [status0, strip0, hidden0, live0] = await readPage(page);
+  const rec = { status: [], strip: [], hidden: [], live: [], status0, strip0, hidden0, live0 };
+  for (let t = 0; t < ticks; t += 1) {
+    await page.clock.runFor(10);
+    const [status, strip, hidden, live] = await readPage(page);
+    rec.status.push(status);
+    rec.strip.push(strip);
+    rec.hidden.push(hidden);
+    rec.live.push(live);
+  }
+  return rec;
+}
+
+// ---------------------------------------------------------------- checks
+
+const statusAt = (rec, t) => (t <= 0 ? rec.status0 : rec.status[t - 1]);
+
+// window.status after each tick against the native trace. Before the native player
+// stops, a differing tick must be a documented difference of the effect the reference
+// run says wrote it; from its stop tick on, the page shows the final text for good.
+function checkStatus(label, rec, native, reference, finalText) {
+  const stop = native.stopTick;
+  if ((reference.stoppedAt || 0) !== stop) {
+    fail(label, `the reference page stops on tick ${reference.stoppedAt}, the preview on ${stop}`);
+  }
+  for (let t = 1; t <= rec.status.length; t += 1) {
+    const got = rec.status[t - 1];
+    if (stop && t >= stop) {
+      if (got !== finalText) return fail(label, `tick ${t}: ${JSON.stringify(got)} after the stop, not the final text`);
+      continue;
+    }
+    if (t > native.display.length) break;
+    if (got !== reference.status[t - 1]) {
+      return fail(label, `tick ${t}: browser shows ${JSON.stringify(got)}, the same script in Node ` +
+        `${JSON.stringify(reference.status[t - 1])}`);
+    }
+    const shown = native.display[t - 1];
+    if (got === shown) continue;
+    const w = writeAt(reference, t);
+    if (!(w && !w.final && knownDifference(w.type, w.text))) {
+      return fail(label, `tick ${t}: browser ${JSON.stringify(got)}, preview ${JSON.stringify(shown)}`);
+    }
+  }
+  return undefined;
+}
+
+// A text the strip or its live copy took on at tick t must have been window.status for
+// most of the second before.
+function heldForASecond(rec, t, text) {
+  let held = 0;
+  for (let j = t - HOLD_TICKS + 1; j <= t; j += 1) if (statusAt(rec, j) === text) held += 1;
+  return held >= HOLD_SHARE;
+}
+
+// The strip follows window.status on every animation frame (about every 16 ms, so at
+// most two ticks behind), and shows a text that stayed two ticks exactly. With reduced
+// motion it changes only to texts that stayed for a second. It hides while empty.
+function checkStrip(label, rec, { still }) {
+  for (let t = 1; t <= rec.strip.length; t += 1) {
+    const strip = rec.strip[t - 1];
+    if (strip === null) return fail(label, `tick ${t}: no status strip in the page`);
+    if (rec.hidden[t - 1] !== (strip === '')) {
+      return fail(label, `tick ${t}: strip ${JSON.stringify(strip)} is ${rec.hidden[t - 1] ? 'hidden' : 'shown'}`);
+    }
+    const previous = t === 1 ? rec.strip0 : rec.strip[t - 2];
+    if (still) {
+      if (strip !== previous && !heldForASecond(rec, t, strip)) {
+        return fail(label, `tick ${t}: with reduced motion the strip took on ${JSON.stringify(strip)}, ` +
+          'which was not on show for a second');
+      }
+      continue;
+    }
+    const recent = [statusAt(rec, t), statusAt(rec, t - 1), statusAt(rec, t - 2)];
+    if (!recent.includes(strip)) {
+      return fail(label, `tick ${t}: strip ${JSON.stringify(strip)}, status ${JSON.stringify(recent)}`);
+    }
+    if (recent[0] === recent[1] && recent[1] === recent[2] && strip !== recent[0]) {
+      return fail(label, `tick ${t}: strip ${JSON.stringify(strip)} lags behind ${JSON.stringify(recent[0])}`);
+    }
+  }
+  for (let t = 1; t <= rec.live.length; t += 1) {
+    const live = rec.live[t - 1];
+    const previous = t === 1 ? rec.live0 : rec.live[t - 2];
+    if (live !== previous && !heldForASecond(rec, t, live)) {
+      return fail(label, `tick ${t}: the live copy announced ${JSON.stringify(live)} before it held a second`);
+    }
+  }
+  return undefined;
+}
+
+async function checkAccessibility(label, page) {
+  const roles = await page.evaluate(([stripId, liveId]) => {
+    const strip = document.getElementById(stripId);
+    const live = document.getElementById(liveId);
+    const box = live && live.getBoundingClientRect();
+    return {
+      stripHidden: strip && strip.getAttribute('aria-hidden'),
+      role: live && live.getAttribute('role'),
+      politeness: live && live.getAttribute('aria-live'),
+      liveSize: box ? box.width * box.height : -1,
+      stripPosition: strip && getComputedStyle(strip).position,
+    };
+  }, [STRIP, LIVE]);
+  if (roles.stripHidden !== 'true') fail(label, 'the strip is not hidden from screen readers');
+  if (roles.role !== 'status' || roles.politeness !== 'polite') fail(label, `live copy ${JSON.stringify(roles)}`);
+  if (roles.liveSize > 1) fail(label, 'the live copy is visible');
+  if (roles.stripPosition !== 'fixed') fail(label, 'the strip is not fixed to the window');
+}
+
+// ---------------------------------------------------------------- scenarios
+
+// A project's preview page: the whole sequence to its end (or the tick cap), the
+// strip, Stop, and, for the demo, Start with an effect number and Start again.
+async function previewScenario(browser, root, project, name, { full }) {
+  const label = `preview ${name}`;
+  const dir = scenarioDir(root, name);
+  const jsonPath = path.join(dir, `${name}.json`);
+  const gwk = path.join(dir, `${name}.gwk`);
+  fs.writeFileSync(jsonPath, JSON.stringify(project));
+  await cli(['import', jsonPath, gwk]);
+  const written = (await cli(['preview', gwk, path.join(dir, `${name}.html`)])).trim().split('\n');
+  const scriptPath = path.join(dir, `${name}.js`);
+  if (written[0] !== scriptPath) fail(label, `preview wrote ${JSON.stringify(written)}`);
+  const generatedPath = path.join(scenarioDir(dir, 'generated'), `${name}.js`);
+  await cli(['generate', gwk, generatedPath]);
+  if (!fs.readFileSync(scriptPath).equals(fs.readFileSync(generatedPath))) {
+    fail(label, 'the preview\'s script is not the generated script');
+  }
+
+  const stop = await ticksToStop(gwk);
+  const ticks = stop !== null && (full || stop + 30 <= RANDOM_TICK_CAP) ? stop + 30 : RANDOM_TICK_CAP;
+  const session = await openPage(browser, pathToFileURL(path.join(dir, `${name}.html`)).href);
+  const { page } = session;
+  await checkAccessibility(label, page);
+  if (!project.autoStart) {
+    const idle = await record(page, 20);
+    if (idle.status.some((s) => s !== '')) fail(label, 'the script started without automatic start');
+    await page.click('#gw-start');
+  }
+  const native = await nativeTrace(gwk, ticks);
+  const reference = referenceRun(scriptPath, name, project.autoStart, undefined, ticks);
+  const rec = await record(page, ticks);
+  checkStatus(label, rec, native, reference, project.finalText);
+  checkStrip(label, rec, { still: false });
+  if (native.stopTick && rec.live[rec.live.length - 1] !== project.finalText) {
+    const settled = await record(page, HOLD_TICKS + 5);
+    if (settled.live[settled.live.length - 1] !== project.finalText) {
+      fail(label, `the live copy holds ${JSON.stringify(settled.live.pop())} after the final text settled`);
+    }
+  }
+
+  await page.click('#gw-stop');
+  const stopped = await record(page, 5);
+  if (stopped.status.some((s) => s !== '') || stopped.strip[4] !== '' || !stopped.hidden[4]) {
+    fail(label, `after Stop: status ${JSON.stringify(stopped.status[4])}, strip ${JSON.stringify(stopped.strip[4])}`);
+  }
+
+  if (full) {
+    await singleEffectScenario(page, dir, project, name, scriptPath, label);
+    // Start again without a number: the whole sequence from its first effect.
+    await page.click('#gw-start');
+    const again = await record(page, 400);
+    checkStatus(`${label} after Start again`, again, await nativeTrace(gwk, 400),
+      referenceRun(scriptPath, name, false, undefined, 400), project.finalText);
+  }
+  await closePage(session, label);
+}
+
+// Start with an effect number plays that effect alone, forever: the native trace of a
+// project holding only that effect with no repeat limit. Numbers outside the list are
+// refused by the page and start nothing.
+async function singleEffectScenario(page, dir, project, name, scriptPath, label) {
+  const count = project.effects.length;
+  for (const bad of ['0', String(count + 1)]) {
+    await page.fill('#gw-effect', bad);
+    await page.click('#gw-start-one');
+    const message = await page.evaluate(() => document.getElementById('gw-effect').validationMessage);
+    const idle = await record(page, 20);
+    if (!message || idle.status.some((s) => s !== '')) {
+      fail(label, `effect number ${bad}: message ${JSON.stringify(message)}, status ${JSON.stringify(idle.status[19])}`);
+    }
+  }
+  const n = Math.min(4, count);
+  const single = { ...project, repeat: 0, effects: [project.effects[n - 1]] };
+  const singleJson = path.join(dir, `${name}-single.json`);
+  const singleGwk = path.join(dir, `${name}-single.gwk`);
+  fs.writeFileSync(singleJson, JSON.stringify(single));
+  await cli(['import', singleJson, singleGwk]);
+  await page.fill('#gw-effect', String(n));
+  await page.click('#gw-start-one');
+  const ticks = 600;
+  const rec = await record(page, ticks);
+  checkStatus(`${label} effect ${n} alone`, rec, await nativeTrace(singleGwk, ticks),
+    referenceRun(scriptPath, name, false, n, ticks), project.finalText);
+  await page.click('#gw-stop');
+}
+
+// A page of the author's own with the two tags, the strip's in the head: the strip
+// follows every frame, or with reduced motion only texts that held a second.
+async function realPageScenario(browser, root, examples) {
+  const dir = scenarioDir(root, 'own-page');
+  const gwk = path.join(examples, 'demo.gwk');
+  const project = JSON.parse(await cli(['show', gwk]));
+  const scriptTag = (await cli(['generate', gwk, path.join(dir, 'demo.js')])).trim();
+  const stripTag = (await cli(['strip', path.join(dir, 'glintwick-strip.js')])).trim();
+  const again = path.join(dir, 'strip-again.js');
+  await cli(['strip', again]);
+  if (!fs.readFileSync(again).equals(fs.readFileSync(path.join(dir, 'glintwick-strip.js')))) {
+    fail('strip', 'two strip scripts differ');
+  }
+  const html = '<!DOCTYPE html>\n<html><head><meta charset="windows-1252"><title>My page</title>\n' +
+    `${stripTag}\n</head><body><h1>My page</h1>\n${scriptTag}\n</body></html>\n`;
+  fs.writeFileSync(path.join(dir, 'mypage.html'), html);
+  const url = pathToFileURL(path.join(dir, 'mypage.html')).href;
+  const total = (await ticksToStop(gwk)) + 30;
+  const native = await nativeTrace(gwk, total);
+  const reference = referenceRun(path.join(dir, 'demo.js'), 'demo', true, undefined, total);
+
+  for (const still of [false, true]) {
+    const label = `own page${still ? ' with reduced motion' : ''}`;
+    const session = await openPage(browser, url, { reducedMotion: still });
+    await checkAccessibility(label, session.page);
+    const rec = await record(session.page, still ? total : 600);
+    checkStatus(label, rec, native, reference, project.finalText);
+    checkStrip(label, rec, { still });
+    if (still) {
+      const changes = rec.strip.filter((s, i) => s !== (i === 0 ? rec.strip0 : rec.strip[i - 1])).length;
+      const settled = await record(session.page, HOLD_TICKS + 5);
+      if (settled.strip[settled.strip.length - 1] !== project.finalText) {
+        fail(label, `the final text never showed (strip ${JSON.stringify(settled.strip.pop())})`);
+      }
+      console.log(`${label}: the strip changed ${changes} times in ${total} ticks`);
+    }
+    await closePage(session, label);
+  }
+}
+
+// A preview page whose script is missing says so and disables its buttons.
+async function missingScriptScenario(browser, root, examples) {
+  const label = 'preview without its script';
+  const dir = scenarioDir(root, 'lost');
+  await cli(['preview', path.join(examples, 'demo.gwk'), path.join(dir, 'lost.html')]);
+  fs.rmSync(path.join(dir, 'lost.js'));
+  const session = await openPage(browser, pathToFileURL(path.join(dir, 'lost.html')).href);
+  const state = await session.page.evaluate(() => ({
+    problem: !document.getElementById('gw-problem').hidden,
+    disabled: ['gw-start', 'gw-start-one', 'gw-stop'].every((id) => document.getElementById(id).disabled),
+  }));
+  if (!state.problem || !state.disabled) fail(label, JSON.stringify(state));
+  session.requests = [];
+  await closePage(session, label);
+}
+
+function randomProjects() {
+  const random = makeRandom(RANDOM_SEED);
+  const projects = [];
+  while (projects.length < RANDOM_PROJECTS) {
+    const p = random.project();
+    // Shrink on one character ends its loop a step earlier in the preview and shifts
+    // the timelines; the Node comparison covers it.
+    if (p.effects.some((e) => e.effect === 8 && e.text.length === 1)) continue;
+    projects.push(p);
+  }
+  return projects;
+}
+
+async function screenshot(browser, dir, examples, output) {
+  await cli(['preview', path.join(examples, 'demo.gwk'), path.join(dir, 'demo.html')]);
+  const session = await openPage(browser, pathToFileURL(path.join(dir, 'demo.html')).href);
+  await session.page.clock.runFor(2300);
+  await session.page.screenshot({ path: output });
+  await closePage(session, 'screenshot');
+}
+
+async function main() {
+  const [cliPath, examples] = process.argv.slice(2, 4);
+  if (!cliPath || !examples) {
+    console.error('usage: node browser_preview.js PATH-TO-glintwick-cli EXAMPLES-DIR [--screenshot PNG]');
+    process.exit(2);
+  }
+  if (!fs.existsSync(CHROMIUM)) {
+    console.error(`${CHROMIUM} is missing: run \`make deps\` (Debian package chromium)`);
+    process.exit(1);
+  }
+  const browser = await playwright.chromium.launch({
+    executablePath: CHROMIUM,
+    headless: true,
+    args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update',
+      '--disable-default-apps', '--disable-sync', '--no-first-run', '--host-resolver-rules=MAP * ~NOTFOUND'],
+  });
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'glintwick-browser-'));
+  const started = Date.now();
+  try {
+    const shot = process.argv.indexOf('--screenshot');
+    if (shot > 0) {
+      await screenshot(browser, dir, examples, path.resolve(process.argv[shot + 1]));
+      return;
+    }
+    const demo = JSON.parse(await cli(['show', path.join(examples, 'demo.gwk')]));
+    const jobs = [
+      () => previewScenario(browser, dir, demo, 'demo', { full: true }),
+      () => realPageScenario(browser, dir, examples),
+      () => missingScriptScenario(browser, dir, examples),
+      ...randomProjects().map((p, i) => () => previewScenario(browser, dir, p, `bp${i}`, { full: false })),
+    ];
+    // Two pages at a time: each tick is a round trip to the browser.
+    let next = 0;
+    const worker = async () => {
+      while (next < jobs.length) {
+        const job = jobs[next];
+        next += 1;
+        await job();
+      }
+    };
+    await Promise.all([worker(), worker()]);
+    console.log(`${jobs.length} scenarios in ${((Date.now() - started) / 1000).toFixed(1)} s`);
+  } finally {
+    await browser.close();
+    if (failures.length === 0) fs.rmSync(dir, { recursive: true, force: true });
+    else console.log(`work files kept in ${dir}`);
+  }
+  failures.forEach((f) => console.log(`FAIL ${f}`));
+  console.log(failures.length === 0 ? 'all browser checks passed' : `${failures.length} failures`);
+  process.exit(failures.length === 0 ? 0 : 1);
+}
+
+main().catch((e) => {
+  console.error(e.stack || e);
+  process.exit(1);
+});
