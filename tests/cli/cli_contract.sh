@@ -82,6 +82,27 @@ check "play trace tick limit" 3 "$(echo "$out" | wc -l)"
 run "$cli" play "$work/abc.gwk" --ticks 30
 check "real-time play ends with the sequence" 0 "$status"
 
+# preview: the generated script, unchanged and named after the page, beside the page.
+mkdir -p "$work/site"
+run "$cli" preview "$examples/demo.gwk" "$work/site/news.html"
+check "preview status" 0 "$status"
+check "preview names what it wrote" "$(printf '%s\n%s' "$work/site/news.js" "$work/site/news.html")" "$out"
+"$cli" generate "$examples/demo.gwk" "$work/news.js" >/dev/null
+check "preview script is the generated one" same "$(cmp -s "$work/news.js" "$work/site/news.js" && echo same)"
+check "preview page loads it" 1 "$(grep -c '<script src="news.js"></script>' "$work/site/news.html")"
+run "$cli" preview "$examples/demo.gwk" "$work/site/my page.html"
+check "unusable page name gives the fallback script" "$work/site/preview.js" "$(echo "$out" | head -n 1)"
+run "$cli" preview "$work/empty.gwk" "$work/site/empty.html"
+check "preview of an empty list" "1 You have not defined any effects yet." "$status $err"
+check "nothing written for an empty list" no "$([ -e "$work/site/empty.html" ] && echo yes || echo no)"
+
+# strip: one file for every project, its tag on stdout.
+run "$cli" strip "$work/site/glintwick-strip.js"
+check "strip tag" "0 <SCRIPT SRC='glintwick-strip.js'></SCRIPT>" "$status $out"
+check "strip is the page's strip" 1 "$(grep -cF "$(sed -n 2p "$work/site/glintwick-strip.js")" "$work/site/news.html")"
+run "$cli" strip "$work/no/such/folder/s.js"
+check "strip into a missing folder" "1 $work/no/such/folder/s.js contains an invalid path." "$status $err"
+
 # Usage errors.
 run "$cli"
 check "no arguments" 2 "$status"
@@ -89,6 +110,8 @@ run "$cli" generate only-one-argument
 check "missing argument" 2 "$status"
 run "$cli" play "$work/abc.gwk" --ticks -4
 check "bad tick count" 2 "$status"
+run "$cli" strip
+check "strip without a file" 2 "$status"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

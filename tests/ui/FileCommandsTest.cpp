@@ -6,59 +6,19 @@
 #include <wx/notebook.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "UiTestSupport.h"
 #include "model/ProjectFile.h"
+#include "resources/Ids.h"
 #include "script/OptionsDlg.h"
 #include "script/ScriptDoneDlg.h"
 #include "shell/AboutDlg.h"
 #include "shell/HelpAccess.h"
-#include "resources/Ids.h"
 #include "shell/RecentFileStore.h"
 #include "shell/TallowmereApp.h"
 
 namespace glintwick::test {
 namespace {
-
-// Answers a file dialog with `path`, checking the name it proposed when one is given.
-class ExpectFile : public wxExpectModalBase<wxFileDialog, ExpectFile> {
-public:
-    ExpectFile(wxString path, wxString proposed = wxString(), int answer = wxID_OK)
-        : m_path(std::move(path)), m_proposed(std::move(proposed)), m_answer(answer) {}
-
-protected:
-    int OnInvoked(wxFileDialog* dialog) const override {
-        if (!m_proposed.empty()) {
-            EXPECT_EQ(dialog->GetFilename(), m_proposed);
-        }
-        if (m_answer == wxID_OK) dialog->SetPath(m_path);
-        return m_answer;
-    }
-
-private:
-    wxString m_path, m_proposed;
-    int m_answer;
-};
-
-template <typename Dialog>
-class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>> {
-public:
-    explicit ExpectDialog(std::function<int(Dialog&)> act) : m_act(std::move(act)) {}
-
-protected:
-    int OnInvoked(Dialog* dialog) const override { return m_act(*dialog); }
-
-private:
-    std::function<int(Dialog&)> m_act;
-};
-
-std::string ReadText(const wxString& path) {
-    std::ifstream in(path.utf8_string(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class FileCommandsTest : public FrameTest {
 protected:
@@ -75,9 +35,7 @@ protected:
     }
     wxString File(const wxString& name) const { return folder + "/" + name; }
     CDocumentCommands& Commands() { return frame->Commands(); }
-    void SaveAs(const wxString& path) {
-        wxTEST_DIALOG(Commands().DoSaveAs(), ExpectFile(path));
-    }
+    void SaveAs(const wxString& path) { wxTEST_DIALOG(Commands().DoSaveAs(), ExpectFile(path)); }
     wxString RecentLabel(size_t index) {
         wxMenu* file = frame->GetMenuBar()->GetMenu(0);
         wxMenuItem* item = file->FindItem(id::MenuId(id::kRecentFile1) + static_cast<int>(index));
@@ -106,7 +64,8 @@ TEST_F(FileCommandsTest, ReadOnlyOrMissingFileFallsBackToSaveAs) {
     SaveAs(File("first.gwk"));
     wxFileName(File("first.gwk")).SetPermissions(wxPOSIX_USER_READ);
     doc.SetModified(true);
-    wxTEST_DIALOG(EXPECT_TRUE(Commands().DoFileSave()), ExpectFile(File("second.gwk"), "first.gwk"));
+    wxTEST_DIALOG(EXPECT_TRUE(Commands().DoFileSave()),
+                  ExpectFile(File("second.gwk"), "first.gwk"));
     EXPECT_EQ(doc.GetTitle(), "second.gwk");
     wxRemoveFile(File("second.gwk"));
     wxTEST_DIALOG(EXPECT_FALSE(Commands().DoFileSave()), ExpectFile("", "second.gwk", wxID_CANCEL));
@@ -134,7 +93,8 @@ TEST_F(FileCommandsTest, OpeningATruncatedFileLeavesANewUntitledProject) {
     AddEffects({{"one", 0, 10, 1}, {"two", 0, 10, 1}});
     SaveAs(File("whole.gwk"));
     std::string bytes = ReadText(File("whole.gwk"));
-    std::ofstream(File("cut.gwk").utf8_string(), std::ios::binary) << bytes.substr(0, bytes.size() - 3);
+    std::ofstream(File("cut.gwk").utf8_string(), std::ios::binary)
+        << bytes.substr(0, bytes.size() - 3);
     wxTEST_DIALOG(Commands().OnFileOpen(), ExpectFile(File("cut.gwk")),
                   ExpectMessage("Unexpected file format.", wxID_OK));
     EXPECT_EQ(doc.GetCount(), 0);
@@ -185,7 +145,8 @@ TEST_F(FileCommandsTest, RecentFilesNewestFirstFourAtMostUnderTheirExactKeys) {
     // Opening an entry that no longer exists reports it and drops it from the list.
     wxRemoveFile(File("e.gwk"));
     doc.SetModified(false);
-    wxTEST_DIALOG(Commands().OnOpenRecentFile(0), ExpectMessage(File("e.gwk") + " was not found.", wxID_OK));
+    wxTEST_DIALOG(Commands().OnOpenRecentFile(0),
+                  ExpectMessage(File("e.gwk") + " was not found.", wxID_OK));
     EXPECT_EQ(frame->RecentFiles().Paths().size(), 3u);
 }
 
@@ -223,8 +184,9 @@ TEST_F(FileCommandsTest, OptionsRefusesMoreThan300CharactersAndShowsOddFlagsClea
                       dialog.InitDialog();
                       EXPECT_FALSE(dialog.AutoStartCheck()->GetValue());
                       bool accepted = true;
-                      wxTEST_DIALOG(accepted = dialog.TransferDataFromWindow(),
-                                    ExpectMessage("Please enter no more than 300 characters.", wxID_OK));
+                      wxTEST_DIALOG(
+                          accepted = dialog.TransferDataFromWindow(),
+                          ExpectMessage("Please enter no more than 300 characters.", wxID_OK));
                       EXPECT_FALSE(accepted);
                       dialog.FinalTextEdit()->SetValue(wxString(300, 'f'));
                       return dialog.TransferDataFromWindow() ? wxID_OK : wxID_NONE;
@@ -248,7 +210,8 @@ TEST_F(FileCommandsTest, GenerateWritesTheScriptAndShowsTheTagSelected) {
                       EXPECT_EQ(dialog.TagEdit()->GetValue(), "<SCRIPT SRC='effects.js'></SCRIPT>");
                       long from = 0, to = 0;
                       dialog.TagEdit()->GetSelection(&from, &to);
-                      EXPECT_EQ(to - from, static_cast<long>(dialog.TagEdit()->GetValue().length()));
+                      EXPECT_EQ(to - from,
+                                static_cast<long>(dialog.TagEdit()->GetValue().length()));
                       EXPECT_TRUE(dialog.TitleText()->GetFont().GetWeight() == wxFONTWEIGHT_BOLD);
                       dialog.Hide();
                       return wxID_OK;
@@ -302,7 +265,8 @@ TEST_F(FileCommandsTest, MoreInfoButtonsOpenTheirTopicsInTheHelpBook) {
     ShowHelpSearch();
     Flush();
     ASSERT_TRUE(HelpController().GetFrame() && HelpController().GetFrame()->IsShown());
-    auto* pages = wxDynamicCast(HelpController().GetFrame()->FindWindow(wxID_HTML_NOTEBOOK), wxNotebook);
+    auto* pages =
+        wxDynamicCast(HelpController().GetFrame()->FindWindow(wxID_HTML_NOTEBOOK), wxNotebook);
     ASSERT_NE(pages, nullptr);
     wxWindow* query = HelpController().GetFrame()->FindWindow(wxID_HTML_SEARCHTEXT);
     ASSERT_NE(query, nullptr);
@@ -320,7 +284,8 @@ TEST_F(FileCommandsTest, AboutBoxShowsTheVersionAndTheAddressAsALink) {
     EXPECT_EQ(address->GetForegroundColour(), wxColour(0, 0, 255));
     EXPECT_EQ(about.FindWindow(id::kAboutName)->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
     bool found = false;
-    for (wxWindow* child : about.GetChildren()) found |= child->GetLabel() == "Version 1.0, Build #102";
+    for (wxWindow* child : about.GetChildren())
+        found |= child->GetLabel() == "Version 1.0, Build #102";
     EXPECT_TRUE(found);
 }
 

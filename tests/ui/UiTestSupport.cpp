@@ -7,11 +7,20 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "shell/CompactStyle.h"
 #include "shell/HelpAccess.h"
 
 namespace glintwick::test {
+
+std::string ReadText(const wxString& path) {
+    std::ifstream in(path.utf8_string(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 int PressOk(CEffectDlg& dialog, const std::function<void(CEffectDlg&)>& edit) {
     dialog.InitDialog();
@@ -50,7 +59,9 @@ void FrameTest::Flush() {
     }
 }
 
-wxCommandEvent Click() { return wxCommandEvent(wxEVT_BUTTON); }
+wxCommandEvent Click() {
+    return wxCommandEvent(wxEVT_BUTTON);
+}
 
 }  // namespace glintwick::test
 

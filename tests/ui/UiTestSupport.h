@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <wx/filedlg.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 
@@ -42,6 +43,41 @@ protected:
 private:
     std::function<int(CEffectDlg&)> m_act;
 };
+
+// Answers a file dialog with `path`, checking the name it proposed when one is given.
+class ExpectFile : public wxExpectModalBase<wxFileDialog, ExpectFile> {
+public:
+    ExpectFile(wxString path, wxString proposed = wxString(), int answer = wxID_OK)
+        : m_path(std::move(path)), m_proposed(std::move(proposed)), m_answer(answer) {}
+
+protected:
+    int OnInvoked(wxFileDialog* dialog) const override {
+        if (!m_proposed.empty()) {
+            EXPECT_EQ(dialog->GetFilename(), m_proposed);
+        }
+        if (m_answer == wxID_OK) dialog->SetPath(m_path);
+        return m_answer;
+    }
+
+private:
+    wxString m_path, m_proposed;
+    int m_answer;
+};
+
+template <typename Dialog>
+class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>> {
+public:
+    explicit ExpectDialog(std::function<int(Dialog&)> act) : m_act(std::move(act)) {}
+
+protected:
+    int OnInvoked(Dialog* dialog) const override { return m_act(*dialog); }
+
+private:
+    std::function<int(Dialog&)> m_act;
+};
+
+// The whole file, as bytes.
+std::string ReadText(const wxString& path);
 
 // Opens the dialog's controls as ShowModal would, lets `edit` change them, then presses OK.
 int PressOk(CEffectDlg& dialog, const std::function<void(CEffectDlg&)>& edit);

@@ -1,0 +1,129 @@
+// Tools > Preview in Browser and Save Status Strip Script through the real handlers.
+#include <wx/dir.h>
+#include <wx/filename.h>
+
+#include "UiTestSupport.h"
+#include "resources/Ids.h"
+#include "script/BrowserPreview.h"
+#include "script/ScriptDoneDlg.h"
+#include "shell/WebBrowser.h"
+
+namespace glintwick::test {
+namespace {
+
+class BrowserCommandsTest : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        savedLauncher = BrowserLauncher();
+        BrowserLauncher() = [this](const wxString& url) {
+            opened.push_back(url);
+            return browserStarts;
+        };
+        folder = wxFileName::CreateTempFileName("gwk-strip");
+        wxRemoveFile(folder);
+        wxFileName::Mkdir(folder);
+    }
+    void TearDown() override {
+        BrowserLauncher() = savedLauncher;
+        FrameTest::TearDown();
+        wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
+    }
+    CBrowserCommands& Commands() { return frame->BrowserCommands(); }
+    void RunMenuCommand(int command) {
+        wxCommandEvent event(wxEVT_MENU, id::MenuId(command));
+        frame->GetEventHandler()->ProcessEvent(event);
+    }
+
+    std::function<bool(const wxString&)> savedLauncher;
+    std::vector<wxString> opened;
+    bool browserStarts = true;
+    wxString folder;
+};
+
+TEST_F(BrowserCommandsTest, ToolsMenuOffersBothCommandsAfterOptions) {
+    wxMenu* tools = frame->GetMenuBar()->GetMenu(1);
+    ASSERT_EQ(tools->GetMenuItemCount(), 4u);
+    EXPECT_EQ(tools->FindItemByPosition(0)->GetId(), id::MenuId(id::kToolsOptions));
+    EXPECT_TRUE(tools->FindItemByPosition(1)->IsSeparator());
+    EXPECT_EQ(tools->FindItemByPosition(2)->GetItemLabel(), "Preview in &Browser");
+    EXPECT_EQ(tools->FindItemByPosition(2)->GetId(), id::MenuId(id::kToolsPreviewInBrowser));
+    EXPECT_EQ(tools->FindItemByPosition(3)->GetItemLabel(), "Save Status &Strip Script...");
+    EXPECT_EQ(tools->FindItemByPosition(3)->GetId(), id::MenuId(id::kToolsSaveStatusStrip));
+}
+
+TEST_F(BrowserCommandsTest, PreviewOpensThePageOfTheUnsavedProjectAndCleansUpAtTheEnd) {
+    AddEffects({{"hello", 0, 20, 1}, {"world", 10, 15, 2}});
+    RunMenuCommand(id::kToolsPreviewInBrowser);
+    ASSERT_EQ(opened.size(), 1u);
+    const std::string previewFolder = Commands().PreviewFolder();
+    const wxString page = wxString::FromUTF8(previewFolder) + "/Untitled.html";
+    EXPECT_EQ(opened[0], wxFileName::FileNameToURL(wxFileName(page)));
+    EXPECT_EQ(ReadText(page), PreviewPageHtml(doc, "Untitled.js"));
+    EXPECT_EQ(ReadText(wxString::FromUTF8(previewFolder) + "/Untitled.js"),
+              doc.WriteScript("Untitled.js"));
+    EXPECT_TRUE(doc.IsModified()) << "previewing saves nothing";
+
+    // Later edits show in the next preview, in the same folder, also after it was removed.
+    doc.SetRepeat(7);
+    Commands().OnPreviewInBrowser();
+    EXPECT_EQ(Commands().PreviewFolder(), previewFolder);
+    EXPECT_NE(ReadText(wxString::FromUTF8(previewFolder) + "/Untitled.js").find("stel:7,"),
+              std::string::npos);
+    wxFileName::Rmdir(wxString::FromUTF8(previewFolder), wxPATH_RMDIR_RECURSIVE);
+    Commands().OnPreviewInBrowser();
+    EXPECT_TRUE(
+        wxFileName::FileExists(wxString::FromUTF8(Commands().PreviewFolder()) + "/Untitled.html"));
+
+    const wxString lastFolder = wxString::FromUTF8(Commands().PreviewFolder());
+    FrameTest::TearDown();
+    frame = nullptr;
+    EXPECT_FALSE(wxFileName::DirExists(lastFolder));
+    FrameTest::SetUp();
+}
+
+TEST_F(BrowserCommandsTest, PreviewSaysWhereThePageIsWhenNoBrowserStarts) {
+    AddEffects({{"hello", 0, 20, 1}});
+    Commands().OnPreviewInBrowser();
+    browserStarts = false;
+    const wxString page = wxString::FromUTF8(Commands().PreviewFolder()) + "/Untitled.html";
+    wxTEST_DIALOG(
+        Commands().OnPreviewInBrowser(),
+        ExpectMessage("No web browser could be started. The preview page is " + page, wxID_OK));
+    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_TRUE(wxFileName::FileExists(page));
+}
+
+TEST_F(BrowserCommandsTest, PreviewOfAnEmptyListOnlySaysSo) {
+    wxTEST_DIALOG(Commands().OnPreviewInBrowser(),
+                  ExpectMessage("You have not defined any effects yet.", wxID_OK));
+    EXPECT_TRUE(opened.empty());
+    EXPECT_TRUE(Commands().PreviewFolder().empty());
+}
+
+TEST_F(BrowserCommandsTest, SaveStripWritesTheScriptAndShowsItsTag) {
+    wxTEST_DIALOG(Commands().OnSaveStatusStrip(),
+                  ExpectFile(folder + "/strip", "glintwick-strip.js"),
+                  ExpectDialog<CScriptDoneDlg>([](CScriptDoneDlg& dialog) {
+                      dialog.Show();
+                      Flush();
+                      EXPECT_EQ(dialog.TagEdit()->GetValue(), "<SCRIPT SRC='strip.js'></SCRIPT>");
+                      dialog.Hide();
+                      return wxID_OK;
+                  }));
+    EXPECT_EQ(ReadText(folder + "/strip.js"), StatusStripScript());
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(BrowserCommandsTest, SaveStripCancelledOrFailingWritesNothing) {
+    wxTEST_DIALOG(Commands().OnSaveStatusStrip(),
+                  ExpectFile(folder + "/a.js", wxString(), wxID_CANCEL));
+    const wxString missing = folder + "/gone/a.js";
+    wxTEST_DIALOG(Commands().OnSaveStatusStrip(), ExpectFile(missing),
+                  ExpectMessage(missing + " contains an invalid path.", wxID_OK));
+    wxArrayString files;
+    EXPECT_EQ(wxDir::GetAllFiles(folder, &files), 0u);
+}
+
+}  // namespace
+}  // namespace glintwick::test
