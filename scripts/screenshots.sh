@@ -32,3 +32,8 @@ shoot options options-dialog.png
 shoot result result-dialog.png
 shoot about about-box.png
 shoot splash splash.png
+
+# The preview page in Chromium, two seconds into the demo.
+node tests/browser/browser_preview.js "$build/bin/glintwick-cli" examples \
+  --screenshot "$out/browser-preview.png"
+echo "$out/browser-preview.png"
