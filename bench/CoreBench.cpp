@@ -1,4 +1,4 @@
-// Core benchmarks: generate, save, load, frames and player, each beside a plain baseline.
+// Core benchmarks: generate, preview, save, load, frames and player, each beside a baseline.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -19,6 +19,7 @@
 #include "model/TallowmereDoc.h"
 #include "preview/Frames.h"
 #include "preview/PreviewPlayer.h"
+#include "script/BrowserPreview.h"
 #include "script/ScriptWriter.h"
 
 namespace {
@@ -113,6 +114,7 @@ struct Workspace {
     CTallowmereDoc doc;
     std::string scriptBytes;   // what GenerateScriptFile writes for it
     std::string projectBytes;  // what SaveProject writes for it
+    std::string pageBytes;     // its browser preview page, loading bench.js
 
     // One full loop of every effect over a single text.
     std::string framesText;
@@ -148,6 +150,7 @@ void BuildLargeProject(Workspace& w) {
     w.doc.m_strFinalText = RandomText(rng, 80);
     w.scriptBytes = w.doc.WriteScript(std::filesystem::path(w.scriptPath).filename().string());
     w.projectBytes = SerializeProject(w.doc);
+    w.pageBytes = PreviewPageHtml(w.doc, "bench.js");
     // The load benchmarks need the project on disk even when run on their own.
     SaveProject(w.doc, w.projectPath);
 }
@@ -237,6 +240,49 @@ void BM_Generate_BaselineStdioWrite(benchmark::State& state) {
     const auto bytes = static_cast<long long>(w.scriptBytes.size());
     state.counters["bytes"] = static_cast<double>(bytes);
     state.SetBytesProcessed(state.iterations() * bytes);
+}
+
+// Preview in Browser's files: the script and its page, both written atomically.
+void BM_Preview(benchmark::State& state) {
+    Workspace& w = *g_workspace;
+    const std::string pagePath = (w.dir / "preview" / "bench.html").string();
+    std::filesystem::create_directories(w.dir / "preview");
+    for (auto _ : state) {
+        try {
+            WritePreviewFiles(w.doc, pagePath, "bench.js");
+        } catch (const std::exception& e) {
+            state.SkipWithError(e.what());
+            break;
+        }
+    }
+    if (FileSize(pagePath) != static_cast<long long>(w.pageBytes.size()))
+        state.SkipWithError("page file has an unexpected size");
+    const auto bytes = static_cast<long long>(w.scriptBytes.size() + w.pageBytes.size());
+    state.counters["bytes"] = static_cast<double>(bytes);
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+
+void BM_Preview_BaselineStdioWrite(benchmark::State& state) {
+    Workspace& w = *g_workspace;
+    const std::string pagePath = (w.dir / "baseline.html").string();
+    for (auto _ : state) {
+        if (!StdioWriteSynced(w.scriptBaselinePath, w.scriptBytes) ||
+            !StdioWriteSynced(pagePath, w.pageBytes)) {
+            state.SkipWithError("stdio write failed");
+            break;
+        }
+    }
+    const auto bytes = static_cast<long long>(w.scriptBytes.size() + w.pageBytes.size());
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+
+// The page text alone, built in memory (with the timing it states).
+void BM_Preview_PageInMemory(benchmark::State& state) {
+    Workspace& w = *g_workspace;
+    for (auto _ : state) {
+        std::string page = PreviewPageHtml(w.doc, "bench.js");
+        benchmark::DoNotOptimize(page);
+    }
 }
 
 // The script text alone, built in memory: the generation share of BM_Generate.
@@ -450,6 +496,9 @@ void Configure(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_Generate)->Apply(Configure);
 BENCHMARK(BM_Generate_BaselineStdioWrite)->Apply(Configure);
 BENCHMARK(BM_Generate_WriteScriptInMemory)->Apply(Configure);
+BENCHMARK(BM_Preview)->Apply(Configure);
+BENCHMARK(BM_Preview_BaselineStdioWrite)->Apply(Configure);
+BENCHMARK(BM_Preview_PageInMemory)->Apply(Configure);
 BENCHMARK(BM_Save)->Apply(Configure);
 BENCHMARK(BM_Save_BaselineStdioWrite)->Apply(Configure);
 BENCHMARK(BM_Save_SerializeInMemory)->Apply(Configure);
@@ -503,6 +552,8 @@ void PrintRatios(const CRecordingReporter& reporter) {
     const Row rows[] = {
         {"generate vs stdio write", "BM_Generate", "BM_Generate_BaselineStdioWrite",
          "BM_Generate_WriteScriptInMemory"},
+        {"preview vs stdio write", "BM_Preview", "BM_Preview_BaselineStdioWrite",
+         "BM_Preview_PageInMemory"},
         {"save vs stdio write", "BM_Save", "BM_Save_BaselineStdioWrite",
          "BM_Save_SerializeInMemory"},
         {"load vs stdio read", "BM_Load", "BM_Load_BaselineStdioRead",

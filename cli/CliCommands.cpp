@@ -1,6 +1,7 @@
 // The command-line tool's commands, built on the core only.
 #include "cli/CliCommands.h"
 
+#include <cctype>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -42,7 +43,9 @@ bool LoadOrReport(CTallowmereDoc& doc, const std::string& path) {
 }
 
 volatile std::sig_atomic_t g_interrupted = 0;
-extern "C" void OnInterrupt(int) { g_interrupted = 1; }
+extern "C" void OnInterrupt(int) {
+    g_interrupted = 1;
+}
 
 // A file name in the code page for the script, or its bytes as given when it cannot be.
 std::string CodePageFileName(const std::string& utf8Name) {
@@ -185,7 +188,21 @@ int Preview(const std::string& projectPath, const std::string& pagePath) {
     if (!LoadOrReport(doc, projectPath)) return kExitFailure;
     if (doc.GetCount() == 0) return Fail(str::kNoEffectsDefined);
     // The script is named after the page when that name can drive it.
-    const std::string scriptFile = PreviewScriptName(CodePageFileName(FileNameOf(pagePath))) + ".js";
+    const std::string pageName = FileNameOf(pagePath);
+    auto endsWith = [&](std::string_view end) {
+        if (pageName.size() <= end.size()) return false;
+        for (size_t i = 0; i < end.size(); ++i)
+            if (std::tolower(static_cast<unsigned char>(
+                    pageName[pageName.size() - end.size() + i])) != end[i])
+                return false;
+        return true;
+    };
+    // A browser shows a file by its extension; any other name would open as plain text.
+    if (!endsWith(".html") && !endsWith(".htm")) {
+        std::cerr << "glintwick-cli: the preview page's name must end in .html or .htm\n";
+        return kExitUsage;
+    }
+    const std::string scriptFile = PreviewScriptName(CodePageFileName(pageName)) + ".js";
     try {
         const std::string scriptPath = WritePreviewFiles(doc, pagePath, scriptFile);
         std::cout << scriptPath << '\n' << pagePath << '\n';
@@ -201,7 +218,7 @@ int Strip(const std::string& outputPath) {
     } catch (const CFileFailure& failure) {
         return Fail(failure.Message());
     }
-    std::cout << LinkTagFor(FileNameOf(outputPath)) << '\n';
+    std::cout << AddressSafeLinkTag(FileNameOf(outputPath)) << '\n';
     return kExitOk;
 }
 

@@ -45,12 +45,12 @@ nlohmann::ordered_json ProjectToJson(CTallowmereDoc& doc) {
 
 namespace {
 
-int IntField(const nlohmann::json& object, const char* key, int fallback, const std::string& where) {
+int IntField(const nlohmann::json& object, const char* key, int fallback,
+             const std::string& where) {
     if (!object.contains(key)) return fallback;
     const auto& value = object.at(key);
     if (value.is_boolean()) return value.get<bool>() ? 1 : 0;
-    if (!value.is_number_integer())
-        throw CJsonProjectError(where + key + " must be an integer");
+    if (!value.is_number_integer()) throw CJsonProjectError(where + key + " must be an integer");
     const auto number = value.get<long long>();
     if (number < INT32_MIN || number > INT32_MAX)
         throw CJsonProjectError(where + key + " does not fit in 32 bits");
@@ -79,7 +79,8 @@ void ProjectFromJson(const nlohmann::json& json, CTallowmereDoc& doc) {
     for (size_t i = 0; i < effects.size(); ++i) {
         const std::string where = "effects[" + std::to_string(i) + "].";
         const auto& entry = effects[i];
-        if (!entry.is_object()) throw CJsonProjectError("effects[" + std::to_string(i) + "] must be an object");
+        if (!entry.is_object())
+            throw CJsonProjectError("effects[" + std::to_string(i) + "] must be an object");
         auto effect = std::make_unique<CEffect>();
         effect->SetText(TextField(entry, "text", effect->GetText(), where));
         effect->SetEffect(IntField(entry, "effect", effect->GetEffect(), where));

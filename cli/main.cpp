@@ -16,7 +16,8 @@ const char* const kUsage =
     "  glintwick-cli play PROJECT.gwk [--trace] [--ticks N]\n"
     "                                                 play the sequence (10 ms ticks)\n"
     "  glintwick-cli preview PROJECT.gwk OUTPUT.html  write a browser preview page and its script\n"
-    "  glintwick-cli strip OUTPUT.js                  write the status strip script, print its tag\n";
+    "  glintwick-cli strip OUTPUT.js                  write the status strip script, print its "
+    "tag\n";
 
 int Usage() {
     std::cerr << kUsage;

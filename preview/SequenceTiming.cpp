@@ -19,12 +19,28 @@ long long FrameCallsPerLoop(CEffect& effect) {
     const long long half = length / 2;
     long long frames = 0;
     switch (effect.GetEffect()) {
-        case 0: case 2: case 3: case 5: case 6: frames = length; break;
-        case 1: frames = static_cast<long long>(effect.GetWords().size()); break;
-        case 4: frames = length > 0 ? 5 : 0; break;
-        case 7: frames = length > 0 ? half + 3 : 0; break;
-        case 8: frames = length > 1 ? half + 3 : 2 * length; break;
-        case 9: frames = length > 0 ? (length + 1) * (length + 40) / 2 : 19; break;
+        case 0:
+        case 2:
+        case 3:
+        case 5:
+        case 6:
+            frames = length;
+            break;
+        case 1:
+            frames = static_cast<long long>(effect.GetWords().size());
+            break;
+        case 4:
+            frames = length > 0 ? 5 : 0;
+            break;
+        case 7:
+            frames = length > 0 ? half + 3 : 0;
+            break;
+        case 8:
+            frames = length > 1 ? half + 3 : 2 * length;
+            break;
+        case 9:
+            frames = length > 0 ? (length + 1) * (length + 40) / 2 : 19;
+            break;
         case 10: {
             const WordList& words = effect.GetWords();
             long long placed = 0;
@@ -34,8 +50,12 @@ long long FrameCallsPerLoop(CEffect& effect) {
             }
             break;
         }
-        case 11: frames = length > 0 ? 3 : 0; break;
-        default: frames = 0; break;
+        case 11:
+            frames = length > 0 ? 3 : 0;
+            break;
+        default:
+            frames = 0;
+            break;
     }
     return frames + 1;
 }
@@ -69,7 +89,10 @@ std::string DescribeTiming(const SequenceTiming& timing, int repeat) {
         return std::string(text);
     };
     if (timing.passTicks && timing.totalTicks && repeat > 1)
-        return FormatMessage(str::kTotalDuration, seconds(*timing.passTicks), seconds(*timing.totalTicks));
+        return FormatMessage(str::kTotalDuration, seconds(*timing.passTicks),
+                             seconds(*timing.totalTicks));
+    if (timing.passTicks && repeat == 0)
+        return FormatMessage(str::kForeverDuration, seconds(*timing.passTicks));
     if (timing.passTicks) return FormatMessage(str::kPassDuration, seconds(*timing.passTicks));
     return str::kEndlessDuration;
 }

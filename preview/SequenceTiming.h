@@ -24,7 +24,8 @@ struct SequenceTiming {
 SequenceTiming MeasureTiming(CTallowmereDoc& doc);
 
 // The durations in words, seconds to two decimals: "One pass: 1.23 s", with all passes when
-// the sequence repeats, or the message that it plays without end.
+// the sequence repeats a number of times or the note that it repeats without end, or the
+// message that it plays without end when an effect never ends.
 std::string DescribeTiming(const SequenceTiming& timing, int repeat);
 
 }  // namespace glintwick

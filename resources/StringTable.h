@@ -182,6 +182,7 @@ namespace glintwick::str {
 // The main window's status bar: the sequence's duration as the page plays it
 inline constexpr const char* kPassDuration = "One pass: %1 s";
 inline constexpr const char* kTotalDuration = "One pass: %1 s, all passes: %2 s";
+inline constexpr const char* kForeverDuration = "One pass: %1 s, repeated without end";
 inline constexpr const char* kEndlessDuration = "The sequence plays without end";
 
 }  // namespace glintwick::str

@@ -1,10 +1,11 @@
 // The preview page and the status strip script, filled from the project.
 #include "script/BrowserPreview.h"
 
-#include <cstring>
+#include <algorithm>
+#include <array>
+#include <initializer_list>
 #include <stdexcept>
 #include <utility>
-#include <vector>
 
 #include "embedded/PreviewPageSource.h"
 #include "embedded/StatusStripSource.h"
@@ -22,16 +23,47 @@ namespace {
 
 constexpr const char* kFallbackScriptName = "preview";
 
+// The characters HTML text and attribute values must not hold as they are, by byte.
+constexpr std::array<bool, 256> kMarkupCharacters = [] {
+    std::array<bool, 256> table{};
+    for (unsigned char c : {'&', '<', '>', '"', '\''}) table[c] = true;
+    return table;
+}();
+
+bool IsMarkupCharacter(char c) {
+    return kMarkupCharacters[static_cast<unsigned char>(c)];
+}
+
+bool HasByteBeyondAscii(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
 void AppendHtmlEscaped(std::string& out, std::string_view text) {
-    for (char c : text) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\'': out += "&#39;"; break;
-            default: out += c;
+    // Runs without markup characters go in whole.
+    for (size_t from = 0; from < text.size();) {
+        size_t special = from;
+        while (special < text.size() && !IsMarkupCharacter(text[special])) ++special;
+        out.append(text, from, special - from);
+        if (special == text.size()) break;
+        switch (text[special]) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += "&#39;";
+                break;
         }
+        from = special + 1;
     }
 }
 
@@ -44,9 +76,11 @@ std::string HtmlEscaped(std::string_view text) {
 // Copies `templ`, putting each "@NAME@" of `values` in place of the token. Substituted text is
 // not scanned again, so a value may hold any character.
 std::string FillPage(std::string_view templ,
-                     const std::vector<std::pair<std::string_view, std::string>>& values) {
+                     std::initializer_list<std::pair<std::string_view, std::string_view>> values) {
+    size_t size = templ.size();
+    for (const auto& value : values) size += value.second.size();
     std::string out;
-    out.reserve(templ.size() + 1024);
+    out.reserve(size);
     size_t pos = 0;
     while (pos < templ.size()) {
         const size_t at = templ.find('@', pos);
@@ -54,8 +88,8 @@ std::string FillPage(std::string_view templ,
         out.append(templ, pos, at - pos);
         pos = at + 1;
         for (const auto& [token, value] : values) {
-            if (templ.compare(at + 1, token.size(), token) == 0 && at + 1 + token.size() < templ.size() &&
-                templ[at + 1 + token.size()] == '@') {
+            if (templ.compare(at + 1, token.size(), token) == 0 &&
+                at + 1 + token.size() < templ.size() && templ[at + 1 + token.size()] == '@') {
                 out += value;
                 pos = at + token.size() + 2;
                 break;
@@ -71,25 +105,37 @@ std::string EffectRows(const CTallowmereDoc& doc) {
     std::string rows;
     for (int i = 0; i < doc.GetCount(); ++i) {
         const CEffect& effect = *doc.GetAt(i);
-        rows += "<tr><td class=\"num\">" + std::to_string(i + 1) + "</td><td class=\"text\">";
+        rows.append("<tr><td class=\"num\">")
+            .append(std::to_string(i + 1))
+            .append("</td><td class=\"text\">");
         AppendHtmlEscaped(rows, effect.GetText());
-        rows += "</td><td>";
+        rows.append("</td><td>");
         AppendHtmlEscaped(rows, effect.GetEffectName());
-        rows += "</td><td class=\"num\">" + std::to_string(effect.GetSpeed()) + "</td><td class=\"num\">" +
-                std::to_string(effect.GetLoops()) + "</td></tr>\n";
+        rows.append("</td><td class=\"num\">").append(std::to_string(effect.GetSpeed()));
+        rows.append("</td><td class=\"num\">")
+            .append(std::to_string(effect.GetLoops()))
+            .append("</td></tr>\n");
     }
     return rows;
 }
 
 }  // namespace
 
-std::string_view StatusStripScript() { return kStatusStripSource; }
+std::string_view StatusStripScript() {
+    return kStatusStripSource;
+}
 
 std::string PreviewScriptName(const std::string& fileName) {
-    std::string stem = fileName.substr(fileName.find_last_of('/') + 1);
-    const size_t dot = stem.find_last_of('.');
-    if (dot != std::string::npos && dot > 0) stem.erase(dot);
-    return IsUsableScriptName(stem) ? stem : kFallbackScriptName;
+    std::string name = fileName.substr(fileName.find_last_of('/') + 1);
+    const size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos && dot > 0) name.erase(dot);
+    // "my page" becomes my_page, "2024" _2024, "status" status_preview: different files keep
+    // different scripts wherever that can be.
+    for (char& c : name)
+        if (!IsScriptNameCharacter(static_cast<unsigned char>(c))) c = '_';
+    if (!name.empty() && name[0] >= '0' && name[0] <= '9') name.insert(0, "_");
+    if (!name.empty() && !IsUsableScriptName(name)) name += "_preview";
+    return IsUsableScriptName(name) ? name : kFallbackScriptName;
 }
 
 std::string PreviewPageHtml(CTallowmereDoc& doc, const std::string& scriptFileTitle) {
@@ -97,31 +143,68 @@ std::string PreviewPageHtml(CTallowmereDoc& doc, const std::string& scriptFileTi
     if (!IsUsableScriptName(scriptName) || scriptFileTitle.size() < 3 ||
         scriptFileTitle.compare(scriptFileTitle.size() - 3, 3, ".js") != 0)
         throw std::invalid_argument("a preview page needs a usable script name");
-    const std::string tags =
-        LinkTagFor(scriptFileTitle) + "\n" + LinkTagFor(kStatusStripFileName);
-    return FillPage(kPreviewPageSource,
-                    {{"SCRIPT_FILE", HtmlEscaped(scriptFileTitle)},
-                     {"SCRIPT_NAME", scriptName},
-                     {"EFFECT_COUNT", std::to_string(doc.GetCount())},
-                     {"AUTO_START", doc.m_bAutoStart
-                                        ? "The script starts by itself when the page loads."
-                                        : "The script waits for Start: automatic start is off."},
-                     {"DURATION", HtmlEscaped(DescribeTiming(MeasureTiming(doc), doc.GetRepeat()))},
-                     {"EFFECT_ROWS", EffectRows(doc)},
-                     {"TAGS", HtmlEscaped(tags)},
-                     {"STRIP_SCRIPT", std::string(StatusStripScript())}});
+    // Texts beyond ASCII need the script's character set named in the tag of a UTF-8 page.
+    bool beyondAscii = HasByteBeyondAscii(doc.m_strFinalText);
+    for (int i = 0; i < doc.GetCount() && !beyondAscii; ++i)
+        beyondAscii = HasByteBeyondAscii(doc.GetAt(i)->GetText());
+    std::string scriptTag = LinkTagFor(scriptFileTitle);
+    if (beyondAscii) scriptTag.insert(scriptTag.find("></SCRIPT>"), " CHARSET='windows-1252'");
+    const std::string tags = scriptTag + "\n" + LinkTagFor(kStatusStripFileName);
+    const char* tagsNote =
+        beyondAscii
+            ? "<p>Your messages use letters beyond ASCII: keep the CHARSET part of the first "
+              "line, or they show garbled in a page written in UTF-8.</p>\n"
+            : "";
+    const std::string file = HtmlEscaped(scriptFileTitle);
+    const std::string count = std::to_string(doc.GetCount());
+    const std::string duration = HtmlEscaped(DescribeTiming(MeasureTiming(doc), doc.GetRepeat()));
+    const std::string rows = EffectRows(doc);
+    const std::string tagLines = HtmlEscaped(tags);
+    return FillPage(
+        kPreviewPageSource,
+        {{"SCRIPT_FILE", file},
+         {"SCRIPT_NAME", scriptName},
+         {"EFFECT_COUNT", count},
+         {"AUTO_START", doc.m_bAutoStart ? "The script starts by itself when the page loads."
+                                         : "The script waits for Start: automatic start is off."},
+         {"DURATION", duration},
+         {"EFFECT_ROWS", rows},
+         {"TAGS", tagLines},
+         {"TAGS_NOTE", tagsNote},
+         {"STRIP_SCRIPT", StatusStripScript()}});
 }
 
 std::string WritePreviewFiles(CTallowmereDoc& doc, const std::string& pagePath,
-                       const std::string& scriptFileTitle) {
+                              const std::string& scriptFileTitle) {
     const std::string page = PreviewPageHtml(doc, scriptFileTitle);
     const size_t slash = pagePath.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? std::string() : pagePath.substr(0, slash + 1);
+    const std::string folder =
+        slash == std::string::npos ? std::string() : pagePath.substr(0, slash + 1);
     // The file system spells names in UTF-8; the page's link, in the code page, resolves to it.
     const std::string scriptPath = folder + CodePageToUtf8(scriptFileTitle);
-    GenerateScriptFile(doc, scriptPath, scriptFileTitle);
+    if (scriptPath == pagePath)
+        throw std::invalid_argument("the preview page would replace its script");
+    // The page first: a failure then names the file the user chose.
     WriteFileAtomically(pagePath, page, FailureCause::DiskFull);
+    GenerateScriptFile(doc, scriptPath, scriptFileTitle);
     return scriptPath;
+}
+
+std::string AddressSafeLinkTag(const std::string& fileName) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string address;
+    for (char c : fileName) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F ||
+            std::string_view("'\"#?%&<>").find(c) != std::string_view::npos) {
+            address += '%';
+            address += kHex[b >> 4];
+            address += kHex[b & 15];
+        } else {
+            address += c;
+        }
+    }
+    return LinkTagFor(address);
 }
 
 void WriteStatusStripFile(const std::string& path) {

@@ -18,14 +18,20 @@ inline constexpr const char* kStatusStripFileName = "glintwick-strip.js";
 std::string PreviewPageHtml(CTallowmereDoc& doc, const std::string& scriptFileTitle);
 
 // The script name a preview page can drive for a page or project file name: its name without
-// folder and extension when that is a usable script name, else "preview". Code page bytes.
+// folder and extension, with characters an identifier cannot hold as "_", a leading digit
+// behind "_" and "_preview" after a name the page owns; "preview" when nothing is left.
+// Code page bytes.
 std::string PreviewScriptName(const std::string& fileNameInCodePage);
 
-// Writes the generated script, unchanged, as `scriptFileTitle` in the folder of `pagePath`,
-// then the preview page as `pagePath`, and returns the script's path. Both writes are atomic;
-// failures throw CFileFailure.
+// Writes the preview page as `pagePath`, then the generated script, unchanged, as
+// `scriptFileTitle` in the same folder, and returns the script's path. Both writes are atomic;
+// failures throw CFileFailure; a page path that is the script's throws std::invalid_argument.
 std::string WritePreviewFiles(CTallowmereDoc& doc, const std::string& pagePath,
-                       const std::string& scriptFileTitle);
+                              const std::string& scriptFileTitle);
+
+// The tag for a file of any name: as LinkTagFor, with the characters that would end the
+// attribute or the address (' " # ? % & < > and controls) percent-encoded.
+std::string AddressSafeLinkTag(const std::string& fileName);
 
 // Writes the status strip script to `path` atomically.
 void WriteStatusStripFile(const std::string& path);

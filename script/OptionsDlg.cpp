@@ -13,12 +13,10 @@
 
 namespace glintwick {
 
-wxBEGIN_EVENT_TABLE(COptionsDlg, wxDialog)
-    EVT_INIT_DIALOG(COptionsDlg::OnInitDialog)
-    EVT_BUTTON(id::kMoreInfoButton, COptionsDlg::OnMoreInfo)
-wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(COptionsDlg, wxDialog) EVT_INIT_DIALOG(COptionsDlg::OnInitDialog)
+    EVT_BUTTON(id::kMoreInfoButton, COptionsDlg::OnMoreInfo) wxEND_EVENT_TABLE()
 
-COptionsDlg::COptionsDlg(wxWindow* parent)
+        COptionsDlg::COptionsDlg(wxWindow* parent)
     : wxDialog(parent, id::kOptionsDialog, ToWx(str::kOptionsCaption), wxDefaultPosition,
                wxDefaultSize, wxCAPTION) {
     auto controls = BuildDialog(this, res::kOptionsDialog, wxID_CANCEL);
@@ -47,6 +45,8 @@ void COptionsDlg::OnInitDialog(wxInitDialogEvent& event) {
     m_edtFinalText->SetFocus();
 }
 
-void COptionsDlg::OnMoreInfo(wxCommandEvent&) { ShowHelpTopic(kHelpTopicOptions); }
+void COptionsDlg::OnMoreInfo(wxCommandEvent&) {
+    ShowHelpTopic(kHelpTopicOptions);
+}
 
 }  // namespace glintwick

@@ -10,12 +10,10 @@
 
 namespace glintwick {
 
-wxBEGIN_EVENT_TABLE(CScriptDoneDlg, wxDialog)
-    EVT_INIT_DIALOG(CScriptDoneDlg::OnInitDialog)
-    EVT_BUTTON(id::kMoreInfoButton, CScriptDoneDlg::OnMoreInfo)
-wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(CScriptDoneDlg, wxDialog) EVT_INIT_DIALOG(CScriptDoneDlg::OnInitDialog)
+    EVT_BUTTON(id::kMoreInfoButton, CScriptDoneDlg::OnMoreInfo) wxEND_EVENT_TABLE()
 
-CScriptDoneDlg::CScriptDoneDlg(wxWindow* parent)
+        CScriptDoneDlg::CScriptDoneDlg(wxWindow* parent)
     : wxDialog(parent, id::kScriptDoneDialog, ToWx(str::kScriptDoneCaption), wxDefaultPosition,
                wxDefaultSize, wxCAPTION) {
     // A bold face of the system's choosing, 15 pixels to the cell.
@@ -44,6 +42,8 @@ void CScriptDoneDlg::OnInitDialog(wxInitDialogEvent& event) {
     });
 }
 
-void CScriptDoneDlg::OnMoreInfo(wxCommandEvent&) { ShowHelpTopic(kHelpTopicScriptDone); }
+void CScriptDoneDlg::OnMoreInfo(wxCommandEvent&) {
+    ShowHelpTopic(kHelpTopicScriptDone);
+}
 
 }  // namespace glintwick

@@ -14,8 +14,17 @@ bool IsLetter(unsigned char b) {
     if ((b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || b == '_' || b == '$') return true;
     if (b >= 0xC0 && b != 0xD7 && b != 0xF7) return true;
     switch (b) {
-        case 0x83: case 0x8A: case 0x8C: case 0x8E: case 0x9A: case 0x9C: case 0x9E: case 0x9F:
-        case 0xAA: case 0xB5: case 0xBA:
+        case 0x83:
+        case 0x8A:
+        case 0x8C:
+        case 0x8E:
+        case 0x9A:
+        case 0x9C:
+        case 0x9E:
+        case 0x9F:
+        case 0xAA:
+        case 0xB5:
+        case 0xBA:
             return true;
         default:
             return false;
@@ -23,33 +32,89 @@ bool IsLetter(unsigned char b) {
 }
 
 constexpr std::array<std::string_view, 47> kReservedWords = {
-    "break", "case", "catch", "class", "const", "continue", "debugger", "default", "delete", "do",
-    "else", "enum", "export", "extends", "false", "finally", "for", "function", "if", "import",
-    "in", "instanceof", "new", "null", "return", "super", "switch", "this", "throw", "true",
-    "try", "typeof", "var", "void", "while", "with", "yield", "let", "static", "implements",
-    "interface", "package", "private", "protected", "public", "await", "undefined"};
+    "break",      "case",      "catch",  "class",    "const",      "continue",  "debugger",
+    "default",    "delete",    "do",     "else",     "enum",       "export",    "extends",
+    "false",      "finally",   "for",    "function", "if",         "import",    "in",
+    "instanceof", "new",       "null",   "return",   "super",      "switch",    "this",
+    "throw",      "true",      "try",    "typeof",   "var",        "void",      "while",
+    "with",       "yield",     "let",    "static",   "implements", "interface", "package",
+    "private",    "protected", "public", "await",    "undefined"};
 
 // Names the page's window already holds; assigning the state object to one of them fails or
 // breaks the page, and eval, doEffect and the frame functions are the script's own.
-constexpr std::array<std::string_view, 62> kTakenNames = {
-    "status", "name", "top", "self", "parent", "length", "history", "location", "event",
-    "closed", "frames", "opener", "window", "document", "navigator", "screen", "external",
-    "origin", "menubar", "toolbar", "statusbar", "scrollbars", "personalbar", "locationbar",
-    "frameElement", "localStorage", "sessionStorage", "performance", "crypto", "indexedDB",
-    "innerWidth", "innerHeight", "outerWidth", "outerHeight", "screenX", "screenY", "scrollX",
-    "scrollY", "pageXOffset", "pageYOffset", "devicePixelRatio", "alert", "confirm", "prompt",
-    "print", "close", "stop", "focus", "blur", "open", "postMessage", "fetch", "setTimeout",
-    "setInterval", "clearTimeout", "clearInterval", "eval", "arguments", "doEffect", "Object",
-    "Array", "String"};
+constexpr std::array<std::string_view, 62> kTakenNames = {"status",
+                                                          "name",
+                                                          "top",
+                                                          "self",
+                                                          "parent",
+                                                          "length",
+                                                          "history",
+                                                          "location",
+                                                          "event",
+                                                          "closed",
+                                                          "frames",
+                                                          "opener",
+                                                          "window",
+                                                          "document",
+                                                          "navigator",
+                                                          "screen",
+                                                          "external",
+                                                          "origin",
+                                                          "menubar",
+                                                          "toolbar",
+                                                          "statusbar",
+                                                          "scrollbars",
+                                                          "personalbar",
+                                                          "locationbar",
+                                                          "frameElement",
+                                                          "localStorage",
+                                                          "sessionStorage",
+                                                          "performance",
+                                                          "crypto",
+                                                          "indexedDB",
+                                                          "innerWidth",
+                                                          "innerHeight",
+                                                          "outerWidth",
+                                                          "outerHeight",
+                                                          "screenX",
+                                                          "screenY",
+                                                          "scrollX",
+                                                          "scrollY",
+                                                          "pageXOffset",
+                                                          "pageYOffset",
+                                                          "devicePixelRatio",
+                                                          "alert",
+                                                          "confirm",
+                                                          "prompt",
+                                                          "print",
+                                                          "close",
+                                                          "stop",
+                                                          "focus",
+                                                          "blur",
+                                                          "open",
+                                                          "postMessage",
+                                                          "fetch",
+                                                          "setTimeout",
+                                                          "setInterval",
+                                                          "clearTimeout",
+                                                          "clearInterval",
+                                                          "eval",
+                                                          "arguments",
+                                                          "doEffect",
+                                                          "Object",
+                                                          "Array",
+                                                          "String"};
 
 }  // namespace
 
+bool IsScriptNameCharacter(unsigned char byte) {
+    return IsLetter(byte) || (byte >= '0' && byte <= '9');
+}
+
 bool IsUsableScriptName(const std::string& name) {
     if (name.empty() || (name[0] >= '0' && name[0] <= '9')) return false;
-    for (char c : name) {
-        const auto b = static_cast<unsigned char>(c);
-        if (!IsLetter(b) && !(b >= '0' && b <= '9')) return false;
-    }
+    for (char c : name)
+        if (!IsScriptNameCharacter(static_cast<unsigned char>(c))) return false;
     auto listed = [&](const auto& list) {
         return std::find(list.begin(), list.end(), std::string_view(name)) != list.end();
     };

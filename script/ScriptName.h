@@ -9,4 +9,7 @@ namespace glintwick {
 // owns, and the script's own shared function names: with any of them the script cannot run.
 bool IsUsableScriptName(const std::string& codePageName);
 
+// Whether a code page byte may stand in an identifier (a digit not at its start).
+bool IsScriptNameCharacter(unsigned char byte);
+
 }  // namespace glintwick

@@ -82,7 +82,8 @@ std::string ReplaceNameToken(const char* templ, const std::string& scriptName) {
     std::string out;
     const std::string_view text(templ);
     size_t from = 0;
-    for (size_t at; (at = text.find(token, from)) != std::string_view::npos; from = at + token.size()) {
+    for (size_t at; (at = text.find(token, from)) != std::string_view::npos;
+         from = at + token.size()) {
         out.append(text.substr(from, at - from));
         out += scriptName;
     }
@@ -91,11 +92,11 @@ std::string ReplaceNameToken(const char* templ, const std::string& scriptName) {
 }
 
 std::string CEffect::GetScriptEntry(int position) const {
-    const std::string first = IsWordBased(m_nEffect) ? std::to_string(position)
-                                                     : EscapeScriptText(m_strText);
-    return FillTemplate(IsWordBased(m_nEffect) ? script::kEntryNumber : script::kEntryText,
-                        {first, std::to_string(m_nEffect), std::to_string(m_nSpeed),
-                         std::to_string(m_nLoops)});
+    const std::string first =
+        IsWordBased(m_nEffect) ? std::to_string(position) : EscapeScriptText(m_strText);
+    return FillTemplate(
+        IsWordBased(m_nEffect) ? script::kEntryNumber : script::kEntryText,
+        {first, std::to_string(m_nEffect), std::to_string(m_nSpeed), std::to_string(m_nLoops)});
 }
 
 std::string CEffect::GetWordArrayScript(int position) {
@@ -128,9 +129,9 @@ std::string CTallowmereDoc::WriteScript(const std::string& fileTitle) {
     main += ReplaceNameToken(script::kStopFunction, name);
     main += ReplaceNameToken(script::kInitCall, name);
     main += ReplaceNameToken(script::kInitHead, name);
-    main += FillTemplate(script::kStateFields, {std::to_string(m_nRepeat),
-                                                EscapeScriptText(m_strFinalText),
-                                                std::to_string(GetCount())});
+    main += FillTemplate(
+        script::kStateFields,
+        {std::to_string(m_nRepeat), EscapeScriptText(m_strFinalText), std::to_string(GetCount())});
     for (int i = 0; i < GetCount(); ++i) {
         CEffect* effect = GetAt(i);
         if (i > 0) main += ',';
@@ -153,7 +154,8 @@ std::string CTallowmereDoc::WriteScript(const std::string& fileTitle) {
     return main;
 }
 
-void GenerateScriptFile(CTallowmereDoc& doc, const std::string& path, const std::string& fileTitle) {
+void GenerateScriptFile(CTallowmereDoc& doc, const std::string& path,
+                        const std::string& fileTitle) {
     WriteFileAtomically(path, doc.WriteScript(fileTitle), FailureCause::DiskFull);
 }
 

@@ -3,11 +3,16 @@
 // Include it once per page, beside any Glintwick script, with a SCRIPT tag naming this file.
 (function () {
   "use strict";
-  if (window.glintwickStatusStrip) return;
+  // Once per page. The mark's name is no JavaScript identifier, so no script's state object
+  // can take it.
+  var MARK = "glintwick status strip";
+  if (window[MARK]) return;
+  window[MARK] = true;
 
   var HOLD_MS = 1000;
   var STRIP_ID = "glintwick-status-strip";
   var LIVE_ID = "glintwick-status-live";
+  var SPACER_ID = "glintwick-status-spacer";
   var self = document.currentScript;
   // data-motion="full" mirrors every frame even when the visitor asks for less motion; the
   // program's own preview page uses it so that the author sees the real animation.
@@ -16,30 +21,46 @@
 
   var strip = null;
   var live = null;
+  var spacer = null;
   var shown = "";
   var announced = "";
   var seen = null;
   var seenSince = 0;
 
+  // Every rule is !important behind an id, and starts from "all: initial", so that the page's
+  // own style sheets neither hide, recolour nor resize the strip.
+  var RESET = "all:initial!important;box-sizing:border-box!important;";
   var CSS =
-    "#" + STRIP_ID + "{position:fixed;left:0;right:0;bottom:0;z-index:2147483647;margin:0;" +
-    "padding:2px 8px;min-height:1.4em;box-sizing:content-box;background:#ececec;color:#000;" +
-    "border-top:1px solid #a0a0a0;font:13px/1.4 system-ui,sans-serif;white-space:pre;" +
-    "overflow:hidden;text-overflow:clip;pointer-events:none;text-align:left;direction:ltr}" +
-    "#" + STRIP_ID + "[hidden]{display:none}" +
-    "#" + LIVE_ID + "{position:absolute;width:1px;height:1px;margin:-1px;padding:0;border:0;" +
-    "overflow:hidden;clip:rect(0 0 0 0);clip-path:inset(50%);white-space:nowrap}" +
-    ".glintwick-status-spacer{height:calc(1.4em + 5px);font:13px/1.4 system-ui,sans-serif}" +
-    "@media print{#" + STRIP_ID + ",.glintwick-status-spacer{display:none}}";
+    "#" + STRIP_ID + "{" + RESET + "display:block!important;position:fixed!important;" +
+    "left:0!important;right:0!important;bottom:0!important;z-index:2147483647!important;" +
+    "height:23px!important;margin:0!important;padding:2px 8px!important;" +
+    "background:#ececec!important;color:#000!important;border-top:1px solid #a0a0a0!important;" +
+    "font:13px/18px system-ui,sans-serif!important;white-space:pre!important;" +
+    "overflow:hidden!important;pointer-events:none!important;text-align:left!important;" +
+    "direction:ltr!important}" +
+    "#" + STRIP_ID + "[hidden]{display:none!important}" +
+    "#" + SPACER_ID + "{" + RESET + "display:block!important;height:23px!important}" +
+    "#" + LIVE_ID + "{" + RESET + "position:absolute!important;width:1px!important;" +
+    "height:1px!important;overflow:hidden!important;clip:rect(0 0 0 0)!important;" +
+    "clip-path:inset(50%)!important;white-space:nowrap!important}" +
+    "@media print{#" + STRIP_ID + ",#" + SPACER_ID + "{display:none!important}}";
+
+  // The spacer, as tall as the strip, lets the end of the page scroll clear of it; it goes
+  // after everything the page holds once the page has loaded.
+  function placeAtEnd() {
+    if (!strip) return;
+    document.body.appendChild(spacer);
+    document.body.appendChild(strip);
+    document.body.appendChild(live);
+  }
 
   function build() {
     if (strip || !document.body) return !!strip;
     var style = document.createElement("style");
     style.textContent = CSS;
     (document.head || document.body).appendChild(style);
-    // A spacer as tall as the strip lets the end of the page scroll clear of it.
-    var spacer = document.createElement("div");
-    spacer.className = "glintwick-status-spacer";
+    spacer = document.createElement("div");
+    spacer.id = SPACER_ID;
     spacer.setAttribute("aria-hidden", "true");
     strip = document.createElement("div");
     strip.id = STRIP_ID;
@@ -51,9 +72,7 @@
     live.setAttribute("role", "status");
     live.setAttribute("aria-live", "polite");
     live.setAttribute("aria-atomic", "true");
-    document.body.appendChild(spacer);
-    document.body.appendChild(strip);
-    document.body.appendChild(live);
+    placeAtEnd();
     return true;
   }
 
@@ -87,8 +106,12 @@
     window.requestAnimationFrame(onFrame);
   }
 
-  window.glintwickStatusStrip = { version: "1.0" };
-  // Included in the head, it builds the strip as soon as the body exists.
-  if (!build()) document.addEventListener("DOMContentLoaded", build);
+  // Included in the head, it builds the strip as soon as the body exists; included before the
+  // end of the page, it moves its elements to the end once the page is there.
+  build();
+  document.addEventListener("DOMContentLoaded", function () {
+    if (build()) placeAtEnd();
+  });
+  window.addEventListener("load", placeAtEnd);
   window.requestAnimationFrame(onFrame);
 })();

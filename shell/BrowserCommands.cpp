@@ -30,10 +30,12 @@ void ShowFailure(wxWindow* owner, const CFileFailure& failure) {
 
 }  // namespace
 
-CBrowserCommands::CBrowserCommands(CTallowmereDoc& doc, wxWindow* owner) : m_doc(doc), m_owner(owner) {}
+CBrowserCommands::CBrowserCommands(CTallowmereDoc& doc, wxWindow* owner)
+    : m_doc(doc), m_owner(owner) {}
 
 CBrowserCommands::~CBrowserCommands() {
-    if (!m_previewFolder.empty()) wxFileName::Rmdir(PathToWx(m_previewFolder), wxPATH_RMDIR_RECURSIVE);
+    if (!m_previewFolder.empty())
+        wxFileName::Rmdir(PathToWx(m_previewFolder), wxPATH_RMDIR_RECURSIVE);
 }
 
 bool CBrowserCommands::EnsurePreviewFolder() {
@@ -56,7 +58,8 @@ void CBrowserCommands::OnPreviewInBrowser() {
     if (!HasEffectsOrSay(m_doc, m_owner) || !EnsurePreviewFolder()) return;
     std::string fileName;
     char32_t rejected = 0;
-    if (!Utf8ToCodePage(FileNameOf(m_doc.GetProposedFileName()), fileName, rejected)) fileName.clear();
+    if (!Utf8ToCodePage(FileNameOf(m_doc.GetProposedFileName()), fileName, rejected))
+        fileName.clear();
     const std::string scriptName = PreviewScriptName(fileName);
     const std::string pagePath = m_previewFolder + "/" + CodePageToUtf8(scriptName) + ".html";
     try {
@@ -81,7 +84,8 @@ void CBrowserCommands::OnSaveStatusStrip() {
         return;
     }
     CScriptDoneDlg done(m_owner);
-    done.m_strTag = wxString::FromUTF8(LinkTagFor(wxFileName(path).GetFullName().utf8_string()));
+    done.m_strTag =
+        wxString::FromUTF8(AddressSafeLinkTag(wxFileName(path).GetFullName().utf8_string()));
     done.ShowModal();
 }
 

@@ -214,6 +214,29 @@ async function checkAccessibility(label, page) {
   if (roles.stripPosition !== 'fixed') fail(label, 'the strip is not fixed to the window');
 }
 
+// The page's own style sheet leaves the strip as designed, and the end of the page
+// scrolls clear of it: the spacer and the strip follow the page's last element.
+async function checkLayout(label, page) {
+  const layout = await page.evaluate(([stripId]) => {
+    window.scrollTo(0, document.documentElement.scrollHeight);
+    const strip = document.getElementById(stripId);
+    const spacer = document.getElementById('glintwick-status-spacer');
+    const style = getComputedStyle(strip);
+    return {
+      color: style.color,
+      border: style.borderLeftWidth,
+      stripHeight: strip.getBoundingClientRect().height,
+      spacerHeight: spacer.getBoundingClientRect().height,
+      stripTop: strip.getBoundingClientRect().top,
+      lastBottom: document.getElementById('last-line').getBoundingClientRect().bottom,
+      order: spacer.nextElementSibling === strip && document.getElementById('last-line').compareDocumentPosition(spacer) === Node.DOCUMENT_POSITION_FOLLOWING,
+    };
+  }, [STRIP]);
+  if (layout.color !== 'rgb(0, 0, 0)' || layout.border !== '0px') fail(label, `strip styled by the page: ${JSON.stringify(layout)}`);
+  if (layout.stripHeight !== 23 || layout.spacerHeight !== 23) fail(label, `strip or spacer height: ${JSON.stringify(layout)}`);
+  if (!layout.order || layout.lastBottom > layout.stripTop) fail(label, `the strip covers the end of the page: ${JSON.stringify(layout)}`);
+}
+
 // ---------------------------------------------------------------- scenarios
 
 // A project's preview page: the whole sequence to its end (or the tick cap), the
@@ -318,8 +341,14 @@ async function realPageScenario(browser, root, examples) {
   // A page of today is UTF-8: the script's tag then names the script's own character set,
   // as the help tells, or the demo's accented letters would be garbled.
   const utf8Tag = scriptTag.replace('></SCRIPT>', " CHARSET='windows-1252'></SCRIPT>");
-  const html = '<!DOCTYPE html>\n<html><head><meta charset="utf-8"><title>My page</title>\n' +
-    `${stripTag}\n</head><body><h1>My page \u2014 caf\u00e9</h1>\n${utf8Tag}\n</body></html>\n`;
+  // Its style sheet is hostile to the strip, the strip's tag comes first in a long body, and
+  // the body holds a line break text that must not grow the strip.
+  const hostile = '<style>*{color:white!important} div{border:3px solid red;padding:9px;margin:7px;' +
+    'background:red;display:flex}</style>';
+  const filler = Array.from({ length: 60 }, (_, i) => `<p>Paragraph ${i + 1}</p>`).join('\n');
+  const html = `<!DOCTYPE html>\n<html><head><meta charset="utf-8"><title>My page</title>${hostile}</head>\n` +
+    `<body>${stripTag}\n<h1 style="color:black!important">My page \u2014 caf\u00e9</h1>\n${filler}\n` +
+    `<p id="last-line">LAST LINE</p>\n${utf8Tag}\n</body></html>\n`;
   fs.writeFileSync(path.join(dir, 'mypage.html'), html);
   const url = pathToFileURL(path.join(dir, 'mypage.html')).href;
   const total = (await ticksToStop(gwk)) + 30;
@@ -333,6 +362,7 @@ async function realPageScenario(browser, root, examples) {
     const rec = await record(session.page, still ? total : 600);
     checkStatus(label, rec, native, reference, project.finalText);
     checkStrip(label, rec, { still });
+    if (!still) await checkLayout(label, session.page);
     if (still) {
       const changes = rec.strip.filter((s, i) => s !== (i === 0 ? rec.strip0 : rec.strip[i - 1])).length;
       const settled = await record(session.page, HOLD_TICKS + 5);

@@ -47,13 +47,22 @@ TEST(PreviewPage, FillsEveryPlaceFromTheProject) {
     EXPECT_EQ(Count(Lower(page), "</script>"), 3u) << "the script tag, the strip and the controls";
     EXPECT_NE(page.find("<td>Shooting Words</td><td class=\"num\">20</td><td class=\"num\">1</td>"),
               std::string::npos);
-    EXPECT_NE(page.find("&lt;SCRIPT SRC=&#39;promo.js&#39;&gt;&lt;/SCRIPT&gt;\n"
-                        "&lt;SCRIPT SRC=&#39;glintwick-strip.js&#39;&gt;&lt;/SCRIPT&gt;"),
-              std::string::npos);
+    // The e-acute makes the script's tag name its character set, for pages in UTF-8.
+    EXPECT_NE(
+        page.find(
+            "&lt;SCRIPT SRC=&#39;promo.js&#39; CHARSET=&#39;windows-1252&#39;&gt;&lt;/SCRIPT&gt;\n"
+            "&lt;SCRIPT SRC=&#39;glintwick-strip.js&#39;&gt;&lt;/SCRIPT&gt;"),
+        std::string::npos);
+    EXPECT_NE(page.find("keep the CHARSET part"), std::string::npos);
     EXPECT_NE(page.find(DescribeTiming(MeasureTiming(doc), doc.GetRepeat())), std::string::npos);
     EXPECT_NE(page.find("starts by itself"), std::string::npos);
     doc.m_bAutoStart = 0;
-    EXPECT_NE(PreviewPageHtml(doc, "promo.js").find("automatic start is off"), std::string::npos);
+    doc.GetAt(0)->SetText("plain");
+    const std::string plain = PreviewPageHtml(doc, "promo.js");
+    EXPECT_NE(plain.find("automatic start is off"), std::string::npos);
+    EXPECT_NE(plain.find("&lt;SCRIPT SRC=&#39;promo.js&#39;&gt;&lt;/SCRIPT&gt;\n"),
+              std::string::npos);
+    EXPECT_EQ(plain.find("CHARSET"), std::string::npos);
     // The strip inside the page mirrors every frame, whatever the visitor's motion setting.
     EXPECT_NE(page.find("<script data-motion=\"full\">\n" + std::string(StatusStripScript())),
               std::string::npos);
@@ -82,8 +91,13 @@ TEST(PreviewPage, ScriptNameFollowsTheFileWhenItCan) {
     EXPECT_EQ(PreviewScriptName("caf\xE9.gwk"), "caf\xE9");
     EXPECT_EQ(PreviewScriptName("noextension"), "noextension");
     EXPECT_EQ(PreviewScriptName("/dir.v2/news"), "news");
-    for (const char* unusable : {"my page.gwk", "status.html", "2024.gwk", ".gwk", "", "a-b.html"})
-        EXPECT_EQ(PreviewScriptName(unusable), "preview") << unusable;
+    // Names a page cannot call are mended, so that different pages keep different scripts.
+    EXPECT_EQ(PreviewScriptName("my page.gwk"), "my_page");
+    EXPECT_EQ(PreviewScriptName("a-b.html"), "a_b");
+    EXPECT_EQ(PreviewScriptName("2024.gwk"), "_2024");
+    EXPECT_EQ(PreviewScriptName("status.html"), "status_preview");
+    EXPECT_EQ(PreviewScriptName("stEffect3.html"), "preview");
+    EXPECT_EQ(PreviewScriptName(""), "preview");
 }
 
 TEST(StatusStrip, IsPlainAsciiThatAPageCanInline) {
@@ -111,7 +125,7 @@ TEST(PreviewFiles, WriteTheGeneratedScriptUnchangedBesideThePage) {
     EXPECT_EQ(test::ReadFile(folder.File("strip.js")), StatusStripScript());
 }
 
-TEST(PreviewFiles, AMissingFolderFailsWithItsCauseAndLeavesNothing) {
+TEST(PreviewFiles, FailuresNameThePageAndLeaveNothing) {
     test::TempFolder folder;
     CTallowmereDoc doc;
     Project(doc);
@@ -120,10 +134,22 @@ TEST(PreviewFiles, AMissingFolderFailsWithItsCauseAndLeavesNothing) {
         FAIL() << "no failure";
     } catch (const CFileFailure& failure) {
         EXPECT_EQ(failure.Cause(), FailureCause::BadPath);
-        EXPECT_EQ(failure.Path(), folder.File("gone/promo.js"));
+        EXPECT_EQ(failure.Path(), folder.File("gone/page.html"));
     }
     EXPECT_THROW(WriteStatusStripFile(folder.File("gone/strip.js")), CFileFailure);
+    // A page that would replace its own script is refused before anything is written.
+    EXPECT_THROW(WritePreviewFiles(doc, folder.File("promo.js"), "promo.js"),
+                 std::invalid_argument);
     EXPECT_TRUE(folder.Entries().empty());
+}
+
+TEST(StatusStrip, TagOfAnyFileNameKeepsItsAddressWhole) {
+    EXPECT_EQ(AddressSafeLinkTag("glintwick-strip.js"),
+              "<SCRIPT SRC='glintwick-strip.js'></SCRIPT>");
+    EXPECT_EQ(AddressSafeLinkTag("it's #1?.js"), "<SCRIPT SRC='it%27s %231%3F.js'></SCRIPT>");
+    EXPECT_EQ(AddressSafeLinkTag("100%&<b>\".js"),
+              "<SCRIPT SRC='100%25%26%3Cb%3E%22.js'></SCRIPT>");
+    EXPECT_EQ(AddressSafeLinkTag("caf\xC3\xA9\n.js"), "<SCRIPT SRC='caf\xC3\xA9%0A.js'></SCRIPT>");
 }
 
 }  // namespace

@@ -32,18 +32,6 @@ private:
     int m_answer;
 };
 
-// Answers the Effect dialog by running `act` on it; `act` returns wxID_OK or wxID_CANCEL.
-class ExpectEffectDialog : public wxExpectModalBase<CEffectDlg, ExpectEffectDialog> {
-public:
-    explicit ExpectEffectDialog(std::function<int(CEffectDlg&)> act) : m_act(std::move(act)) {}
-
-protected:
-    int OnInvoked(CEffectDlg* dialog) const override { return m_act(*dialog); }
-
-private:
-    std::function<int(CEffectDlg&)> m_act;
-};
-
 // Answers a file dialog with `path`, checking the name it proposed when one is given.
 class ExpectFile : public wxExpectModalBase<wxFileDialog, ExpectFile> {
 public:
@@ -64,6 +52,7 @@ private:
     int m_answer;
 };
 
+// Answers a modal dialog of type `Dialog` by running `act` on it, which returns its answer.
 template <typename Dialog>
 class ExpectDialog : public wxExpectModalBase<Dialog, ExpectDialog<Dialog>> {
 public:
@@ -75,6 +64,9 @@ protected:
 private:
     std::function<int(Dialog&)> m_act;
 };
+
+// Answers the Effect dialog by running `act` on it; `act` returns wxID_OK or wxID_CANCEL.
+using ExpectEffectDialog = ExpectDialog<CEffectDlg>;
 
 // The whole file, as bytes.
 std::string ReadText(const wxString& path);

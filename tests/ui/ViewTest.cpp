@@ -238,7 +238,7 @@ TEST_F(ViewTest, EveryDocumentChangeRefreshesTheListAndStopsThePreview) {
 
 TEST_F(ViewTest, StatusBarShowsHowLongTheSequencePlays) {
     AddEffects({{"abc", 0, 20, 2}});
-    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(), "One pass: 0.10 s");
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(), "One pass: 0.10 s, repeated without end");
     view->m_rdoTimes->SetValue(true);
     view->m_edtRepeatCount->ChangeValue("3");
     auto click = Click();
