@@ -85,19 +85,22 @@ TEST(PreviewPage, RefusesANameThePageCannotCall) {
 }
 
 TEST(PreviewPage, ScriptNameFollowsTheFileWhenItCan) {
-    EXPECT_EQ(PreviewScriptName("demo.gwk"), "demo");
-    EXPECT_EQ(PreviewScriptName("/home/ann/site/news.html"), "news");
-    EXPECT_EQ(PreviewScriptName("Untitled.gwk"), "Untitled");
-    EXPECT_EQ(PreviewScriptName("caf\xE9.gwk"), "caf\xE9");
-    EXPECT_EQ(PreviewScriptName("noextension"), "noextension");
-    EXPECT_EQ(PreviewScriptName("/dir.v2/news"), "news");
-    // Names a page cannot call are mended, so that different pages keep different scripts.
-    EXPECT_EQ(PreviewScriptName("my page.gwk"), "my_page");
-    EXPECT_EQ(PreviewScriptName("a-b.html"), "a_b");
-    EXPECT_EQ(PreviewScriptName("2024.gwk"), "_2024");
-    EXPECT_EQ(PreviewScriptName("status.html"), "status_preview");
-    EXPECT_EQ(PreviewScriptName("stEffect3.html"), "preview");
-    EXPECT_EQ(PreviewScriptName(""), "preview");
+    const std::pair<const char*, const char*> cases[] = {
+        {"demo.gwk", "demo"},
+        {"/home/ann/site/news.html", "news"},
+        {"Untitled.gwk", "Untitled"},
+        {"caf\xE9.gwk", "caf\xE9"},
+        {"noextension", "noextension"},
+        {"/dir.v2/news", "news"},
+        // Names a page cannot call are mended, so that different pages keep different scripts.
+        {"my page.gwk", "my_page"},
+        {"a-b.html", "a_b"},
+        {"2024.gwk", "_2024"},
+        {"status.html", "status_preview"},
+        {"stEffect3.html", "preview"},
+        {"", "preview"},
+    };
+    for (const auto& [file, name] : cases) EXPECT_EQ(PreviewScriptName(file), name) << file;
 }
 
 TEST(StatusStrip, IsPlainAsciiThatAPageCanInline) {
