@@ -22,14 +22,6 @@
 
 namespace glintwick {
 
-namespace {
-
-void ShowFailure(wxWindow* owner, const CFileFailure& failure) {
-    ShowMessageBox(owner, wxString::FromUTF8(failure.Message()), wxOK | wxICON_ERROR);
-}
-
-}  // namespace
-
 CBrowserCommands::CBrowserCommands(CTallowmereDoc& doc, wxWindow* owner)
     : m_doc(doc), m_owner(owner) {}
 
@@ -47,7 +39,7 @@ bool CBrowserCommands::EnsurePreviewFolder() {
     if (!mkdtemp(buffer.data())) {
         const int error = errno;
         m_previewFolder.clear();
-        ShowFailure(m_owner, CFileFailure(CauseFromErrno(error, templ), templ));
+        ShowFileFailure(m_owner, CFileFailure(CauseFromErrno(error, templ), templ), wxICON_ERROR);
         return false;
     }
     m_previewFolder = buffer.data();
@@ -65,7 +57,7 @@ void CBrowserCommands::OnPreviewInBrowser() {
     try {
         WritePreviewFiles(m_doc, pagePath, scriptName + ".js");
     } catch (const CFileFailure& failure) {
-        ShowFailure(m_owner, failure);
+        ShowFileFailure(m_owner, failure, wxICON_ERROR);
         return;
     }
     if (!BrowserLauncher()(wxFileName::FileNameToURL(wxFileName(PathToWx(pagePath))))) {
@@ -80,7 +72,7 @@ void CBrowserCommands::OnSaveStatusStrip() {
     try {
         WriteStatusStripFile(PathFromWx(path));
     } catch (const CFileFailure& failure) {
-        ShowFailure(m_owner, failure);
+        ShowFileFailure(m_owner, failure, wxICON_ERROR);
         return;
     }
     CScriptDoneDlg done(m_owner);

@@ -41,11 +41,15 @@ CDocumentCommands::CDocumentCommands(CTallowmereDoc& doc, CTallowmereView& view,
 
 bool CDocumentCommands::SaveModified() {
     if (!m_doc.IsModified()) return true;
-    const wxString question = wxString::FromUTF8(FormatMessage(str::kSaveChangesPrompt, m_doc.GetTitle()));
+    const wxString question =
+        wxString::FromUTF8(FormatMessage(str::kSaveChangesPrompt, m_doc.GetTitle()));
     switch (ShowMessageBox(m_owner, question, wxYES_NO | wxCANCEL | wxICON_EXCLAMATION)) {
-        case wxYES: return DoFileSave();
-        case wxNO: return true;
-        default: return false;
+        case wxYES:
+            return DoFileSave();
+        case wxNO:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -58,7 +62,7 @@ bool CDocumentCommands::DoFileSave() {
 bool CDocumentCommands::DoSaveAs() {
     const wxFileName proposed(PathToWx(m_doc.GetProposedFileName()));
     CFileDialog dialog(m_owner, str::kSaveAsTitle, proposed.GetPath(), proposed.GetFullName(),
-                        ProjectWildcard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+                       ProjectWildcard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return false;
     const wxString path = WithDefaultExtension(dialog.GetPath(), "gwk");
     if (!ConfirmReplace(m_owner, dialog.GetPath(), path)) return false;
@@ -69,7 +73,7 @@ bool CDocumentCommands::DoSave(const std::string& path) {
     try {
         SaveProject(m_doc, path);
     } catch (const CFileFailure& failure) {
-        ShowMessageBox(m_owner, wxString::FromUTF8(failure.Message()), wxOK | wxICON_EXCLAMATION);
+        ShowFileFailure(m_owner, failure, wxICON_EXCLAMATION);
         return false;
     }
     m_recent.Add(path);
@@ -82,7 +86,7 @@ bool CDocumentCommands::OpenDocumentFile(const std::string& path) {
         LoadProject(m_doc, path);
         m_recent.Add(path);
     } catch (const CFileFailure& failure) {
-        ShowMessageBox(m_owner, wxString::FromUTF8(failure.Message()), wxOK | wxICON_EXCLAMATION);
+        ShowFileFailure(m_owner, failure, wxICON_EXCLAMATION);
         opened = false;
         // A file that could not be read left the open project as it was.
         const bool replaced = failure.Cause() == FailureCause::UnexpectedFormat ||
@@ -102,7 +106,7 @@ void CDocumentCommands::OnFileNew() {
 void CDocumentCommands::OnFileOpen() {
     if (!SaveModified()) return;
     CFileDialog dialog(m_owner, str::kOpenTitle, wxEmptyString, wxEmptyString, ProjectWildcard(),
-                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+                       wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) return;
     OpenDocumentFile(PathFromWx(dialog.GetPath()));
 }
@@ -125,14 +129,17 @@ void CDocumentCommands::OnGenerateJavascript() {
     const std::string title = FromWx(fileTitle).value_or(PathFromWx(fileTitle));
     const std::string scriptName = ScriptNameFromTitle(title);
     if (!FromWx(fileTitle) || !IsUsableScriptName(scriptName)) {
-        const wxString shownName = fileTitle.length() < 3 ? wxString() : fileTitle.Left(fileTitle.length() - 3);
-        const wxString warning = wxString::FromUTF8(FormatMessage(str::kScriptNameWarning, shownName.utf8_string()));
-        if (ShowMessageBox(m_owner, warning, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) != wxYES) return;
+        const wxString shownName =
+            fileTitle.length() < 3 ? wxString() : fileTitle.Left(fileTitle.length() - 3);
+        const wxString warning =
+            wxString::FromUTF8(FormatMessage(str::kScriptNameWarning, shownName.utf8_string()));
+        if (ShowMessageBox(m_owner, warning, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) != wxYES)
+            return;
     }
     try {
         GenerateScriptFile(m_doc, PathFromWx(path), title);
     } catch (const CFileFailure& failure) {
-        ShowMessageBox(m_owner, wxString::FromUTF8(failure.Message()), wxOK | wxICON_ERROR);
+        ShowFileFailure(m_owner, failure, wxICON_ERROR);
         return;
     }
     CScriptDoneDlg done(m_owner);

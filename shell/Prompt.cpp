@@ -3,12 +3,17 @@
 
 #include <wx/msgdlg.h>
 
+#include "model/FileError.h"
 #include "resources/StringTable.h"
 
 namespace glintwick {
 
 int ShowMessageBox(wxWindow* parent, const wxString& text, long style, const wxString& caption) {
     return wxMessageBox(text, caption.empty() ? wxString(str::kAppName) : caption, style, parent);
+}
+
+void ShowFileFailure(wxWindow* parent, const CFileFailure& failure, long icon) {
+    ShowMessageBox(parent, wxString::FromUTF8(failure.Message()), wxOK | icon);
 }
 
 }  // namespace glintwick
