@@ -72,8 +72,6 @@ std::string CodePageToUtf8(std::string_view text) {
     return out;
 }
 
-namespace {
-
 // Decodes one UTF-8 sequence at `pos`; returns U+FFFD (and advances one byte) when invalid.
 char32_t DecodeUtf8(std::string_view s, size_t& pos) {
     const auto lead = static_cast<unsigned char>(s[pos]);
@@ -110,7 +108,19 @@ char32_t DecodeUtf8(std::string_view s, size_t& pos) {
     return ch;
 }
 
-}  // namespace
+
+std::string ReadableUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (size_t pos = 0; pos < bytes.size();) AppendUtf8(out, DecodeUtf8(bytes, pos));
+    return out;
+}
+
+size_t CountUtf8Characters(std::string_view bytes) {
+    size_t count = 0;
+    for (size_t pos = 0; pos < bytes.size(); ++count) DecodeUtf8(bytes, pos);
+    return count;
+}
 
 bool Utf8ToCodePage(std::string_view utf8, std::string& out, char32_t& rejected) {
     out.clear();

@@ -25,6 +25,16 @@ std::string CodePageToUtf8(std::string_view text);
 // code page cannot hold (U+FFFD for input that is not valid UTF-8).
 bool Utf8ToCodePage(std::string_view utf8, std::string& out, char32_t& rejected);
 
+// Decodes one UTF-8 sequence at `pos` and moves past it; U+FFFD (one byte on) when invalid.
+char32_t DecodeUtf8(std::string_view s, size_t& pos);
+
+// Bytes of the file system (UTF-8, or anything) as valid UTF-8 for the screen: every byte
+// that is not part of a valid sequence becomes U+FFFD.
+std::string ReadableUtf8(std::string_view bytes);
+
+// Characters of UTF-8 text as the screen shows them: an invalid byte counts as one.
+size_t CountUtf8Characters(std::string_view bytes);
+
 // Appends one scalar value as UTF-8.
 void AppendUtf8(std::string& out, char32_t ch);
 

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "model/CodePage.h"
+
 namespace glintwick {
 
 void CRecentFiles::Add(const std::string& path) {
@@ -21,14 +23,27 @@ void CRecentFiles::Assign(std::vector<std::string> paths) {
         if (!it->empty()) Add(*it);
 }
 
+namespace {
+
+// The first `count` characters of UTF-8 text, never cutting inside a character.
+std::string FirstCharacters(const std::string& text, size_t count) {
+    size_t pos = 0;
+    for (size_t i = 0; i < count && pos < text.size(); ++i) DecodeUtf8(text, pos);
+    return text.substr(0, pos);
+}
+
+}  // namespace
+
 std::string AbbreviatePath(const std::string& path, size_t length) {
-    if (path.size() <= length) return path;
+    // Lengths count characters as the menu shows them, not bytes.
+    const auto chars = [](const std::string& text) { return CountUtf8Characters(text); };
+    if (chars(path) <= length) return path;
     const auto lastSlash = path.find_last_of('/');
     const std::string name = lastSlash == std::string::npos ? path : path.substr(lastSlash + 1);
     const std::string ellipsis = "...";
-    if (name.size() + ellipsis.size() + 1 >= length) {
+    if (chars(name) + ellipsis.size() + 1 >= length) {
         // Not even "/.../name" fits: the name alone, cut with an ellipsis if need be.
-        return name.size() <= length ? name : name.substr(0, length - ellipsis.size()) + ellipsis;
+        return chars(name) <= length ? name : FirstCharacters(name, length - ellipsis.size()) + ellipsis;
     }
     // Root part: "/" for an absolute path, else the first folder.
     const std::string root = path[0] == '/' ? "/" : path.substr(0, path.find('/') + 1);
@@ -38,7 +53,7 @@ std::string AbbreviatePath(const std::string& path, size_t length) {
         const auto previous = path.find_last_of('/', end - 1);
         if (previous == std::string::npos) break;
         const std::string folder = path.substr(previous, end - previous);
-        if (root.size() + ellipsis.size() + folder.size() + tail.size() > length) break;
+        if (chars(root) + ellipsis.size() + chars(folder) + chars(tail) > length) break;
         tail = folder + tail;
         end = previous;
     }

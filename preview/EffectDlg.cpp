@@ -33,7 +33,7 @@ wxEND_EVENT_TABLE()
 
 CEffectDlg::CEffectDlg(wxWindow* parent)
     : wxDialog(parent, id::kEffectDialog, ToWx(str::kEffectCaption), wxDefaultPosition,
-               wxDefaultSize, wxCAPTION),
+               wxDefaultSize, kDialogStyle),
       m_strText(str::kDefaultEffectText),
       m_nEffect(CEffect::kDefaultEffect),
       m_nSpeed(CEffect::kDefaultSpeed),
@@ -45,7 +45,7 @@ CEffectDlg::CEffectDlg(wxWindow* parent)
 
 CEffectDlg::CEffectDlg(wxWindow* parent, const CEffect& effect)
     : wxDialog(parent, id::kEffectDialog, ToWx(str::kEffectCaption), wxDefaultPosition,
-               wxDefaultSize, wxCAPTION),
+               wxDefaultSize, kDialogStyle),
       m_strText(effect.GetText()),
       m_nEffect(effect.GetEffect()),
       m_nSpeed(effect.GetSpeed()),
@@ -80,23 +80,34 @@ void CEffectDlg::EndModal(int code) {
 }
 
 bool CEffectDlg::TransferDataFromWindow() {
-    const std::optional<std::string> text = ReadLimitedText(this, m_edtText, kMaxTextLength);
-    if (!text) return false;
+    const std::optional<std::string> text = TextWithinLimit(m_edtText, kMaxTextLength);
+    if (!text) return Refuse(m_edtText, TooLongMessage(kMaxTextLength));
     m_strText = *text;
     m_nEffect = m_cboEffect->GetSelection();
     m_nSpeed = m_sldSpeed->GetValue();
     const std::optional<int> loops = ParseDialogInteger(m_edtLoops->GetValue().ToStdString());
-    if (!loops) {
-        ReportInvalidEdit(this, m_edtLoops, ToWx(str::kEnterInteger));
-        return false;
-    }
+    if (!loops) return Refuse(m_edtLoops, ToWx(str::kEnterInteger));
     if (*loops < kMinLoops || *loops > kMaxLoops) {
-        ReportInvalidEdit(this, m_edtLoops, ToWx(FormatMessage(str::kEnterIntegerBetween, std::to_string(kMinLoops),
-                                              std::to_string(kMaxLoops))));
-        return false;
+        return Refuse(m_edtLoops, ToWx(FormatMessage(str::kEnterIntegerBetween, std::to_string(kMinLoops),
+                                                     std::to_string(kMaxLoops))));
     }
     m_nLoops = *loops;
     return true;
+}
+
+bool CEffectDlg::Refuse(wxTextCtrl* edit, const wxString& message) {
+    // GLib does not run a timer again while its callback runs, so a message box shown from a
+    // tick would freeze the preview under it: the tick ends first, then the message shows.
+    if (m_bTicking) {
+        m_bMessagePending = true;
+        CallAfter([this, edit, message] {
+            ReportInvalidEdit(this, edit, message);
+            m_bMessagePending = false;
+        });
+    } else {
+        ReportInvalidEdit(this, edit, message);
+    }
+    return false;
 }
 
 void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
@@ -115,18 +126,18 @@ void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
 void CEffectDlg::OnTimer(wxTimerEvent&) { TickPreview(); }
 
 void CEffectDlg::TickPreview() {
-    // A validation message shown from a tick runs its own loop; the ticks meanwhile only
-    // animate, so the message is not shown again and again.
-    if (!m_bExchanging) {
+    // While a validation message waits or shows, the ticks only animate, so the message is
+    // not shown again and again.
+    if (!m_bMessagePending) {
         const std::string liveText = FromWx(m_edtText->GetValue()).value_or(m_ticker.m_strText);
         const int liveEffect = m_cboEffect->GetSelection();
         const int liveSpeed = m_sldSpeed->GetValue();
         if (m_ticker.Differs(liveText, liveEffect, liveSpeed)) {
             // The preview takes the live values even when a later field fails validation.
             m_ticker.Restart(liveText, liveEffect, liveSpeed);
-            m_bExchanging = true;
+            m_bTicking = true;
             TransferDataFromWindow();
-            m_bExchanging = false;
+            m_bTicking = false;
         }
     }
     if (auto frame = m_ticker.Tick()) m_stcPreview->SetLabel(ToWx(*frame));

@@ -53,9 +53,13 @@ private:
     void Build();
     void OnInitDialog(wxInitDialogEvent& event);
 
+    // Shows a validation message for `edit` (after the tick when one is running); false.
+    bool Refuse(wxTextCtrl* edit, const wxString& message);
+
     CEffectPreviewTicker m_ticker;
     wxTimer m_timer;
-    bool m_bExchanging = false;
+    bool m_bTicking = false;
+    bool m_bMessagePending = false;
     wxTextCtrl* m_edtText = nullptr;
     wxChoice* m_cboEffect = nullptr;
     wxSlider* m_sldSpeed = nullptr;

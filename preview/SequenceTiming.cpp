@@ -88,10 +88,12 @@ std::string DescribeTiming(const SequenceTiming& timing, int repeat) {
                       static_cast<double>(ticks) * SequenceTiming::kTickMilliseconds / 1000.0);
         return std::string(text);
     };
+    if (timing.loopTicks.empty()) return str::kNoEffectsDuration;
     if (timing.passTicks && timing.totalTicks && repeat > 1)
         return FormatMessage(str::kTotalDuration, seconds(*timing.passTicks),
                              seconds(*timing.totalTicks));
-    if (timing.passTicks && repeat == 0)
+    // A count below 0 (only from a file) plays forever, as 0 does.
+    if (timing.passTicks && repeat <= 0)
         return FormatMessage(str::kForeverDuration, seconds(*timing.passTicks));
     if (timing.passTicks) return FormatMessage(str::kPassDuration, seconds(*timing.passTicks));
     return str::kEndlessDuration;

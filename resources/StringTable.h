@@ -184,5 +184,6 @@ inline constexpr const char* kPassDuration = "One pass: %1 s";
 inline constexpr const char* kTotalDuration = "One pass: %1 s, all passes: %2 s";
 inline constexpr const char* kForeverDuration = "One pass: %1 s, repeated without end";
 inline constexpr const char* kEndlessDuration = "The sequence plays without end";
+inline constexpr const char* kNoEffectsDuration = "No effects to play";
 
 }  // namespace glintwick::str

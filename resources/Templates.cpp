@@ -28,7 +28,7 @@ const ControlTemplate kMainFormControls[] = {
     {id::kStartButton, K::PushButton, str::kStart, 10, 170, 35, 15},
     {id::kPauseButton, K::PushButton, str::kPause, 50, 170, 35, 15},
     {id::kStopButton, K::PushButton, str::kStop, 90, 170, 35, 15},
-    {id::kLogoPicture, K::Picture, "", 250, 142, 20, 20},
+    {id::kLogoPicture, K::Link, "", 250, 142, 20, 20},
 };
 
 const ControlTemplate kEffectDialogControls[] = {
@@ -57,7 +57,7 @@ const ControlTemplate kAboutDialogControls[] = {
     {id::kOk, K::DefaultPushButton, str::kOkButton, 150, 90, 45, 14},
     {-1, K::Label, str::kVersion, 40, 20, 115, 10},
     {id::kAboutCompany, K::Label, str::kCompany, 40, 50, 155, 15},
-    {id::kAddressLink, K::Label, str::kAddressText, 40, 60, 100, 10},
+    {id::kAddressLink, K::Link, str::kAddressText, 40, 60, 100, 10},
     {-1, K::Label, str::kMotto, 40, 75, 149, 10},
 };
 

@@ -21,7 +21,7 @@ enum class ControlKind {
     CheckBox,
     GroupBox,
     UpDown,         // arrows bound to the control created before it
-    Picture,        // bitmap that reports clicks
+    Link,           // link to the maker's page: its text, or a picture its owner sets
     Icon,           // the program icon
 };
 

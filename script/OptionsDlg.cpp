@@ -18,7 +18,7 @@ wxBEGIN_EVENT_TABLE(COptionsDlg, wxDialog) EVT_INIT_DIALOG(COptionsDlg::OnInitDi
 
         COptionsDlg::COptionsDlg(wxWindow* parent)
     : wxDialog(parent, id::kOptionsDialog, ToWx(str::kOptionsCaption), wxDefaultPosition,
-               wxDefaultSize, wxCAPTION) {
+               wxDefaultSize, kDialogStyle) {
     auto controls = BuildDialog(this, res::kOptionsDialog, wxID_CANCEL);
     m_edtFinalText = wxStaticCast(controls[id::kFinalTextEdit], wxTextCtrl);
     m_chkAutoStart = wxStaticCast(controls[id::kAutoStartCheck], wxCheckBox);

@@ -15,7 +15,7 @@ wxBEGIN_EVENT_TABLE(CScriptDoneDlg, wxDialog) EVT_INIT_DIALOG(CScriptDoneDlg::On
 
         CScriptDoneDlg::CScriptDoneDlg(wxWindow* parent)
     : wxDialog(parent, id::kScriptDoneDialog, ToWx(str::kScriptDoneCaption), wxDefaultPosition,
-               wxDefaultSize, wxCAPTION) {
+               wxDefaultSize, kDialogStyle) {
     // A bold face of the system's choosing, 15 pixels to the cell.
     m_fontTitle = wxFont(wxFontInfo(wxSize(0, 15)).Bold());
     auto controls = BuildDialog(this, res::kScriptDoneDialog, wxID_OK);

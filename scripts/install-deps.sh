@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  libwxgtk3.2-dev libgtk-3-dev xvfb xauth imagemagick chromium
+  libwxgtk3.2-dev libgtk-3-dev libx11-dev libxfixes-dev libxtst-dev xvfb xauth imagemagick chromium
 )
 # Node.js and npm run the generated scripts and drive Chromium in the tests; a machine may
 # already have its own.

@@ -5,7 +5,6 @@
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
 #include "shell/DialogBuilder.h"
-#include "shell/HyperLink.h"
 #include "shell/WxText.h"
 
 namespace glintwick {
@@ -16,11 +15,10 @@ wxEND_EVENT_TABLE()
 
 CAboutDlg::CAboutDlg(wxWindow* parent)
     : wxDialog(parent, id::kAboutDialog, ToWx(str::kAboutCaption), wxDefaultPosition,
-               wxDefaultSize, wxCAPTION),
+               wxDefaultSize, kDialogStyle),
       m_fontBold(wxFontInfo(wxSize(0, 15)).FaceName("Arial").Bold()),
       m_fontUnderline(wxFontInfo(wxSize(0, 15)).FaceName("Arial").Underlined()) {
-    auto controls = BuildDialog(this, res::kAboutDialog, wxID_OK);
-    CHyperLink::Attach(controls[id::kAddressLink]);
+    BuildDialog(this, res::kAboutDialog, wxID_OK);
 }
 
 void CAboutDlg::OnInitDialog(wxInitDialogEvent& event) {

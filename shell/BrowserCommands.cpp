@@ -19,6 +19,7 @@
 #include "shell/FileDialogs.h"
 #include "shell/Prompt.h"
 #include "shell/WebBrowser.h"
+#include "shell/WxText.h"
 
 namespace glintwick {
 
@@ -62,7 +63,7 @@ void CBrowserCommands::OnPreviewInBrowser() {
     }
     if (!BrowserLauncher()(wxFileName::FileNameToURL(wxFileName(PathToWx(pagePath))))) {
         const std::string message = FormatMessage(str::kBrowserNotStarted, pagePath);
-        ShowMessageBox(m_owner, wxString::FromUTF8(message), wxOK | wxICON_EXCLAMATION);
+        ShowMessageBox(m_owner, ReadableToWx(message), wxOK | wxICON_EXCLAMATION);
     }
 }
 
@@ -76,8 +77,7 @@ void CBrowserCommands::OnSaveStatusStrip() {
         return;
     }
     CScriptDoneDlg done(m_owner);
-    done.m_strTag =
-        wxString::FromUTF8(AddressSafeLinkTag(wxFileName(path).GetFullName().utf8_string()));
+    done.m_strTag = ReadableToWx(AddressSafeLinkTag(PathFromWx(wxFileName(path).GetFullName())));
     done.ShowModal();
 }
 

@@ -73,11 +73,20 @@ void SetLimitedText(wxTextCtrl* edit, const std::string& codePageText, size_t li
     edit->SetMaxLength(std::max<unsigned long>(limit, text.length()));
 }
 
-std::optional<std::string> ReadLimitedText(wxWindow* dialog, wxTextCtrl* edit, size_t limit) {
+std::optional<std::string> TextWithinLimit(wxTextCtrl* edit, size_t limit) {
     std::optional<std::string> text = FromWx(edit->GetValue());
     if (text && text->size() <= limit) return text;
-    ReportInvalidEdit(dialog, edit, ToWx(FormatMessage(str::kEnterNoMoreThan, std::to_string(limit))));
     return std::nullopt;
+}
+
+wxString TooLongMessage(size_t limit) {
+    return ToWx(FormatMessage(str::kEnterNoMoreThan, std::to_string(limit)));
+}
+
+std::optional<std::string> ReadLimitedText(wxWindow* dialog, wxTextCtrl* edit, size_t limit) {
+    std::optional<std::string> text = TextWithinLimit(edit, limit);
+    if (!text) ReportInvalidEdit(dialog, edit, TooLongMessage(limit));
+    return text;
 }
 
 void ReportInvalidEdit(wxWindow* dialog, wxTextCtrl* edit, const wxString& message) {

@@ -20,6 +20,10 @@ void SetLimitedText(wxTextCtrl* edit, const std::string& codePageText, size_t li
 // The edit's code-page text when it holds at most `limit` characters; otherwise shows "Please
 // enter no more than %1 characters." and gives the edit the focus with its text selected.
 std::optional<std::string> ReadLimitedText(wxWindow* dialog, wxTextCtrl* edit, size_t limit);
+// The same without the message: nullopt when the text is too long.
+std::optional<std::string> TextWithinLimit(wxTextCtrl* edit, size_t limit);
+// "Please enter no more than %1 characters." for `limit`.
+wxString TooLongMessage(size_t limit);
 
 // Shows a validation message and gives the edit the focus with its text selected.
 void ReportInvalidEdit(wxWindow* dialog, wxTextCtrl* edit, const wxString& message);

@@ -14,6 +14,7 @@
 
 #include "resources/Art.h"
 #include "resources/Ids.h"
+#include "shell/HyperLink.h"
 #include "shell/SunkenText.h"
 #include "shell/UpDownCtrl.h"
 #include "shell/WxText.h"
@@ -113,9 +114,8 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
             case K::Icon:
                 window = new wxStaticBitmap(parent, id, ProgramIcons().GetIcon(32), pos, wxDefaultSize);
                 break;
-            case K::Picture:
-                // A picture takes its bitmap's size; the owner sets the bitmap.
-                window = new wxStaticBitmap(parent, id, wxNullBitmap, pos, wxDefaultSize);
+            case K::Link:
+                window = new CHyperLink(parent, id, text, pos, size);
                 break;
         }
         if (c.startsDisabled) window->Disable();

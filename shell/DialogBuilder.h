@@ -10,6 +10,10 @@
 
 namespace glintwick {
 
+// A dialog's title bar: a caption and a close box (which answers as Escape does), never the
+// minimise and maximise buttons of a frame.
+inline constexpr long kDialogStyle = wxCAPTION | wxCLOSE_BOX;
+
 // The id a template's control gets in wx: OK and Cancel become wx's own, so that the dialog
 // machinery (default button, Escape, validation on OK) works as users expect.
 int WxIdFor(int templateId);

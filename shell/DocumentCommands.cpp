@@ -42,7 +42,7 @@ CDocumentCommands::CDocumentCommands(CTallowmereDoc& doc, CTallowmereView& view,
 bool CDocumentCommands::SaveModified() {
     if (!m_doc.IsModified()) return true;
     const wxString question =
-        wxString::FromUTF8(FormatMessage(str::kSaveChangesPrompt, m_doc.GetTitle()));
+        ReadableToWx(FormatMessage(str::kSaveChangesPrompt, m_doc.GetTitle()));
     switch (ShowMessageBox(m_owner, question, wxYES_NO | wxCANCEL | wxICON_EXCLAMATION)) {
         case wxYES:
             return DoFileSave();
@@ -131,8 +131,7 @@ void CDocumentCommands::OnGenerateJavascript() {
     if (!FromWx(fileTitle) || !IsUsableScriptName(scriptName)) {
         const wxString shownName =
             fileTitle.length() < 3 ? wxString() : fileTitle.Left(fileTitle.length() - 3);
-        const wxString warning =
-            wxString::FromUTF8(FormatMessage(str::kScriptNameWarning, shownName.utf8_string()));
+        const wxString warning = ReadableToWx(FormatMessage(str::kScriptNameWarning, PathFromWx(shownName)));
         if (ShowMessageBox(m_owner, warning, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) != wxYES)
             return;
     }
@@ -143,7 +142,7 @@ void CDocumentCommands::OnGenerateJavascript() {
         return;
     }
     CScriptDoneDlg done(m_owner);
-    done.m_strTag = wxString::FromUTF8(LinkTagFor(fileTitle.utf8_string()));
+    done.m_strTag = ReadableToWx(LinkTagFor(PathFromWx(fileTitle)));
     done.ShowModal();
 }
 

@@ -6,6 +6,7 @@
 #include "model/FileError.h"
 #include "resources/StringTable.h"
 #include "shell/Prompt.h"
+#include "shell/WxText.h"
 
 namespace glintwick {
 
@@ -16,9 +17,6 @@ void CFileDialog::SetPath(const wxString& path) {
 
 wxString CFileDialog::GetPath() const { return m_setPath.empty() ? wxFileDialog::GetPath() : m_setPath; }
 
-wxString PathToWx(const std::string& path) { return wxString::FromUTF8(path); }
-std::string PathFromWx(const wxString& path) { return path.utf8_string(); }
-
 wxString WithDefaultExtension(const wxString& path, const wxString& extension) {
     wxFileName name(path);
     if (name.HasExt() || name.GetName().empty()) return path;
@@ -27,7 +25,7 @@ wxString WithDefaultExtension(const wxString& path, const wxString& extension) {
 
 bool ConfirmReplace(wxWindow* owner, const wxString& chosen, const wxString& completed) {
     if (completed == chosen || !wxFileName::Exists(completed)) return true;
-    const wxString question = wxString::FromUTF8(FormatMessage(str::kReplaceQuestion, PathFromWx(completed)));
+    const wxString question = ReadableToWx(FormatMessage(str::kReplaceQuestion, PathFromWx(completed)));
     return ShowMessageBox(owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) == wxYES;
 }
 

@@ -21,10 +21,6 @@ private:
     wxString m_setPath;
 };
 
-// Paths travel through the core as UTF-8 bytes.
-wxString PathToWx(const std::string& path);
-std::string PathFromWx(const wxString& path);
-
 // Appends `extension` (without dot) when the path's file name has none.
 wxString WithDefaultExtension(const wxString& path, const wxString& extension);
 

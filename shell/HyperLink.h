@@ -1,15 +1,41 @@
-// A picture or text that links to the maker's web page: blue, see-through, hand cursor.
+// A link to the maker's web page, as text or picture: blue, see-through, hand cursor.
 #pragma once
 
-#include <wx/window.h>
+#include <wx/bitmap.h>
+#include <wx/control.h>
 
 namespace glintwick {
 
-class CHyperLink {
+// A window of its own (a GTK label or picture has none), so that the hand cursor and the
+// clicks belong to the link alone. One press and release on it opens the page once; a press
+// that began elsewhere, a release away from it and the second click of a double click do not.
+// It takes the keyboard focus, and Enter or Space open the page too.
+class CHyperLink : public wxControl {
 public:
-    // Turns `control` (a static text or picture) into the link; lives as long as the control.
-    static void Attach(wxWindow* control);
+    CHyperLink(wxWindow* parent, int id, const wxString& text, const wxPoint& pos, const wxSize& size);
+
+    // Shows `bitmap` instead of the text and takes its size.
+    void SetBitmap(const wxBitmap& bitmap);
     static wxString Address();
+    // Opens the maker's page; a failure to start a browser is not reported.
+    static void Open();
+
+protected:
+    wxSize DoGetBestSize() const override;
+
+private:
+    void OnPaint(wxPaintEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnLeftDoubleClick(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void OnFocus(wxFocusEvent& event);
+
+    wxBitmap m_bitmap;
+    bool m_bPressed = false;
+
+    wxDECLARE_EVENT_TABLE();
 };
 
 }  // namespace glintwick

@@ -69,7 +69,8 @@ CMainFrame::CMainFrame(CTallowmereDoc& doc)
 CMainFrame::~CMainFrame() { m_doc.RemoveView(this); }
 
 wxString CMainFrame::CaptionFor(const CTallowmereDoc& doc) {
-    return ToWx(doc.GetTitle()) + " - " + ToWx(str::kAppTitle);
+    // The title is the file's name as the file system spells it, not code-page text.
+    return ReadableToWx(doc.GetTitle()) + " - " + ToWx(str::kAppTitle);
 }
 
 void CMainFrame::OnTitleChanged() { SetTitle(CaptionFor(m_doc)); }
@@ -129,6 +130,7 @@ void CMainFrame::OnPaneCommand(wxCommandEvent&) {}
 void CMainFrame::OnAppExit(wxCommandEvent&) { Close(); }
 
 void CMainFrame::OnClose(wxCloseEvent& event) {
+    m_pView->CommitRepeatCount();
     UninitializeHelp();
     if (event.CanVeto() && !m_commands->SaveModified()) {
         event.Veto();
@@ -138,18 +140,44 @@ void CMainFrame::OnClose(wxCloseEvent& event) {
     Destroy();
 }
 
-void CMainFrame::OnFileNew(wxCommandEvent&) { m_commands->OnFileNew(); }
-void CMainFrame::OnFileOpen(wxCommandEvent&) { m_commands->OnFileOpen(); }
-void CMainFrame::OnFileSave(wxCommandEvent&) { m_commands->DoFileSave(); }
-void CMainFrame::OnFileSaveAs(wxCommandEvent&) { m_commands->DoSaveAs(); }
+// Commands that read, save or replace the project first take a repeat count still being
+// typed, as leaving its box would; a shortcut does not move the focus out of the box.
+void CMainFrame::OnFileNew(wxCommandEvent&) {
+    m_pView->CommitRepeatCount();
+    m_commands->OnFileNew();
+}
+
+void CMainFrame::OnFileOpen(wxCommandEvent&) {
+    m_pView->CommitRepeatCount();
+    m_commands->OnFileOpen();
+}
+
+void CMainFrame::OnFileSave(wxCommandEvent&) {
+    m_pView->CommitRepeatCount();
+    m_commands->DoFileSave();
+}
+
+void CMainFrame::OnFileSaveAs(wxCommandEvent&) {
+    m_pView->CommitRepeatCount();
+    m_commands->DoSaveAs();
+}
 
 void CMainFrame::OnRecentFile(wxCommandEvent& event) {
+    m_pView->CommitRepeatCount();
     m_commands->OnOpenRecentFile(static_cast<size_t>(event.GetId() - id::MenuId(id::kRecentFile1)));
 }
 
-void CMainFrame::OnGenerateJavascript(wxCommandEvent&) { m_commands->OnGenerateJavascript(); }
+void CMainFrame::OnGenerateJavascript(wxCommandEvent&) {
+    m_pView->CommitRepeatCount();
+    m_commands->OnGenerateJavascript();
+}
+
 void CMainFrame::OnOptions(wxCommandEvent&) { m_commands->OnOptions(); }
-void CMainFrame::OnPreviewInBrowser(wxCommandEvent&) { m_browser->OnPreviewInBrowser(); }
+
+void CMainFrame::OnPreviewInBrowser(wxCommandEvent&) {
+    m_pView->CommitRepeatCount();
+    m_browser->OnPreviewInBrowser();
+}
 void CMainFrame::OnSaveStatusStrip(wxCommandEvent&) { m_browser->OnSaveStatusStrip(); }
 void CMainFrame::OnHelpContents(wxCommandEvent&) { ShowHelpContents(); }
 void CMainFrame::OnHelpIndex(wxCommandEvent&) { ShowHelpIndex(); }

@@ -5,6 +5,7 @@
 
 #include "model/FileError.h"
 #include "resources/StringTable.h"
+#include "shell/WxText.h"
 
 namespace glintwick {
 
@@ -13,7 +14,7 @@ int ShowMessageBox(wxWindow* parent, const wxString& text, long style, const wxS
 }
 
 void ShowFileFailure(wxWindow* parent, const CFileFailure& failure, long icon) {
-    ShowMessageBox(parent, wxString::FromUTF8(failure.Message()), wxOK | icon);
+    ShowMessageBox(parent, ReadableToWx(failure.Message()), wxOK | icon);
 }
 
 }  // namespace glintwick

@@ -4,7 +4,11 @@
 #include <wx/cmdline.h>
 #include <wx/config.h>
 #include <wx/filename.h>
+#include <wx/msgout.h>
 #include <wx/stdpaths.h>
+
+#include <cstdio>
+#include <filesystem>
 
 #include "model/FileError.h"
 #include "model/ProjectFile.h"
@@ -28,17 +32,71 @@ CTallowmereApp::CTallowmereApp() : m_doc(std::make_unique<CTallowmereDoc>()) {
 
 CTallowmereApp::~CTallowmereApp() = default;
 
+namespace {
+
+std::vector<std::string> g_rawArguments;
+
+// The one project name among the raw arguments: the parser has checked that there is at most
+// one and that the only option is the help switch, which ends the program.
+std::string RawProjectArgument() {
+    bool optionsEnded = false;
+    for (size_t i = 1; i < g_rawArguments.size(); ++i) {
+        const std::string& argument = g_rawArguments[i];
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+        } else if (optionsEnded || argument.empty() || argument[0] != '-') {
+            return std::filesystem::absolute(argument).string();
+        }
+    }
+    return {};
+}
+
+// Collects what the command-line parser prints, so it can be shown as well.
+class CCollectedOutput : public wxMessageOutput {
+public:
+    wxString m_strText;
+
+protected:
+    void Output(const wxString& text) override { m_strText += text; }
+};
+
+}  // namespace
+
+void CTallowmereApp::SetRawArguments(int argc, char** argv) {
+    g_rawArguments.assign(argv, argv + argc);
+}
+
+void CTallowmereApp::ReportUsage(const wxString& text) {
+    std::fputs(text.utf8_string().c_str(), stderr);
+    // A program started from a desktop has no terminal to read stderr on.
+    ShowMessageBox(nullptr, text, wxOK | wxICON_ERROR);
+}
+
 bool CTallowmereApp::OnInit() {
-    wxCmdLineParser parser(argc, argv);
+    // The parser sees every raw argument through the file-name conversion, which keeps bytes
+    // that are no text of the locale (wx's own copy drops such an argument).
+    std::vector<wxString> arguments;
+    for (const std::string& raw : g_rawArguments) arguments.push_back(PathToWx(raw));
+    if (arguments.empty()) arguments.push_back(argv[0]);
+    std::vector<wxChar*> pointers;
+    for (const wxString& argument : arguments) pointers.push_back(const_cast<wxChar*>(argument.wx_str()));
+    wxCmdLineParser parser;
+    parser.SetCmdLine(static_cast<int>(pointers.size()), pointers.data());
     parser.AddParam("project", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
     parser.AddSwitch("h", "help", "show this help", wxCMD_LINE_OPTION_HELP);
-    if (parser.Parse() != 0) return false;
+    CCollectedOutput output;
+    wxMessageOutput* const previous = wxMessageOutput::Set(&output);
+    const int parsed = parser.Parse();
+    wxMessageOutput::Set(previous);
+    if (parsed < 0) std::fputs(output.m_strText.utf8_string().c_str(), stdout);
+    if (parsed > 0) ReportUsage(output.m_strText);
+    if (parsed != 0) return false;
     CSplashWnd::EnableSplash(true);
     // The settings file holds the recent files only; nothing may create another one.
     wxConfigBase::DontCreateOnDemand();
     ApplyCompactStyle();
     RegisterFileType(RegistrationFromEnvironment());
-    if (!StartUp(parser.GetParamCount() > 0 ? parser.GetParam(0) : wxString())) return false;
+    if (!StartUp(parser.GetParamCount() > 0 ? RawProjectArgument() : std::string())) return false;
     SetHelpBookPath(HelpBookPathFor(wxStandardPaths::Get().GetExecutablePath()));
     // The start-up measurement ends the program at its first idle moment.
     if (wxGetenv("GLINTWICK_EXIT_WHEN_IDLE")) {
@@ -47,12 +105,12 @@ bool CTallowmereApp::OnInit() {
     return true;
 }
 
-CMainFrame* OpenMainWindow(CTallowmereDoc& doc, const wxString& path) {
+CMainFrame* OpenMainWindow(CTallowmereDoc& doc, const std::string& path) {
     auto* frame = new CMainFrame(doc);
     if (path.empty()) {
         doc.InitNewProject();
         frame->GetView()->OnInitialUpdate();
-    } else if (!frame->Commands().OpenDocumentFile(wxFileName(path).GetAbsolutePath().utf8_string())) {
+    } else if (!frame->Commands().OpenDocumentFile(path)) {
         CSplashWnd::HideSplash();
         frame->Destroy();
         return nullptr;
@@ -65,7 +123,7 @@ CMainFrame* OpenMainWindow(CTallowmereDoc& doc, const wxString& path) {
     return frame;
 }
 
-bool CTallowmereApp::StartUp(const wxString& path) {
+bool CTallowmereApp::StartUp(const std::string& path) {
     m_frame = OpenMainWindow(*m_doc, path);
     return m_frame != nullptr;
 }

@@ -4,6 +4,8 @@
 #include <wx/app.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace glintwick {
 
@@ -13,7 +15,7 @@ class CMainFrame;
 // Makes the main window over `doc` with a new project, or with the project at `path` when it
 // is not empty, and shows it. When that file cannot be opened the message is shown, the window
 // is destroyed unseen and the result is null.
-CMainFrame* OpenMainWindow(CTallowmereDoc& doc, const wxString& path);
+CMainFrame* OpenMainWindow(CTallowmereDoc& doc, const std::string& path);
 
 class CTallowmereApp : public wxApp {
 public:
@@ -28,9 +30,16 @@ public:
 
     // Opens the frame on a new project, or on `path` when it is not empty; false (after the
     // error was shown) when that file cannot be opened.
-    bool StartUp(const wxString& path);
+    bool StartUp(const std::string& path);
+
+    // The arguments as the system passed them: a file name is the file system's bytes, which
+    // wx's own copy of the command line may have changed (under LANG=C, for one).
+    static void SetRawArguments(int argc, char** argv);
 
 private:
+    // Shows wx's usage text, with what was wrong, in a box as well as on stderr.
+    static void ReportUsage(const wxString& text);
+
     std::unique_ptr<CTallowmereDoc> m_doc;
     CMainFrame* m_frame = nullptr;
 };

@@ -16,6 +16,7 @@
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
 #include "shell/DialogBuilder.h"
+#include "shell/FocusMove.h"
 #include "shell/HyperLink.h"
 #include "shell/Prompt.h"
 #include "shell/SunkenText.h"
@@ -72,10 +73,8 @@ CTallowmereView::CTallowmereView(wxWindow* parent, CTallowmereDoc& doc)
     m_btnStart = button(id::kStartButton);
     m_btnPause = button(id::kPauseButton);
     m_btnStop = button(id::kStopButton);
-    m_picLogo = wxStaticCast(controls[id::kLogoPicture], wxStaticBitmap);
+    m_picLogo = wxStaticCast(controls[id::kLogoPicture], CHyperLink);
     m_picLogo->SetBitmap(LogoBitmap());
-    m_picLogo->SetSize(m_picLogo->GetBestSize());
-    CHyperLink::Attach(m_picLogo);
     m_edtRepeatCount->Bind(wxEVT_KILL_FOCUS, &CTallowmereView::OnKillFocusRepeatCount, this);
 
     SetScrollRate(10, 10);
@@ -160,11 +159,13 @@ void CTallowmereView::FillRow(long row, const CEffect& effect) {
 
 void CTallowmereView::OnUpdate() {
     OnStop();
+    const long top = m_lstEffects->GetItemCount() > 0 ? m_lstEffects->GetTopItem() : 0;
     m_lstEffects->Freeze();
     m_lstEffects->DeleteAllItems();
     if (m_lstEffects->GetColumnCount() > 0) {
         for (int i = 0; i < m_doc.GetCount(); ++i) FillRow(i, *m_doc.GetAt(i));
     }
+    KeepScrollPosition(top);
     m_lstEffects->Thaw();
     m_nSelectionMark = -1;
 
@@ -175,6 +176,18 @@ void CTallowmereView::OnUpdate() {
     m_edtRepeatCount->ChangeValue(wxString::Format("%d", repeat == 0 ? 1 : repeat));
     EnableRowButtons(-1);
     ShowDuration();
+}
+
+// A refill would scroll the list back to its top: the rows the user looked at stay in view,
+// and the row a command just changed is brought into view.
+void CTallowmereView::KeepScrollPosition(long top) {
+    const long count = m_lstEffects->GetItemCount();
+    if (count == 0) return;
+    const long perPage = std::max(1, m_lstEffects->GetCountPerPage());
+    m_lstEffects->EnsureVisible(std::min(count - 1, top + perPage - 1));
+    m_lstEffects->EnsureVisible(std::min(count - 1, top));
+    if (m_nRowToShow >= 0 && m_nRowToShow < count) m_lstEffects->EnsureVisible(m_nRowToShow);
+    m_nRowToShow = -1;
 }
 
 void CTallowmereView::ShowDuration() {
@@ -202,6 +215,7 @@ void CTallowmereView::OnAddNew(wxCommandEvent&) {
     CEffectDlg dialog(this);
     if (dialog.ShowModal() != wxID_OK) return;
     OnStop();
+    m_nRowToShow = m_doc.GetCount();
     m_doc.AddEffect(std::make_unique<CEffect>(dialog.m_strText, dialog.m_nEffect, dialog.m_nSpeed,
                                               dialog.m_nLoops));
 }
@@ -216,6 +230,7 @@ void CTallowmereView::OnEdit(wxCommandEvent&) {
     CEffectDlg dialog(this, *effect);
     if (dialog.ShowModal() != wxID_OK) return;
     OnStop();
+    m_nRowToShow = row;
     m_doc.UpdateEffect(effect, dialog.m_strText, dialog.m_nEffect, dialog.m_nSpeed, dialog.m_nLoops);
 }
 
@@ -239,7 +254,10 @@ void CTallowmereView::MoveSelected(int (CTallowmereDoc::*move)(int)) {
     if (row < 0) return;
     OnStop();
     // The moved effect stays selected at its new place, which enables the buttons again.
+    m_nRowToShow = row;
     const int moved = (m_doc.*move)(static_cast<int>(row));
+    m_nRowToShow = -1;  // a move at either end refreshes nothing
+    m_lstEffects->EnsureVisible(moved);
     m_lstEffects->SetItemState(moved, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
                                wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
     m_lstEffects->SetFocus();
@@ -279,22 +297,32 @@ void CTallowmereView::OnRepeatTimes(wxCommandEvent&) {
 
 void CTallowmereView::OnKillFocusRepeatCount(wxFocusEvent& event) {
     event.Skip();
+    StoreRepeatCount();
+    m_edtRepeatCount->SetSelection(100, 100);
+    m_edtRepeatCount->ShowPosition(m_edtRepeatCount->GetInsertionPoint());
+}
+
+void CTallowmereView::StoreRepeatCount() {
     const int count = std::clamp(ParseLeadingInteger(m_edtRepeatCount->GetValue().ToStdString()),
                                  kMinRepeat, kMaxRepeat);
     if (!m_rdoForever->GetValue()) {
         m_doc.SetRepeat(count);
         ShowDuration();
     }
-    m_edtRepeatCount->SetSelection(100, 100);
-    m_edtRepeatCount->ShowPosition(m_edtRepeatCount->GetInsertionPoint());
+}
+
+void CTallowmereView::CommitRepeatCount() {
+    if (wxWindow::FindFocus() == m_edtRepeatCount) StoreRepeatCount();
 }
 
 void CTallowmereView::OnStart(wxCommandEvent&) {
+    CommitRepeatCount();
     m_bPaused = 0;
     m_player.Start();
-    m_btnStart->Disable();
     m_btnPause->Enable();
     m_btnStop->Enable();
+    MoveFocusFrom({m_btnStart}, m_btnPause);
+    m_btnStart->Disable();
     m_timer.Start(kPreviewPeriodMs);
 }
 
@@ -315,6 +343,7 @@ void CTallowmereView::OnStop() {
     m_timer.Stop();
     m_stcDisplay->SetLabel(wxEmptyString);
     m_btnStart->Enable();
+    MoveFocusFrom({m_btnPause, m_btnStop}, m_btnStart);
     m_btnPause->Disable();
     m_btnStop->Disable();
     m_bPaused = 0;

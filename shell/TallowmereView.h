@@ -5,7 +5,6 @@
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
 #include <wx/scrolwin.h>
-#include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
@@ -17,6 +16,7 @@
 namespace glintwick {
 
 class CTallowmereDoc;
+class CHyperLink;
 class CSunkenText;
 class CUpDownCtrl;
 
@@ -42,6 +42,9 @@ public:
     void OnRepeatForever(wxCommandEvent& event);
     void OnRepeatTimes(wxCommandEvent& event);
     void OnKillFocusRepeatCount(wxFocusEvent& event);
+    // A count typed into the box reaches the project when the box loses the focus; commands
+    // that read or save the project take it first, exactly as leaving the box would.
+    void CommitRepeatCount();
     void OnStart(wxCommandEvent& event);
     void OnPause(wxCommandEvent& event);
     void OnStop(wxCommandEvent& event);
@@ -79,7 +82,7 @@ public:
     wxButton* m_btnStart = nullptr;
     wxButton* m_btnPause = nullptr;
     wxButton* m_btnStop = nullptr;
-    wxStaticBitmap* m_picLogo = nullptr;
+    CHyperLink* m_picLogo = nullptr;
 
 private:
     void CreateColumns();
@@ -87,7 +90,9 @@ private:
     void ShrinkFrameToForm();
     void EnableRowButtons(long row);
     void EnableRepeatCount(bool enable);
+    void StoreRepeatCount();
     void FillRow(long row, const class CEffect& effect);
+    void KeepScrollPosition(long top);
     void MoveSelected(int (CTallowmereDoc::*move)(int));
     // The sequence's duration in the frame's status bar, where it does not disturb the form.
     void ShowDuration();
@@ -95,6 +100,7 @@ private:
     CTallowmereDoc& m_doc;
     wxTimer m_timer;
     long m_nSelectionMark = -1;
+    long m_nRowToShow = -1;  // the row the next refresh brings into view
 
     wxDECLARE_EVENT_TABLE();
 };

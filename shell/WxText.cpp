@@ -26,4 +26,13 @@ std::optional<std::string> FromWx(const wxString& text) {
 
 bool IsCodePageText(const wxString& text) { return FromWx(text).has_value(); }
 
+wxString PathToWx(const std::string& path) { return wxString(path.c_str(), *wxConvFileName, path.size()); }
+
+std::string PathFromWx(const wxString& path) {
+    const wxCharBuffer bytes = path.fn_str();
+    return std::string(bytes.data(), bytes.length());
+}
+
+wxString ReadableToWx(const std::string& text) { return wxString::FromUTF8(ReadableUtf8(text)); }
+
 }  // namespace glintwick

@@ -13,4 +13,13 @@ wxString ToWx(const std::string& codePageText);
 std::optional<std::string> FromWx(const wxString& text);
 bool IsCodePageText(const wxString& text);
 
+// Paths travel through the core as the file system's bytes, which need not be UTF-8 (or any
+// encoding); wx takes them through its file-name conversion, which keeps every byte.
+wxString PathToWx(const std::string& path);
+std::string PathFromWx(const wxString& path);
+
+// UTF-8 text for the screen that may carry a file name's raw bytes (a path, or a message that
+// names one): a byte that is no part of valid UTF-8 shows as U+FFFD.
+wxString ReadableToWx(const std::string& text);
+
 }  // namespace glintwick

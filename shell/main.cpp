@@ -15,5 +15,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "glintwick: no display to open a window on (run it under xvfb-run on a machine without one)\n");
         return 1;
     }
+    glintwick::CTallowmereApp::SetRawArguments(argc, argv);
     return wxEntry(argc, argv);
 }

@@ -61,12 +61,35 @@ TEST(NewProject, AddEffectAppendsMarksModifiedAndRefreshesOnce) {
 TEST_F(DocumentTest, MovesAndDeletesKeepOrderAndReturnNewPosition) {
     EXPECT_EQ(doc.MoveUp(2), 1);
     EXPECT_EQ(Texts(doc), (std::vector<std::string>{"P", "R", "Q"}));
+    doc.SetModified(false);
     EXPECT_EQ(doc.MoveDown(0), 1);
+    EXPECT_TRUE(doc.IsModified());  // each move that swaps marks the project by itself
     EXPECT_EQ(Texts(doc), (std::vector<std::string>{"R", "P", "Q"}));
     doc.DeleteEffect(1);
     EXPECT_EQ(Texts(doc), (std::vector<std::string>{"R", "Q"}));
     EXPECT_EQ(view.updates, 3);
     EXPECT_TRUE(doc.IsModified());
+}
+
+// A view that leaves during a refresh does not keep the others from hearing of it.
+TEST_F(DocumentTest, EveryViewHearsARefreshWhileOneDetachesItself) {
+    struct LeavingView : CountingView {
+        CTallowmereDoc* doc = nullptr;
+        void OnUpdate() override {
+            CountingView::OnUpdate();
+            doc->RemoveView(this);
+        }
+    } leaving;
+    leaving.doc = &doc;
+    CountingView last;
+    doc.RemoveView(&view);
+    doc.AddView(&leaving);
+    doc.AddView(&view);
+    doc.AddView(&last);
+    doc.NotifyViews();
+    EXPECT_EQ(leaving.updates, 1);
+    EXPECT_EQ(view.updates, 1);
+    EXPECT_EQ(last.updates, 1);
 }
 
 TEST_F(DocumentTest, MovesAtTheEndsChangeNothing) {

@@ -30,6 +30,28 @@ TEST(RecentFiles, PathsAreShortenedToThirtyCharactersKeepingTheName) {
     EXPECT_EQ(AbbreviatePath("rel/folder/deeper/and/deeper/file.gwk"), "rel/.../and/deeper/file.gwk");
 }
 
+// Lengths are characters of the UTF-8 name, the limit is exact and a cut never splits one.
+TEST(RecentFiles, AbbreviationCountsCharactersToTheExactLimit) {
+    const std::string e = "\xC3\xA9";  // é
+    auto times = [](const std::string& s, int n) {
+        std::string out;
+        for (int i = 0; i < n; ++i) out += s;
+        return out;
+    };
+    const struct {
+        std::string path, shown;
+    } cases[] = {
+        {"/home/ann/long/" + times(e, 17) + ".gwk", "/.../" + times(e, 17) + ".gwk"},
+        {"/" + times(e, 29), "/" + times(e, 29)},
+        {"/" + times("a", 29), "/" + times("a", 29)},
+        {"/" + times("a", 30), times("a", 30)},
+        {"/x/" + times(e, 40), times(e, 27) + "..."},
+        {"/aaaa/bbbb/" + times("n", 25), "/.../" + times("n", 25)},
+        {"/aaaa/bbbb/" + times("n", 26), times("n", 26)},
+    };
+    for (const auto& c : cases) EXPECT_EQ(AbbreviatePath(c.path), c.shown) << c.path;
+}
+
 TEST(ScriptName, OnlyIdentifiersThePageDoesNotOwnAreUsable) {
     for (const char* good : {"promo", "my_effects", "$x", "caf\xE9", "effects2", "_"})
         EXPECT_TRUE(IsUsableScriptName(good)) << good;

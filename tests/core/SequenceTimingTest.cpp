@@ -76,3 +76,34 @@ TEST(SequenceTiming, ForeverAndEndlessLoopsHaveNoTotal) {
 
 }  // namespace
 }  // namespace glintwick
+
+namespace glintwick {
+namespace {
+
+// The status bar's sentence for each kind of project, odd ones from files included.
+TEST(SequenceTiming, DescriptionNamesEmptyAndEndlessProjects) {
+    const struct {
+        std::vector<test::EffectSpec> effects;
+        int repeat;
+        const char* text;
+    } cases[] = {
+        {{}, 0, "No effects to play"},
+        {{}, 3, "No effects to play"},
+        {{{"a", 11, 20, 1}}, 0, "One pass: 0.06 s, repeated without end"},
+        {{{"a", 11, 20, 1}}, -2, "One pass: 0.06 s, repeated without end"},
+        {{{"a", 11, 20, 1}}, 1, "One pass: 0.06 s"},
+        {{{"a", 11, 20, 1}}, 2, "One pass: 0.06 s, all passes: 0.12 s"},
+        {{{"a", 11, 20, -1}}, 1, "The sequence plays without end"},
+    };
+    for (const auto& c : cases) {
+        CTallowmereDoc doc;
+        doc.InitNewProject();
+        doc.m_nRepeat = c.repeat;
+        for (const auto& e : c.effects)
+            doc.m_arrEffects.push_back(std::make_unique<CEffect>(e.text, e.effect, e.speed, e.loops));
+        EXPECT_EQ(DescribeTiming(MeasureTiming(doc), c.repeat), c.text) << c.repeat;
+    }
+}
+
+}  // namespace
+}  // namespace glintwick

@@ -1,5 +1,8 @@
 // The Effect dialog: validation messages, the live preview's timeline and code-page input.
 #include "UiTestSupport.h"
+
+#include <wx/app.h>
+
 #include "shell/SunkenText.h"
 #include "shell/UpDownCtrl.h"
 
@@ -81,8 +84,13 @@ TEST_F(EffectDlgTest, ChangingTheTextRestartsAtTheNextFrameKeepingTheOldFrameMea
 TEST_F(EffectDlgTest, InvalidLoopsWhileTypingShowsTheMessageOnceAndStillTakesTheText) {
     dialog->LoopsEdit()->SetValue("50");
     dialog->TextEdit()->SetValue("typed");
-    wxTEST_DIALOG(dialog->TickPreview(),
-                  ExpectMessage("Please enter an integer between 1 and 10.", wxID_OK));
+    // The message follows the tick that found the change.
+    wxTEST_DIALOG(
+        {
+            dialog->TickPreview();
+            wxTheApp->ProcessPendingEvents();
+        },
+        ExpectMessage("Please enter an integer between 1 and 10.", wxID_OK));
     dialog->TickPreview();  // no second message: the values were taken over
     EXPECT_EQ(dialog->m_strText, "typed");
     EXPECT_EQ(dialog->Ticker().m_strText, "typed");

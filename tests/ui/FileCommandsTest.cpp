@@ -117,7 +117,7 @@ TEST_F(FileCommandsTest, AProjectThatCannotOpenAtStartEndsBeforeTheWindowAppears
     CTallowmereDoc other;
     const wxString missing = File("nowhere.gwk");
     CMainFrame* opened = nullptr;
-    wxTEST_DIALOG(opened = OpenMainWindow(other, missing),
+    wxTEST_DIALOG(opened = OpenMainWindow(other, missing.utf8_string()),
                   ExpectMessage(missing + " was not found.", wxID_OK));
     EXPECT_EQ(opened, nullptr);
     Flush();

@@ -255,9 +255,11 @@ TEST_F(ViewTest, LogoIsALinkToTheMakersPageWithTheHandCursor) {
         opened = url;
         return true;
     };
-    wxMouseEvent up(wxEVT_LEFT_UP);
-    up.SetEventObject(view->m_picLogo);
-    view->m_picLogo->GetEventHandler()->ProcessEvent(up);
+    for (wxEventType type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP}) {
+        wxMouseEvent event(type);
+        event.SetEventObject(view->m_picLogo);
+        view->m_picLogo->GetEventHandler()->ProcessEvent(event);
+    }
     BrowserLauncher() = saved;
     EXPECT_TRUE(opened.Contains("source=gwik"));
     EXPECT_TRUE(view->m_picLogo->GetCursor().IsOk());
