@@ -64,6 +64,18 @@ void CEffectDlg::Build() {
     m_spnLoops = wxStaticCast(controls[id::kUpDown], CUpDownCtrl);
     m_stcPreview = wxStaticCast(controls[id::kPreviewText], CSunkenText);
     RestrictToCodePage(m_edtText);
+    // GTK opens a closed drop-down on Enter; here Enter presses OK as in the other fields, and
+    // Alt+Down or Space open the list.
+    m_cboEffect->Bind(wxEVT_KEY_DOWN, [this](wxKeyEvent& event) {
+        const int key = event.GetKeyCode();
+        if ((key == WXK_RETURN || key == WXK_NUMPAD_ENTER) && !event.HasAnyModifiers()) {
+            wxCommandEvent press(wxEVT_BUTTON, wxID_OK);
+            press.SetEventObject(FindWindow(wxID_OK));
+            ProcessWindowEvent(press);
+            return;
+        }
+        event.Skip();
+    });
 }
 
 bool CEffectDlg::TransferDataToWindow() {

@@ -1,6 +1,7 @@
 // The windows under real pointer and keyboard input (XTest), checked by what X reports.
 #include <wx/app.h>
 #include <wx/filename.h>
+#include <wx/listctrl.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/uiaction.h>
@@ -187,6 +188,89 @@ TEST_F(RealInputTest, TwoProjectNamesShowTheUsageInAMessageBox) {
     program.CloseWindow(box);
     EXPECT_EQ(program.Wait(10000), 255) << "the exit status stays";
     EXPECT_NE(program.Stderr().find("Usage"), std::string::npos) << program.Stderr();
+}
+
+// A count typed into the box and saved with Ctrl+S (which leaves the focus in the box) is the
+// count that is saved.
+TEST_F(RealInputTest, ATypedRepeatCountIsSavedByTheShortcut) {
+    AddEffects({{"a", 0, 10, 1}});
+    const std::string path = wxFileName::CreateTempFileName("gwk-count").utf8_string();
+    ASSERT_TRUE(frame->Commands().DoSave(path));
+    ClickAt(view->m_rdoTimes);
+    FocusForKeys(view->m_edtRepeatCount);
+    view->m_edtRepeatCount->SelectAll();
+    TypeText("7");
+    PressKey('S', wxMOD_CONTROL);
+    EXPECT_EQ(view->m_edtRepeatCount->GetValue(), "7");
+    CTallowmereDoc saved;
+    LoadProject(saved, path);
+    EXPECT_EQ(saved.GetRepeat(), 7);
+    EXPECT_FALSE(doc.IsModified());
+    wxRemoveFile(path);
+}
+
+// Keyboard users keep their place: Space on Start puts the focus on Pause, Space on Stop puts
+// it back on Start, and Enter on the closed effect list presses OK as in the other fields.
+TEST_F(RealInputTest, TheFocusMovesOnWhenItsButtonIsDisabledAndEnterPressesOk) {
+    AddEffects({{"abc", 0, 10, 1}});
+    FocusForKeys(view->m_btnStart);
+    PressKey(WXK_SPACE);
+    EXPECT_TRUE(view->IsPlaying());
+    EXPECT_EQ(wxWindow::FindFocus(), view->m_btnPause);
+    FocusForKeys(view->m_btnStop);
+    PressKey(WXK_SPACE);
+    EXPECT_FALSE(view->IsPlaying());
+    EXPECT_EQ(wxWindow::FindFocus(), view->m_btnStart);
+
+    CEffectDlg dialog(frame);
+    int okPresses = 0;
+    dialog.Bind(
+        wxEVT_BUTTON,
+        [&](wxCommandEvent& event) {
+            ++okPresses;
+            event.Skip();
+        },
+        wxID_OK);
+    dialog.Show();
+    Pump(200);
+    FocusForKeys(dialog.EffectList());
+    PressKey(WXK_RETURN);
+    EXPECT_EQ(okPresses, 1);
+    EXPECT_FALSE(dialog.IsShown());
+}
+
+// Edit, Move Down and Add below the visible rows keep the list where it was scrolled and
+// bring the changed row into view.
+TEST_F(RealInputTest, TheListKeepsItsPlaceAndShowsTheChangedRow) {
+    for (int i = 0; i < 40; ++i) AddEffects({{"row " + std::to_string(i), 0, 10, 1}});
+    wxListCtrl* list = view->m_lstEffects;
+    const auto visible = [list](long row) {
+        return row >= list->GetTopItem() && row < list->GetTopItem() + list->GetCountPerPage();
+    };
+    const auto clickRow = [list](long row) {
+        wxRect rect;
+        list->GetItemRect(row, rect);
+        ClickAt(list, rect.GetPosition() + wxPoint(20, rect.height / 2));
+    };
+    list->EnsureVisible(39);
+    Pump(100);
+    const long top = list->GetTopItem();
+    ASSERT_GT(top, 20);
+    const auto ok = [] { return ExpectEffectDialog([](CEffectDlg&) { return wxID_OK; }); };
+
+    clickRow(35);
+    wxTEST_DIALOG(ClickAt(view->m_btnEdit), ok());
+    EXPECT_EQ(list->GetTopItem(), top) << "after Edit";
+    EXPECT_TRUE(visible(35));
+
+    clickRow(38);
+    ClickAt(view->m_btnMoveDown);
+    EXPECT_EQ(view->FirstSelectedRow(), 39);
+    EXPECT_TRUE(visible(39)) << "after Move Down";
+    EXPECT_GE(list->GetTopItem(), top);
+
+    wxTEST_DIALOG(ClickAt(view->m_btnAddNew), ok());
+    EXPECT_TRUE(visible(40)) << "after Add New";
 }
 
 }  // namespace
