@@ -26,7 +26,7 @@ public:
 private:
     void OnChar(wxKeyEvent& event) {
         const wxChar ch = event.GetUnicodeKey();
-        if (ch >= 0x20 && !IsCodePageText(wxString(ch))) {
+        if (ch >= 0x20 && !FromEditWx(wxString(ch))) {
             wxBell();
             return;
         }
@@ -37,7 +37,7 @@ private:
     // code page cannot hold is taken back whole.
     void OnText(wxCommandEvent& event) {
         const wxString value = m_edit->GetValue();
-        if (IsCodePageText(value)) {
+        if (FromEditWx(value)) {
             m_lastGood = value;
             event.Skip();
             return;
@@ -67,14 +67,14 @@ private:
 void RestrictToCodePage(wxTextCtrl* edit) { new CCodePageTextFilter(edit); }
 
 void SetLimitedText(wxTextCtrl* edit, const std::string& codePageText, size_t limit) {
-    const wxString text = ToWx(codePageText);
+    const wxString text = ToEditWx(codePageText);
     edit->SetMaxLength(0);
     edit->ChangeValue(text);
     edit->SetMaxLength(std::max<unsigned long>(limit, text.length()));
 }
 
 std::optional<std::string> TextWithinLimit(wxTextCtrl* edit, size_t limit) {
-    std::optional<std::string> text = FromWx(edit->GetValue());
+    std::optional<std::string> text = FromEditWx(edit->GetValue());
     if (text && text->size() <= limit) return text;
     return std::nullopt;
 }

@@ -151,7 +151,7 @@ void CTallowmereView::ShrinkFrameToForm() {
 }
 
 void CTallowmereView::FillRow(long row, const CEffect& effect) {
-    m_lstEffects->InsertItem(row, ToWx(effect.GetText()));
+    m_lstEffects->InsertItem(row, ToEditWx(effect.GetText()));
     m_lstEffects->SetItem(row, 1, ToWx(effect.GetEffectName()));
     m_lstEffects->SetItem(row, 2, wxString::Format("%d", effect.GetSpeed()));
     m_lstEffects->SetItem(row, 3, wxString::Format("%d", effect.GetLoops()));

@@ -24,7 +24,29 @@ std::optional<std::string> FromWx(const wxString& text) {
     return out;
 }
 
-bool IsCodePageText(const wxString& text) { return FromWx(text).has_value(); }
+namespace {
+constexpr char32_t kNullSymbol = 0x2400;
+}
+
+wxString ToEditWx(const std::string& codePageText) {
+    wxString out;
+    out.reserve(codePageText.size());
+    for (char c : codePageText)
+        out += static_cast<wxUniChar>(c == '\0' ? kNullSymbol : CodePageToUnicode(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::optional<std::string> FromEditWx(const wxString& text) {
+    std::string out;
+    out.reserve(text.length());
+    for (wxUniChar ch : text) {
+        char byte = 0;
+        const auto value = static_cast<char32_t>(ch.GetValue());
+        if (value != kNullSymbol && !UnicodeToCodePage(value, byte)) return std::nullopt;
+        out += byte;
+    }
+    return out;
+}
 
 wxString PathToWx(const std::string& path) { return wxString(path.c_str(), *wxConvFileName, path.size()); }
 

@@ -11,7 +11,11 @@ namespace glintwick {
 wxString ToWx(const std::string& codePageText);
 // The code-page text of a control's string; nullopt when a character has no code-page form.
 std::optional<std::string> FromWx(const wxString& text);
-bool IsCodePageText(const wxString& text);
+
+// The same for edit boxes and list cells, which cannot hold a NUL character (GTK ends the text
+// there): NUL is shown as the symbol for null, U+2400, which reads back as NUL.
+wxString ToEditWx(const std::string& codePageText);
+std::optional<std::string> FromEditWx(const wxString& text);
 
 // Paths travel through the core as the file system's bytes, which need not be UTF-8 (or any
 // encoding); wx takes them through its file-name conversion, which keeps every byte.

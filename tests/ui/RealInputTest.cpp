@@ -273,5 +273,28 @@ TEST_F(RealInputTest, TheListKeepsItsPlaceAndShowsTheChangedRow) {
     EXPECT_TRUE(visible(40)) << "after Add New";
 }
 
+// Every byte of a text from a file comes back from Edit then OK, and from Options then OK,
+// when the user changed nothing: NUL and the other control bytes included.
+TEST_F(RealInputTest, EveryByteOfATextSurvivesTheDialogsUnchanged) {
+    std::string allBytes;
+    for (int byte = 0; byte < 256; ++byte) allBytes += static_cast<char>(byte);
+    for (const std::string& text : {std::string("before\0after", 12), allBytes}) {
+        CEffectDlg effect(frame, CEffect(text, 0, 10, 1));
+        effect.Show();
+        Pump(100);
+        ClickAt(effect.FindWindow(wxID_OK));
+        EXPECT_FALSE(effect.IsShown());
+        EXPECT_EQ(effect.m_strText, text);
+
+        COptionsDlg options(frame);
+        options.m_strFinalText = text;
+        options.Show();
+        Pump(100);
+        ClickAt(options.FindWindow(wxID_OK));
+        EXPECT_FALSE(options.IsShown());
+        EXPECT_EQ(options.m_strFinalText, text);
+    }
+}
+
 }  // namespace
 }  // namespace glintwick::test
