@@ -63,6 +63,11 @@ void CEffectDlg::Build() {
     m_edtLoops = wxStaticCast(controls[id::kCountEdit], wxTextCtrl);
     m_spnLoops = wxStaticCast(controls[id::kUpDown], CUpDownCtrl);
     m_stcPreview = wxStaticCast(controls[id::kPreviewText], CSunkenText);
+    m_stcSpeed = wxStaticCast(controls[id::kSpeedValue], wxStaticText);
+    m_sldSpeed->Bind(wxEVT_SLIDER, [this](wxCommandEvent& event) {
+        ShowSpeed();
+        event.Skip();
+    });
     RestrictToCodePage(m_edtText);
     // GTK opens a closed drop-down on Enter; here Enter presses OK as in the other fields, and
     // Alt+Down or Space open the list.
@@ -82,6 +87,7 @@ bool CEffectDlg::TransferDataToWindow() {
     SetLimitedText(m_edtText, m_strText, kMaxTextLength);
     if (m_cboEffect->GetCount() > 0) m_cboEffect->SetSelection(m_nEffect);
     m_sldSpeed->SetValue(m_nSpeed);
+    ShowSpeed();
     m_edtLoops->ChangeValue(wxString::Format("%d", m_nLoops));
     return true;
 }
@@ -126,7 +132,9 @@ void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
     event.Skip();  // the standard initialisation exchanges the values to the controls
     m_timer.Start(10);
     m_sldSpeed->SetRange(1, 20);
+    TickEveryValue(m_sldSpeed);
     m_sldSpeed->SetValue(m_nSpeed);
+    ShowSpeed();
     m_spnLoops->SetRange(kMinLoops, kMaxLoops);
     m_cboEffect->Clear();
     for (int i = 0; i < CEffect::GetNumEffects(); ++i)
@@ -134,6 +142,8 @@ void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
     m_cboEffect->SetSelection(CEffect::IsValidEffectIndex(m_nEffect) ? m_nEffect : wxNOT_FOUND);
     FindWindow(wxID_OK)->SetFocus();
 }
+
+void CEffectDlg::ShowSpeed() { m_stcSpeed->SetLabel(wxString::Format("%d", m_sldSpeed->GetValue())); }
 
 void CEffectDlg::OnTimer(wxTimerEvent&) { TickPreview(); }
 
@@ -147,6 +157,7 @@ void CEffectDlg::TickPreview() {
         if (m_ticker.Differs(liveText, liveEffect, liveSpeed)) {
             // The preview takes the live values even when a later field fails validation.
             m_ticker.Restart(liveText, liveEffect, liveSpeed);
+            ShowSpeed();
             m_bTicking = true;
             TransferDataFromWindow();
             m_bTicking = false;

@@ -4,6 +4,7 @@
 #include <wx/choice.h>
 #include <wx/dialog.h>
 #include <wx/slider.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 
@@ -47,11 +48,14 @@ public:
     wxTextCtrl* LoopsEdit() const { return m_edtLoops; }
     CUpDownCtrl* LoopsArrows() const { return m_spnLoops; }
     CSunkenText* PreviewText() const { return m_stcPreview; }
+    wxStaticText* SpeedValue() const { return m_stcSpeed; }
     const CEffectPreviewTicker& Ticker() const { return m_ticker; }
 
 private:
     void Build();
     void OnInitDialog(wxInitDialogEvent& event);
+    // The slider's position as a number beside it.
+    void ShowSpeed();
 
     // Shows a validation message for `edit` (after the tick when one is running); false.
     bool Refuse(wxTextCtrl* edit, const wxString& message);
@@ -66,6 +70,7 @@ private:
     wxTextCtrl* m_edtLoops = nullptr;
     CUpDownCtrl* m_spnLoops = nullptr;
     CSunkenText* m_stcPreview = nullptr;
+    wxStaticText* m_stcSpeed = nullptr;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -51,6 +51,8 @@ inline constexpr int kTagEdit = 1038;
 inline constexpr int kTitleText = 1039;
 inline constexpr int kAutoStartCheck = 1041;
 inline constexpr int kLogoPicture = 1043;
+// Controls added after the designed ones
+inline constexpr int kSpeedValue = 1044;  // the Effect dialog's speed as a number
 
 // Commands of the program
 inline constexpr int kHelpContents = 32771;

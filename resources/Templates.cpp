@@ -43,6 +43,7 @@ const ControlTemplate kEffectDialogControls[] = {
     {id::kUpDown, K::UpDown, "", 101, 85, 11, 15},
     {-1, K::RightLabel, str::kRepeatLabel, 35, 85, 30, 10},
     {-1, K::RightLabel, str::kSpeedLabel, 40, 60, 25, 10},
+    {id::kSpeedValue, K::RightLabel, "", 40, 70, 25, 10},  // under "Speed:", beside the slider
     {-1, K::GroupBox, "", 5, 0, 280, 105},
     {-1, K::GroupBox, str::kPreviewEffect, 5, 110, 280, 30},
     {id::kPreviewText, K::SunkenText, "", 15, 120, 260, 15},

@@ -12,6 +12,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "resources/Art.h"
 #include "resources/Ids.h"
 #include "shell/HyperLink.h"
@@ -20,6 +23,12 @@
 #include "shell/WxText.h"
 
 namespace glintwick {
+
+void TickEveryValue(wxSlider* slider) {
+    // GTK's tick frequency leaves out both ends of the range.
+    slider->ClearTicks();
+    for (int value = slider->GetMin(); value <= slider->GetMax(); ++value) slider->SetTick(value);
+}
 
 int WxIdFor(int templateId) {
     if (templateId == id::kOk) return wxID_OK;
@@ -31,9 +40,64 @@ wxSize TemplateSizeInPixels(wxWindow* window, const res::DialogTemplate& templ) 
     return window->ConvertDialogToPixels(wxSize(templ.width, templ.height));
 }
 
+namespace {
+
+using K = res::ControlKind;
+
+constexpr int kClosedListHeight = 14;  // dialog units
+
+bool ShowsOneLineOfText(K kind) {
+    return kind == K::Edit || kind == K::CentredEdit || kind == K::DropDownList;
+}
+
+bool IsOneLineLabel(const res::ControlTemplate& c) {
+    return ((c.kind == K::Label || c.kind == K::RightLabel) && c.height <= 12) ||
+           c.kind == K::FirstRadio || c.kind == K::Radio || c.kind == K::CheckBox;
+}
+
+// The text box in the same row as `label` (their rectangles share some height) that is nearest
+// to it across, or none.
+const res::ControlTemplate* RowPartner(const res::DialogTemplate& templ, const res::ControlTemplate& label) {
+    const res::ControlTemplate* best = nullptr;
+    int bestDistance = 0;
+    for (const res::ControlTemplate& c : templ.controls) {
+        if (!ShowsOneLineOfText(c.kind)) continue;
+        // A drop-down list's template height is its opened list's; closed it is one line.
+        const int height = c.kind == K::DropDownList ? kClosedListHeight : c.height;
+        if (c.y >= label.y + label.height || label.y >= c.y + height) continue;
+        const int distance = std::max(c.x - (label.x + label.width), label.x - (c.x + c.width));
+        if (!best || distance < bestDistance) best = &c, bestDistance = distance;
+    }
+    return best;
+}
+
+// A text box centres its one line of text in its height. A label, radio button or check box in
+// the same row is centred on that box at its own natural height, so both texts share one
+// baseline as the dialog-unit templates mean (drawn as designed, a label's text would start at
+// the label's top, a few pixels above the text beside it).
+void AlignLabelsWithTheirRow(const res::DialogTemplate& templ, const std::vector<wxWindow*>& windows) {
+    for (size_t i = 0; i < templ.controls.size(); ++i) {
+        const res::ControlTemplate& label = templ.controls[i];
+        if (!IsOneLineLabel(label)) continue;
+        const res::ControlTemplate* partner = RowPartner(templ, label);
+        if (!partner) continue;
+        const wxWindow* box = windows[static_cast<size_t>(partner - templ.controls.data())];
+        const wxRect row = box->GetRect();
+        const wxRect rect = windows[i]->GetRect();
+        // A label draws its text from its top: its natural height is one line of its font.
+        const bool plainLabel = wxDynamicCast(windows[i], wxStaticText) != nullptr;
+        const int natural = plainLabel ? windows[i]->GetTextExtent(windows[i]->GetLabel()).y
+                                       : windows[i]->GetBestSize().y;
+        const int height = std::min(natural, row.height);
+        windows[i]->SetSize(rect.x, row.y + (row.height - height) / 2, rect.width, height);
+    }
+}
+
+}  // namespace
+
 std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTemplate& templ) {
-    using K = res::ControlKind;
     std::map<int, wxWindow*> created;
+    std::vector<wxWindow*> windows;
     wxWindow* previous = nullptr;
     for (const res::ControlTemplate& c : templ.controls) {
         wxPoint pos = parent->ConvertDialogToPixels(wxPoint(c.x, c.y));
@@ -76,13 +140,13 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
                 break;
             case K::DropDownList:
                 // The template's height is the opened list's; the closed box is one line.
-                size.y = parent->ConvertDialogToPixels(wxSize(0, 14)).y;
+                size.y = parent->ConvertDialogToPixels(wxSize(0, kClosedListHeight)).y;
                 window = new wxChoice(parent, id, pos, size);
                 break;
             case K::Slider: {
                 auto* slider = new wxSlider(parent, id, 1, 1, 20, pos, size,
                                             wxSL_HORIZONTAL | wxSL_AUTOTICKS);
-                slider->SetTickFreq(1);
+                TickEveryValue(slider);
                 window = slider;
                 break;
             }
@@ -120,8 +184,10 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
         }
         if (c.startsDisabled) window->Disable();
         if (c.id >= 0) created[c.id] = window;
+        windows.push_back(window);
         previous = window;
     }
+    AlignLabelsWithTheirRow(templ, windows);
     return created;
 }
 

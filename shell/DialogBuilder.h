@@ -2,6 +2,7 @@
 #pragma once
 
 #include <wx/dialog.h>
+#include <wx/slider.h>
 #include <wx/window.h>
 
 #include <map>
@@ -17,6 +18,9 @@ inline constexpr long kDialogStyle = wxCAPTION | wxCLOSE_BOX;
 // The id a template's control gets in wx: OK and Cancel become wx's own, so that the dialog
 // machinery (default button, Escape, validation on OK) works as users expect.
 int WxIdFor(int templateId);
+
+// A tick mark at every value of the slider's range, both ends included.
+void TickEveryValue(wxSlider* slider);
 
 // The template's size in pixels for `window`'s font.
 wxSize TemplateSizeInPixels(wxWindow* window, const res::DialogTemplate& templ);

@@ -31,11 +31,18 @@ void CSunkenText::OnPaint(wxPaintEvent&) {
     const wxSize size = GetClientSize();
     dc.SetBackground(wxBrush(GetParent()->GetBackgroundColour()));
     dc.Clear();
-    // The sunken edge: dark above and left, light below and right.
-    dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW)));
+    // The sunken edge: dark above and left, lighter below and right. The classic white
+    // highlight vanishes on a light background, so the lower edge is half way between the
+    // background and the shadow: lighter than the upper edge, but always visible.
+    const wxColour background = GetParent()->GetBackgroundColour();
+    const wxColour shadow = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW);
+    const auto halfway = [](unsigned char a, unsigned char b) { return static_cast<unsigned char>((a + b) / 2); };
+    const wxColour lower(halfway(background.Red(), shadow.Red()), halfway(background.Green(), shadow.Green()),
+                         halfway(background.Blue(), shadow.Blue()));
+    dc.SetPen(wxPen(shadow));
     dc.DrawLine(0, 0, size.x - 1, 0);
     dc.DrawLine(0, 0, 0, size.y - 1);
-    dc.SetPen(wxPen(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNHIGHLIGHT)));
+    dc.SetPen(wxPen(lower));
     dc.DrawLine(size.x - 1, 0, size.x - 1, size.y);
     dc.DrawLine(0, size.y - 1, size.x, size.y - 1);
 

@@ -17,6 +17,7 @@
 #include "shell/AboutDlg.h"
 #include "shell/HyperLink.h"
 #include "shell/SunkenText.h"
+#include "shell/TallowmereView.h"
 #include "shell/WebBrowser.h"
 
 namespace glintwick::test {
@@ -293,6 +294,78 @@ TEST_F(RealInputTest, EveryByteOfATextSurvivesTheDialogsUnchanged) {
         ClickAt(options.FindWindow(wxID_OK));
         EXPECT_FALSE(options.IsShown());
         EXPECT_EQ(options.m_strFinalText, text);
+    }
+}
+
+// A one-line label (or radio button) and the text box beside it share a text baseline: with
+// the same characters in both (a number the loop count accepts), they cover the same rows.
+TEST_F(RealInputTest, LabelsShareTheBaselineOfTheTextBesideThem) {
+    const auto labelled = [](wxWindow* parent, const char* text) {
+        return wxWindow::FindWindowByLabel(text, parent);
+    };
+    struct Row {
+        wxWindow* label;
+        wxWindow* box;
+    };
+    const auto check = [](wxWindow* window, std::initializer_list<Row> rows) {
+        window->Show();
+        Pump(200);
+        for (const Row& row : rows) {
+            ASSERT_TRUE(row.label && row.box);
+            row.label->SetLabel("10");
+            if (auto* edit = wxDynamicCast(row.box, wxTextCtrl)) edit->ChangeValue("10");
+            if (auto* list = wxDynamicCast(row.box, wxChoice)) list->SetSelection(list->Append("10"));
+        }
+        window->FindWindow(wxID_OK) ? window->FindWindow(wxID_OK)->SetFocus() : window->SetFocus();
+        Pump(200);
+        for (const Row& row : rows) {
+            // The text part of the box: inside its border, left of a drop-down's arrow.
+            wxRect text = row.box->GetRect().Deflate(4, 6);
+            text.width = std::min(text.width, 40);
+            const auto label = InkRows(window, row.label->GetRect());
+            const auto box = InkRows(window, text);
+            ASSERT_GE(label.first, 0);
+            EXPECT_NEAR(label.first, box.first, 1) << row.label->GetLabel() << " at " << row.box->GetRect().y;
+            EXPECT_NEAR(label.second, box.second, 1) << row.label->GetLabel() << " at " << row.box->GetRect().y;
+        }
+        if (window->IsTopLevel()) window->Hide();
+    };
+    {
+        CEffectDlg effect(frame);
+        check(&effect, {{labelled(&effect, "Status Bar Text:"), effect.TextEdit()},
+                        {labelled(&effect, "Effect:"), effect.EffectList()},
+                        {labelled(&effect, "Repeat "), effect.LoopsEdit()},
+                        {labelled(&effect, "time(s)"), effect.LoopsEdit()}});
+    }
+    {
+        COptionsDlg options(frame);
+        check(&options, {{labelled(&options, "Final Text:"), options.FindWindow(id::kFinalTextEdit)}});
+    }
+    doc.SetRepeat(3);  // the count box is enabled, its text dark
+    view->OnUpdate();
+    check(view, {{view->m_rdoForever, view->m_edtRepeatCount}, {view->m_stcTimes, view->m_edtRepeatCount}});
+}
+
+// The Effect dialog's looks: a tick at every speed 1 to 20, the speed as a number, and both
+// previews' sunken edges visible on all four sides.
+TEST_F(RealInputTest, SliderTicksSpeedNumberAndSunkenEdgesShow) {
+    CEffectDlg effect(frame);
+    effect.Show();
+    Pump(200);
+    ClickAt(effect.SpeedSlider(), wxPoint(effect.SpeedSlider()->GetSize().x / 2, 8));
+    const wxSlider* slider = effect.SpeedSlider();
+    const wxRect below(slider->GetRect().x, slider->GetRect().y + slider->GetRect().height / 2,
+                       slider->GetRect().width, slider->GetRect().height / 2);
+    EXPECT_EQ(MostMarksOnARow(&effect, below, 200), 20) << "one tick per speed";
+    EXPECT_EQ(effect.SpeedValue()->GetLabel(), wxString::Format("%d", slider->GetValue()));
+    EXPECT_TRUE(effect.SpeedValue()->IsShown());
+    for (wxWindow* display : {static_cast<wxWindow*>(effect.PreviewText()), static_cast<wxWindow*>(view->m_stcDisplay)}) {
+        const wxRect r = display->GetRect();
+        wxWindow* parent = display->GetParent();
+        const int background = LuminanceAt(parent, wxPoint(r.x - 3, r.y + r.height / 2));
+        for (const wxPoint edge : {wxPoint(r.x, r.y + r.height / 2), wxPoint(r.GetRight(), r.y + r.height / 2),
+                                   wxPoint(r.x + r.width / 2, r.y), wxPoint(r.x + r.width / 2, r.GetBottom())})
+            EXPECT_GE(std::abs(LuminanceAt(parent, edge) - background), 20) << edge.x << "," << edge.y;
     }
 }
 

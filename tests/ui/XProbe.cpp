@@ -112,6 +112,86 @@ std::string WindowTypeOf(wxTopLevelWindow* window) {
     return type;
 }
 
+wxImage GrabScreen(wxWindow* window) {
+    // GTK draws the window's whole widget tree into an image, as it draws it on the screen;
+    // unlike a copy of the screen this cannot catch another window above it or stale pixels.
+    Pump(50);
+    const wxSize size = window->GetSize();
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.x, size.y);
+    cairo_t* cairo = cairo_create(surface);
+    GtkWidget* widget = window->GetHandle();
+    gtk_widget_draw(widget, cairo);
+    cairo_surface_flush(surface);
+    wxImage image(size);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < size.y; ++y)
+        for (int x = 0; x < size.x; ++x) {
+            const unsigned char* pixel = data + y * stride + x * 4;  // B, G, R, unused
+            image.SetRGB(x, y, pixel[2], pixel[1], pixel[0]);
+        }
+    cairo_destroy(cairo);
+    cairo_surface_destroy(surface);
+    return image;
+}
+
+namespace {
+
+// `window`'s top-level window as drawn, and where `window`'s client area lies in it.
+wxImage DrawnWithOffset(wxWindow* window, wxPoint& offset) {
+    wxWindow* top = wxGetTopLevelParent(window);
+    offset = window->ClientToScreen(wxPoint(0, 0)) - top->GetScreenPosition();
+    return GrabScreen(top);
+}
+
+int Luminance(const wxImage& image, int x, int y) {
+    return (image.GetRed(x, y) * 3 + image.GetGreen(x, y) * 6 + image.GetBlue(x, y)) / 10;
+}
+
+}  // namespace
+
+int MostMarksOnARow(wxWindow* window, const wxRect& inWindow, int threshold) {
+    wxPoint offset;
+    const wxImage image = DrawnWithOffset(window, offset);
+    const wxRect area = wxRect(inWindow.GetPosition() + offset, inWindow.GetSize()).Intersect(
+        wxRect(image.GetSize()));
+    int most = 0;
+    for (int y = area.y; y <= area.GetBottom(); ++y) {
+        int marks = 0;
+        bool inMark = false;
+        for (int x = area.x; x <= area.GetRight(); ++x) {
+            const bool dark = Luminance(image, x, y) < threshold;
+            if (dark && !inMark) ++marks;
+            inMark = dark;
+        }
+        most = std::max(most, marks);
+    }
+    return most;
+}
+
+int LuminanceAt(wxWindow* window, wxPoint point) {
+    wxPoint offset;
+    const wxImage image = DrawnWithOffset(window, offset);
+    return Luminance(image, point.x + offset.x, point.y + offset.y);
+}
+
+std::pair<int, int> InkRows(wxWindow* window, const wxRect& inWindow) {
+    wxPoint offset;
+    const wxImage image = DrawnWithOffset(window, offset);
+    const wxRect area(inWindow.GetPosition() + offset, inWindow.GetSize());
+    int first = -1, last = -1;
+    for (int y = std::max(area.y, 0); y < std::min(area.GetBottom() + 1, image.GetHeight()); ++y) {
+        for (int x = std::max(area.x, 0); x < std::min(area.GetRight() + 1, image.GetWidth()); ++x) {
+            if (Luminance(image, x, y) < 110) {
+                if (first < 0) first = y - offset.y;
+                last = y - offset.y;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
 void Pump(int ms) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     do {

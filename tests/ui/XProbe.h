@@ -1,6 +1,7 @@
 // What the X server reports: the pointer's cursor, window titles and hints, other programs.
 #pragma once
 
+#include <wx/image.h>
 #include <wx/toplevel.h>
 
 #include <functional>
@@ -27,6 +28,18 @@ struct MotifHints {
 std::optional<MotifHints> MotifHintsOf(wxTopLevelWindow* window);
 // The first entry of _NET_WM_WINDOW_TYPE, by name.
 std::string WindowTypeOf(wxTopLevelWindow* window);
+
+// The top-level `window` as GTK draws it now.
+wxImage GrabScreen(wxWindow* window);
+// The first and last rows (in `window`'s coordinates) of `area` that hold text pixels (dark
+// on light); {-1, -1} when there are none.
+std::pair<int, int> InkRows(wxWindow* window, const wxRect& area);
+
+// The most separate marks darker than `threshold` (luminance 0-255) found on one row of
+// `area`: the tick marks of a slider, for one.
+int MostMarksOnARow(wxWindow* window, const wxRect& area, int threshold);
+// Luminance of one pixel of `window` as drawn.
+int LuminanceAt(wxWindow* window, wxPoint point);
 
 // Real pointer and keyboard input through XTest, each followed by a pause for the events.
 void MoveTo(wxWindow* window, wxPoint offset = wxPoint(-1, -1));  // default: the centre
