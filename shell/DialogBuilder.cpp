@@ -17,6 +17,7 @@
 
 #include "resources/Art.h"
 #include "resources/Ids.h"
+#include "shell/CompactStyle.h"
 #include "shell/HyperLink.h"
 #include "shell/SunkenText.h"
 #include "shell/UpDownCtrl.h"
@@ -193,6 +194,7 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
 
 std::map<int, wxWindow*> BuildDialog(wxDialog* dialog, const res::DialogTemplate& templ,
                                      int escapeId) {
+    UseCompactStyle(dialog);
     dialog->SetClientSize(TemplateSizeInPixels(dialog, templ));
     auto controls = BuildControls(dialog, templ);
     dialog->SetEscapeId(escapeId);

@@ -5,7 +5,13 @@
 #include <wx/fs_zip.h>
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpwnd.h>
+#include <wx/display.h>
+#include <wx/weakref.h>
 #include <wx/notebook.h>
+#include <wx/splitter.h>
+#include <wx/treectrl.h>
+
+#include <algorithm>
 
 #include <memory>
 
@@ -16,6 +22,8 @@ namespace {
 wxString g_bookPath;
 std::unique_ptr<wxHtmlHelpController> g_controller;
 bool g_bookLoaded = false;
+wxWindowRef g_mainFrame;
+wxWindowRef g_arrangedViewer;  // the viewer window last given its size and place
 
 }  // namespace
 
@@ -52,7 +60,48 @@ wxHtmlHelpController& HelpController() {
     return viewer;
 }
 
-void InitializeHelp() { Viewer(); }
+void InitializeHelp(wxWindow* mainFrame) {
+    g_mainFrame = mainFrame;
+    Viewer();
+}
+
+namespace {
+
+template <typename Control>
+Control* FindChild(wxWindow* window) {
+    if (auto* found = wxDynamicCast(window, Control)) return found;
+    for (wxWindow* child : window->GetChildren())
+        if (Control* found = FindChild<Control>(child)) return found;
+    return nullptr;
+}
+
+// A new viewer window opens at a size for reading, centred over the main window, with its
+// contents open and the tabs of its navigation side all in view.
+void ArrangeViewer() {
+    wxWindow* frame = g_controller ? g_controller->GetFrame() : nullptr;
+    if (!frame || frame == g_arrangedViewer.get()) return;
+    g_arrangedViewer = frame;
+    const wxRect screen = wxDisplay(wxDisplay::GetFromWindow(g_mainFrame ? g_mainFrame.get() : frame)).GetClientArea();
+    const wxSize size(std::min(frame->FromDIP(900), screen.width * 9 / 10),
+                      std::min(frame->FromDIP(650), screen.height * 9 / 10));
+    const wxRect over = g_mainFrame ? g_mainFrame->GetScreenRect() : screen;
+    wxPoint place(over.x + (over.width - size.x) / 2, over.y + (over.height - size.y) / 2);
+    place.x = std::clamp(place.x, screen.x, screen.GetRight() + 1 - size.x);
+    place.y = std::clamp(place.y, screen.y, screen.GetBottom() + 1 - size.y);
+    frame->SetSize(wxRect(place, size));
+    if (auto* contents = FindChild<wxTreeCtrl>(frame)) contents->ExpandAll();
+    auto* tabs = wxDynamicCast(frame->FindWindow(wxID_HTML_NOTEBOOK), wxNotebook);
+    auto* splitter = FindChild<wxSplitterWindow>(frame);
+    if (tabs && splitter && splitter->IsSplit()) {
+        int needed = 0;
+        for (size_t i = 0; i < tabs->GetPageCount(); ++i)
+            needed += tabs->GetTextExtent(tabs->GetPageText(i)).x + tabs->FromDIP(36);
+        needed = std::max(needed, tabs->GetBestSize().x);
+        if (splitter->GetSashPosition() < needed) splitter->SetSashPosition(needed);
+    }
+}
+
+}  // namespace
 
 void UninitializeHelp() {
     // The viewer's own window closes with it; the displays below make a new one on demand.
@@ -65,14 +114,21 @@ void ReleaseHelp() {
     g_bookLoaded = false;
 }
 
-void ShowHelpContents() { HelpController().DisplayContents(); }
+void ShowHelpContents() {
+    HelpController().DisplayContents();
+    ArrangeViewer();
+}
 
-void ShowHelpIndex() { HelpController().DisplayIndex(); }
+void ShowHelpIndex() {
+    HelpController().DisplayIndex();
+    ArrangeViewer();
+}
 
 // The viewer has no call that only opens its search page; open the book and turn to it.
 void ShowHelpSearch() {
     wxHtmlHelpController& viewer = HelpController();
     viewer.DisplayContents();
+    ArrangeViewer();
     wxWindow* frame = viewer.GetFrame();
     if (!frame) return;
     auto* pages = wxDynamicCast(frame->FindWindow(wxID_HTML_NOTEBOOK), wxNotebook);
@@ -88,6 +144,7 @@ void ShowHelpSearch() {
 
 void ShowHelpTopic(int topic) {
     HelpController().Display(topic);
+    ArrangeViewer();
 }
 
 }  // namespace glintwick

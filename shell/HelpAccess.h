@@ -2,6 +2,7 @@
 #pragma once
 
 #include <wx/string.h>
+#include <wx/window.h>
 
 class wxHtmlHelpController;
 
@@ -17,9 +18,9 @@ wxString HelpBookPathFor(const wxString& programPath);
 
 // Where the book is; the application sets it at start-up.
 void SetHelpBookPath(const wxString& path);
-// The viewer is made ready with the main frame and let go when the frame closes; every display
-// below works either way and reports nothing when the book is missing.
-void InitializeHelp();
+// The viewer is made ready with the main frame, over which it opens, and let go when the frame
+// closes; every display below works either way and reports nothing when the book is missing.
+void InitializeHelp(wxWindow* mainFrame);
 void UninitializeHelp();
 // Destroys the viewer; the application calls it as it ends.
 void ReleaseHelp();

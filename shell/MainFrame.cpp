@@ -13,6 +13,7 @@
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
 #include "shell/AboutDlg.h"
+#include "shell/CompactStyle.h"
 #include "shell/HelpAccess.h"
 #include "shell/SplashWnd.h"
 #include "shell/TallowmereView.h"
@@ -50,6 +51,7 @@ wxEND_EVENT_TABLE()
 
 CMainFrame::CMainFrame(CTallowmereDoc& doc)
     : wxFrame(nullptr, id::kMainFrame, CaptionFor(doc)), m_doc(doc) {
+    UseCompactStyle(this);
     SetIcons(ProgramIcons());
     BuildMenu();
     BuildShortcuts();
@@ -62,7 +64,7 @@ CMainFrame::CMainFrame(CTallowmereDoc& doc)
     SetMinSize(kMinimumTrackingSize);
     SetClientSize(m_pView->GetFormSize());
     m_doc.AddView(this);
-    InitializeHelp();
+    InitializeHelp(this);
     CSplashWnd::ShowSplash(this, SplashBitmap());
 }
 

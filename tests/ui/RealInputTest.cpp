@@ -1,7 +1,11 @@
 // The windows under real pointer and keyboard input (XTest), checked by what X reports.
 #include <wx/app.h>
 #include <wx/filename.h>
+#include <wx/html/helpctrl.h>
+#include <wx/html/helpwnd.h>
 #include <wx/listctrl.h>
+#include <wx/notebook.h>
+#include <wx/treectrl.h>
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/uiaction.h>
@@ -15,6 +19,7 @@
 #include "script/OptionsDlg.h"
 #include "script/ScriptDoneDlg.h"
 #include "shell/AboutDlg.h"
+#include "shell/HelpAccess.h"
 #include "shell/HyperLink.h"
 #include "shell/SunkenText.h"
 #include "shell/TallowmereView.h"
@@ -367,6 +372,51 @@ TEST_F(RealInputTest, SliderTicksSpeedNumberAndSunkenEdgesShow) {
                                    wxPoint(r.x + r.width / 2, r.y), wxPoint(r.x + r.width / 2, r.GetBottom())})
             EXPECT_GE(std::abs(LuminanceAt(parent, edge) - background), 20) << edge.x << "," << edge.y;
     }
+}
+
+// The help viewer opens over the main window at a size for reading, its contents open, every
+// navigation tab in view, and its boxes at the theme's own height (not the program's compact
+// one, which clipped what was typed).
+TEST_F(RealInputTest, TheHelpViewerOpensReadableOverTheMainWindow) {
+    SetHelpBookPath(GLINTWICK_HELP_BOOK);
+    ShowHelpContents();
+    Pump(300);
+    wxFrame* viewer = HelpController().GetFrame();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_GE(viewer->GetSize().x, 600);
+    EXPECT_GE(viewer->GetSize().y, 400);
+    const wxRect main = frame->GetScreenRect();
+    EXPECT_TRUE(viewer->GetScreenRect().Contains(wxPoint(main.x + main.width / 2, main.y + main.height / 2)));
+
+    std::function<wxTreeCtrl*(wxWindow*)> findTree = [&](wxWindow* window) -> wxTreeCtrl* {
+        if (auto* tree = wxDynamicCast(window, wxTreeCtrl)) return tree;
+        for (wxWindow* child : window->GetChildren())
+            if (wxTreeCtrl* tree = findTree(child)) return tree;
+        return nullptr;
+    };
+    wxTreeCtrl* contents = findTree(viewer);
+    ASSERT_NE(contents, nullptr);
+    std::function<void(wxTreeItemId)> expectOpen = [&](wxTreeItemId item) {
+        if (item != contents->GetRootItem() || !contents->HasFlag(wxTR_HIDE_ROOT))
+            EXPECT_TRUE(!contents->ItemHasChildren(item) || contents->IsExpanded(item)) << contents->GetItemText(item);
+        wxTreeItemIdValue cookie;
+        for (auto child = contents->GetFirstChild(item, cookie); child.IsOk(); child = contents->GetNextChild(item, cookie))
+            expectOpen(child);
+    };
+    expectOpen(contents->GetRootItem());
+
+    auto* tabs = wxDynamicCast(viewer->FindWindow(wxID_HTML_NOTEBOOK), wxNotebook);
+    ASSERT_NE(tabs, nullptr);
+    std::set<int> reachable;
+    for (int x = 0; x < tabs->GetSize().x; x += 2) reachable.insert(tabs->HitTest(wxPoint(x, tabs->FromDIP(10))));
+    for (int page = 0; page < static_cast<int>(tabs->GetPageCount()); ++page)
+        EXPECT_TRUE(reachable.count(page)) << "tab " << tabs->GetPageText(page) << " is out of view";
+
+    wxFrame plain(nullptr, wxID_ANY, "plain");
+    const int themeHeight = (new wxTextCtrl(&plain, wxID_ANY))->GetBestSize().y;
+    for (int box : {wxID_HTML_SEARCHTEXT, wxID_HTML_INDEXTEXT})
+        EXPECT_EQ(viewer->FindWindow(box)->GetSize().y, themeHeight) << box;
+    UninitializeHelp();
 }
 
 }  // namespace
