@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "model/TallowmereDoc.h"
-#include "shell/CompactStyle.h"
+#include "shell/PlatformStyle.h"
 #include "shell/MainFrame.h"
 #include "shell/TallowmereView.h"
 #include "shell/WxText.h"
@@ -35,7 +35,7 @@ double MedianMs(F&& work) {
 class CBenchApp : public wxApp {
 public:
     bool OnInit() override {
-        ApplyCompactStyle();
+        ApplyPlatformStyle();
         CTallowmereDoc& doc = m_doc;
         doc.InitNewProject();
         for (int i = 0; i < kEffects; ++i)

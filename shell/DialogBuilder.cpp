@@ -17,7 +17,7 @@
 
 #include "resources/Art.h"
 #include "resources/Ids.h"
-#include "shell/CompactStyle.h"
+#include "shell/PlatformStyle.h"
 #include "shell/HyperLink.h"
 #include "shell/SunkenText.h"
 #include "shell/UpDownCtrl.h"

@@ -13,7 +13,7 @@
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
 #include "shell/AboutDlg.h"
-#include "shell/CompactStyle.h"
+#include "shell/PlatformStyle.h"
 #include "shell/HelpAccess.h"
 #include "shell/SplashWnd.h"
 #include "shell/TallowmereView.h"

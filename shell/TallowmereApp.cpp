@@ -14,7 +14,7 @@
 #include "model/ProjectFile.h"
 #include "model/TallowmereDoc.h"
 #include "resources/StringTable.h"
-#include "shell/CompactStyle.h"
+#include "shell/PlatformStyle.h"
 #include "shell/FileTypeRegistration.h"
 #include "shell/HelpAccess.h"
 #include "shell/SplashWnd.h"
@@ -94,7 +94,7 @@ bool CTallowmereApp::OnInit() {
     CSplashWnd::EnableSplash(true);
     // The settings file holds the recent files only; nothing may create another one.
     wxConfigBase::DontCreateOnDemand();
-    ApplyCompactStyle();
+    ApplyPlatformStyle();
     RegisterFileType(RegistrationFromEnvironment());
     if (!StartUp(parser.GetParamCount() > 0 ? RawProjectArgument() : std::string())) return false;
     SetHelpBookPath(HelpBookPathFor(wxStandardPaths::Get().GetExecutablePath()));

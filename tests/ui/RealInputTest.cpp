@@ -1,4 +1,5 @@
 // The windows under real pointer and keyboard input (XTest), checked by what X reports.
+#include <gtk/gtk.h>
 #include <wx/app.h>
 #include <wx/filename.h>
 #include <wx/html/helpctrl.h>
@@ -14,6 +15,7 @@
 
 #include "UiTestSupport.h"
 #include "XProbe.h"
+#include "model/FileError.h"
 #include "model/ProjectFile.h"
 #include "resources/Ids.h"
 #include "script/OptionsDlg.h"
@@ -21,6 +23,7 @@
 #include "shell/AboutDlg.h"
 #include "shell/HelpAccess.h"
 #include "shell/HyperLink.h"
+#include "shell/Prompt.h"
 #include "shell/SunkenText.h"
 #include "shell/TallowmereView.h"
 #include "shell/WebBrowser.h"
@@ -417,6 +420,34 @@ TEST_F(RealInputTest, TheHelpViewerOpensReadableOverTheMainWindow) {
     for (int box : {wxID_HTML_SEARCHTEXT, wxID_HTML_INDEXTEXT})
         EXPECT_EQ(viewer->FindWindow(box)->GetSize().y, themeHeight) << box;
     UninitializeHelp();
+}
+
+// A message naming a long path fits the screen, and its text still holds the whole path.
+TEST_F(RealInputTest, AMessageWithALongPathFitsTheScreen) {
+    // Names as long as a file system allows, which hold no place to break a line.
+    const std::string path = "/tmp/" + std::string(200, 'f') + "/" + std::string(250, 'p') + ".gwk";
+    int width = -1;
+    std::string text;
+    wxTimer reader;
+    reader.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        GList* windows = gtk_window_list_toplevels();
+        for (GList* w = windows; w; w = w->next) {
+            if (!GTK_IS_MESSAGE_DIALOG(w->data) || !gtk_widget_get_visible(GTK_WIDGET(w->data))) continue;
+            width = gtk_widget_get_allocated_width(GTK_WIDGET(w->data));
+            GtkWidget* area = gtk_message_dialog_get_message_area(GTK_MESSAGE_DIALOG(w->data));
+            GList* labels = gtk_container_get_children(GTK_CONTAINER(area));
+            for (GList* l = labels; l; l = l->next)
+                if (GTK_IS_LABEL(l->data)) text += gtk_label_get_text(GTK_LABEL(l->data));
+            g_list_free(labels);
+            gtk_dialog_response(GTK_DIALOG(w->data), GTK_RESPONSE_OK);
+        }
+        g_list_free(windows);
+    });
+    reader.StartOnce(500);
+    ShowFileFailure(frame, CFileFailure(FailureCause::FileNotFound, path), wxICON_EXCLAMATION);
+    EXPECT_GT(width, 0) << "the box was shown";
+    EXPECT_LE(width, wxGetDisplaySize().x) << "the box is wider than the screen";
+    EXPECT_NE(text.find(path), std::string::npos) << text;
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 #include "script/ScriptDoneDlg.h"
 #include "shell/AboutDlg.h"
 #include "shell/SplashWnd.h"
-#include "shell/CompactStyle.h"
+#include "shell/PlatformStyle.h"
 #include "shell/MainFrame.h"
 #include "shell/TallowmereView.h"
 
@@ -26,7 +26,7 @@ class CScenesApp : public wxApp {
 public:
     bool OnInit() override {
         if (argc < 3) return false;
-        ApplyCompactStyle();
+        ApplyPlatformStyle();
         const std::string scene = argv[1].ToStdString();
         LoadProject(m_doc, argv[2].ToStdString());
         m_frame = new CMainFrame(m_doc);

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/CompactStyle.h"
+#include "shell/PlatformStyle.h"
 #include "shell/HelpAccess.h"
 
 namespace glintwick::test {
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     wxTheApp->CallOnInit();
     // wx's own log messages go to the test output, not into a message box at the end.
     delete wxLog::SetActiveTarget(new wxLogStderr);
-    glintwick::ApplyCompactStyle();
+    glintwick::ApplyPlatformStyle();
     const int result = RUN_ALL_TESTS();
     glintwick::ReleaseHelp();
     wxEntryCleanup();

@@ -1,5 +1,5 @@
-// The compact GTK style: less padding and no minimum heights for the program's controls.
-#include "shell/CompactStyle.h"
+// The GTK look: a compact style for the program's own windows, wrapping in message boxes.
+#include "shell/PlatformStyle.h"
 
 #include <gtk/gtk.h>
 #include <wx/window.h>
@@ -22,15 +22,35 @@ const char* const kCompactCss =
     // wx draws list headers through a hidden tree view of its own, outside every window.
     "treeview.view header button { padding: 1px 4px; min-height: 0px; min-width: 0px; }\n";
 
+// A message box's label wraps at word boundaries only, so one long path made the box wider
+// than the screen. Breaking inside a word where needed keeps every character of the text, for
+// a copy or a screen reader, and the box on the screen.
+gboolean WrapMessageBoxText(GSignalInvocationHint*, guint, const GValue* values, gpointer) {
+    auto* widget = GTK_WIDGET(g_value_get_object(&values[0]));
+    if (!GTK_IS_MESSAGE_DIALOG(widget)) return TRUE;
+    GtkWidget* area = gtk_message_dialog_get_message_area(GTK_MESSAGE_DIALOG(widget));
+    GList* children = gtk_container_get_children(GTK_CONTAINER(area));
+    for (GList* child = children; child; child = child->next) {
+        if (!GTK_IS_LABEL(child->data)) continue;
+        gtk_label_set_line_wrap(GTK_LABEL(child->data), TRUE);
+        gtk_label_set_line_wrap_mode(GTK_LABEL(child->data), PANGO_WRAP_WORD_CHAR);
+    }
+    g_list_free(children);
+    return TRUE;  // stay installed
+}
+
 }  // namespace
 
 void UseCompactStyle(wxWindow* topLevel) {
     gtk_style_context_add_class(gtk_widget_get_style_context(topLevel->GetHandle()), kCompactClass);
 }
 
-void ApplyCompactStyle() {
+void ApplyPlatformStyle() {
     GdkScreen* screen = gdk_screen_get_default();
     if (!screen) return;
+    static const gulong wrapping = g_signal_add_emission_hook(
+        g_signal_lookup("show", GTK_TYPE_WIDGET), 0, WrapMessageBoxText, nullptr, nullptr);
+    (void)wrapping;
     GtkCssProvider* provider = gtk_css_provider_new();
     gtk_css_provider_load_from_data(provider, kCompactCss, -1, nullptr);
     gtk_style_context_add_provider_for_screen(screen, GTK_STYLE_PROVIDER(provider),
