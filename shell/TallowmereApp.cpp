@@ -32,6 +32,8 @@ bool CTallowmereApp::OnInit() {
     wxCmdLineParser parser(argc, argv);
     parser.AddParam("project", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
     parser.AddSwitch("h", "help", "show this help", wxCMD_LINE_OPTION_HELP);
+    // main() answers --version before the application starts; listed here for --help.
+    parser.AddSwitch("", "version", "print the version and exit");
     if (parser.Parse() != 0) return false;
     CSplashWnd::EnableSplash(true);
     // The settings file holds the recent files only; nothing may create another one.
