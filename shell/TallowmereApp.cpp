@@ -41,7 +41,7 @@ bool CTallowmereApp::OnInit() {
     ApplyCompactStyle();
     RegisterFileType(RegistrationFromEnvironment());
     if (!StartUp(parser.GetParamCount() > 0 ? parser.GetParam(0) : wxString())) return false;
-    SetHelpBookPath(HelpBookPathFor(wxStandardPaths::Get().GetExecutablePath()));
+    SetHelpBookPath(FindHelpBook(wxStandardPaths::Get().GetExecutablePath()));
     // The start-up measurement ends the program at its first idle moment.
     if (wxGetenv("GLINTWICK_EXIT_WHEN_IDLE")) {
         Bind(wxEVT_IDLE, [this](wxIdleEvent&) { ExitMainLoop(); });
