@@ -3,6 +3,7 @@
 set -u
 cli=$1
 examples=$2
+version=$3  # the CMake project version
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 passed=0
@@ -109,6 +110,14 @@ run "$cli" strip "$work/site/it's #1.js"
 check "strip tag of an awkward name" "<SCRIPT SRC='it%27s %231.js'></SCRIPT>" "$out"
 run "$cli" strip "$work/no/such/folder/s.js"
 check "strip into a missing folder" "1 $work/no/such/folder/s.js contains an invalid path." "$status $err"
+
+# --version: the project version, on stdout; it takes no arguments.
+run "$cli" --version
+check "version" "0 glintwick-cli $version" "$status $out"
+run "$cli" --version extra
+check "version with an argument is a usage error" 2 "$status"
+run "$cli" --help
+check "help lists --version" 1 "$(echo "$out" | grep -c -- '--version')"
 
 # Usage errors.
 run "$cli"
