@@ -4,15 +4,8 @@ set -u
 cli=$1
 examples=$2
 version=$3  # the CMake project version
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" == "$3" ]; then passed=$((passed + 1)); else
-    failed=$((failed + 1)); printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"; fi
-}
+# shellcheck source=../check.sh
+source "$(dirname "$0")/../check.sh"
 # run CMD...: sets out, err and status
 run() { out=$("$@" 2>"$work/err"); status=$?; err=$(cat "$work/err"); }
 
@@ -129,5 +122,4 @@ check "bad tick count" 2 "$status"
 run "$cli" strip
 check "strip without a file" 2 "$status"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

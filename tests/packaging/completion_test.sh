@@ -4,8 +4,8 @@
 set -u
 cli=$(realpath "$1")
 completion=$(realpath "$2")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# shellcheck source=../check.sh
+source "$(dirname "$0")/../check.sh"
 cd "$work" || exit 1
 touch a.gwk A.GWK "my project.gwk" b.json c.js d.html e.htm f.txt
 mkdir sub
@@ -13,8 +13,6 @@ mkdir sub
 source /usr/share/bash-completion/bash_completion
 # shellcheck disable=SC1090
 source "$completion"
-passed=0
-failed=0
 
 # complete LINE: what completing LINE offers, sorted and joined by commas; | marks the cursor.
 complete_line() {
@@ -31,9 +29,7 @@ complete_line() {
 
 gwk='A.GWK,a.gwk,my project.gwk,sub'
 while IFS=';' read -r line expected; do
-  actual=$(complete_line "$line")
-  if [ "$actual" == "$expected" ]; then passed=$((passed + 1)); else
-    failed=$((failed + 1)); printf 'FAIL glintwick-cli %s\n  expected: %s\n  actual:   %s\n' "$line" "$expected" "$actual"; fi
+  check "glintwick-cli $line" "$expected" "$(complete_line "$line")"
 done <<EOF_CASES
 |;--help,--version,frames,generate,import,play,preview,show,strip
 g|;generate
@@ -63,9 +59,8 @@ offered=",$(complete_line "|"),"
 commands=$("$cli" --help | awk '$1 == "glintwick-cli" { print $2 }')
 [ "$(echo "$commands" | wc -l)" -ge 9 ] || { echo "FAIL the usage lists too few commands: $commands"; exit 1; }
 for command in $commands; do
-  if [[ $offered == *",$command,"* ]]; then passed=$((passed + 1)); else
-    failed=$((failed + 1)); echo "FAIL the usage lists $command, the completion does not offer it"; fi
+  check "the completion offers $command, which the usage lists" yes \
+    "$([[ $offered == *",$command,"* ]] && echo yes)"
 done
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -7,14 +7,8 @@ cli=$(realpath "$2")
 src=$(realpath "$3")
 out=$(realpath "$4")  # the build's packaging folder
 version=$5            # the CMake project version
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" == "$3" ]; then passed=$((passed + 1)); else
-    failed=$((failed + 1)); printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"; fi
-}
+# shellcheck source=../check.sh
+source "$(dirname "$0")/../check.sh"
 metainfo=$src/resources/desktop/example.orvane.glintwick.metainfo.xml
 
 # Both programs print the project version, with no display to open.
@@ -88,5 +82,4 @@ if command -v python3 >/dev/null && command -v convert >/dev/null; then
   done
 fi
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish
