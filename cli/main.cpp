@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/CliCommands.h"
+#include "embedded/Version.h"
 
 namespace {
 
@@ -17,7 +18,9 @@ const char* const kUsage =
     "                                                 play the sequence (10 ms ticks)\n"
     "  glintwick-cli preview PROJECT.gwk OUTPUT.html  write a browser preview page and its script\n"
     "  glintwick-cli strip OUTPUT.js                  write the status strip script, print its "
-    "tag\n";
+    "tag\n"
+    "  glintwick-cli --help                           print this text\n"
+    "  glintwick-cli --version                        print the version\n";
 
 int Usage() {
     std::cerr << kUsage;
@@ -32,6 +35,10 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     if (command == "--help" || command == "-h") {
         std::cout << kUsage;
+        return kExitOk;
+    }
+    if (command == "--version" && argc == 2) {
+        std::cout << "glintwick-cli " << glintwick::kProjectVersion << "\n";
         return kExitOk;
     }
     if (command == "generate" && argc == 4) return Generate(argv[2], argv[3]);

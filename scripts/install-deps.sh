@@ -6,6 +6,9 @@ packages=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   libwxgtk3.2-dev libgtk-3-dev libx11-dev libxfixes-dev libxtst-dev xvfb xauth imagemagick chromium
+  # `make package`: the judges (lintian, desktop-file-validate, appstreamcli), and man, bash
+  # completion and strace for trying the installed package.
+  lintian desktop-file-utils appstream man-db bash-completion strace
 )
 # Node.js and npm run the generated scripts and drive Chromium in the tests; a machine may
 # already have its own.

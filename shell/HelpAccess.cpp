@@ -1,4 +1,4 @@
-// Help access through wx's HTML help viewer over the zipped book beside the program.
+// Help access through wx's HTML help viewer over the program's zipped book.
 #include "shell/HelpAccess.h"
 
 #include <wx/filename.h>
@@ -31,6 +31,16 @@ wxString HelpBookPathFor(const wxString& programPath) {
     wxFileName name(programPath);
     name.SetExt("htb");
     return name.GetFullPath();
+}
+
+wxString FindHelpBook(const wxString& programPath) {
+    const wxString beside = HelpBookPathFor(programPath);
+    if (wxFileName::FileExists(beside)) return beside;
+    // GLINTWICK_DATA_FROM_BIN: the data folder seen from the program's folder, from the build.
+    wxFileName installed(wxFileName(beside).GetPath() + "/" + GLINTWICK_DATA_FROM_BIN,
+                         wxFileName(beside).GetFullName());
+    installed.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
+    return installed.FileExists() ? installed.GetFullPath() : beside;
 }
 
 void SetHelpBookPath(const wxString& path) {

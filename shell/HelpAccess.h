@@ -16,6 +16,12 @@ inline constexpr int kHelpTopicScriptDone = 3360;
 // program looks for a renamed book.
 wxString HelpBookPathFor(const wxString& programPath);
 
+// The book the program uses: the one beside it when it exists (a build tree), else the one of
+// the same name in the installed data folder relative to the program's prefix
+// (/usr/bin/glintwick reads /usr/share/glintwick/glintwick.htb); the one beside it when
+// neither exists.
+wxString FindHelpBook(const wxString& programPath);
+
 // Where the book is; the application sets it at start-up.
 void SetHelpBookPath(const wxString& path);
 // The viewer is made ready with the main frame, over which it opens, and let go when the frame

@@ -84,6 +84,8 @@ bool CTallowmereApp::OnInit() {
     parser.SetCmdLine(static_cast<int>(pointers.size()), pointers.data());
     parser.AddParam("project", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
     parser.AddSwitch("h", "help", "show this help", wxCMD_LINE_OPTION_HELP);
+    // main() answers --version before the application starts; listed here for --help.
+    parser.AddSwitch("", "version", "print the version and exit");
     CCollectedOutput output;
     wxMessageOutput* const previous = wxMessageOutput::Set(&output);
     const int parsed = parser.Parse();
@@ -97,7 +99,7 @@ bool CTallowmereApp::OnInit() {
     ApplyPlatformStyle();
     RegisterFileType(RegistrationFromEnvironment());
     if (!StartUp(parser.GetParamCount() > 0 ? RawProjectArgument() : std::string())) return false;
-    SetHelpBookPath(HelpBookPathFor(wxStandardPaths::Get().GetExecutablePath()));
+    SetHelpBookPath(FindHelpBook(wxStandardPaths::Get().GetExecutablePath()));
     // The start-up measurement ends the program at its first idle moment.
     if (wxGetenv("GLINTWICK_EXIT_WHEN_IDLE")) {
         Bind(wxEVT_IDLE, [this](wxIdleEvent&) { ExitMainLoop(); });

@@ -1,10 +1,14 @@
 #!/usr/bin/env python3
 """Draws the program's own artwork (icon, logo, hand cursor) as XPM sources.
 
-Run from this folder; the generated .xpm files are committed so the build needs no Python.
+Writes beside itself (or into the folder given as its argument); the generated files are
+committed so the build needs no Python. The icon's own description is in icon_art.py.
 """
 import math
 import os
+import sys
+
+import icon_art
 
 def xpm(name, pixels, palette):
     """pixels: list of strings of palette keys; palette: key -> colour ('None' = clear)."""
@@ -29,30 +33,9 @@ def png_header(name):
                 f"static const unsigned char {name}_png[] = {{\n    {body}\n}};\n")
 
 def icon(size):
-    """A rounded dark-blue tile with a glowing status bar and a four-point spark."""
-    pal = {" ": "None", "b": "#1d3f8f", "B": "#2f5fcf", "y": "#ffd23f", "w": "#ffffff", "g": "#9fb8ef"}
-    rows = []
-    r = size * 0.18
-    for y in range(size):
-        row = ""
-        for x in range(size):
-            cx, cy = min(max(x + 0.5, r), size - r), min(max(y + 0.5, r), size - r)
-            inside = math.hypot(x + 0.5 - cx, y + 0.5 - cy) <= r
-            if not inside:
-                row += " "; continue
-            c = "b" if y < size * 0.5 else "B"
-            # status bar strip near the bottom
-            if size * 0.66 <= y < size * 0.80 and size * 0.14 <= x < size * 0.86:
-                c = "g"
-                if x < size * (0.14 + 0.45): c = "y"
-            # spark in the upper half
-            sx, sy = size * 0.62, size * 0.34
-            dx, dy = abs(x + 0.5 - sx), abs(y + 0.5 - sy)
-            if (dx * dy <= size * 0.02 + 0.3 and dx + dy < size * 0.28) or dx + dy < size * 0.05:
-                c = "w"
-            row += c
-        rows.append(row)
-    xpm(f"icon{size}", rows, pal)
+    """The program icon at one of the sizes compiled into the program."""
+    pal = {" ": "None", **icon_art.PALETTE}
+    xpm(f"icon{size}", icon_art.pixel_rows(size), pal)
 
 def logo():
     """The maker's mark: a golden ring around a spark, 77 x 77, clear corners."""
@@ -162,11 +145,14 @@ def splash():
     png_header("splash135")
     os.remove("splash135.xpm")  # only the PNG form is compiled in
 
+# Writes into the folder named on the command line, or beside this script.
+os.chdir(sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__)))
 for s in (16, 32, 48):
     icon(s)
-    # The desktop's copy of the icon, installed under hicolor.
-    import subprocess
-    subprocess.run(["convert", f"icon{s}.xpm", f"glintwick-{s}.png"], check=True)
+# The desktop's copies of the icon, installed under hicolor.
+for s in (16, 32, 48, 64, 128, 256):
+    icon_art.write_png(f"glintwick-{s}.png", s)
+icon_art.write_svg("glintwick.svg")
 logo()
 hand()
 splash()

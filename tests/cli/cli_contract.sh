@@ -3,15 +3,9 @@
 set -u
 cli=$1
 examples=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" == "$3" ]; then passed=$((passed + 1)); else
-    failed=$((failed + 1)); printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"; fi
-}
+version=$3  # the CMake project version
+# shellcheck source=../check.sh
+source "$(dirname "$0")/../check.sh"
 # run CMD...: sets out, err and status
 run() { out=$("$@" 2>"$work/err"); status=$?; err=$(cat "$work/err"); }
 
@@ -110,6 +104,14 @@ check "strip tag of an awkward name" "<SCRIPT SRC='it%27s %231.js'></SCRIPT>" "$
 run "$cli" strip "$work/no/such/folder/s.js"
 check "strip into a missing folder" "1 $work/no/such/folder/s.js contains an invalid path." "$status $err"
 
+# --version: the project version, on stdout; it takes no arguments.
+run "$cli" --version
+check "version" "0 glintwick-cli $version" "$status $out"
+run "$cli" --version extra
+check "version with an argument is a usage error" 2 "$status"
+run "$cli" --help
+check "help lists --version" 1 "$(echo "$out" | grep -c -- '--version')"
+
 # Usage errors.
 run "$cli"
 check "no arguments" 2 "$status"
@@ -120,5 +122,4 @@ check "bad tick count" 2 "$status"
 run "$cli" strip
 check "strip without a file" 2 "$status"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -1,0 +1,82 @@
+# What `cmake --install` puts where, the documents made for it at build time, and the Debian
+# package that `make package` builds from the same install.
+set(PACKAGING ${CMAKE_SOURCE_DIR}/packaging)
+set(PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
+
+# gzip_for_install(INPUT OUTPUT): INPUT compressed as Debian wants documents, at -9 and without
+# the file's name or time, so the same input always gives the same bytes.
+function(gzip_for_install input output)
+  get_filename_component(plain ${output} NAME_WLE)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E copy ${input} ${PACKAGING_OUT}/${plain}
+    COMMAND gzip -9nf ${PACKAGING_OUT}/${plain}
+    DEPENDS ${input}
+    COMMENT "Compressing ${plain}")
+endfunction()
+
+foreach(page glintwick glintwick-cli)
+  configure_file(${PACKAGING}/man/${page}.1.in ${PACKAGING_OUT}/man/${page}.1 @ONLY)
+  gzip_for_install(${PACKAGING_OUT}/man/${page}.1 ${PACKAGING_OUT}/${page}.1.gz)
+  list(APPEND PACKAGING_DOCS ${PACKAGING_OUT}/${page}.1.gz)
+endforeach()
+gzip_for_install(${PACKAGING}/debian/changelog ${PACKAGING_OUT}/changelog.gz)
+add_custom_command(OUTPUT ${PACKAGING_OUT}/copyright
+  COMMAND ${CMAKE_COMMAND} -DHEADER=${PACKAGING}/debian/copyright.in
+          -DLICENSE=${CMAKE_SOURCE_DIR}/LICENSE -DOUTPUT=${PACKAGING_OUT}/copyright
+          -P ${CMAKE_SOURCE_DIR}/cmake/DebianCopyright.cmake
+  DEPENDS ${PACKAGING}/debian/copyright.in ${CMAKE_SOURCE_DIR}/LICENSE
+          ${CMAKE_SOURCE_DIR}/cmake/DebianCopyright.cmake
+  COMMENT "Writing the copyright file")
+add_custom_target(packaging_docs ALL
+  DEPENDS ${PACKAGING_DOCS} ${PACKAGING_OUT}/changelog.gz ${PACKAGING_OUT}/copyright)
+
+# Programs in bin, the help book in the data folder (the program finds it there through
+# GLINTWICK_DATA_FROM_BIN), documents where Debian keeps them.
+set(DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/glintwick)
+install(TARGETS glintwick glintwick-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripped install (the package's) also drops the compiler's notes, as Debian's dh_strip does.
+foreach(program glintwick glintwick-cli)
+  install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment --remove-section=.note
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\"
+      COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
+endforeach()
+install(FILES ${HELP_BOOK} DESTINATION ${CMAKE_INSTALL_DATADIR}/glintwick)
+install(FILES ${PACKAGING_OUT}/copyright ${PACKAGING_OUT}/changelog.gz DESTINATION ${DOC_DIR})
+install(FILES ${PACKAGING_DOCS} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PACKAGING}/bash-completion/glintwick-cli
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+install(FILES ${PACKAGING}/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME glintwick)
+
+# The desktop: icons, the menu entry, the .gwk document entry, the mime type, AppStream.
+foreach(size IN LISTS GLINTWICK_ICON_SIZES)
+  install(FILES resources/art/glintwick-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME glintwick.png)
+endforeach()
+install(FILES resources/art/glintwick.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES resources/desktop/${GLINTWICK_APP_ID}.desktop
+              resources/desktop/OrvaneGWK.Document.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES resources/desktop/glintwick.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES resources/desktop/${GLINTWICK_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME glintwick)
+set(CPACK_PACKAGE_VENDOR "Orvane")
+set(CPACK_PACKAGE_CONTACT "Orvane <support@orvane.example>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://orvane.example/glintwick/")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Animated status-bar messages for web pages, and their JavaScript")
+set(CPACK_PACKAGE_DESCRIPTION_FILE ${PACKAGING}/description.txt)
+set(CPACK_DEBIAN_PACKAGE_SECTION web)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Preview in Browser opens the page with xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+include(CPack)

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The packaging files against the programs: versions, manual pages, the copyright file, the ids
+# that tie the menu entry, AppStream and the mime type together, and the icons as drawn.
+set -u
+gui=$(realpath "$1")
+cli=$(realpath "$2")
+src=$(realpath "$3")
+out=$(realpath "$4")  # the build's packaging folder
+version=$5            # the CMake project version
+# shellcheck source=../check.sh
+source "$(dirname "$0")/../check.sh"
+metainfo=$src/resources/desktop/example.orvane.glintwick.metainfo.xml
+
+# Both programs print the project version, with no display to open.
+for program in "$gui" "$cli"; do
+  name=$(basename "$program")
+  check "$name --version" "$name $version" "$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version 2>&1)"
+done
+
+# The histories' newest entries are this version.
+check "changelog's newest entry" "glintwick ($version) unstable; urgency=medium" \
+  "$(head -n 1 "$src/packaging/debian/changelog")"
+check "metainfo's newest release" "$version" \
+  "$(grep -o -m 1 '<release version="[^"]*"' "$metainfo" | cut -d '"' -f 2)"
+
+# Manual pages render without a warning, name the version, and have an entry for every
+# command and option that glintwick-cli's usage lists.
+for page in glintwick glintwick-cli; do
+  warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z \
+    "$out/man/$page.1" 2>&1 >/dev/null)
+  check "$page(1) renders without warnings" "" "$warnings"
+  check "$page(1) names the version" 1 "$(grep -c "^\.TH .* \"Glintwick $version\"" "$out/man/$page.1")"
+  check "$page(1) is installed compressed" same \
+    "$(gunzip -c "$out/$page.1.gz" | cmp -s - "$out/man/$page.1" && echo same)"
+done
+# The words that open a page's tagged paragraphs (.TP), where commands and options are told.
+entries() {
+  awk 'prev == ".TP" { print } { prev = $0 }' "$out/man/$1.1" |
+    sed 's/\\-/-/g; s/^\.BR\? //; s/\\f[IRB]//g; s/[",]/ /g' | tr ' ' '\n' |
+    grep -E '^-{0,2}[a-z][-a-z]*$'
+}
+usage=$("$cli" --help | awk '$1 == "glintwick-cli" { print $2 }'; echo --trace; echo --ticks)
+for word in $usage; do
+  check "glintwick-cli(1) has an entry for $word" "$word" "$(entries glintwick-cli | grep -x -- "$word")"
+done
+for word in --help --version; do
+  check "glintwick(1) has an entry for $word" "$word" "$(entries glintwick | grep -x -- "$word")"
+done
+
+# The copyright file carries LICENSE's licence text, in the format's indentation.
+check "copyright covers every file" "Files: *|Copyright: 2026 Orvane|License: MIT" \
+  "$(grep -A2 '^Files:' "$out/copyright" | paste -sd '|' -)"
+check "copyright holds the licence of LICENSE" "$(sed -n '/^Permission /,$p' "$src/LICENSE")" \
+  "$(sed -n '/^ Permission /,$p' "$out/copyright" | sed 's/^ \.$//; s/^ //')"
+check "changelog.gz is the changelog" same \
+  "$(gunzip -c "$out/changelog.gz" | cmp -s - "$src/packaging/debian/changelog" && echo same)"
+
+# AppStream, the menu entry and the mime type name one another.
+desktop=$src/resources/desktop/example.orvane.glintwick.desktop
+check "metainfo id" "example.orvane.glintwick" "$(grep -oP '(?<=<id>)[^<]+' "$metainfo")"
+check "launchable is the menu entry" "$(basename "$desktop")" \
+  "$(grep -oP '(?<=<launchable type="desktop-id">)[^<]+' "$metainfo")"
+check "provides both programs" "glintwick glintwick-cli" \
+  "$(grep -oP '(?<=<binary>)[^<]+' "$metainfo" | paste -sd ' ' -)"
+check "provides the project type" "$(grep -oP '(?<=mime-type type=")[^"]+' "$src/resources/desktop/glintwick.xml")" \
+  "$(grep -oP '(?<=<mediatype>)[^<]+' "$metainfo")"
+check "menu entry starts the program" "glintwick" "$(grep -oP '^Exec=\K\S+' "$desktop")"
+check "menu entry's icon" "glintwick" "$(grep -oP '^Icon=\K.+' "$desktop")"
+
+# Icons: each PNG is as large as its name says, and the art script draws exactly these files.
+for size in 16 32 48 64 128 256; do
+  png=$src/resources/art/glintwick-$size.png
+  check "glintwick-$size.png size" "$size $size" \
+    "$(od -An -tu1 -j16 -N8 "$png" | awk '{ print $3 * 256 + $4, $7 * 256 + $8 }')"
+done
+check "glintwick.svg is square" 'viewBox="0 0 256 256"' "$(grep -o 'viewBox="[^"]*"' "$src/resources/art/glintwick.svg")"
+if command -v python3 >/dev/null && command -v convert >/dev/null; then
+  python3 "$src/resources/art/make_art.py" "$work" >/dev/null
+  for file in icon16.xpm icon32.xpm icon48.xpm glintwick-{16,32,48,64,128,256}.png glintwick.svg; do
+    check "make_art.py draws $file as committed" same \
+      "$(cmp -s "$work/$file" "$src/resources/art/$file" && echo same)"
+  done
+fi
+
+finish
