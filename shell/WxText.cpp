@@ -5,48 +5,40 @@
 
 namespace glintwick {
 
-wxString ToWx(const std::string& codePageText) {
+namespace {
+
+constexpr char32_t kNullSymbol = 0x2400;
+
+// Code-page bytes to characters; with `nulAsSymbol` NUL becomes the symbol for null.
+wxString CodePageToWx(const std::string& codePageText, bool nulAsSymbol) {
     wxString out;
     out.reserve(codePageText.size());
-    for (char c : codePageText)
-        out += static_cast<wxUniChar>(CodePageToUnicode(static_cast<unsigned char>(c)));
-    return out;
-}
-
-std::optional<std::string> FromWx(const wxString& text) {
-    std::string out;
-    out.reserve(text.length());
-    for (wxUniChar ch : text) {
-        char byte = 0;
-        if (!UnicodeToCodePage(static_cast<char32_t>(ch.GetValue()), byte)) return std::nullopt;
-        out += byte;
+    for (char c : codePageText) {
+        const char32_t ch = nulAsSymbol && c == '\0' ? kNullSymbol : CodePageToUnicode(static_cast<unsigned char>(c));
+        out += static_cast<wxUniChar>(ch);
     }
     return out;
 }
 
-namespace {
-constexpr char32_t kNullSymbol = 0x2400;
-}
-
-wxString ToEditWx(const std::string& codePageText) {
-    wxString out;
-    out.reserve(codePageText.size());
-    for (char c : codePageText)
-        out += static_cast<wxUniChar>(c == '\0' ? kNullSymbol : CodePageToUnicode(static_cast<unsigned char>(c)));
-    return out;
-}
-
-std::optional<std::string> FromEditWx(const wxString& text) {
+// Characters back to code-page bytes; with `symbolAsNul` the symbol for null is NUL again.
+std::optional<std::string> WxToCodePage(const wxString& text, bool symbolAsNul) {
     std::string out;
     out.reserve(text.length());
     for (wxUniChar ch : text) {
         char byte = 0;
         const auto value = static_cast<char32_t>(ch.GetValue());
-        if (value != kNullSymbol && !UnicodeToCodePage(value, byte)) return std::nullopt;
+        if (!(symbolAsNul && value == kNullSymbol) && !UnicodeToCodePage(value, byte)) return std::nullopt;
         out += byte;
     }
     return out;
 }
+
+}  // namespace
+
+wxString ToWx(const std::string& codePageText) { return CodePageToWx(codePageText, false); }
+std::optional<std::string> FromWx(const wxString& text) { return WxToCodePage(text, false); }
+wxString ToEditWx(const std::string& codePageText) { return CodePageToWx(codePageText, true); }
+std::optional<std::string> FromEditWx(const wxString& text) { return WxToCodePage(text, true); }
 
 wxString PathToWx(const std::string& path) { return wxString(path.c_str(), *wxConvFileName, path.size()); }
 
