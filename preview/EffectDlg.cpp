@@ -130,7 +130,8 @@ bool CEffectDlg::Refuse(wxTextCtrl* edit, const wxString& message) {
 
 void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
     event.Skip();  // the standard initialisation exchanges the values to the controls
-    m_timer.Start(10);
+    m_timer.Start(CTickSchedule::kTickMilliseconds);
+    m_schedule.Start(CTickSchedule::Now());
     m_sldSpeed->SetRange(1, 20);
     TickEveryValue(m_sldSpeed);
     m_sldSpeed->SetValue(m_nSpeed);
@@ -145,7 +146,10 @@ void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
 
 void CEffectDlg::ShowSpeed() { m_stcSpeed->SetLabel(wxString::Format("%d", m_sldSpeed->GetValue())); }
 
-void CEffectDlg::OnTimer(wxTimerEvent&) { TickPreview(); }
+// Each timer event plays the ticks the clock calls for, so the loop keeps the page's time.
+void CEffectDlg::OnTimer(wxTimerEvent&) {
+    for (int due = m_schedule.TicksDue(CTickSchedule::Now()); due > 0; --due) TickPreview();
+}
 
 void CEffectDlg::TickPreview() {
     // While a validation message waits or shows, the ticks only animate, so the message is

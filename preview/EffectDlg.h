@@ -11,6 +11,7 @@
 #include <string>
 
 #include "preview/EffectPreviewTicker.h"
+#include "preview/TickSchedule.h"
 
 namespace glintwick {
 
@@ -62,6 +63,7 @@ private:
 
     CEffectPreviewTicker m_ticker;
     wxTimer m_timer;
+    CTickSchedule m_schedule;
     bool m_bTicking = false;
     bool m_bMessagePending = false;
     wxTextCtrl* m_edtText = nullptr;

@@ -28,7 +28,7 @@ namespace glintwick {
 namespace {
 constexpr int kMinRepeat = 1;
 constexpr int kMaxRepeat = 100;
-constexpr int kPreviewPeriodMs = 10;
+constexpr int kPreviewPeriodMs = CTickSchedule::kTickMilliseconds;
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(CTallowmereView, wxScrolledWindow)
@@ -319,6 +319,7 @@ void CTallowmereView::OnStart(wxCommandEvent&) {
     CommitRepeatCount();
     m_bPaused = 0;
     m_player.Start();
+    m_schedule.Start(CTickSchedule::Now());
     m_btnPause->Enable();
     m_btnStop->Enable();
     MoveFocusFrom({m_btnStart}, m_btnPause);
@@ -329,10 +330,12 @@ void CTallowmereView::OnStart(wxCommandEvent&) {
 void CTallowmereView::OnPause(wxCommandEvent&) {
     if (m_bPaused) {
         // Resuming keeps the page's 10 ms pace, so the preview's timing stays honest.
+        m_schedule.Resume(CTickSchedule::Now());
         m_timer.Start(kPreviewPeriodMs);
         m_bPaused = 0;
     } else {
         m_timer.Stop();
+        m_schedule.Pause(CTickSchedule::Now());
         m_bPaused = 1;
     }
 }
@@ -349,7 +352,10 @@ void CTallowmereView::OnStop() {
     m_bPaused = 0;
 }
 
-void CTallowmereView::OnTimer(wxTimerEvent&) { TickPreview(); }
+// Each timer event plays the ticks the clock calls for, so a pass lasts what the page takes.
+void CTallowmereView::OnTimer(wxTimerEvent&) {
+    for (int due = m_schedule.TicksDue(CTickSchedule::Now()); due > 0 && IsPlaying(); --due) TickPreview();
+}
 
 void CTallowmereView::TickPreview() {
     const PlayerTick tick = m_player.Tick();

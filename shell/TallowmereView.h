@@ -11,6 +11,7 @@
 
 #include "model/DocumentBase.h"
 #include "preview/PreviewPlayer.h"
+#include "preview/TickSchedule.h"
 #include "shell/LayoutManager.h"
 
 namespace glintwick {
@@ -99,6 +100,7 @@ private:
 
     CTallowmereDoc& m_doc;
     wxTimer m_timer;
+    CTickSchedule m_schedule;
     long m_nSelectionMark = -1;
     long m_nRowToShow = -1;  // the row the next refresh brings into view
 
