@@ -6,6 +6,8 @@
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpwnd.h>
 #include <wx/display.h>
+#include <wx/fileconf.h>
+#include <wx/sstream.h>
 #include <wx/weakref.h>
 #include <wx/notebook.h>
 #include <wx/splitter.h>
@@ -20,10 +22,13 @@ namespace glintwick {
 namespace {
 
 wxString g_bookPath;
+std::unique_ptr<wxFileConfig> g_viewerSettings;  // outlives the viewer, which writes to it
 std::unique_ptr<wxHtmlHelpController> g_controller;
 bool g_bookLoaded = false;
 wxWindowRef g_mainFrame;
-wxWindowRef g_arrangedViewer;  // the viewer window last given its size and place
+wxWindowRef g_arrangedViewer;  // the viewer window last arranged
+constexpr int kViewerWidth = 900;
+constexpr int kViewerHeight = 650;
 
 }  // namespace
 
@@ -85,28 +90,60 @@ Control* FindChild(wxWindow* window) {
     return nullptr;
 }
 
-// A new viewer window opens at a size for reading, centred over the main window, with its
-// contents open and the tabs of its navigation side all in view.
-void ArrangeViewer() {
-    wxWindow* frame = g_controller ? g_controller->GetFrame() : nullptr;
-    if (!frame || frame == g_arrangedViewer.get()) return;
-    g_arrangedViewer = frame;
-    const wxRect screen = wxDisplay(wxDisplay::GetFromWindow(g_mainFrame ? g_mainFrame.get() : frame)).GetClientArea();
-    const wxSize size(std::min(frame->FromDIP(900), screen.width * 9 / 10),
-                      std::min(frame->FromDIP(650), screen.height * 9 / 10));
+// Where a new viewer window opens: at a size for reading, centred over the main window and on
+// the screen. wx's viewer takes its place from its settings when it makes its window, so the
+// window manager gets it as the window's own; the settings live in memory only.
+void PlaceNewViewer(wxHtmlHelpController& viewer) {
+    if (viewer.GetFrame()) return;
+    const wxRect screen =
+        wxDisplay(g_mainFrame ? wxDisplay::GetFromWindow(g_mainFrame.get()) : 0).GetClientArea();
+    const wxSize size(std::min(kViewerWidth, screen.width * 9 / 10), std::min(kViewerHeight, screen.height * 9 / 10));
     const wxRect over = g_mainFrame ? g_mainFrame->GetScreenRect() : screen;
     wxPoint place(over.x + (over.width - size.x) / 2, over.y + (over.height - size.y) / 2);
     place.x = std::clamp(place.x, screen.x, screen.GetRight() + 1 - size.x);
     place.y = std::clamp(place.y, screen.y, screen.GetBottom() + 1 - size.y);
-    frame->SetSize(wxRect(place, size));
-    if (auto* contents = FindChild<wxTreeCtrl>(frame)) contents->ExpandAll();
+    if (!g_viewerSettings) {
+        wxStringInputStream nothing(wxEmptyString);
+        g_viewerSettings = std::make_unique<wxFileConfig>(nothing);
+    }
+    g_viewerSettings->Write("hcX", place.x);
+    g_viewerSettings->Write("hcY", place.y);
+    g_viewerSettings->Write("hcW", size.x);
+    g_viewerSettings->Write("hcH", size.y);
+    g_viewerSettings->Write("hcSashPos", size.x * 3 / 10);
+    viewer.UseConfig(g_viewerSettings.get());
+}
+
+// The width the tree needs to show the titles below `item` whole.
+int WidestEntry(const wxTreeCtrl& tree, const wxTreeItemId& item, int depth) {
+    int widest = item != tree.GetRootItem() || !tree.HasFlag(wxTR_HIDE_ROOT)
+                     ? tree.GetTextExtent(tree.GetItemText(item)).x + (depth + 1) * static_cast<int>(tree.GetIndent())
+                     : 0;
+    wxTreeItemIdValue cookie;
+    for (auto child = tree.GetFirstChild(item, cookie); child.IsOk(); child = tree.GetNextChild(item, cookie))
+        widest = std::max(widest, WidestEntry(tree, child, depth + 1));
+    return widest;
+}
+
+// A new viewer window shows its contents open, and its navigation side wide enough for all
+// three tabs and, where there is room, the longest title.
+void ArrangeViewer() {
+    wxWindow* frame = g_controller ? g_controller->GetFrame() : nullptr;
+    if (!frame || frame == g_arrangedViewer.get()) return;
+    g_arrangedViewer = frame;
+    int needed = 0;
+    if (auto* contents = FindChild<wxTreeCtrl>(frame)) {
+        contents->ExpandAll();
+        needed = WidestEntry(*contents, contents->GetRootItem(), 0) + contents->FromDIP(24);
+    }
     auto* tabs = wxDynamicCast(frame->FindWindow(wxID_HTML_NOTEBOOK), wxNotebook);
     auto* splitter = FindChild<wxSplitterWindow>(frame);
     if (tabs && splitter && splitter->IsSplit()) {
-        int needed = 0;
+        int allTabs = 0;
         for (size_t i = 0; i < tabs->GetPageCount(); ++i)
-            needed += tabs->GetTextExtent(tabs->GetPageText(i)).x + tabs->FromDIP(36);
-        needed = std::max(needed, tabs->GetBestSize().x);
+            allTabs += tabs->GetTextExtent(tabs->GetPageText(i)).x + tabs->FromDIP(36);
+        // The contents as wide as their longest title, unless that would take half the window.
+        needed = std::max({std::min(needed, frame->GetSize().x / 2), allTabs, tabs->GetBestSize().x});
         if (splitter->GetSashPosition() < needed) splitter->SetSashPosition(needed);
     }
 }
@@ -124,19 +161,30 @@ void ReleaseHelp() {
     g_bookLoaded = false;
 }
 
+namespace {
+
+// The viewer about to show something: a new window gets its place first.
+wxHtmlHelpController& ViewerToShow() {
+    wxHtmlHelpController& viewer = HelpController();
+    PlaceNewViewer(viewer);
+    return viewer;
+}
+
+}  // namespace
+
 void ShowHelpContents() {
-    HelpController().DisplayContents();
+    ViewerToShow().DisplayContents();
     ArrangeViewer();
 }
 
 void ShowHelpIndex() {
-    HelpController().DisplayIndex();
+    ViewerToShow().DisplayIndex();
     ArrangeViewer();
 }
 
 // The viewer has no call that only opens its search page; open the book and turn to it.
 void ShowHelpSearch() {
-    wxHtmlHelpController& viewer = HelpController();
+    wxHtmlHelpController& viewer = ViewerToShow();
     viewer.DisplayContents();
     ArrangeViewer();
     wxWindow* frame = viewer.GetFrame();
@@ -153,7 +201,7 @@ void ShowHelpSearch() {
 }
 
 void ShowHelpTopic(int topic) {
-    HelpController().Display(topic);
+    ViewerToShow().Display(topic);
     ArrangeViewer();
 }
 

@@ -4,6 +4,8 @@
 #include <wx/dcbuffer.h>
 #include <wx/renderer.h>
 
+#include <algorithm>
+
 #include "resources/Art.h"
 #include "resources/StringTable.h"
 #include "shell/WebBrowser.h"
@@ -30,6 +32,19 @@ CHyperLink::CHyperLink(wxWindow* parent, int id, const wxString& text, const wxP
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetCursor(HandCursor());
     SetInitialSize(size);
+    FitText();
+}
+
+void CHyperLink::FitText() {
+    // A text link is as wide as its text: the hand and the click belong to the text, not to
+    // the empty rest of the room its template gives it.
+    if (!m_bitmap.IsOk() && !GetLabel().empty()) SetSize(std::min(GetSize().x, GetBestSize().x), GetSize().y);
+}
+
+bool CHyperLink::SetFont(const wxFont& font) {
+    const bool changed = wxControl::SetFont(font);
+    FitText();
+    return changed;
 }
 
 wxString CHyperLink::Address() { return str::kMakerUrl; }

@@ -16,6 +16,7 @@ public:
 
     // Shows `bitmap` instead of the text and takes its size.
     void SetBitmap(const wxBitmap& bitmap);
+    bool SetFont(const wxFont& font) override;
     static wxString Address();
     // Opens the maker's page; a failure to start a browser is not reported.
     static void Open();
@@ -31,6 +32,7 @@ private:
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void OnKeyDown(wxKeyEvent& event);
     void OnFocus(wxFocusEvent& event);
+    void FitText();
 
     wxBitmap m_bitmap;
     bool m_bPressed = false;

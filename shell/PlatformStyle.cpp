@@ -25,6 +25,8 @@ const char* const kCompactCss =
 // A message box's label wraps at word boundaries only, so one long path made the box wider
 // than the screen. Breaking inside a word where needed keeps every character of the text, for
 // a copy or a screen reader, and the box on the screen.
+constexpr int kMessageWidthChars = 60;
+
 gboolean WrapMessageBoxText(GSignalInvocationHint*, guint, const GValue* values, gpointer) {
     auto* widget = GTK_WIDGET(g_value_get_object(&values[0]));
     if (!GTK_IS_MESSAGE_DIALOG(widget)) return TRUE;
@@ -34,8 +36,27 @@ gboolean WrapMessageBoxText(GSignalInvocationHint*, guint, const GValue* values,
         if (!GTK_IS_LABEL(child->data)) continue;
         gtk_label_set_line_wrap(GTK_LABEL(child->data), TRUE);
         gtk_label_set_line_wrap_mode(GTK_LABEL(child->data), PANGO_WRAP_WORD_CHAR);
+        gtk_label_set_max_width_chars(GTK_LABEL(child->data), kMessageWidthChars);
+        // A hyphen at a break inside a path would read as part of it.
+        PangoAttrList* attributes = pango_attr_list_new();
+        if (PangoAttrList* old = gtk_label_get_attributes(GTK_LABEL(child->data))) {
+            pango_attr_list_unref(attributes);
+            attributes = pango_attr_list_copy(old);
+        }
+        pango_attr_list_insert(attributes, pango_attr_insert_hyphens_new(FALSE));
+        gtk_label_set_attributes(GTK_LABEL(child->data), attributes);
+        pango_attr_list_unref(attributes);
     }
     g_list_free(children);
+    // Its size so far was taken from the unwrapped text; the window manager places it by the
+    // size and the place it asks for when it appears.
+    int minimum = 0, width = 0, height = 0;
+    gtk_widget_get_preferred_width(widget, &minimum, &width);
+    gtk_widget_get_preferred_height_for_width(widget, width, &minimum, &height);
+    gtk_window_resize(GTK_WINDOW(widget), width, height);
+    gtk_window_set_position(GTK_WINDOW(widget), gtk_window_get_transient_for(GTK_WINDOW(widget))
+                                                    ? GTK_WIN_POS_CENTER_ON_PARENT
+                                                    : GTK_WIN_POS_CENTER);
     return TRUE;  // stay installed
 }
 
@@ -48,8 +69,10 @@ void UseCompactStyle(wxWindow* topLevel) {
 void ApplyPlatformStyle() {
     GdkScreen* screen = gdk_screen_get_default();
     if (!screen) return;
+    // As the box is realized, before its first size is taken: the window manager places a
+    // window by the size it has when it appears.
     static const gulong wrapping = g_signal_add_emission_hook(
-        g_signal_lookup("show", GTK_TYPE_WIDGET), 0, WrapMessageBoxText, nullptr, nullptr);
+        g_signal_lookup("realize", GTK_TYPE_WIDGET), 0, WrapMessageBoxText, nullptr, nullptr);
     (void)wrapping;
     GtkCssProvider* provider = gtk_css_provider_new();
     gtk_css_provider_load_from_data(provider, kCompactCss, -1, nullptr);

@@ -186,7 +186,12 @@ void CTallowmereView::KeepScrollPosition(long top) {
     const long perPage = std::max(1, m_lstEffects->GetCountPerPage());
     m_lstEffects->EnsureVisible(std::min(count - 1, top + perPage - 1));
     m_lstEffects->EnsureVisible(std::min(count - 1, top));
-    if (m_nRowToShow >= 0 && m_nRowToShow < count) m_lstEffects->EnsureVisible(m_nRowToShow);
+    if (m_nRowToShow >= 0 && m_nRowToShow < count) {
+        // The changed row keeps the keyboard's place (focused, not selected), so the arrow
+        // keys go on from there rather than from the top.
+        m_lstEffects->EnsureVisible(m_nRowToShow);
+        m_lstEffects->SetItemState(m_nRowToShow, wxLIST_STATE_FOCUSED, wxLIST_STATE_FOCUSED);
+    }
     m_nRowToShow = -1;
 }
 
@@ -359,7 +364,7 @@ void CTallowmereView::OnTimer(wxTimerEvent&) {
 
 void CTallowmereView::TickPreview() {
     const PlayerTick tick = m_player.Tick();
-    if (tick.action == PlayerTick::Action::Show) m_stcDisplay->SetLabel(ToWx(tick.frame));
+    if (tick.action == PlayerTick::Action::Show) m_stcDisplay->SetLabel(ToEditWx(tick.frame));
     if (tick.action == PlayerTick::Action::Stop) OnStop();
 }
 

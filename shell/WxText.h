@@ -12,8 +12,9 @@ wxString ToWx(const std::string& codePageText);
 // The code-page text of a control's string; nullopt when a character has no code-page form.
 std::optional<std::string> FromWx(const wxString& text);
 
-// The same for edit boxes and list cells, which cannot hold a NUL character (GTK ends the text
-// there): NUL is shown as the symbol for null, U+2400, which reads back as NUL.
+// The same for edit boxes, list cells and the preview displays, which cannot hold a NUL
+// character (GTK ends the text there): NUL is shown as the symbol for null, U+2400, which
+// reads back as NUL.
 wxString ToEditWx(const std::string& codePageText);
 std::optional<std::string> FromEditWx(const wxString& text);
 

@@ -1,9 +1,11 @@
 // glintwick: the desktop program's entry point.
 #include <wx/app.h>
+#include <wx/strconv.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "embedded/Version.h"
 #include "shell/TallowmereApp.h"
@@ -25,5 +27,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     glintwick::CTallowmereApp::SetRawArguments(argc, argv);
-    return wxEntry(argc, argv);
+    // wx converts the arguments by the locale and drops one it cannot convert, with a warning;
+    // handed over as UTF-8 with odd bytes kept, each argument arrives. (The project name is
+    // taken from the raw bytes above.)
+    const wxMBConvUTF8 keepBytes(wxMBConvUTF8::MAP_INVALID_UTF8_TO_PUA);
+    std::vector<wxString> arguments;
+    for (int i = 0; i < argc; ++i) arguments.emplace_back(argv[i], keepBytes);
+    std::vector<wxChar*> pointers;
+    for (wxString& argument : arguments) pointers.push_back(const_cast<wxChar*>(argument.wx_str()));
+    pointers.push_back(nullptr);
+    return wxEntry(argc, pointers.data());
 }

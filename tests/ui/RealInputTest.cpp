@@ -93,8 +93,12 @@ TEST_F(RealInputTest, HandCursorShowsOverTheLinksOnly) {
         MoveTo(plain, plain == &about ? wxPoint(3, 3) : wxPoint(-1, -1));
         EXPECT_FALSE(CursorUnderPointer().IsHand()) << plain->GetLabel();
     }
-    MoveTo(about.FindWindow(id::kAddressLink));
+    wxWindow* address = about.FindWindow(id::kAddressLink);
+    MoveTo(address);
     EXPECT_TRUE(CursorUnderPointer().IsHand()) << "over the address";
+    const wxRect text = address->GetRect();
+    MoveTo(&about, wxPoint(text.GetRight() + 15, text.y + text.height / 2));
+    EXPECT_FALSE(CursorUnderPointer().IsHand()) << "beside the address, in the room its template gives";
     about.Hide();
 }
 
@@ -269,9 +273,12 @@ TEST_F(RealInputTest, TheListKeepsItsPlaceAndShowsTheChangedRow) {
     const auto ok = [] { return ExpectEffectDialog([](CEffectDlg&) { return wxID_OK; }); };
 
     clickRow(35);
-    wxTEST_DIALOG(ClickAt(view->m_btnEdit), ok());
+    wxTEST_DIALOG(PressKey(WXK_RETURN), ok());  // Enter on the row edits it
     EXPECT_EQ(list->GetTopItem(), top) << "after Edit";
     EXPECT_TRUE(visible(35));
+    EXPECT_EQ(view->FirstSelectedRow(), -1) << "no row is selected after Edit";
+    PressKey(WXK_DOWN);
+    EXPECT_EQ(view->FirstSelectedRow(), 36) << "the keys go on from the edited row";
 
     clickRow(38);
     ClickAt(view->m_btnMoveDown);
