@@ -86,7 +86,7 @@ void AlignLabelsWithTheirRow(const res::DialogTemplate& templ, const std::vector
         const wxRect row = box->GetRect();
         const wxRect rect = windows[i]->GetRect();
         // A label draws its text from its top: its natural height is one line of its font.
-        const bool plainLabel = wxDynamicCast(windows[i], wxStaticText) != nullptr;
+        const bool plainLabel = label.kind == K::Label || label.kind == K::RightLabel;
         const int natural = plainLabel ? windows[i]->GetTextExtent(windows[i]->GetLabel()).y
                                        : windows[i]->GetBestSize().y;
         const int height = std::min(natural, row.height);

@@ -1,21 +1,22 @@
 // Help access through wx's HTML help viewer over the program's zipped book.
 #include "shell/HelpAccess.h"
 
+#include <wx/display.h>
+#include <wx/fileconf.h>
 #include <wx/filename.h>
 #include <wx/fs_zip.h>
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpwnd.h>
-#include <wx/display.h>
-#include <wx/fileconf.h>
-#include <wx/sstream.h>
-#include <wx/weakref.h>
 #include <wx/notebook.h>
 #include <wx/splitter.h>
+#include <wx/sstream.h>
 #include <wx/treectrl.h>
+#include <wx/weakref.h>
 
 #include <algorithm>
-
 #include <memory>
+
+#include "shell/SafeCast.h"
 
 namespace glintwick {
 
@@ -84,7 +85,7 @@ namespace {
 
 template <typename Control>
 Control* FindChild(wxWindow* window) {
-    if (auto* found = wxDynamicCast(window, Control)) return found;
+    if (auto* found = As<Control>(window)) return found;
     for (wxWindow* child : window->GetChildren())
         if (Control* found = FindChild<Control>(child)) return found;
     return nullptr;
@@ -136,7 +137,7 @@ void ArrangeViewer() {
         contents->ExpandAll();
         needed = WidestEntry(*contents, contents->GetRootItem(), 0) + contents->FromDIP(24);
     }
-    auto* tabs = wxDynamicCast(frame->FindWindow(wxID_HTML_NOTEBOOK), wxNotebook);
+    auto* tabs = As<wxNotebook>(frame->FindWindow(wxID_HTML_NOTEBOOK));
     auto* splitter = FindChild<wxSplitterWindow>(frame);
     if (tabs && splitter && splitter->IsSplit()) {
         int allTabs = 0;
@@ -189,7 +190,7 @@ void ShowHelpSearch() {
     ArrangeViewer();
     wxWindow* frame = viewer.GetFrame();
     if (!frame) return;
-    auto* pages = wxDynamicCast(frame->FindWindow(wxID_HTML_NOTEBOOK), wxNotebook);
+    auto* pages = As<wxNotebook>(frame->FindWindow(wxID_HTML_NOTEBOOK));
     wxWindow* query = frame->FindWindow(wxID_HTML_SEARCHTEXT);
     if (!pages || !query) return;
     // The search page is the notebook page that holds the query box.

@@ -24,6 +24,7 @@
 #include "shell/HelpAccess.h"
 #include "shell/HyperLink.h"
 #include "shell/Prompt.h"
+#include "shell/SafeCast.h"
 #include "shell/SunkenText.h"
 #include "shell/TallowmereView.h"
 #include "shell/WebBrowser.h"
@@ -43,7 +44,7 @@ public:
 
 protected:
     int Enter(wxDialog* dialog) override {
-        if (!wxDynamicCast(dialog, wxMessageDialog)) return wxID_NONE;
+        if (!As<wxMessageDialog>(dialog)) return wxID_NONE;
         ++m_nShown;
         m_whileShown();
         return wxID_OK;
@@ -329,8 +330,8 @@ TEST_F(RealInputTest, LabelsShareTheBaselineOfTheTextBesideThem) {
         for (const Row& row : rows) {
             ASSERT_TRUE(row.label && row.box);
             row.label->SetLabel("10");
-            if (auto* edit = wxDynamicCast(row.box, wxTextCtrl)) edit->ChangeValue("10");
-            if (auto* list = wxDynamicCast(row.box, wxChoice)) list->SetSelection(list->Append("10"));
+            if (auto* edit = As<wxTextCtrl>(row.box)) edit->ChangeValue("10");
+            if (auto* list = As<wxChoice>(row.box)) list->SetSelection(list->Append("10"));
         }
         window->FindWindow(wxID_OK) ? window->FindWindow(wxID_OK)->SetFocus() : window->SetFocus();
         Pump(200);
@@ -400,7 +401,7 @@ TEST_F(RealInputTest, TheHelpViewerOpensReadableOverTheMainWindow) {
     EXPECT_TRUE(viewer->GetScreenRect().Contains(wxPoint(main.x + main.width / 2, main.y + main.height / 2)));
 
     std::function<wxTreeCtrl*(wxWindow*)> findTree = [&](wxWindow* window) -> wxTreeCtrl* {
-        if (auto* tree = wxDynamicCast(window, wxTreeCtrl)) return tree;
+        if (auto* tree = As<wxTreeCtrl>(window)) return tree;
         for (wxWindow* child : window->GetChildren())
             if (wxTreeCtrl* tree = findTree(child)) return tree;
         return nullptr;
@@ -417,7 +418,7 @@ TEST_F(RealInputTest, TheHelpViewerOpensReadableOverTheMainWindow) {
     };
     expectOpen(contents->GetRootItem());
 
-    auto* tabs = wxDynamicCast(viewer->FindWindow(wxID_HTML_NOTEBOOK), wxNotebook);
+    auto* tabs = As<wxNotebook>(viewer->FindWindow(wxID_HTML_NOTEBOOK));
     ASSERT_NE(tabs, nullptr);
     std::set<int> reachable;
     for (int x = 0; x < tabs->GetSize().x; x += 2) reachable.insert(tabs->HitTest(wxPoint(x, tabs->FromDIP(10))));
