@@ -32,6 +32,14 @@ std::vector<std::string> TempFolder::Entries() const {
     return names;
 }
 
+ChildResult RunCli(const std::vector<std::string>& args, ChildSpec spec) {
+    // GLINTWICK_TEST_CLI runs the same checks against another build of the tool.
+    const char* other = std::getenv("GLINTWICK_TEST_CLI");
+    spec.argv = {other && *other ? other : GLINTWICK_CLI};
+    spec.argv.insert(spec.argv.end(), args.begin(), args.end());
+    return RunChild(spec);
+}
+
 std::string Bytes(std::initializer_list<int> values) {
     std::string out;
     for (int v : values) out += static_cast<char>(v);
