@@ -2,17 +2,20 @@
 #include "cli/CliCommands.h"
 
 #include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <thread>
 
 #include "cli/ProjectJson.h"
 #include "model/CodePage.h"
 #include "model/FileError.h"
 #include "model/ProjectFile.h"
+#include "model/RegularFile.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "preview/Frames.h"
@@ -92,15 +95,20 @@ int Show(const std::string& projectPath) {
 }
 
 int Import(const std::string& jsonPath, const std::string& outputPath) {
-    std::string bytes;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> json(nullptr, &std::fclose);
     try {
-        bytes = ReadWholeFile(jsonPath);
+        // Parsed as it is read: a huge or endless input fails at its first wrong byte.
+        uint64_t size = 0;
+        CFileDescriptor fd = OpenRegularFile(jsonPath, size);
+        json.reset(::fdopen(fd.Get(), "rb"));
+        if (!json) throw CFileFailure(CauseFromErrno(errno, jsonPath), jsonPath);
+        fd.Release();
     } catch (const CFileFailure& failure) {
         return Fail(failure.Message());
     }
     CTallowmereDoc doc;
     try {
-        ProjectFromJson(nlohmann::json::parse(bytes), doc);
+        ProjectFromJson(nlohmann::json::parse(json.get()), doc);
         SaveProject(doc, outputPath);
     } catch (const nlohmann::json::exception& error) {
         return Fail(jsonPath + ": not valid JSON: " + error.what());

@@ -1,6 +1,8 @@
 // POSIX implementation of whole-file reads and atomic writes.
 #include "model/SafeFile.h"
 
+#include "model/RegularFile.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,22 +17,6 @@
 namespace glintwick {
 
 namespace {
-
-// Closes a descriptor on every path out of a scope.
-class CFileDescriptor {
-public:
-    explicit CFileDescriptor(int fd) : m_fd(fd) {}
-    ~CFileDescriptor() {
-        if (m_fd >= 0) ::close(m_fd);
-    }
-    CFileDescriptor(const CFileDescriptor&) = delete;
-    CFileDescriptor& operator=(const CFileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-    int Release() { return std::exchange(m_fd, -1); }
-
-private:
-    int m_fd;
-};
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -64,30 +50,6 @@ bool IsWritableFile(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0 &&
            ::access(path.c_str(), W_OK) == 0;
-}
-
-std::string ReadWholeFile(const std::string& path) {
-    CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0) throw CFileFailure(CauseFromErrno(errno, path), path);
-    struct stat st {};
-    if (::fstat(fd.Get(), &st) != 0) throw CFileFailure(CauseFromErrno(errno, path), path);
-    if (S_ISDIR(st.st_mode)) throw CFileFailure(FailureCause::AccessDenied, path);
-    // Read straight into the result; the size is a hint only, the file may grow or shrink.
-    std::string bytes;
-    size_t capacity = S_ISREG(st.st_mode) ? static_cast<size_t>(st.st_size) + 1 : 65536;
-    size_t used = 0;
-    for (;;) {
-        if (used == bytes.size()) bytes.resize(std::max(capacity, used * 2));
-        const ssize_t n = ::read(fd.Get(), bytes.data() + used, bytes.size() - used);
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            throw CFileFailure(CauseFromErrno(errno, path), path);
-        }
-        used += static_cast<size_t>(n);
-    }
-    bytes.resize(used);
-    return bytes;
 }
 
 void WriteFileAtomically(const std::string& requestedPath, std::string_view bytes,

@@ -1,4 +1,4 @@
-// Whole-file reads and atomic whole-file writes that never leave a half-written target.
+// Whole-file writes that never leave a half-written target.
 #pragma once
 
 #include <optional>
@@ -9,9 +9,6 @@
 #include "model/FileError.h"
 
 namespace glintwick {
-
-// Reads the whole file. Throws CFileFailure with the platform error's cause.
-std::string ReadWholeFile(const std::string& path);
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to the disk and renames it over
 // `path`. On any failure the previous file is untouched, the temporary file is removed and
