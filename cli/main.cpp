@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/CliCommands.h"
+#include "model/SafeFile.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
     using namespace glintwick::cli;
+    glintwick::IgnoreFileSizeSignal();
     if (argc < 2) return Usage();
     const std::string command = argv[1];
     if (command == "--help" || command == "-h") {

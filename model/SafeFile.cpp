@@ -1,4 +1,4 @@
-// POSIX implementation of whole-file reads and atomic writes.
+// POSIX implementation of the whole-file writes.
 #include "model/SafeFile.h"
 
 #include "model/RegularFile.h"
@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <climits>
 #include <cstdlib>
 #include <utility>
@@ -35,6 +36,8 @@ std::string ResolveTarget(const std::string& path) {
 }
 
 }  // namespace
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 WriteCall& FileWriteCall() {
     static WriteCall call = &::write;

@@ -27,6 +27,10 @@ bool IsWritableFile(const std::string& path);
 using WriteCall = ssize_t (*)(int fd, const void* data, size_t size);
 WriteCall& FileWriteCall();
 
+// Makes a write beyond the file-size limit fail with EFBIG, reported as a full disk, instead of
+// killing the process with SIGXFSZ half-way through a save. Both programs call it at start.
+void IgnoreFileSizeSignal();
+
 // The file name without its folder.
 std::string FileNameOf(const std::string& path);
 

@@ -8,10 +8,10 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
+#include "model/RegularFile.h"
 #include "model/SafeFile.h"
 #include "resources/StringTable.h"
 
@@ -32,12 +32,8 @@ std::string Environment(const char* name, const std::string& fallback) {
     return value && *value == '/' ? std::string(value) : fallback;
 }
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+// The mime databases' glob lists are tens of kilobytes; a larger one is not read.
+constexpr uint64_t kGlobListLimit = 16 * 1024 * 1024;
 
 // The type another package already gives *.gwk, from the mime databases' glob lists.
 bool ClaimedByAnotherType(const FileTypeRegistration& where) {
@@ -46,7 +42,8 @@ bool ClaimedByAnotherType(const FileTypeRegistration& where) {
     for (std::string dir; std::getline(dirs, dir, ':');)
         if (!dir.empty()) roots.push_back(dir);
     for (const auto& root : roots) {
-        std::ifstream globs(fs::path(root) / "mime" / "globs2");
+        std::istringstream globs(
+            ReadSmallFile((fs::path(root) / "mime" / "globs2").string(), kGlobListLimit).value_or(""));
         for (std::string line; std::getline(globs, line);) {
             // weight:type:glob[:flags]
             std::stringstream fields(line);
@@ -60,10 +57,14 @@ bool ClaimedByAnotherType(const FileTypeRegistration& where) {
     return false;
 }
 
-// Writes `text` unless the file already holds it; true when it wrote.
+// Writes `text` unless the file already holds it; true when it wrote. Something there that is
+// no regular file (a FIFO, a device, a folder) is not ours to read or replace.
 bool WriteIfDifferent(const fs::path& path, const std::string& text) {
     std::error_code error;
-    if (fs::exists(path, error) && ReadText(path) == text) return false;
+    if (fs::exists(fs::symlink_status(path, error))) {
+        if (!IsRegularFile(path.string())) return false;
+        if (ReadSmallFile(path.string(), text.size()) == text) return false;
+    }
     fs::create_directories(path.parent_path(), error);
     try {
         WriteFileAtomically(path.string(), text);

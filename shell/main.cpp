@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "model/SafeFile.h"
 #include "shell/TallowmereApp.h"
 
 wxIMPLEMENT_APP_NO_MAIN(glintwick::CTallowmereApp);
@@ -15,5 +16,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "glintwick: no display to open a window on (run it under xvfb-run on a machine without one)\n");
         return 1;
     }
+    glintwick::IgnoreFileSizeSignal();
     return wxEntry(argc, argv);
 }

@@ -116,5 +116,35 @@ TEST(OddFiles, RunningOutOfMemoryWhileLoadingIsFailedToOpen) {
     }
 }
 
+// Under a file-size limit every command that writes fails as on a full disk instead of dying
+// of SIGXFSZ half-way: the message, the old file as it was and no temporary file left.
+TEST(OddFiles, AFileSizeLimitIsADiskFullForEveryWritingCommand) {
+    const std::string demo = std::string(GLINTWICK_SOURCE_DIR) + "/examples/demo";
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;  // the output path is appended
+        const char* output;
+    } cases[] = {
+        {"import", {"import", demo + ".json"}, "out.gwk"},
+        {"generate", {"generate", demo + ".gwk"}, "out.js"},
+        {"preview", {"preview", demo + ".gwk"}, "out.html"},
+        {"strip", {"strip"}, "out.js"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const std::string output = folder.File(c.output);
+        test::WriteFile(output, "the old file");
+        std::vector<std::string> args = c.args;
+        args.push_back(output);
+        const test::ChildResult run = test::RunCli(args, {.fileSizeLimit = 64});
+        EXPECT_EQ(run.signal, 0) << "killed by signal " << run.signal;
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, "Disk full while accessing " + output + ".\n");
+        EXPECT_EQ(test::ReadFile(output), "the old file");
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{c.output}) << "a temporary file was left";
+    }
+}
+
 }  // namespace
 }  // namespace glintwick

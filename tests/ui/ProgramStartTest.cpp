@@ -1,0 +1,116 @@
+// The real program started on odd files and limits: it reaches its first idle moment and ends.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+
+#include "ChildProcess.h"
+
+namespace glintwick::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A home folder of its own for each start, so that nothing of the tests' own settings counts.
+class ProgramHome {
+public:
+    ProgramHome() {
+        std::string pattern = (fs::temp_directory_path() / "gwk-start-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        m_path = pattern;
+        fs::create_directories(Settings().parent_path());
+        fs::create_directories(Data() / "applications");
+        fs::create_directories(Data() / "mime" / "packages");
+    }
+    ~ProgramHome() {
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+    }
+    fs::path Path() const { return m_path; }
+    fs::path Settings() const { return m_path / "config" / "Tallowmere" / "Glintwick.conf"; }
+    fs::path Data() const { return m_path / "data"; }
+
+    ChildResult Start(const std::vector<std::string>& args, long long fileSizeLimit = -1) const {
+        ChildSpec spec;
+        // GLINTWICK_TEST_PROGRAM runs the same starts with another build of the program.
+        const char* other = std::getenv("GLINTWICK_TEST_PROGRAM");
+        spec.argv = {other && *other ? other : GLINTWICK_PROGRAM};
+        spec.argv.insert(spec.argv.end(), args.begin(), args.end());
+        spec.env = {{"HOME", m_path.string()},
+                    {"XDG_CONFIG_HOME", (m_path / "config").string()},
+                    {"XDG_DATA_HOME", Data().string()},
+                    {"GLINTWICK_EXIT_WHEN_IDLE", "1"}};
+        spec.fileSizeLimit = fileSizeLimit;
+        spec.timeoutSeconds = 30;
+        return RunChild(spec);
+    }
+
+private:
+    fs::path m_path;
+};
+
+void MakeFifo(const fs::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path; }
+
+void MakeSparse(const fs::path& path, long long size) {
+    std::ofstream(path, std::ios::binary).close();
+    ASSERT_EQ(::truncate(path.c_str(), size), 0) << path;
+}
+
+bool IsFifo(const fs::path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
+
+const std::string kDemo = GLINTWICK_SOURCE_DIR "/examples/demo.gwk";
+constexpr long long k200GiB = 200LL << 30;
+
+struct StartCase {
+    const char* name;
+    std::function<void(const ProgramHome&)> prepare;
+    std::function<std::vector<std::string>(const ProgramHome&)> args;
+    long long fileSizeLimit;
+    // The file that must be left as the case made it.
+    std::function<fs::path(const ProgramHome&)> leftAlone;
+};
+
+TEST(ProgramStart, OddSettingsRegistrationAndProjectFilesAndLimitsDoNotStopTheStart) {
+    auto demo = [](const ProgramHome&) { return std::vector<std::string>{kDemo}; };
+    auto none = [](const ProgramHome&) { return std::vector<std::string>{}; };
+    auto desktop = [](const ProgramHome& h) { return h.Data() / "applications" / "OrvaneGWK.Document.desktop"; };
+    auto package = [](const ProgramHome& h) { return h.Data() / "mime" / "packages" / "glintwick.xml"; };
+    auto globs = [](const ProgramHome& h) { return h.Data() / "mime" / "globs2"; };
+    auto settings = [](const ProgramHome& h) { return h.Settings(); };
+    const StartCase cases[] = {
+        {"settings file is a FIFO", [&](const ProgramHome& h) { MakeFifo(settings(h)); }, demo, -1, settings},
+        {"settings file is 200 GB", [&](const ProgramHome& h) { MakeSparse(settings(h), k200GiB); }, none, -1, nullptr},
+        {"desktop entry is a FIFO", [&](const ProgramHome& h) { MakeFifo(desktop(h)); }, demo, -1, desktop},
+        {"mime package is a FIFO", [&](const ProgramHome& h) { MakeFifo(package(h)); }, demo, -1, package},
+        // update-mime-database rebuilds the glob list afterwards: only the start is ours.
+        {"mime glob list is a FIFO", [&](const ProgramHome& h) { MakeFifo(globs(h)); }, demo, -1, nullptr},
+        {"project is a 200 GB sparse file",
+         [](const ProgramHome& h) { MakeSparse(h.Path() / "big.gwk", k200GiB); },
+         [](const ProgramHome& h) { return std::vector<std::string>{(h.Path() / "big.gwk").string()}; },
+         -1, nullptr},
+        // The recent-file list and the registration files cannot be written: no SIGXFSZ.
+        {"file-size limit of 16 bytes", nullptr, demo, 16, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramHome home;
+        if (c.prepare) c.prepare(home);
+        const ChildResult run = home.Start(c.args(home), c.fileSizeLimit);
+        EXPECT_FALSE(run.timedOut) << "the program never reached its window";
+        EXPECT_EQ(run.signal, 0) << run.err;
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        if (c.leftAlone) EXPECT_TRUE(IsFifo(c.leftAlone(home))) << "the FIFO was replaced";
+        std::cout << "  " << c.name << ": " << run.seconds << " s, peak RSS " << run.peakKb << " KiB\n";
+    }
+}
+
+}  // namespace
+}  // namespace glintwick::test
