@@ -11,11 +11,17 @@
 namespace glintwick {
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to the disk and renames it over
-// `path`. On any failure the previous file is untouched, the temporary file is removed and
-// CFileFailure is thrown. Failures to create the file carry the platform error's cause; later
-// failures (write, flush, close, rename) carry `writeFailureCause` when given.
+// `path`, keeping the old file's owner, group, mode and extended attributes. A file with other
+// hard links, one whose owner, group or attributes the new file could not take, or one in a
+// folder that allows no temporary file is overwritten in place instead, from content prepared in
+// full. On any failure before the content is replaced the previous file is untouched, the
+// temporary file is removed and CFileFailure is thrown. Failures to create the file carry the
+// platform error's cause; later failures (write, flush, close, rename) carry
+// `writeFailureCause` when given. With `followLinks`, a symbolic link at `path` is written
+// through to its target; without, the link itself is replaced.
 void WriteFileAtomically(const std::string& path, std::string_view bytes,
-                         std::optional<FailureCause> writeFailureCause = std::nullopt);
+                         std::optional<FailureCause> writeFailureCause = std::nullopt,
+                         bool followLinks = true);
 
 // True when `path` is an existing regular file that a save may replace: it has a write
 // permission bit (a file with none counts as read-only even for the superuser) and this

@@ -223,7 +223,9 @@ TEST_F(SafeSave, ReplacesTheFileAndKeepsItsPermissions) {
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"show.gwk"});
 }
 
-TEST_F(SafeSave, ReadOnlyTargetOrFolderLeavesTheOldFile) {
+// A read-only file is refused; a writable file in a read-only folder, which allows no
+// temporary file, is written in place.
+TEST_F(SafeSave, ReadOnlyTargetIsRefusedAndAReadOnlyFolderIsWrittenInPlace) {
     ::chmod(target.c_str(), 0444);
     const std::string message = SaveMessage(doc, target);
     EXPECT_EQ(message, "Access to " + target + " was denied.");
@@ -231,7 +233,9 @@ TEST_F(SafeSave, ReadOnlyTargetOrFolderLeavesTheOldFile) {
     ::chmod(target.c_str(), 0644);
     if (::geteuid() == 0) GTEST_SKIP() << "the superuser may write into a read-only folder";
     ::chmod(folder.Path().c_str(), 0555);
-    ExpectUntouched(SaveMessage(doc, target));
+    EXPECT_EQ(SaveMessage(doc, target), "");
+    EXPECT_EQ(ReadFile(target), SerializeProject(doc));
+    ::chmod(folder.Path().c_str(), 0755);
 }
 
 TEST_F(SafeSave, MissingFolderAndDirectoryTargetAreRefused) {
