@@ -175,7 +175,7 @@ std::string PreviewPageHtml(CTallowmereDoc& doc, const std::string& scriptFileTi
 }
 
 std::string WritePreviewFiles(CTallowmereDoc& doc, const std::string& pagePath,
-                              const std::string& scriptFileTitle) {
+                              const std::string& scriptFileTitle, bool followLinks) {
     const std::string page = PreviewPageHtml(doc, scriptFileTitle);
     const size_t slash = pagePath.find_last_of('/');
     const std::string folder =
@@ -185,8 +185,8 @@ std::string WritePreviewFiles(CTallowmereDoc& doc, const std::string& pagePath,
     if (scriptPath == pagePath)
         throw std::invalid_argument("the preview page would replace its script");
     // The page first: a failure then names the file the user chose.
-    WriteFileAtomically(pagePath, page, FailureCause::DiskFull);
-    GenerateScriptFile(doc, scriptPath, scriptFileTitle);
+    WriteFileAtomically(pagePath, page, FailureCause::DiskFull, followLinks);
+    GenerateScriptFile(doc, scriptPath, scriptFileTitle, followLinks);
     return scriptPath;
 }
 

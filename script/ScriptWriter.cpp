@@ -154,9 +154,9 @@ std::string CTallowmereDoc::WriteScript(const std::string& fileTitle) {
     return main;
 }
 
-void GenerateScriptFile(CTallowmereDoc& doc, const std::string& path,
-                        const std::string& fileTitle) {
-    WriteFileAtomically(path, doc.WriteScript(fileTitle), FailureCause::DiskFull);
+void GenerateScriptFile(CTallowmereDoc& doc, const std::string& path, const std::string& fileTitle,
+                        bool followLinks) {
+    WriteFileAtomically(path, doc.WriteScript(fileTitle), FailureCause::DiskFull, followLinks);
 }
 
 }  // namespace glintwick

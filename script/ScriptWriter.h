@@ -27,7 +27,9 @@ std::string ReplaceNameToken(const char* templ, const std::string& scriptName);
 
 // Writes the script for `doc` to `path` atomically, naming it by `fileTitle` (the file's name in
 // the code page). Failures to create the file carry the platform's cause; failures while
-// writing report a full disk. The document is not marked modified.
-void GenerateScriptFile(CTallowmereDoc& doc, const std::string& path, const std::string& fileTitle);
+// writing report a full disk. The document is not marked modified. Without `followLinks`, a
+// link at `path` is replaced rather than written through.
+void GenerateScriptFile(CTallowmereDoc& doc, const std::string& path, const std::string& fileTitle,
+                        bool followLinks = true);
 
 }  // namespace glintwick

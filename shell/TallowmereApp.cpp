@@ -10,7 +10,9 @@
 #include "model/ProjectFile.h"
 #include "model/TallowmereDoc.h"
 #include "resources/StringTable.h"
+#include "script/PreviewFolder.h"
 #include "shell/CompactStyle.h"
+#include "shell/FileDialogs.h"
 #include "shell/FileTypeRegistration.h"
 #include "shell/HelpAccess.h"
 #include "shell/SplashWnd.h"
@@ -38,6 +40,8 @@ bool CTallowmereApp::OnInit() {
     wxConfigBase::DontCreateOnDemand();
     ApplyCompactStyle();
     RegisterFileType(RegistrationFromEnvironment());
+    // Preview folders of runs that were killed are nobody's any more.
+    CPreviewFolder::RemoveAbandoned(PathFromWx(wxFileName::GetTempDir()));
     if (!StartUp(parser.GetParamCount() > 0 ? parser.GetParam(0) : wxString())) return false;
     SetHelpBookPath(HelpBookPathFor(wxStandardPaths::Get().GetExecutablePath()));
     // The start-up measurement ends the program at its first idle moment.

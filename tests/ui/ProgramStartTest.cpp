@@ -1,6 +1,7 @@
 // The real program started on odd files and limits: it reaches its first idle moment and ends.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -26,6 +27,7 @@ public:
         fs::create_directories(Settings().parent_path());
         fs::create_directories(Data() / "applications");
         fs::create_directories(Data() / "mime" / "packages");
+        fs::create_directories(Temp());
     }
     ~ProgramHome() {
         std::error_code ignored;
@@ -34,6 +36,7 @@ public:
     fs::path Path() const { return m_path; }
     fs::path Settings() const { return m_path / "config" / "Tallowmere" / "Glintwick.conf"; }
     fs::path Data() const { return m_path / "data"; }
+    fs::path Temp() const { return m_path / "tmp"; }
 
     ChildResult Start(const std::vector<std::string>& args, long long fileSizeLimit = -1) const {
         ChildSpec spec;
@@ -44,6 +47,7 @@ public:
         spec.env = {{"HOME", m_path.string()},
                     {"XDG_CONFIG_HOME", (m_path / "config").string()},
                     {"XDG_DATA_HOME", Data().string()},
+                    {"TMPDIR", Temp().string()},
                     {"GLINTWICK_EXIT_WHEN_IDLE", "1"}};
         spec.fileSizeLimit = fileSizeLimit;
         spec.timeoutSeconds = 30;
@@ -69,13 +73,21 @@ bool IsFifo(const fs::path& path) {
 const std::string kDemo = GLINTWICK_SOURCE_DIR "/examples/demo.gwk";
 constexpr long long k200GiB = 200LL << 30;
 
+// A process id that ran a moment ago and runs no more.
+pid_t EndedProcess() {
+    const pid_t pid = ::fork();
+    if (pid == 0) _exit(0);
+    ::waitpid(pid, nullptr, 0);
+    return pid;
+}
+
 struct StartCase {
     const char* name;
     std::function<void(const ProgramHome&)> prepare;
     std::function<std::vector<std::string>(const ProgramHome&)> args;
     long long fileSizeLimit;
-    // The file that must be left as the case made it.
-    std::function<fs::path(const ProgramHome&)> leftAlone;
+    // What must hold of the home afterwards.
+    std::function<void(const ProgramHome&)> check;
 };
 
 TEST(ProgramStart, OddSettingsRegistrationAndProjectFilesAndLimitsDoNotStopTheStart) {
@@ -85,11 +97,18 @@ TEST(ProgramStart, OddSettingsRegistrationAndProjectFilesAndLimitsDoNotStopTheSt
     auto package = [](const ProgramHome& h) { return h.Data() / "mime" / "packages" / "glintwick.xml"; };
     auto globs = [](const ProgramHome& h) { return h.Data() / "mime" / "globs2"; };
     auto settings = [](const ProgramHome& h) { return h.Settings(); };
+    auto stillFifo = [](auto where) {
+        return [where](const ProgramHome& h) { EXPECT_TRUE(IsFifo(where(h))) << "the FIFO was replaced"; };
+    };
+    const fs::path killedRun = "glintwick-preview-" + std::to_string(EndedProcess()) + "-Ab3dEf";
     const StartCase cases[] = {
-        {"settings file is a FIFO", [&](const ProgramHome& h) { MakeFifo(settings(h)); }, demo, -1, settings},
+        {"settings file is a FIFO", [&](const ProgramHome& h) { MakeFifo(settings(h)); }, demo, -1,
+         stillFifo(settings)},
         {"settings file is 200 GB", [&](const ProgramHome& h) { MakeSparse(settings(h), k200GiB); }, none, -1, nullptr},
-        {"desktop entry is a FIFO", [&](const ProgramHome& h) { MakeFifo(desktop(h)); }, demo, -1, desktop},
-        {"mime package is a FIFO", [&](const ProgramHome& h) { MakeFifo(package(h)); }, demo, -1, package},
+        {"desktop entry is a FIFO", [&](const ProgramHome& h) { MakeFifo(desktop(h)); }, demo, -1,
+         stillFifo(desktop)},
+        {"mime package is a FIFO", [&](const ProgramHome& h) { MakeFifo(package(h)); }, demo, -1,
+         stillFifo(package)},
         // update-mime-database rebuilds the glob list afterwards: only the start is ours.
         {"mime glob list is a FIFO", [&](const ProgramHome& h) { MakeFifo(globs(h)); }, demo, -1, nullptr},
         {"project is a 200 GB sparse file",
@@ -98,6 +117,15 @@ TEST(ProgramStart, OddSettingsRegistrationAndProjectFilesAndLimitsDoNotStopTheSt
          -1, nullptr},
         // The recent-file list and the registration files cannot be written: no SIGXFSZ.
         {"file-size limit of 16 bytes", nullptr, demo, 16, nullptr},
+        // The preview folder of a run that was killed goes at the next start.
+        {"preview folder of a killed run",
+         [&](const ProgramHome& h) {
+             fs::create_directory(h.Temp() / killedRun);
+             fs::permissions(h.Temp() / killedRun, fs::perms::owner_all);
+             std::ofstream(h.Temp() / killedRun / "demo.html") << "left behind";
+         },
+         demo, -1,
+         [&](const ProgramHome& h) { EXPECT_FALSE(fs::exists(h.Temp() / killedRun)); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -107,7 +135,7 @@ TEST(ProgramStart, OddSettingsRegistrationAndProjectFilesAndLimitsDoNotStopTheSt
         EXPECT_FALSE(run.timedOut) << "the program never reached its window";
         EXPECT_EQ(run.signal, 0) << run.err;
         EXPECT_EQ(run.exitCode, 0) << run.err;
-        if (c.leftAlone) EXPECT_TRUE(IsFifo(c.leftAlone(home))) << "the FIFO was replaced";
+        if (c.check) c.check(home);
         std::cout << "  " << c.name << ": " << run.seconds << " s, peak RSS " << run.peakKb << " KiB\n";
     }
 }
