@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -88,14 +89,35 @@ void RunQuietly(const std::string& tool, const std::string& argument) {
     posix_spawn_file_actions_destroy(&actions);
 }
 
-// Quoting for an Exec line: the program's path in double quotes, with \, ", ` and $ escaped.
+// The program's path as the Exec key's first argument, by the Desktop Entry rules: in double
+// quotes, with ", `, $ and \ behind a backslash and % doubled (field codes start with %), and
+// then every backslash doubled again, as the key's value is itself an escaped string.
 std::string QuoteExec(const std::string& program) {
     std::string quoted = "\"";
     for (char c : program) {
-        if (c == '\\' || c == '"' || c == '`' || c == '$') quoted += '\\';
+        if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
         quoted += c;
+        if (c == '%') quoted += '%';
     }
-    return quoted + "\"";
+    quoted += '"';
+    // GLib looks the program up before it expands %%, so a path with a % would never be found;
+    // env, found on the PATH, starts it from the expanded argument instead.
+    if (program.find('%') != std::string::npos) quoted = "env " + quoted;
+    std::string value;
+    for (char c : quoted) {
+        value += c;
+        if (c == '\\') value += '\\';
+    }
+    return value;
+}
+
+// A line break or another control character in the program's path would end the Exec line
+// early, or let the path add keys of its own; such a path is not registered.
+bool HasControlCharacter(const std::string& text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x20 || b == 0x7F;
+    });
 }
 
 }  // namespace
@@ -137,7 +159,8 @@ std::string DesktopEntryText(const std::string& program, bool withMimeType) {
 }
 
 int RegisterFileType(const FileTypeRegistration& where) {
-    if (where.dataHome.empty() || where.program.empty()) return 0;
+    if (where.dataHome.empty() || where.program.empty() || HasControlCharacter(where.program))
+        return 0;
     const fs::path home(where.dataHome);
     const bool ours = !ClaimedByAnotherType(where);
     int written = 0;
