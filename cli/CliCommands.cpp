@@ -80,13 +80,12 @@ int Show(const std::string& projectPath) {
     nlohmann::ordered_json json = ProjectToJson(doc);
     // Durations in seconds as the players count them; null where the sequence never ends.
     const SequenceTiming timing = MeasureTiming(doc);
-    auto seconds = [](std::optional<long long> ticks) {
-        return ticks ? nlohmann::ordered_json(static_cast<double>(*ticks) *
-                                              SequenceTiming::kTickMilliseconds / 1000.0)
+    auto seconds = [](std::optional<double> ticks) {
+        return ticks ? nlohmann::ordered_json(*ticks * SequenceTiming::kTickMilliseconds / 1000.0)
                      : nlohmann::ordered_json(nullptr);
     };
     nlohmann::ordered_json loops = nlohmann::ordered_json::array();
-    for (long long ticks : timing.loopTicks) loops.push_back(seconds(ticks));
+    for (double ticks : timing.loopTicks) loops.push_back(seconds(ticks));
     json["timing"] = {{"loopSeconds", loops},
                       {"passSeconds", seconds(timing.passTicks)},
                       {"totalSeconds", seconds(timing.totalTicks)}};
@@ -140,7 +139,7 @@ int Frames(const std::string& effectArg, const std::string& utf8Text) {
         return Fail(error.what());
     }
     WordList words;
-    SplitTextIntoWords(text, words);
+    if (CEffect::IsWordBased(effect)) SplitTextIntoWords(text, words);
     std::string out;
     for (int step = 1;; ++step) {
         const std::string frame = FrameFor(effect, text, words, step);

@@ -129,7 +129,7 @@ void CEffectDlg::TickPreview() {
             m_bExchanging = false;
         }
     }
-    if (auto frame = m_ticker.Tick()) m_stcPreview->SetLabel(ToWx(*frame));
+    if (auto frame = m_ticker.Tick()) m_stcPreview->SetLabel(ToWxShown(*frame));
 }
 
 void CEffectDlg::OnMoreInfo(wxCommandEvent&) { ShowHelpTopic(kHelpTopicEffectDialog); }

@@ -130,7 +130,7 @@ std::string CEffect::GetWordArrayScript(int position) {
     for (size_t i = 0; i < m_arrWords.size(); ++i) {
         if (i > 0) out += ',';
         out += '"';
-        AppendEscapedScriptText(out, m_arrWords[i]);
+        AppendEscapedScriptText(out, m_arrWords.Word(m_strText, i));
         out += '"';
     }
     out += ']';

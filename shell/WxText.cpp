@@ -5,12 +5,16 @@
 
 namespace glintwick {
 
-wxString ToWx(const std::string& codePageText) {
+wxString ToWx(std::string_view codePageText) {
     wxString out;
     out.reserve(codePageText.size());
     for (char c : codePageText)
         out += static_cast<wxUniChar>(CodePageToUnicode(static_cast<unsigned char>(c)));
     return out;
+}
+
+wxString ToWxShown(std::string_view codePageText) {
+    return ToWx(codePageText.substr(0, kShownCharacters));
 }
 
 std::optional<std::string> FromWx(const wxString& text) {

@@ -11,6 +11,8 @@
 #include <iostream>
 
 #include "ChildProcess.h"
+#include "model/ProjectFile.h"
+#include "model/TallowmereDoc.h"
 
 namespace glintwick::test {
 namespace {
@@ -88,7 +90,16 @@ struct StartCase {
     long long fileSizeLimit;
     // What must hold of the home afterwards.
     std::function<void(const ProgramHome&)> check;
+    long peakLimitKb = 0;  // the program's own peak, when it matters
 };
+
+// A project of one effect whose text is `size` spaces.
+void MakeSpacesProject(const fs::path& path, size_t size, int effect) {
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    doc.m_arrEffects.push_back(std::make_unique<CEffect>(std::string(size, ' '), effect, 20, 1));
+    std::ofstream(path, std::ios::binary) << SerializeProject(doc);
+}
 
 TEST(ProgramStart, OddSettingsRegistrationAndProjectFilesAndLimitsDoNotStopTheStart) {
     auto demo = [](const ProgramHome&) { return std::vector<std::string>{kDemo}; };
@@ -117,6 +128,11 @@ TEST(ProgramStart, OddSettingsRegistrationAndProjectFilesAndLimitsDoNotStopTheSt
          -1, nullptr},
         // The recent-file list and the registration files cannot be written: no SIGXFSZ.
         {"file-size limit of 16 bytes", nullptr, demo, 16, nullptr},
+        // The list shows what a line can hold of a huge text, not all of it.
+        {"project with a text of 16 MB of spaces",
+         [](const ProgramHome& h) { MakeSpacesProject(h.Path() / "spaces.gwk", 16 << 20, 0); },
+         [](const ProgramHome& h) { return std::vector<std::string>{(h.Path() / "spaces.gwk").string()}; },
+         -1, nullptr, 160 * 1024},
         // The preview folder of a run that was killed goes at the next start.
         {"preview folder of a killed run",
          [&](const ProgramHome& h) {
@@ -136,6 +152,7 @@ TEST(ProgramStart, OddSettingsRegistrationAndProjectFilesAndLimitsDoNotStopTheSt
         EXPECT_EQ(run.signal, 0) << run.err;
         EXPECT_EQ(run.exitCode, 0) << run.err;
         if (c.check) c.check(home);
+        if (c.peakLimitKb > 0) EXPECT_LT(run.peakKb, c.peakLimitKb);
         std::cout << "  " << c.name << ": " << run.seconds << " s, peak RSS " << run.peakKb << " KiB\n";
     }
 }
