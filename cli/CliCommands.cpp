@@ -140,15 +140,14 @@ int Frames(const std::string& effectArg, const std::string& utf8Text) {
     }
     WordList words;
     if (CEffect::IsWordBased(effect)) SplitTextIntoWords(text, words);
-    std::string out;
+    // Each frame goes out as it is made: a long text's loop has millions of frames, which
+    // together would not fit in memory.
     for (int step = 1;; ++step) {
         const std::string frame = FrameFor(effect, text, words, step);
-        out += TextToJson(frame).dump();
-        out += '\n';
-        if (frame.empty()) break;
+        std::cout << TextToJson(frame).dump() << '\n';
+        if (frame.empty() || !std::cout) break;
     }
-    std::cout << out;
-    return kExitOk;
+    return std::cout.flush() ? kExitOk : kExitFailure;
 }
 
 int Play(const std::string& projectPath, bool trace, long long ticks) {

@@ -69,6 +69,11 @@ check "timing read-out" '"timing":{"loopSeconds":[0.04],"passSeconds":0.1,"total
 # frames: one loop, JSON strings, ending with the empty frame; UTF-8 in and out.
 run "$cli" frames 6 "né"
 check "uppercase across frames" $'"Né"\n"nÉ"\n""' "$out"
+# A long text's loop has millions of frames (shooting letters on 3000 characters: 4.5 million
+# of them, 13 GB): they come out as they are made, the first at once.
+long=$(printf 'x%.0s' $(seq 3000))
+check "frames stream out as they are made" 1000 \
+  "$(timeout 10 "$cli" frames 9 "$long" 2>/dev/null | head -n 1000 | wc -l)"
 run "$cli" frames 12 "x"
 check "effect out of range is a usage error" 2 "$status"
 
