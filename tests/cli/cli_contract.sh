@@ -45,6 +45,21 @@ check "unencodable status" 1 "$status"
 check "unencodable names the character" 1 "$(echo "$err" | grep -c 'U+4E2D')"
 check "nothing written on failure" no "$([ -e "$work/bad.gwk" ] && echo yes || echo no)"
 
+# import: every number outside the 32-bit signed range is refused, naming the field, up to
+# 2^64 - 1, which would otherwise wrap to a negative; nothing is written.
+for number in 2147483648 -2147483649 9223372036854775808 18446744071562067968 18446744073709551615; do
+  for field in repeat autoStart 'effects[0].loops'; do
+    case $field in
+      effects*) echo "{\"effects\":[{\"loops\":$number}]}" >"$work/big.json" ;;
+      *) echo "{\"$field\":$number}" >"$work/big.json" ;;
+    esac
+    rm -f "$work/big.gwk"
+    run "$cli" import "$work/big.json" "$work/big.gwk"
+    check "import $field $number" "1 $work/big.json: $field does not fit in 32 bits no" \
+      "$status $err $([ -e "$work/big.gwk" ] && echo yes || echo no)"
+  done
+done
+
 # Empty list refusal and load failures carry the design's messages.
 echo '{"effects":[]}' >"$work/empty.json"
 "$cli" import "$work/empty.json" "$work/empty.gwk"
