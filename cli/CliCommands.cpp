@@ -50,6 +50,27 @@ extern "C" void OnInterrupt(int) {
     g_interrupted = 1;
 }
 
+// A frame as the terminal may show it: UTF-8, with every control character in a visible, inert
+// form, so that a text cannot clear the screen or write the clipboard. C0 controls and DEL
+// show as their control pictures (ESC as U+241B), one column each as in the status bar; the
+// code page's five undefined bytes, which map to C1 controls, as U+FFFD.
+std::string TerminalText(const std::string& frame) {
+    std::string out;
+    out.reserve(frame.size());
+    for (char c : frame) {
+        const char32_t ch = CodePageToUnicode(static_cast<unsigned char>(c));
+        if (ch < 0x20)
+            AppendUtf8(out, 0x2400 + ch);
+        else if (ch == 0x7F)
+            AppendUtf8(out, 0x2421);
+        else if (ch >= 0x80 && ch < 0xA0)
+            AppendUtf8(out, 0xFFFD);
+        else
+            AppendUtf8(out, ch);
+    }
+    return out;
+}
+
 // A file name in the code page for the script, or its bytes as given when it cannot be.
 std::string CodePageFileName(const std::string& utf8Name) {
     std::string name;
@@ -182,7 +203,7 @@ int Play(const std::string& projectPath, bool trace, long long ticks) {
         const PlayerTick result = player.Tick();
         if (result.action == PlayerTick::Action::Stop) break;
         if (result.action == PlayerTick::Action::Show) {
-            std::cout << "\r\x1b[K" << CodePageToUtf8(result.frame) << std::flush;
+            std::cout << "\r\x1b[K" << TerminalText(result.frame) << std::flush;
         }
     }
     std::cout << "\r\x1b[K" << std::flush;
