@@ -1,6 +1,8 @@
 // The command-line tool's commands, built on the core only.
 #include "cli/CliCommands.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
 #include <cerrno>
 #include <chrono>
@@ -23,6 +25,7 @@
 #include "preview/SequenceTiming.h"
 #include "resources/StringTable.h"
 #include "script/BrowserPreview.h"
+#include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
 
 namespace glintwick::cli {
@@ -71,23 +74,35 @@ std::string TerminalText(const std::string& frame) {
     return out;
 }
 
-// A file name in the code page for the script, or its bytes as given when it cannot be.
-std::string CodePageFileName(const std::string& utf8Name) {
-    std::string name;
-    char32_t rejected = 0;
-    return Utf8ToCodePage(utf8Name, name, rejected) ? name : utf8Name;
+// True when `output` names the very file `input` is, through links and hard links too.
+bool SameFile(const std::string& input, const std::string& output) {
+    struct stat in {}, out {};
+    return ::stat(input.c_str(), &in) == 0 && ::stat(output.c_str(), &out) == 0 &&
+           in.st_dev == out.st_dev && in.st_ino == out.st_ino;
+}
+
+// A command writes no file that it reads: the usage error, when `output` is `input`.
+bool RefuseToReplaceInput(const std::string& input, const std::string& output) {
+    if (!SameFile(input, output)) return false;
+    std::cerr << "glintwick-cli: " << output << " is " << input << ", which the command reads; "
+              << "name another file\n";
+    return true;
 }
 
 }  // namespace
 
 int Generate(const std::string& projectPath, const std::string& outputPath) {
+    if (RefuseToReplaceInput(projectPath, outputPath)) return kExitUsage;
     CTallowmereDoc doc;
     if (!LoadOrReport(doc, projectPath)) return kExitFailure;
     if (doc.GetCount() == 0) return Fail(str::kNoEffectsDefined);
-    // The script names itself in the code page; a name it cannot hold goes in as given.
+    // The script names itself in the code page; a name it cannot hold goes in as given, with
+    // the program's warning (the file is still written).
     const std::string fileName = FileNameOf(outputPath);
+    const std::string warning = ScriptNameWarning(fileName);
+    if (!warning.empty()) std::cerr << "glintwick-cli: warning: " << warning << '\n';
     try {
-        GenerateScriptFile(doc, outputPath, CodePageFileName(fileName));
+        GenerateScriptFile(doc, outputPath, ScriptFileTitle(fileName));
         std::cout << LinkTagFor(fileName) << '\n';
     } catch (const CFileFailure& failure) {
         return Fail(failure.Message());
@@ -115,6 +130,7 @@ int Show(const std::string& projectPath) {
 }
 
 int Import(const std::string& jsonPath, const std::string& outputPath) {
+    if (RefuseToReplaceInput(jsonPath, outputPath)) return kExitUsage;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> json(nullptr, &std::fclose);
     try {
         // Parsed as it is read: a huge or endless input fails at its first wrong byte.
@@ -210,7 +226,8 @@ int Play(const std::string& projectPath, bool trace, long long ticks) {
     return kExitOk;
 }
 
-int Preview(const std::string& projectPath, const std::string& pagePath) {
+int Preview(const std::string& projectPath, const std::string& pagePath, bool force) {
+    if (RefuseToReplaceInput(projectPath, pagePath)) return kExitUsage;
     CTallowmereDoc doc;
     if (!LoadOrReport(doc, projectPath)) return kExitFailure;
     if (doc.GetCount() == 0) return Fail(str::kNoEffectsDefined);
@@ -229,7 +246,16 @@ int Preview(const std::string& projectPath, const std::string& pagePath) {
         std::cerr << "glintwick-cli: the preview page's name must end in .html or .htm\n";
         return kExitUsage;
     }
-    const std::string scriptFile = PreviewScriptName(CodePageFileName(pageName)) + ".js";
+    const std::string scriptFile = PreviewScriptName(ScriptFileTitle(pageName)) + ".js";
+    // The page was named; the script beside it was not, so an existing one is kept.
+    const std::string scriptPath =
+        pagePath.substr(0, pagePath.size() - pageName.size()) + CodePageToUtf8(scriptFile);
+    if (RefuseToReplaceInput(projectPath, scriptPath)) return kExitUsage;
+    struct stat existing {};
+    if (!force && ::lstat(scriptPath.c_str(), &existing) == 0) {
+        std::cerr << "glintwick-cli: " << scriptPath << " exists; --force replaces it\n";
+        return kExitFailure;
+    }
     try {
         const std::string scriptPath = WritePreviewFiles(doc, pagePath, scriptFile);
         std::cout << scriptPath << '\n' << pagePath << '\n';

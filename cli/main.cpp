@@ -16,7 +16,10 @@ const char* const kUsage =
     "  glintwick-cli frames EFFECT TEXT               print one loop of an effect's frames\n"
     "  glintwick-cli play PROJECT.gwk [--trace] [--ticks N]\n"
     "                                                 play the sequence (10 ms ticks)\n"
-    "  glintwick-cli preview PROJECT.gwk OUTPUT.html  write a browser preview page and its script\n"
+    "  glintwick-cli preview PROJECT.gwk OUTPUT.html [--force]\n"
+    "                                                 write a browser preview page and its script\n"
+    "                                                 beside it (an existing script only with\n"
+    "                                                 --force)\n"
     "  glintwick-cli strip OUTPUT.js                  write the status strip script, print its "
     "tag\n";
 
@@ -40,7 +43,9 @@ int main(int argc, char** argv) {
     if (command == "show" && argc == 3) return Show(argv[2]);
     if (command == "import" && argc == 4) return Import(argv[2], argv[3]);
     if (command == "frames" && argc == 4) return Frames(argv[2], argv[3]);
-    if (command == "preview" && argc == 4) return Preview(argv[2], argv[3]);
+    if (command == "preview" && argc == 4) return Preview(argv[2], argv[3], false);
+    if (command == "preview" && argc == 5 && std::strcmp(argv[4], "--force") == 0)
+        return Preview(argv[2], argv[3], true);
     if (command == "strip" && argc == 3) return Strip(argv[2]);
     if (command == "play" && argc >= 3) {
         bool trace = false;

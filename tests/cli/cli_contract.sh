@@ -121,6 +121,41 @@ run "$cli" preview "$work/empty.gwk" "$work/site/empty.html"
 check "preview of an empty list" "1 You have not defined any effects yet." "$status $err"
 check "nothing written for an empty list" no "$([ -e "$work/site/empty.html" ] && echo yes || echo no)"
 
+# preview keeps a script it was not told to write: an existing one beside the page is replaced
+# only with --force, and nothing is written without it.
+echo "my own app.js" >"$work/site/app.js"
+run "$cli" preview "$examples/demo.gwk" "$work/site/app.html"
+check "preview keeps an existing script" "1 glintwick-cli: $work/site/app.js exists; --force replaces it" "$status $err"
+check "and writes nothing" "my own app.js no" "$(cat "$work/site/app.js") $([ -e "$work/site/app.html" ] && echo yes || echo no)"
+run "$cli" preview "$examples/demo.gwk" "$work/site/app.html" --force
+"$cli" generate "$examples/demo.gwk" "$work/app.js" >/dev/null
+check "preview --force replaces it" "0 same" "$status $(cmp -s "$work/site/app.js" "$work/app.js" && echo same)"
+check "the usage names --force" 1 "$("$cli" --help | grep -c 'OUTPUT.html \[--force\]')"
+
+# No command writes over the file it reads, by its own name, a link or a hard link.
+cp "$examples/demo.gwk" "$work/mine.gwk"
+ln -s mine.gwk "$work/link.gwk"
+ln "$work/mine.gwk" "$work/hard.gwk"
+cp "$examples/demo.json" "$work/mine.json"
+for case in "generate mine.gwk mine.gwk" "generate mine.gwk link.gwk" "generate link.gwk hard.gwk" \
+            "import mine.json mine.json" "preview mine.gwk mine.gwk.html"; do
+  set -- $case
+  [ "$1" == preview ] && ln -sf mine.gwk "$work/mine.gwk.html"
+  run "$cli" "$1" "$work/$2" "$work/$3"
+  check "$case is refused" "2 glintwick-cli: $work/$3 is $work/$2, which the command reads; name another file" "$status $err"
+  rm -f "$work/mine.gwk.html"
+done
+check "the project is intact" same "$(cmp -s "$work/mine.gwk" "$examples/demo.gwk" && echo same)"
+check "the JSON is intact" same "$(cmp -s "$work/mine.json" "$examples/demo.json" && echo same)"
+
+# generate warns, as the program does, about a script name that cannot run; it still writes.
+run "$cli" generate "$examples/demo.gwk" "$work/my page.js"
+check "generate warns about a name that cannot run" \
+  "0 glintwick-cli: warning: The script name \"my page\" is not a valid JavaScript name, so the script will not run in a page. yes" \
+  "$status $err $([ -e "$work/my page.js" ] && echo yes || echo no)"
+run "$cli" generate "$examples/demo.gwk" "$work/caf$(printf '\xc3\xa9').js"
+check "a name with accented letters is usable" "0 " "$status $err"
+
 # strip: one file for every project, its tag on stdout.
 run "$cli" strip "$work/site/glintwick-strip.js"
 check "strip tag" "0 <SCRIPT SRC='glintwick-strip.js'></SCRIPT>" "$status $out"
