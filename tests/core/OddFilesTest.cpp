@@ -13,18 +13,10 @@ namespace glintwick {
 namespace {
 
 using test::Bytes;
+using test::LoadMessage;
 using test::TempFolder;
 
 constexpr long long kGiB = 1LL << 30;
-
-std::string LoadMessage(CTallowmereDoc& doc, const std::string& path) {
-    try {
-        LoadProject(doc, path);
-        return "";
-    } catch (const CFileFailure& failure) {
-        return failure.Message();
-    }
-}
 
 // A file of `size` bytes that holds `head` and then only holes.
 void MakeSparse(const std::string& path, const std::string& head, long long size) {

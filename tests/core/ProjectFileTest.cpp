@@ -14,6 +14,8 @@ namespace glintwick {
 namespace {
 
 using test::Bytes;
+using test::LoadMessage;
+using test::SaveMessage;
 using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
@@ -21,25 +23,6 @@ using test::WriteFile;
 const std::string kDefaultRecord =
     Bytes({0x1F}) + "Enter your Status Bar text here" + Bytes({0, 0, 0, 0, 10, 0, 0, 0, 1, 0, 0, 0});
 const std::string kExample57 = Bytes({0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0}) + kDefaultRecord;
-
-// The message a failed load shows, or "" when it succeeds.
-std::string LoadMessage(CTallowmereDoc& doc, const std::string& path) {
-    try {
-        LoadProject(doc, path);
-        return "";
-    } catch (const CFileFailure& failure) {
-        return failure.Message();
-    }
-}
-
-std::string SaveMessage(CTallowmereDoc& doc, const std::string& path) {
-    try {
-        SaveProject(doc, path);
-        return "";
-    } catch (const CFileFailure& failure) {
-        return failure.Message();
-    }
-}
 
 TEST(ProjectFile, NewProjectWithOneDefaultEffectIs57Bytes) {
     TempFolder folder;

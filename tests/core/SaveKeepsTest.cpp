@@ -87,14 +87,7 @@ protected:
         return path;
     }
     std::string Save(const std::string& path, const Identity* who = nullptr) {
-        return AsUser(who, [&] {
-            try {
-                SaveProject(doc, path);
-                return std::string();
-            } catch (const CFileFailure& failure) {
-                return failure.Message();
-            }
-        });
+        return AsUser(who, [&] { return test::SaveMessage(doc, path); });
     }
 
     TempFolder folder;
@@ -205,12 +198,7 @@ TEST_F(SaveKeeps, InPlaceAFullDiskLeavesTheOldContent) {
         IgnoreFileSizeSignal();
         rlimit small{1024, 1024};
         ::setrlimit(RLIMIT_FSIZE, &small);
-        try {
-            SaveProject(doc, target);
-            return std::string();
-        } catch (const CFileFailure& failure) {
-            return failure.Message();
-        }
+        return test::SaveMessage(doc, target);
     });
     EXPECT_EQ(message, "Disk full while accessing " + target + ".");
     EXPECT_EQ(ReadFile(target), "the old content");
@@ -226,13 +214,7 @@ TEST(SaveNames, NamesUpTo255BytesCanBeSaved) {
     for (size_t length : {247u, 248u, 251u, 255u}) {
         SCOPED_TRACE(length);
         const std::string project = folder.File(std::string(length - 4, 'p') + ".gwk");
-        std::string message;
-        try {
-            SaveProject(doc, project);
-        } catch (const CFileFailure& failure) {
-            message = failure.Message();
-        }
-        EXPECT_EQ(message, "");
+        EXPECT_EQ(test::SaveMessage(doc, project), "");
         EXPECT_EQ(ReadFile(project), SerializeProject(doc));
         const std::string title = std::string(length - 3, 's') + ".js";
         EXPECT_NO_THROW(GenerateScriptFile(doc, folder.File(title), title));

@@ -5,9 +5,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
+
+#include "model/FileError.h"
+#include "model/ProjectFile.h"
 
 namespace glintwick::test {
 
@@ -38,6 +42,27 @@ ChildResult RunCli(const std::vector<std::string>& args, ChildSpec spec) {
     spec.argv = {other && *other ? other : GLINTWICK_CLI};
     spec.argv.insert(spec.argv.end(), args.begin(), args.end());
     return RunChild(spec);
+}
+
+namespace {
+
+std::string FailureMessage(const std::function<void()>& act) {
+    try {
+        act();
+        return "";
+    } catch (const CFileFailure& failure) {
+        return failure.Message();
+    }
+}
+
+}  // namespace
+
+std::string LoadMessage(CTallowmereDoc& doc, const std::string& path) {
+    return FailureMessage([&] { LoadProject(doc, path); });
+}
+
+std::string SaveMessage(CTallowmereDoc& doc, const std::string& path) {
+    return FailureMessage([&] { SaveProject(doc, path); });
 }
 
 std::string Bytes(std::initializer_list<int> values) {

@@ -30,6 +30,10 @@ private:
 // GLINTWICK_TEST_CLI in the environment names another build of the tool to check.
 ChildResult RunCli(const std::vector<std::string>& args, ChildSpec spec = {});
 
+// The message a failed load or save shows, or "" when it succeeds.
+std::string LoadMessage(CTallowmereDoc& doc, const std::string& path);
+std::string SaveMessage(CTallowmereDoc& doc, const std::string& path);
+
 std::string Bytes(std::initializer_list<int> values);
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
