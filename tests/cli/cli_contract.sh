@@ -60,6 +60,11 @@ for number in 2147483648 -2147483649 9223372036854775808 18446744071562067968 18
   done
 done
 
+# import reads only a regular file: a FIFO is refused at once, not waited on.
+mkfifo "$work/pipe.json"
+out=$(timeout 10 "$cli" import "$work/pipe.json" "$work/piped.gwk" 2>"$work/err"); status=$?
+check "import of a FIFO" "1 Access to $work/pipe.json was denied." "$status $(cat "$work/err")"
+
 # Empty list refusal and load failures carry the design's messages.
 echo '{"effects":[]}' >"$work/empty.json"
 "$cli" import "$work/empty.json" "$work/empty.gwk"
