@@ -35,11 +35,11 @@ TEST(OddFiles, ProjectPathsThatAreNoRegularFilesAreRefusedAtOnce) {
     const std::string paths[] = {fifo, linkToFifo, "/dev/zero", "/dev/null", folder.Path()};
     for (const auto& path : paths) {
         SCOPED_TRACE(path);
-        test::ChildSpec spec;
-        spec.timeoutSeconds = 10;
+        test::ChildLaunch launch;
+        launch.timeoutSeconds = 10;
         // An unchecked read of /dev/zero ends in std::bad_alloc here, not in the swap file.
-        if (!test::BuiltWithAddressSanitizer()) spec.addressSpaceLimit = 2 * kGiB;
-        const test::ChildResult shown = test::RunCli({"show", path}, spec);
+        if (!test::BuiltWithAddressSanitizer()) launch.addressSpaceLimit = 2 * kGiB;
+        const test::ChildResult shown = test::RunCli({"show", path}, launch);
         EXPECT_FALSE(shown.timedOut) << "glintwick-cli show waited on " << path;
         EXPECT_EQ(shown.exitCode, 1);
         EXPECT_EQ(shown.err, "Access to " + path + " was denied.\n");

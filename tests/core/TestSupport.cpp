@@ -36,12 +36,12 @@ std::vector<std::string> TempFolder::Entries() const {
     return names;
 }
 
-ChildResult RunCli(const std::vector<std::string>& args, ChildSpec spec) {
+ChildResult RunCli(const std::vector<std::string>& args, ChildLaunch launch) {
     // GLINTWICK_TEST_CLI runs the same checks against another build of the tool.
     const char* other = std::getenv("GLINTWICK_TEST_CLI");
-    spec.argv = {other && *other ? other : GLINTWICK_CLI};
-    spec.argv.insert(spec.argv.end(), args.begin(), args.end());
-    return RunChild(spec);
+    launch.argv = {other && *other ? other : GLINTWICK_CLI};
+    launch.argv.insert(launch.argv.end(), args.begin(), args.end());
+    return RunChild(launch);
 }
 
 namespace {

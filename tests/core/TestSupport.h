@@ -26,9 +26,9 @@ private:
     std::string m_path;
 };
 
-// glintwick-cli ARGS as a child of its own; `spec` adds limits, environment and a timeout.
+// glintwick-cli ARGS as a child of its own; `launch` adds limits, environment and a timeout.
 // GLINTWICK_TEST_CLI in the environment names another build of the tool to check.
-ChildResult RunCli(const std::vector<std::string>& args, ChildSpec spec = {});
+ChildResult RunCli(const std::vector<std::string>& args, ChildLaunch launch = {});
 
 // The message a failed load or save shows, or "" when it succeeds.
 std::string LoadMessage(CTallowmereDoc& doc, const std::string& path);

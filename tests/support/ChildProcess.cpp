@@ -35,18 +35,18 @@ bool BuiltWithAddressSanitizer() {
 #endif
 }
 
-ChildResult RunChild(const ChildSpec& spec) {
+ChildResult RunChild(const ChildLaunch& launch) {
     std::string folder = (std::filesystem::temp_directory_path() / "gwk-child-XXXXXX").string();
     if (!::mkdtemp(folder.data())) return {};
     const std::string report = folder + "/report", out = folder + "/out", err = folder + "/err";
 
     std::vector<std::string> args{GLINTWICK_MEASURE_RUN, report,
-                                  std::to_string(spec.timeoutSeconds)};
-    if (spec.fileSizeLimit >= 0) args.push_back("fsize=" + std::to_string(spec.fileSizeLimit));
-    if (spec.addressSpaceLimit >= 0)
-        args.push_back("as=" + std::to_string(spec.addressSpaceLimit));
+                                  std::to_string(launch.timeoutSeconds)};
+    if (launch.fileSizeLimit >= 0) args.push_back("fsize=" + std::to_string(launch.fileSizeLimit));
+    if (launch.addressSpaceLimit >= 0)
+        args.push_back("as=" + std::to_string(launch.addressSpaceLimit));
     args.push_back("--");
-    args.insert(args.end(), spec.argv.begin(), spec.argv.end());
+    args.insert(args.end(), launch.argv.begin(), launch.argv.end());
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -57,7 +57,7 @@ ChildResult RunChild(const ChildSpec& spec) {
         const auto equals = entry.find('=');
         variables[entry.substr(0, equals)] = equals == std::string::npos ? "" : entry.substr(equals + 1);
     }
-    for (const auto& [name, value] : spec.env) variables[name] = value;
+    for (const auto& [name, value] : launch.env) variables[name] = value;
     std::vector<std::string> envStrings;
     for (const auto& [name, value] : variables) envStrings.push_back(name + "=" + value);
     std::vector<char*> envp;

@@ -7,7 +7,7 @@
 
 namespace glintwick::test {
 
-struct ChildSpec {
+struct ChildLaunch {
     std::vector<std::string> argv;                            // program path first
     std::vector<std::pair<std::string, std::string>> env;    // set on top of this process's
     long long fileSizeLimit = -1;                             // RLIMIT_FSIZE in bytes, or none
@@ -25,7 +25,7 @@ struct ChildResult {
     std::string err;
 };
 
-ChildResult RunChild(const ChildSpec& spec);
+ChildResult RunChild(const ChildLaunch& launch);
 
 // True in a build with AddressSanitizer, which reserves more address space than any limit a
 // test would set.

@@ -41,19 +41,19 @@ public:
     fs::path Temp() const { return m_path / "tmp"; }
 
     ChildResult Start(const std::vector<std::string>& args, long long fileSizeLimit = -1) const {
-        ChildSpec spec;
+        ChildLaunch launch;
         // GLINTWICK_TEST_PROGRAM runs the same starts with another build of the program.
         const char* other = std::getenv("GLINTWICK_TEST_PROGRAM");
-        spec.argv = {other && *other ? other : GLINTWICK_PROGRAM};
-        spec.argv.insert(spec.argv.end(), args.begin(), args.end());
-        spec.env = {{"HOME", m_path.string()},
+        launch.argv = {other && *other ? other : GLINTWICK_PROGRAM};
+        launch.argv.insert(launch.argv.end(), args.begin(), args.end());
+        launch.env = {{"HOME", m_path.string()},
                     {"XDG_CONFIG_HOME", (m_path / "config").string()},
                     {"XDG_DATA_HOME", Data().string()},
                     {"TMPDIR", Temp().string()},
                     {"GLINTWICK_EXIT_WHEN_IDLE", "1"}};
-        spec.fileSizeLimit = fileSizeLimit;
-        spec.timeoutSeconds = 30;
-        return RunChild(spec);
+        launch.fileSizeLimit = fileSizeLimit;
+        launch.timeoutSeconds = 30;
+        return RunChild(launch);
     }
 
 private:
