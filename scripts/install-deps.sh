@@ -6,7 +6,10 @@ packages=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   libwxgtk3.2-dev libgtk-3-dev xvfb xauth imagemagick chromium
+  desktop-file-utils libglib2.0-bin
 )
+# desktop-file-utils and libglib2.0-bin: the desktop entry test validates the entry with
+# desktop-file-validate and starts it with gio launch.
 # Node.js and npm run the generated scripts and drive Chromium in the tests; a machine may
 # already have its own.
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
