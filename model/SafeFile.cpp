@@ -5,13 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <climits>
 #include <cstdlib>
-#include <utility>
-#include <vector>
 
 #include "model/FileAttributes.h"
 #include "model/RegularFile.h"
@@ -35,28 +32,6 @@ std::string ResolveTarget(const std::string& path) {
     }
     return path;
 }
-
-}  // namespace
-
-void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
-
-WriteCall& FileWriteCall() {
-    static WriteCall call = &::write;
-    return call;
-}
-
-std::string FileNameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool IsWritableFile(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0 &&
-           ::access(path.c_str(), W_OK) == 0;
-}
-
-namespace {
 
 // The template of the temporary file beside the target. Short, so that a target whose name is
 // as long as the file system allows still has a sibling.
@@ -100,6 +75,24 @@ void WriteInPlace(const std::string& target, std::string_view bytes,
 }
 
 }  // namespace
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+
+WriteCall& FileWriteCall() {
+    static WriteCall call = &::write;
+    return call;
+}
+
+std::string FileNameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool IsWritableFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0 &&
+           ::access(path.c_str(), W_OK) == 0;
+}
 
 // How a save replaces a file, decided as GLib's file replacement and careful editors do:
 // - a new file, or one whose owner, group, mode and extended attributes the new one can take
