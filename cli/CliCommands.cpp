@@ -76,7 +76,8 @@ std::string TerminalText(const std::string& frame) {
 
 // True when `output` names the very file `input` is, through links and hard links too.
 bool SameFile(const std::string& input, const std::string& output) {
-    struct stat in {}, out {};
+    struct stat in {
+    }, out{};
     return ::stat(input.c_str(), &in) == 0 && ::stat(output.c_str(), &out) == 0 &&
            in.st_dev == out.st_dev && in.st_ino == out.st_ino;
 }

@@ -17,7 +17,8 @@ namespace {
 bool AttributeNames(const std::string* path, int fd, std::vector<std::string>& names) {
     names.clear();
     for (;;) {
-        const ssize_t size = path ? ::listxattr(path->c_str(), nullptr, 0) : ::flistxattr(fd, nullptr, 0);
+        const ssize_t size =
+            path ? ::listxattr(path->c_str(), nullptr, 0) : ::flistxattr(fd, nullptr, 0);
         if (size < 0) return errno == ENOTSUP;
         if (size == 0) return true;
         std::vector<char> list(static_cast<size_t>(size));

@@ -23,7 +23,8 @@ namespace {
 // start, so every length in it is checked against what is really left.
 class CFileSource : public CByteSource {
 public:
-    explicit CFileSource(const std::string& path) : m_path(path), m_fd(OpenRegularFile(path, m_left)) {}
+    explicit CFileSource(const std::string& path)
+        : m_path(path), m_fd(OpenRegularFile(path, m_left)) {}
 
     uint64_t Remaining() const override { return m_left; }
 

@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 
 #include "model/FileAttributes.h"
@@ -58,13 +58,16 @@ int WriteAll(int fd, std::string_view bytes) {
 // room for the new length is taken first, so that a full disk or a file-size limit stops the
 // save before the old content is touched; then the bytes, the new length and a sync.
 void WriteInPlace(const std::string& target, std::string_view bytes,
-                  const std::optional<FailureCause>& writeFailureCause, const std::string& shownPath) {
+                  const std::optional<FailureCause>& writeFailureCause,
+                  const std::string& shownPath) {
     CFileDescriptor fd(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.Get() < 0) Fail(CauseFromErrno(errno, target), shownPath);
     struct stat st {};
     if (::fstat(fd.Get(), &st) != 0) Fail(CauseFromErrno(errno, target), shownPath);
     if (!S_ISREG(st.st_mode)) Fail(FailureCause::AccessDenied, shownPath);
-    auto fail = [&](int err) { Fail(writeFailureCause.value_or(CauseFromErrno(err, target)), shownPath); };
+    auto fail = [&](int err) {
+        Fail(writeFailureCause.value_or(CauseFromErrno(err, target)), shownPath);
+    };
     const off_t length = static_cast<off_t>(bytes.size());
     if (length > st.st_size && ::fallocate(fd.Get(), 0, 0, length) != 0 && errno != EOPNOTSUPP)
         fail(errno);
@@ -76,7 +79,9 @@ void WriteInPlace(const std::string& target, std::string_view bytes,
 
 }  // namespace
 
-void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
+void IgnoreFileSizeSignal() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 WriteCall& FileWriteCall() {
     static WriteCall call = &::write;

@@ -54,7 +54,8 @@ PlayerTick CPreviewPlayer::Tick() {
     }
     // A frame every 21 - speed ticks; the empty frame ends a loop and shows nothing new.
     if (21 - PlayableSpeed(m_nSpeed) - m_nTicks == 0) {
-        std::string frame = FrameFor(m_nEffect, m_strText, m_pWords ? *m_pWords : kNoWords, m_nStep);
+        std::string frame =
+            FrameFor(m_nEffect, m_strText, m_pWords ? *m_pWords : kNoWords, m_nStep);
         ++m_nStep;
         m_nTicks = 0;
         if (!frame.empty()) {

@@ -22,8 +22,7 @@ enum class Escape : unsigned char { None, Short, Unicode };
 
 constexpr std::array<Escape, 256> kEscapes = [] {
     std::array<Escape, 256> table{};
-    for (int b = 0; b < 256; ++b)
-        table[b] = b < 0x20 || b >= 0x7F ? Escape::Unicode : Escape::None;
+    for (int b = 0; b < 256; ++b) table[b] = b < 0x20 || b >= 0x7F ? Escape::Unicode : Escape::None;
     table['\t'] = Escape::None;
     for (unsigned char b : {'\\', '"', '\r', '\n'}) table[b] = Escape::Short;
     return table;

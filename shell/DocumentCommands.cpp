@@ -130,7 +130,8 @@ void CDocumentCommands::OnGenerateJavascript() {
     const std::string warning = ScriptNameWarning(fileTitle.utf8_string());
     if (!warning.empty()) {
         const wxString question = wxString::FromUTF8(warning + " " + str::kGenerateAnyway);
-        if (ShowMessageBox(m_owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) != wxYES)
+        if (ShowMessageBox(m_owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) !=
+            wxYES)
             return;
     }
     try {

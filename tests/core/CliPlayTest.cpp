@@ -13,10 +13,14 @@ TEST(CliPlay, ControlBytesReachTheTerminalInAVisibleInertForm) {
     CTallowmereDoc doc;
     doc.InitNewProject();
     doc.m_nRepeat = 1;
-    test::Fill(doc, {{"A\x1b[2J\x1b]52;c;cHdu\x07" "B\x9d\x01\x7f" "C\tD", 11, 20, 1}});
+    test::Fill(doc, {{"A\x1b[2J\x1b]52;c;cHdu\x07"
+                      "B\x9d\x01\x7f"
+                      "C\tD",
+                      11, 20, 1}});
     test::TempFolder folder;
     test::WriteFile(folder.File("controls.gwk"), SerializeProject(doc));
-    const test::ChildResult played = test::RunCli({"play", folder.File("controls.gwk"), "--ticks", "30"});
+    const test::ChildResult played =
+        test::RunCli({"play", folder.File("controls.gwk"), "--ticks", "30"});
     ASSERT_EQ(played.exitCode, 0) << played.err;
 
     // What is left once the player's own line clearing (CR, ESC [ K) is taken out.

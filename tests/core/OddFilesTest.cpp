@@ -45,7 +45,8 @@ TEST(OddFiles, ProjectPathsThatAreNoRegularFilesAreRefusedAtOnce) {
         EXPECT_EQ(shown.err, "Access to " + path + " was denied.\n");
         EXPECT_LT(shown.seconds, 5);
 
-        if (path == fifo || path == linkToFifo || path == "/dev/zero") continue;  // would hang before
+        if (path == fifo || path == linkToFifo || path == "/dev/zero")
+            continue;  // would hang before
         CTallowmereDoc doc;
         doc.InitNewProject();
         doc.AddEffect(std::make_unique<CEffect>());
@@ -134,7 +135,8 @@ TEST(OddFiles, AFileSizeLimitIsADiskFullForEveryWritingCommand) {
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.err, "Disk full while accessing " + output + ".\n");
         EXPECT_EQ(test::ReadFile(output), "the old file");
-        EXPECT_EQ(folder.Entries(), std::vector<std::string>{c.output}) << "a temporary file was left";
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{c.output})
+            << "a temporary file was left";
     }
 }
 

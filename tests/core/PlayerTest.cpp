@@ -149,8 +149,8 @@ TEST(PreviewPlayer, AHugeTextPlaysInASmallMultipleOfItsSize) {
     const struct {
         int effect;
         long peakLimitKb;  // the loaded text, the player's copy, and the words where split
-    } cases[] = {{0, 4 * textKb + 16 * 1024}, {2, 4 * textKb + 16 * 1024},
-                 {1, 8 * textKb + 16 * 1024}};
+    } cases[] = {
+        {0, 4 * textKb + 16 * 1024}, {2, 4 * textKb + 16 * 1024}, {1, 8 * textKb + 16 * 1024}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.effect);
         CTallowmereDoc doc;

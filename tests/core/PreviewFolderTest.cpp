@@ -58,8 +58,8 @@ TEST(PreviewFolder, SomethingElseInItsPlaceIsLeftAloneForANewFolder) {
              ASSERT_EQ(::chown(path.c_str(), 1000, 1000), 0);
          },
          true},
-        {"a link to a folder", [&](const std::string& path) { ::symlink(victim.c_str(), path.c_str()); },
-         false},
+        {"a link to a folder",
+         [&](const std::string& path) { ::symlink(victim.c_str(), path.c_str()); }, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,6 +1,6 @@
 // Saving keeps what the user set on the file: owner, group, attributes, links, long names.
-#include <gtest/gtest.h>
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -99,10 +99,12 @@ TEST_F(SaveKeeps, TheReplacedFilesOwnerGroupModeAndExtendedAttributes) {
     const std::string target = File(folder.File("theirs.gwk"), 1000, 1001, 0640);
     const bool attributes = ::setxattr(target.c_str(), "user.glintwick.note", "keep", 4, 0) == 0;
     // An ACL that lets user 1234 read and write (version 2; entries tag, permissions, id).
-    const unsigned char acl[] = {2, 0, 0, 0,  1, 0, 6, 0, 0xFF, 0xFF, 0xFF, 0xFF,
-                                 2, 0, 6, 0, 0xD2, 4, 0, 0,   4, 0, 4, 0, 0xFF, 0xFF, 0xFF, 0xFF,
-                                 0x10, 0, 6, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0x20, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
-    const bool acls = ::setxattr(target.c_str(), "system.posix_acl_access", acl, sizeof acl, 0) == 0;
+    const unsigned char acl[] = {2,    0,    0,    0,    1,    0,    6,    0,    0xFF, 0xFF, 0xFF,
+                                 0xFF, 2,    0,    6,    0,    0xD2, 4,    0,    0,    4,    0,
+                                 4,    0,    0xFF, 0xFF, 0xFF, 0xFF, 0x10, 0,    6,    0,    0xFF,
+                                 0xFF, 0xFF, 0xFF, 0x20, 0,    0,    0,    0xFF, 0xFF, 0xFF, 0xFF};
+    const bool acls =
+        ::setxattr(target.c_str(), "system.posix_acl_access", acl, sizeof acl, 0) == 0;
     const struct stat before = StatOf(target);
 
     ASSERT_EQ(Save(target), "");
@@ -165,7 +167,9 @@ TEST_F(SaveKeeps, InPlaceWhereAReplacementWouldBreakSomething) {
          {&member, &nextMember},
          nullptr},
         {"a writable file in a read-only folder",
-         [&] { return File(Folder("read-only", 1000, 1000, 0555) + "/mine.gwk", 1000, 1000, 0644); },
+         [&] {
+             return File(Folder("read-only", 1000, 1000, 0555) + "/mine.gwk", 1000, 1000, 0644);
+         },
          {&member},
          nullptr},
         {"another user's file in a sticky folder",

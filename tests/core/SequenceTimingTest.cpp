@@ -5,10 +5,10 @@
 #include <random>
 
 #include "TestSupport.h"
+#include "model/ProjectFile.h"
 #include "preview/Frames.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/SequenceTiming.h"
-#include "model/ProjectFile.h"
 #include "script/BrowserPreview.h"
 
 namespace glintwick {
@@ -21,7 +21,7 @@ TEST(SequenceTiming, OneEffectTimelineCountsEveryTick) {
     test::Fill(doc, {{"abc", 0, 20, 2}});
     const SequenceTiming timing = MeasureTiming(doc);
     EXPECT_EQ(timing.loopTicks, std::vector<double>{4});  // a, ab, abc and the ending step
-    EXPECT_EQ(timing.passTicks, 10);                         // load, 2 x 4, idle
+    EXPECT_EQ(timing.passTicks, 10);                      // load, 2 x 4, idle
     EXPECT_EQ(timing.totalTicks, 10);
 }
 

@@ -55,7 +55,8 @@ ChildResult RunChild(const ChildLaunch& launch) {
     for (char** e = environ; *e; ++e) {
         const std::string entry = *e;
         const auto equals = entry.find('=');
-        variables[entry.substr(0, equals)] = equals == std::string::npos ? "" : entry.substr(equals + 1);
+        variables[entry.substr(0, equals)] =
+            equals == std::string::npos ? "" : entry.substr(equals + 1);
     }
     for (const auto& [name, value] : launch.env) variables[name] = value;
     std::vector<std::string> envStrings;

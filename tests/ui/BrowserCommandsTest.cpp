@@ -1,9 +1,8 @@
 // Tools > Preview in Browser and Save Status Strip Script through the real handlers.
-#include <wx/dir.h>
-#include <wx/filename.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
+#include <wx/dir.h>
+#include <wx/filename.h>
 
 #include <fstream>
 
@@ -105,8 +104,9 @@ TEST_F(BrowserCommandsTest, PreviewNeverUsesAFolderThatIsNoLongerItsOwn) {
     EXPECT_NE(Commands().PreviewFolder(), first);
     EXPECT_TRUE(IsPrivateFolder(Commands().PreviewFolder()));
     EXPECT_EQ(ReadText(outside), "not the preview's");
-    EXPECT_EQ(opened.back(), wxFileName::FileNameToURL(wxFileName(
-                                 wxString::FromUTF8(Commands().PreviewFolder()) + "/Untitled.html")));
+    EXPECT_EQ(opened.back(),
+              wxFileName::FileNameToURL(
+                  wxFileName(wxString::FromUTF8(Commands().PreviewFolder()) + "/Untitled.html")));
     wxFileName::Rmdir(wxString::FromUTF8(first), wxPATH_RMDIR_RECURSIVE);
 }
 

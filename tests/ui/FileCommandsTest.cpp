@@ -1,11 +1,10 @@
 // File commands, recent files, Options, Generate and help through the real handlers.
+#include <sys/stat.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpwnd.h>
 #include <wx/notebook.h>
-
-#include <sys/stat.h>
 
 #include <fstream>
 

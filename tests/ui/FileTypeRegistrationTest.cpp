@@ -77,8 +77,9 @@ TEST_F(FileTypeRegistrationTest, InstalledFilesSayWhatTheProgramRegisters) {
 // launcher (gio launch).
 TEST_F(FileTypeRegistrationTest, TheExecLineStartsTheProgramWhateverItsPathHolds) {
     const fs::path marker = root / "started";
-    const char* names[] = {"100% sure", "say \"hi\"", "cost $HOME", "back`tick`", "back\\slash",
-                           "semi;colon & <angle> 'single' ~tilde #hash *star? (x) |pipe"};
+    const char* names[] = {
+        "100% sure",  "say \"hi\"",  "cost $HOME",
+        "back`tick`", "back\\slash", "semi;colon & <angle> 'single' ~tilde #hash *star? (x) |pipe"};
     for (const char* name : names) {
         SCOPED_TRACE(name);
         const fs::path program = root / "bin" / name;

@@ -47,10 +47,10 @@ public:
         launch.argv = {other && *other ? other : GLINTWICK_PROGRAM};
         launch.argv.insert(launch.argv.end(), args.begin(), args.end());
         launch.env = {{"HOME", m_path.string()},
-                    {"XDG_CONFIG_HOME", (m_path / "config").string()},
-                    {"XDG_DATA_HOME", Data().string()},
-                    {"TMPDIR", Temp().string()},
-                    {"GLINTWICK_EXIT_WHEN_IDLE", "1"}};
+                      {"XDG_CONFIG_HOME", (m_path / "config").string()},
+                      {"XDG_DATA_HOME", Data().string()},
+                      {"TMPDIR", Temp().string()},
+                      {"GLINTWICK_EXIT_WHEN_IDLE", "1"}};
         launch.fileSizeLimit = fileSizeLimit;
         launch.timeoutSeconds = 30;
         return RunChild(launch);
@@ -60,7 +60,9 @@ private:
     fs::path m_path;
 };
 
-void MakeFifo(const fs::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path; }
+void MakeFifo(const fs::path& path) {
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path;
+}
 
 void MakeSparse(const fs::path& path, long long size) {
     std::ofstream(path, std::ios::binary).close();
@@ -104,34 +106,46 @@ void MakeSpacesProject(const fs::path& path, size_t size, int effect) {
 TEST(ProgramStart, OddSettingsRegistrationAndProjectFilesAndLimitsDoNotStopTheStart) {
     auto demo = [](const ProgramHome&) { return std::vector<std::string>{kDemo}; };
     auto none = [](const ProgramHome&) { return std::vector<std::string>{}; };
-    auto desktop = [](const ProgramHome& h) { return h.Data() / "applications" / "OrvaneGWK.Document.desktop"; };
-    auto package = [](const ProgramHome& h) { return h.Data() / "mime" / "packages" / "glintwick.xml"; };
+    auto desktop = [](const ProgramHome& h) {
+        return h.Data() / "applications" / "OrvaneGWK.Document.desktop";
+    };
+    auto package = [](const ProgramHome& h) {
+        return h.Data() / "mime" / "packages" / "glintwick.xml";
+    };
     auto globs = [](const ProgramHome& h) { return h.Data() / "mime" / "globs2"; };
     auto settings = [](const ProgramHome& h) { return h.Settings(); };
     auto stillFifo = [](auto where) {
-        return [where](const ProgramHome& h) { EXPECT_TRUE(IsFifo(where(h))) << "the FIFO was replaced"; };
+        return [where](const ProgramHome& h) {
+            EXPECT_TRUE(IsFifo(where(h))) << "the FIFO was replaced";
+        };
     };
     const fs::path killedRun = "glintwick-preview-" + std::to_string(EndedProcess()) + "-Ab3dEf";
     const StartCase cases[] = {
         {"settings file is a FIFO", [&](const ProgramHome& h) { MakeFifo(settings(h)); }, demo, -1,
          stillFifo(settings)},
-        {"settings file is 200 GB", [&](const ProgramHome& h) { MakeSparse(settings(h), k200GiB); }, none, -1, nullptr},
+        {"settings file is 200 GB", [&](const ProgramHome& h) { MakeSparse(settings(h), k200GiB); },
+         none, -1, nullptr},
         {"desktop entry is a FIFO", [&](const ProgramHome& h) { MakeFifo(desktop(h)); }, demo, -1,
          stillFifo(desktop)},
         {"mime package is a FIFO", [&](const ProgramHome& h) { MakeFifo(package(h)); }, demo, -1,
          stillFifo(package)},
         // update-mime-database rebuilds the glob list afterwards: only the start is ours.
-        {"mime glob list is a FIFO", [&](const ProgramHome& h) { MakeFifo(globs(h)); }, demo, -1, nullptr},
+        {"mime glob list is a FIFO", [&](const ProgramHome& h) { MakeFifo(globs(h)); }, demo, -1,
+         nullptr},
         {"project is a 200 GB sparse file",
          [](const ProgramHome& h) { MakeSparse(h.Path() / "big.gwk", k200GiB); },
-         [](const ProgramHome& h) { return std::vector<std::string>{(h.Path() / "big.gwk").string()}; },
+         [](const ProgramHome& h) {
+             return std::vector<std::string>{(h.Path() / "big.gwk").string()};
+         },
          -1, nullptr},
         // The recent-file list and the registration files cannot be written: no SIGXFSZ.
         {"file-size limit of 16 bytes", nullptr, demo, 16, nullptr},
         // The list shows what a line can hold of a huge text, not all of it.
         {"project with a text of 16 MB of spaces",
          [](const ProgramHome& h) { MakeSpacesProject(h.Path() / "spaces.gwk", 16 << 20, 0); },
-         [](const ProgramHome& h) { return std::vector<std::string>{(h.Path() / "spaces.gwk").string()}; },
+         [](const ProgramHome& h) {
+             return std::vector<std::string>{(h.Path() / "spaces.gwk").string()};
+         },
          -1, nullptr, 4 * 16 * 1024},
         // The preview folder of a run that was killed goes at the next start.
         {"preview folder of a killed run",
@@ -140,8 +154,7 @@ TEST(ProgramStart, OddSettingsRegistrationAndProjectFilesAndLimitsDoNotStopTheSt
              fs::permissions(h.Temp() / killedRun, fs::perms::owner_all);
              std::ofstream(h.Temp() / killedRun / "demo.html") << "left behind";
          },
-         demo, -1,
-         [&](const ProgramHome& h) { EXPECT_FALSE(fs::exists(h.Temp() / killedRun)); }},
+         demo, -1, [&](const ProgramHome& h) { EXPECT_FALSE(fs::exists(h.Temp() / killedRun)); }},
     };
     // The program's own size, started on the demo in a home of its own.
     const ChildResult baseline = ProgramHome().Start({kDemo});
@@ -156,7 +169,8 @@ TEST(ProgramStart, OddSettingsRegistrationAndProjectFilesAndLimitsDoNotStopTheSt
         EXPECT_EQ(run.exitCode, 0) << run.err;
         if (c.check) c.check(home);
         if (c.extraPeakLimitKb > 0) EXPECT_LT(run.peakKb, baseline.peakKb + c.extraPeakLimitKb);
-        std::cout << "  " << c.name << ": " << run.seconds << " s, peak RSS " << run.peakKb << " KiB\n";
+        std::cout << "  " << c.name << ": " << run.seconds << " s, peak RSS " << run.peakKb
+                  << " KiB\n";
     }
 }
 
