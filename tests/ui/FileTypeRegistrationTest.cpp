@@ -84,7 +84,10 @@ TEST_F(FileTypeRegistrationTest, TheExecLineStartsTheProgramWhateverItsPathHolds
         SCOPED_TRACE(name);
         const fs::path program = root / "bin" / name;
         fs::create_directories(program.parent_path());
-        std::ofstream(program) << "#!/bin/sh\nprintf %s \"$0\" > '" << marker.string() << "'\n";
+        // Written whole, then renamed, so that the test never reads a half-written marker.
+        std::ofstream(program) << "#!/bin/sh\nprintf %s \"$0\" > '" << marker.string()
+                               << ".part' && mv '" << marker.string() << ".part' '"
+                               << marker.string() << "'\n";
         fs::permissions(program, fs::perms::owner_all);
         fs::remove(marker);
         fs::remove_all(root / "home");
