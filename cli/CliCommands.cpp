@@ -1,18 +1,23 @@
 // The command-line tool's commands, built on the core only.
 #include "cli/CliCommands.h"
 
+#include <sys/stat.h>
+
 #include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <thread>
 
 #include "cli/ProjectJson.h"
 #include "model/CodePage.h"
 #include "model/FileError.h"
 #include "model/ProjectFile.h"
+#include "model/RegularFile.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "preview/Frames.h"
@@ -20,6 +25,7 @@
 #include "preview/SequenceTiming.h"
 #include "resources/StringTable.h"
 #include "script/BrowserPreview.h"
+#include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
 
 namespace glintwick::cli {
@@ -47,23 +53,57 @@ extern "C" void OnInterrupt(int) {
     g_interrupted = 1;
 }
 
-// A file name in the code page for the script, or its bytes as given when it cannot be.
-std::string CodePageFileName(const std::string& utf8Name) {
-    std::string name;
-    char32_t rejected = 0;
-    return Utf8ToCodePage(utf8Name, name, rejected) ? name : utf8Name;
+// A frame as the terminal may show it: UTF-8, with every control character in a visible, inert
+// form, so that a text cannot clear the screen or write the clipboard. C0 controls and DEL
+// show as their control pictures (ESC as U+241B), one column each as in the status bar; the
+// code page's five undefined bytes, which map to C1 controls, as U+FFFD.
+std::string TerminalText(const std::string& frame) {
+    std::string out;
+    out.reserve(frame.size());
+    for (char c : frame) {
+        const char32_t ch = CodePageToUnicode(static_cast<unsigned char>(c));
+        if (ch < 0x20)
+            AppendUtf8(out, 0x2400 + ch);
+        else if (ch == 0x7F)
+            AppendUtf8(out, 0x2421);
+        else if (ch >= 0x80 && ch < 0xA0)
+            AppendUtf8(out, 0xFFFD);
+        else
+            AppendUtf8(out, ch);
+    }
+    return out;
+}
+
+// True when `output` names the very file `input` is, through links and hard links too.
+bool SameFile(const std::string& input, const std::string& output) {
+    struct stat in {
+    }, out{};
+    return ::stat(input.c_str(), &in) == 0 && ::stat(output.c_str(), &out) == 0 &&
+           in.st_dev == out.st_dev && in.st_ino == out.st_ino;
+}
+
+// A command writes no file that it reads: the usage error, when `output` is `input`.
+bool RefuseToReplaceInput(const std::string& input, const std::string& output) {
+    if (!SameFile(input, output)) return false;
+    std::cerr << "glintwick-cli: " << output << " is " << input << ", which the command reads; "
+              << "name another file\n";
+    return true;
 }
 
 }  // namespace
 
 int Generate(const std::string& projectPath, const std::string& outputPath) {
+    if (RefuseToReplaceInput(projectPath, outputPath)) return kExitUsage;
     CTallowmereDoc doc;
     if (!LoadOrReport(doc, projectPath)) return kExitFailure;
     if (doc.GetCount() == 0) return Fail(str::kNoEffectsDefined);
-    // The script names itself in the code page; a name it cannot hold goes in as given.
+    // The script names itself in the code page; a name it cannot hold goes in as given, with
+    // the program's warning (the file is still written).
     const std::string fileName = FileNameOf(outputPath);
+    const std::string warning = ScriptNameWarning(fileName);
+    if (!warning.empty()) std::cerr << "glintwick-cli: warning: " << warning << '\n';
     try {
-        GenerateScriptFile(doc, outputPath, CodePageFileName(fileName));
+        GenerateScriptFile(doc, outputPath, ScriptFileTitle(fileName));
         std::cout << LinkTagFor(fileName) << '\n';
     } catch (const CFileFailure& failure) {
         return Fail(failure.Message());
@@ -77,13 +117,12 @@ int Show(const std::string& projectPath) {
     nlohmann::ordered_json json = ProjectToJson(doc);
     // Durations in seconds as the players count them; null where the sequence never ends.
     const SequenceTiming timing = MeasureTiming(doc);
-    auto seconds = [](std::optional<long long> ticks) {
-        return ticks ? nlohmann::ordered_json(static_cast<double>(*ticks) *
-                                              SequenceTiming::kTickMilliseconds / 1000.0)
+    auto seconds = [](std::optional<double> ticks) {
+        return ticks ? nlohmann::ordered_json(*ticks * SequenceTiming::kTickMilliseconds / 1000.0)
                      : nlohmann::ordered_json(nullptr);
     };
     nlohmann::ordered_json loops = nlohmann::ordered_json::array();
-    for (long long ticks : timing.loopTicks) loops.push_back(seconds(ticks));
+    for (double ticks : timing.loopTicks) loops.push_back(seconds(ticks));
     json["timing"] = {{"loopSeconds", loops},
                       {"passSeconds", seconds(timing.passTicks)},
                       {"totalSeconds", seconds(timing.totalTicks)}};
@@ -92,15 +131,21 @@ int Show(const std::string& projectPath) {
 }
 
 int Import(const std::string& jsonPath, const std::string& outputPath) {
-    std::string bytes;
+    if (RefuseToReplaceInput(jsonPath, outputPath)) return kExitUsage;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> json(nullptr, &std::fclose);
     try {
-        bytes = ReadWholeFile(jsonPath);
+        // Parsed as it is read: a huge or endless input fails at its first wrong byte.
+        uint64_t size = 0;
+        CFileDescriptor fd = OpenRegularFile(jsonPath, size);
+        json.reset(::fdopen(fd.Get(), "rb"));
+        if (!json) throw CFileFailure(CauseFromErrno(errno, jsonPath), jsonPath);
+        fd.Release();
     } catch (const CFileFailure& failure) {
         return Fail(failure.Message());
     }
     CTallowmereDoc doc;
     try {
-        ProjectFromJson(nlohmann::json::parse(bytes), doc);
+        ProjectFromJson(nlohmann::json::parse(json.get()), doc);
         SaveProject(doc, outputPath);
     } catch (const nlohmann::json::exception& error) {
         return Fail(jsonPath + ": not valid JSON: " + error.what());
@@ -132,16 +177,15 @@ int Frames(const std::string& effectArg, const std::string& utf8Text) {
         return Fail(error.what());
     }
     WordList words;
-    SplitTextIntoWords(text, words);
-    std::string out;
+    if (CEffect::IsWordBased(effect)) SplitTextIntoWords(text, words);
+    // Each frame goes out as it is made: a long text's loop has millions of frames, which
+    // together would not fit in memory.
     for (int step = 1;; ++step) {
         const std::string frame = FrameFor(effect, text, words, step);
-        out += TextToJson(frame).dump();
-        out += '\n';
-        if (frame.empty()) break;
+        std::cout << TextToJson(frame).dump() << '\n';
+        if (frame.empty() || !std::cout) break;
     }
-    std::cout << out;
-    return kExitOk;
+    return std::cout.flush() ? kExitOk : kExitFailure;
 }
 
 int Play(const std::string& projectPath, bool trace, long long ticks) {
@@ -176,14 +220,15 @@ int Play(const std::string& projectPath, bool trace, long long ticks) {
         const PlayerTick result = player.Tick();
         if (result.action == PlayerTick::Action::Stop) break;
         if (result.action == PlayerTick::Action::Show) {
-            std::cout << "\r\x1b[K" << CodePageToUtf8(result.frame) << std::flush;
+            std::cout << "\r\x1b[K" << TerminalText(result.frame) << std::flush;
         }
     }
     std::cout << "\r\x1b[K" << std::flush;
     return kExitOk;
 }
 
-int Preview(const std::string& projectPath, const std::string& pagePath) {
+int Preview(const std::string& projectPath, const std::string& pagePath, bool force) {
+    if (RefuseToReplaceInput(projectPath, pagePath)) return kExitUsage;
     CTallowmereDoc doc;
     if (!LoadOrReport(doc, projectPath)) return kExitFailure;
     if (doc.GetCount() == 0) return Fail(str::kNoEffectsDefined);
@@ -202,7 +247,16 @@ int Preview(const std::string& projectPath, const std::string& pagePath) {
         std::cerr << "glintwick-cli: the preview page's name must end in .html or .htm\n";
         return kExitUsage;
     }
-    const std::string scriptFile = PreviewScriptName(CodePageFileName(pageName)) + ".js";
+    const std::string scriptFile = PreviewScriptName(ScriptFileTitle(pageName)) + ".js";
+    // The page was named; the script beside it was not, so an existing one is kept.
+    const std::string scriptPath =
+        pagePath.substr(0, pagePath.size() - pageName.size()) + CodePageToUtf8(scriptFile);
+    if (RefuseToReplaceInput(projectPath, scriptPath)) return kExitUsage;
+    struct stat existing {};
+    if (!force && ::lstat(scriptPath.c_str(), &existing) == 0) {
+        std::cerr << "glintwick-cli: " << scriptPath << " exists; --force replaces it\n";
+        return kExitFailure;
+    }
     try {
         const std::string scriptPath = WritePreviewFiles(doc, pagePath, scriptFile);
         std::cout << scriptPath << '\n' << pagePath << '\n';

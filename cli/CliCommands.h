@@ -16,8 +16,9 @@ int Import(const std::string& jsonPath, const std::string& outputPath);
 int Frames(const std::string& effectArg, const std::string& utf8Text);
 // ticks < 0: no limit.
 int Play(const std::string& projectPath, bool trace, long long ticks);
-// The preview page for a browser, with the generated script beside it.
-int Preview(const std::string& projectPath, const std::string& pagePath);
+// The preview page for a browser, with the generated script beside it; an existing script
+// there is replaced only with `force`.
+int Preview(const std::string& projectPath, const std::string& pagePath, bool force);
 // The status strip script.
 int Strip(const std::string& outputPath);
 

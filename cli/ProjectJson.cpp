@@ -51,10 +51,12 @@ int IntField(const nlohmann::json& object, const char* key, int fallback,
     const auto& value = object.at(key);
     if (value.is_boolean()) return value.get<bool>() ? 1 : 0;
     if (!value.is_number_integer()) throw CJsonProjectError(where + key + " must be an integer");
-    const auto number = value.get<long long>();
-    if (number < INT32_MIN || number > INT32_MAX)
-        throw CJsonProjectError(where + key + " does not fit in 32 bits");
-    return static_cast<int>(number);
+    // Numbers from 2^63 up arrive unsigned; read as signed they would wrap to negatives.
+    const bool fits = value.is_number_unsigned()
+                          ? value.get<uint64_t>() <= static_cast<uint64_t>(INT32_MAX)
+                          : value.get<int64_t>() >= INT32_MIN && value.get<int64_t>() <= INT32_MAX;
+    if (!fits) throw CJsonProjectError(where + key + " does not fit in 32 bits");
+    return static_cast<int>(value.get<int64_t>());
 }
 
 std::string TextField(const nlohmann::json& object, const char* key, const std::string& fallback,

@@ -5,6 +5,7 @@
 
 #include "cli/CliCommands.h"
 #include "embedded/Version.h"
+#include "model/SafeFile.h"
 
 namespace {
 
@@ -16,7 +17,10 @@ const char* const kUsage =
     "  glintwick-cli frames EFFECT TEXT               print one loop of an effect's frames\n"
     "  glintwick-cli play PROJECT.gwk [--trace] [--ticks N]\n"
     "                                                 play the sequence (10 ms ticks)\n"
-    "  glintwick-cli preview PROJECT.gwk OUTPUT.html  write a browser preview page and its script\n"
+    "  glintwick-cli preview PROJECT.gwk OUTPUT.html [--force]\n"
+    "                                                 write a browser preview page and its script\n"
+    "                                                 beside it (an existing script only with\n"
+    "                                                 --force)\n"
     "  glintwick-cli strip OUTPUT.js                  write the status strip script, print its "
     "tag\n"
     "  glintwick-cli --help                           print this text\n"
@@ -31,6 +35,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
     using namespace glintwick::cli;
+    glintwick::IgnoreFileSizeSignal();
     if (argc < 2) return Usage();
     const std::string command = argv[1];
     if (command == "--help" || command == "-h") {
@@ -45,7 +50,9 @@ int main(int argc, char** argv) {
     if (command == "show" && argc == 3) return Show(argv[2]);
     if (command == "import" && argc == 4) return Import(argv[2], argv[3]);
     if (command == "frames" && argc == 4) return Frames(argv[2], argv[3]);
-    if (command == "preview" && argc == 4) return Preview(argv[2], argv[3]);
+    if (command == "preview" && argc == 4) return Preview(argv[2], argv[3], false);
+    if (command == "preview" && argc == 5 && std::strcmp(argv[4], "--force") == 0)
+        return Preview(argv[2], argv[3], true);
     if (command == "strip" && argc == 3) return Strip(argv[2]);
     if (command == "play" && argc >= 3) {
         bool trace = false;

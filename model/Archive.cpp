@@ -1,6 +1,12 @@
 // Encoding and decoding of the project file's primitive fields.
 #include "model/Archive.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <new>
+
 #include "model/CodePage.h"
 
 namespace glintwick {
@@ -15,7 +21,40 @@ void AppendLittleEndian(std::string& out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
+// Half of what this process may hold: the machine's memory, or a lower address-space limit.
+uint64_t LoadingMemory() {
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    uint64_t memory = pages > 0 && pageSize > 0 ? static_cast<uint64_t>(pages) * pageSize
+                                                 : uint64_t{1} << 32;
+    for (int resource : {RLIMIT_AS, RLIMIT_DATA}) {
+        rlimit limit{};
+        if (::getrlimit(resource, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
+            memory = std::min<uint64_t>(memory, limit.rlim_cur);
+    }
+    return memory / 2;
+}
+
 }  // namespace
+
+void CMemorySource::Read(char* out, size_t count) {
+    if (count > Remaining()) throw CArchiveFormatError("input ends early");
+    std::copy_n(m_bytes.data() + m_pos, count, out);
+    m_pos += count;
+}
+
+CArchive::CArchive(std::string_view in)
+    : m_memory(std::make_unique<CMemorySource>(in)), m_source(m_memory.get()),
+      m_memoryLeft(LoadingMemory()) {}
+
+CArchive::CArchive(CByteSource& source) : m_source(&source), m_memoryLeft(LoadingMemory()) {}
+
+CArchive::~CArchive() = default;
+
+void CArchive::ChargeMemory(uint64_t bytes) {
+    if (bytes > m_memoryLeft) throw std::bad_alloc();
+    m_memoryLeft -= bytes;
+}
 
 void CArchive::WriteInt(int32_t value) {
     AppendLittleEndian(*m_out, static_cast<uint32_t>(value), 4);
@@ -23,6 +62,7 @@ void CArchive::WriteInt(int32_t value) {
 
 void CArchive::WriteString(std::string_view text) {
     const size_t length = text.size();
+    if (length > UINT32_MAX) throw std::length_error("text longer than a project file holds");
     if (length < 255) {
         AppendLittleEndian(*m_out, static_cast<uint32_t>(length), 1);
     } else if (length < 65534) {
@@ -36,29 +76,30 @@ void CArchive::WriteString(std::string_view text) {
     m_out->append(text);
 }
 
-std::string_view CArchive::Take(size_t count) {
-    if (count > Remaining()) throw CArchiveFormatError("input ends early");
-    const std::string_view bytes = m_in.substr(m_pos, count);
-    m_pos += count;
-    return bytes;
+uint8_t CArchive::ReadByte() {
+    char b = 0;
+    m_source->Read(&b, 1);
+    return static_cast<uint8_t>(b);
 }
 
-uint8_t CArchive::ReadByte() { return static_cast<uint8_t>(Take(1)[0]); }
-
 uint16_t CArchive::ReadWord() {
-    const std::string_view b = Take(2);
-    return static_cast<uint16_t>(static_cast<uint8_t>(b[0]) | (static_cast<uint8_t>(b[1]) << 8));
+    unsigned char b[2];
+    m_source->Read(reinterpret_cast<char*>(b), 2);
+    return static_cast<uint16_t>(b[0] | (b[1] << 8));
 }
 
 uint32_t CArchive::ReadDword() {
-    const std::string_view b = Take(4);
+    unsigned char b[4];
+    m_source->Read(reinterpret_cast<char*>(b), 4);
     uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<uint8_t>(b[i]);
+    for (int i = 3; i >= 0; --i) value = (value << 8) | b[i];
     return value;
 }
 
 int32_t CArchive::ReadInt() { return static_cast<int32_t>(ReadDword()); }
 
+// The length of an 8-bit string; kWidePrefix's marker (FF FE FF) stands where a 16-bit string
+// begins and is refused here.
 uint32_t CArchive::ReadLength() {
     const uint8_t first = ReadByte();
     if (first != kLongPrefix) return first;
@@ -69,38 +110,49 @@ uint32_t CArchive::ReadLength() {
 }
 
 std::string CArchive::ReadString() {
-    // Peek for the 16-bit marker FF FE FF before taking the ordinary prefix forms.
-    if (Remaining() >= 3 && static_cast<uint8_t>(m_in[m_pos]) == kLongPrefix &&
-        static_cast<uint8_t>(m_in[m_pos + 1]) == 0xFE &&
-        static_cast<uint8_t>(m_in[m_pos + 2]) == 0xFF) {
-        m_pos += 3;
-        const uint32_t units = ReadLength();
-        if (units > Remaining() / 2) throw CArchiveFormatError("16-bit string past the end");
-        const std::string_view bytes = Take(size_t{units} * 2);
-        std::string text;
-        text.reserve(units);
-        for (size_t i = 0; i < units; ++i) {
-            char32_t ch = static_cast<uint8_t>(bytes[2 * i]) |
-                          (static_cast<uint8_t>(bytes[2 * i + 1]) << 8);
-            if (ch >= 0xD800 && ch <= 0xDBFF && i + 1 < units) {
-                const char32_t low = static_cast<uint8_t>(bytes[2 * i + 2]) |
-                                     (static_cast<uint8_t>(bytes[2 * i + 3]) << 8);
-                if (low >= 0xDC00 && low <= 0xDFFF) {
-                    ch = 0x10000 + ((ch - 0xD800) << 10) + (low - 0xDC00);
-                    ++i;
-                }
-            }
-            char byte = 0;
-            // Unpaired surrogates and characters outside the code page are refused, never
-            // replaced: the project would otherwise change silently on the next save.
-            if ((ch >= 0xD800 && ch <= 0xDFFF) || !UnicodeToCodePage(ch, byte))
-                throw CArchiveFormatError("character outside the code page");
-            text += byte;
-        }
-        return text;
+    const uint8_t first = ReadByte();
+    uint32_t length = first;
+    if (first == kLongPrefix) {
+        const uint16_t word = ReadWord();
+        if (word == kWidePrefix) return ReadWideText();
+        length = word == kDwordPrefix ? ReadDword() : word;
     }
-    const uint32_t length = ReadLength();
-    return std::string(Take(length));
+    // Checked against the bytes left before anything is allocated.
+    if (length > Remaining()) throw CArchiveFormatError("string past the end");
+    ChargeMemory(length);
+    std::string text(length, '\0');
+    m_source->Read(text.data(), length);
+    return text;
+}
+
+std::string CArchive::ReadWideText() {
+    const uint32_t units = ReadLength();
+    if (units > Remaining() / 2) throw CArchiveFormatError("16-bit string past the end");
+    ChargeMemory(uint64_t{units} * 3);
+    std::string bytes(size_t{units} * 2, '\0');
+    m_source->Read(bytes.data(), bytes.size());
+    auto unit = [&](size_t i) -> char32_t {
+        return static_cast<uint8_t>(bytes[2 * i]) | (static_cast<uint8_t>(bytes[2 * i + 1]) << 8);
+    };
+    std::string text;
+    text.reserve(units);
+    for (size_t i = 0; i < units; ++i) {
+        char32_t ch = unit(i);
+        if (ch >= 0xD800 && ch <= 0xDBFF && i + 1 < units) {
+            const char32_t low = unit(i + 1);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                ch = 0x10000 + ((ch - 0xD800) << 10) + (low - 0xDC00);
+                ++i;
+            }
+        }
+        char byte = 0;
+        // Unpaired surrogates and characters outside the code page are refused, never
+        // replaced: the project would otherwise change silently on the next save.
+        if ((ch >= 0xD800 && ch <= 0xDFFF) || !UnicodeToCodePage(ch, byte))
+            throw CArchiveFormatError("character outside the code page");
+        text += byte;
+    }
+    return text;
 }
 
 }  // namespace glintwick

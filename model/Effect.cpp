@@ -1,20 +1,29 @@
 // Effect catalogue, record accessors, word splitting and the record's stored form.
 #include "model/Effect.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "model/Archive.h"
 #include "resources/StringTable.h"
 
 namespace glintwick {
 
-void SplitTextIntoWords(const std::string& text, WordList& words) {
-    words.clear();
+void SplitTextIntoWords(std::string_view text, WordList& words) {
+    if (text.size() > UINT32_MAX) throw std::length_error("text too long to split into words");
+    words.m_ends.clear();
+    // Every space starts a word, and so does a first character that is none: the list takes
+    // exactly what it needs.
+    const size_t count = static_cast<size_t>(std::count(text.begin(), text.end(), ' ')) +
+                         (!text.empty() && text[0] != ' ' ? 1 : 0);
+    words.m_ends.reserve(count);
     // A word runs from a space (or the start) up to the next space; a space right after the
     // start or another space is a word of its own.
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find(' ', start + 1);
-        if (end == std::string::npos) end = text.size();
-        words.emplace_back(text, start, end - start);
+        if (end == std::string_view::npos) end = text.size();
+        words.m_ends.push_back(static_cast<uint32_t>(end));
         start = end;
     }
 }

@@ -1,18 +1,41 @@
 // The effect catalogue and the effect record, one animated status-bar message.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace glintwick {
 
 class CArchive;
 
-using WordList = std::vector<std::string>;
+// The words of a text, kept as the positions where they end: word i runs from the end of
+// word i - 1 (or the text's start) to its own end. The text stays with its owner, so a list
+// takes four bytes a word whatever the words hold.
+class WordList {
+public:
+    size_t size() const { return m_ends.size(); }
+    bool empty() const { return m_ends.empty(); }
+    size_t Start(size_t i) const { return i == 0 ? 0 : m_ends[i - 1]; }
+    size_t End(size_t i) const { return m_ends[i]; }
+    size_t Length(size_t i) const { return End(i) - Start(i); }
+    // Word i of `text`, the text the list was made from.
+    std::string_view Word(std::string_view text, size_t i) const {
+        return text.substr(Start(i), Length(i));
+    }
+    void clear() { m_ends.clear(); }
+
+private:
+    friend void SplitTextIntoWords(std::string_view text, WordList& words);
+    std::vector<uint32_t> m_ends;
+};
 
 // The single word-splitting rule: only the space separates words, each word after the first
-// keeps its leading space, no word is empty and the words joined give back the text.
-void SplitTextIntoWords(const std::string& text, WordList& words);
+// keeps its leading space, no word is empty and the words joined give back the text. Texts
+// are shorter than 4 GiB, the most a project file can hold; a longer one throws
+// std::length_error.
+void SplitTextIntoWords(std::string_view text, WordList& words);
 
 class CEffect {
 public:

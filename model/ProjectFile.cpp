@@ -1,14 +1,77 @@
 // The save and load procedures of the project file.
 #include "model/ProjectFile.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <new>
+#include <stdexcept>
 
 #include "model/Archive.h"
 #include "model/FileError.h"
+#include "model/RegularFile.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 
 namespace glintwick {
+
+namespace {
+
+// The project file, read as the archive asks for its bytes. Its length is known from the
+// start, so every length in it is checked against what is really left.
+class CFileSource : public CByteSource {
+public:
+    explicit CFileSource(const std::string& path)
+        : m_path(path), m_fd(OpenRegularFile(path, m_left)) {}
+
+    uint64_t Remaining() const override { return m_left; }
+
+    void Read(char* out, size_t count) override {
+        if (count > m_left) throw CArchiveFormatError("input ends early");
+        while (count > 0) {
+            if (m_next == m_end) {
+                // Long texts go straight to their place; small fields come from the buffer.
+                if (count >= sizeof m_buffer) {
+                    const size_t n = ReadSome(out, count);
+                    out += n;
+                    count -= n;
+                    m_left -= n;
+                    continue;
+                }
+                m_next = 0;
+                m_end = ReadSome(m_buffer, sizeof m_buffer);
+            }
+            const size_t n = std::min(count, m_end - m_next);
+            std::memcpy(out, m_buffer + m_next, n);
+            m_next += n;
+            out += n;
+            count -= n;
+            m_left -= n;
+        }
+    }
+
+private:
+    size_t ReadSome(char* out, size_t count) {
+        for (;;) {
+            const ssize_t n = ::read(m_fd.Get(), out, count);
+            if (n > 0) return static_cast<size_t>(n);
+            // The file shrank while it was read: the bytes it claims are not there.
+            if (n == 0) throw CArchiveFormatError("input ends early");
+            if (errno != EINTR) throw CFileFailure(CauseFromErrno(errno, m_path), m_path);
+        }
+    }
+
+    std::string m_path;
+    uint64_t m_left = 0;
+    CFileDescriptor m_fd;
+    char m_buffer[64 * 1024];
+    size_t m_next = 0;
+    size_t m_end = 0;
+};
+
+}  // namespace
 
 std::string SerializeProject(CTallowmereDoc& doc) {
     std::string bytes;
@@ -22,6 +85,8 @@ void SaveProject(CTallowmereDoc& doc, const std::string& path) {
     try {
         bytes = SerializeProject(doc);
     } catch (const std::bad_alloc&) {
+        throw CFileFailure(FailureCause::FailedToSave, path);
+    } catch (const std::length_error&) {
         throw CFileFailure(FailureCause::FailedToSave, path);
     }
     WriteFileAtomically(path, bytes);
@@ -38,12 +103,21 @@ void DeserializeProject(CTallowmereDoc& doc, const std::string& bytes) {
 }
 
 void LoadProject(CTallowmereDoc& doc, const std::string& path) {
-    // The whole file is read before the project is touched, so a file that cannot be read
-    // leaves the open project as it was.
-    const std::string bytes = ReadWholeFile(path);
+    // A file that cannot be opened or read leaves the open project as it was: the records are
+    // read into a project of their own, which takes the open one's place only when complete.
     FailureCause failure;
     try {
-        DeserializeProject(doc, bytes);
+        auto source = std::make_unique<CFileSource>(path);
+        CTallowmereDoc loaded;
+        loaded.m_nRepeat = doc.m_nRepeat;  // a file of length zero keeps the repeat count
+        if (source->Remaining() > 0) {
+            CArchive ar(*source);
+            loaded.Serialize(ar);
+        }
+        doc.m_arrEffects = std::move(loaded.m_arrEffects);
+        doc.m_strFinalText = std::move(loaded.m_strFinalText);
+        doc.m_bAutoStart = loaded.m_bAutoStart;
+        doc.m_nRepeat = loaded.m_nRepeat;
         doc.SetModified(false);
         doc.SetPathName(path);
         doc.NotifyViews();

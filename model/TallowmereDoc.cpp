@@ -11,7 +11,10 @@ namespace glintwick {
 namespace {
 
 // Every stored record takes at least a one-byte string prefix and three int32 values.
-constexpr size_t kMinimumRecordBytes = 13;
+constexpr uint64_t kMinimumRecordBytes = 13;
+// What one loaded record takes beyond its text: the object, its list slot and the allocator's
+// share, counted against the memory a load may take.
+constexpr uint64_t kRecordMemory = sizeof(CEffect) + 2 * sizeof(void*) + 16;
 
 }  // namespace
 
@@ -92,10 +95,11 @@ void CTallowmereDoc::Serialize(CArchive& ar) {
     const int32_t count = ar.ReadInt();
     if (count <= 0) return;
     // A count that the remaining bytes cannot hold is refused before anything is allocated.
-    if (static_cast<size_t>(count) > ar.Remaining() / kMinimumRecordBytes)
+    if (static_cast<uint64_t>(count) > ar.Remaining() / kMinimumRecordBytes)
         throw CArchiveFormatError("record count past the end");
-    m_arrEffects.reserve(static_cast<size_t>(count));
+    // The list grows as records arrive: a count is only a claim until the records are read.
     for (int32_t i = 0; i < count; ++i) {
+        ar.ChargeMemory(kRecordMemory);
         // Every field is read over, so the record starts without the default text.
         auto effect = std::make_unique<CEffect>(std::string(), CEffect::kDefaultEffect,
                                                 CEffect::kDefaultSpeed, CEffect::kDefaultLoops);

@@ -167,7 +167,7 @@ void CEffectDlg::TickPreview() {
             m_bTicking = false;
         }
     }
-    if (auto frame = m_ticker.Tick()) m_stcPreview->SetLabel(ToEditWx(*frame));
+    if (auto frame = m_ticker.Tick()) m_stcPreview->SetLabel(ToWxShown(*frame));
 }
 
 void CEffectDlg::OnMoreInfo(wxCommandEvent&) { ShowHelpTopic(kHelpTopicEffectDialog); }

@@ -8,7 +8,15 @@ namespace glintwick {
 
 CEffectPreviewTicker::CEffectPreviewTicker(std::string text, int effect, int speed)
     : m_strText(std::move(text)), m_nEffect(effect), m_nSpeed(speed) {
-    SplitTextIntoWords(m_strText, m_words);
+    SplitForWordEffects();
+}
+
+// Only the word-based effects split their text.
+void CEffectPreviewTicker::SplitForWordEffects() {
+    if (CEffect::IsWordBased(m_nEffect))
+        SplitTextIntoWords(m_strText, m_words);
+    else
+        m_words.clear();
 }
 
 bool CEffectPreviewTicker::Differs(const std::string& text, int effect, int speed) const {
@@ -19,7 +27,7 @@ void CEffectPreviewTicker::Restart(std::string text, int effect, int speed) {
     m_strText = std::move(text);
     m_nEffect = effect;
     m_nSpeed = speed;
-    SplitTextIntoWords(m_strText, m_words);
+    SplitForWordEffects();
     m_nStep = 0;
 }
 

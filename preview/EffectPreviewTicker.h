@@ -27,6 +27,9 @@ public:
     int m_nStep = 0;
     int m_nCountdown = 0;
     std::string m_strFrame;
+
+private:
+    void SplitForWordEffects();
 };
 
 }  // namespace glintwick

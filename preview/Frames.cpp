@@ -26,11 +26,10 @@ std::string FrameTypewriterLetters(const std::string& text, int step) {
     return step > Length(text) ? std::string() : Left(text, step);
 }
 
-std::string FrameTypewriterWords(const WordList& words, int step) {
+std::string FrameTypewriterWords(const std::string& text, const WordList& words, int step) {
     if (step > static_cast<long long>(words.size())) return std::string();
-    std::string frame;
-    for (int i = 0; i < step; ++i) frame += words[static_cast<Size>(i)];
-    return frame;
+    // The first `step` words joined are the text up to the end of the last of them.
+    return step <= 0 ? std::string() : text.substr(0, words.End(static_cast<Size>(step - 1)));
 }
 
 std::string FrameScrollLeftToRight(const std::string& text, int step) {
@@ -87,21 +86,19 @@ std::string FrameShootingLetters(const std::string& text, int step) {
     return Left(text, placed) + Spaces(n - within) + flying;
 }
 
-std::string FrameShootingWords(const WordList& words, int step) {
-    long long total = 0;
-    for (const auto& word : words) total += Length(word);
-    long long n = total + 20, used = 0, within = step;
+std::string FrameShootingWords(const std::string& text, const WordList& words, int step) {
+    long long n = Length(text) + 20, used = 0, within = step;
     Size placed = 0;
     while (used + n < step && placed < words.size()) {
         used += n;
         within -= n;
-        n -= Length(words[placed]);
+        n -= static_cast<long long>(words.Length(placed));
         ++placed;
     }
     if (placed >= words.size()) return std::string();
-    std::string frame;
-    for (Size i = 0; i < placed; ++i) frame += words[i];
-    return frame + Spaces(n - within) + words[placed];
+    // The words placed so far are the text up to where the flying word starts.
+    return text.substr(0, words.Start(placed)) + Spaces(n - within) +
+           std::string(words.Word(text, placed));
 }
 
 std::string FrameNoEffect(const std::string& text, int step) {
@@ -111,7 +108,7 @@ std::string FrameNoEffect(const std::string& text, int step) {
 std::string FrameFor(int effect, const std::string& text, const WordList& words, int step) {
     switch (effect) {
         case 0: return FrameTypewriterLetters(text, step);
-        case 1: return FrameTypewriterWords(words, step);
+        case 1: return FrameTypewriterWords(text, words, step);
         case 2: return FrameScrollLeftToRight(text, step);
         case 3: return FrameScrollRightToLeft(text, step);
         case 4: return FrameFlashing(text, step);
@@ -120,7 +117,7 @@ std::string FrameFor(int effect, const std::string& text, const WordList& words,
         case 7: return FrameExpand(text, step);
         case 8: return FrameShrink(text, step);
         case 9: return FrameShootingLetters(text, step);
-        case 10: return FrameShootingWords(words, step);
+        case 10: return FrameShootingWords(text, words, step);
         case 11: return FrameNoEffect(text, step);
         default: return std::string();
     }

@@ -8,7 +8,7 @@
 namespace glintwick {
 
 std::string FrameTypewriterLetters(const std::string& text, int step);
-std::string FrameTypewriterWords(const WordList& words, int step);
+std::string FrameTypewriterWords(const std::string& text, const WordList& words, int step);
 std::string FrameScrollLeftToRight(const std::string& text, int step);
 std::string FrameScrollRightToLeft(const std::string& text, int step);
 std::string FrameFlashing(const std::string& text, int step);
@@ -17,11 +17,12 @@ std::string FrameUppercaseAcross(const std::string& text, int step);
 std::string FrameExpand(const std::string& text, int step);
 std::string FrameShrink(const std::string& text, int step);
 std::string FrameShootingLetters(const std::string& text, int step);
-std::string FrameShootingWords(const WordList& words, int step);
+std::string FrameShootingWords(const std::string& text, const WordList& words, int step);
 std::string FrameNoEffect(const std::string& text, int step);
 
-// The frame of effect `effect` at `step`; the word-based effects take `words`, the others
-// `text`. An index outside the catalogue gives the empty frame.
+// The frame of effect `effect` at `step`; the word-based effects take `words`, the list of
+// `text`'s words (split only for them), the others `text` alone. An index outside the
+// catalogue gives the empty frame.
 std::string FrameFor(int effect, const std::string& text, const WordList& words, int step);
 
 }  // namespace glintwick

@@ -8,6 +8,10 @@
 
 namespace glintwick {
 
+namespace {
+const WordList kNoWords;
+}
+
 int PlayableSpeed(int speed) { return std::clamp(speed, 1, 20); }
 
 void CPreviewPlayer::Start() {
@@ -39,8 +43,9 @@ PlayerTick CPreviewPlayer::Tick() {
         if (m_nCurEffect == m_nEffectCount) return result;
         CEffect* effect = m_doc.GetAt(m_nCurEffect);
         m_strText = effect->GetText();
-        m_words = effect->GetWords();
         m_nEffect = effect->GetEffect();
+        // Only the word-based effects split their text.
+        m_pWords = CEffect::IsWordBased(m_nEffect) ? &effect->GetWords() : nullptr;
         m_nSpeed = effect->GetSpeed();
         m_nLoops = effect->GetLoops();
         m_nCurLoop = 0;
@@ -49,7 +54,8 @@ PlayerTick CPreviewPlayer::Tick() {
     }
     // A frame every 21 - speed ticks; the empty frame ends a loop and shows nothing new.
     if (21 - PlayableSpeed(m_nSpeed) - m_nTicks == 0) {
-        std::string frame = FrameFor(m_nEffect, m_strText, m_words, m_nStep);
+        std::string frame =
+            FrameFor(m_nEffect, m_strText, m_pWords ? *m_pWords : kNoWords, m_nStep);
         ++m_nStep;
         m_nTicks = 0;
         if (!frame.empty()) {

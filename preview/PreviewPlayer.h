@@ -37,7 +37,9 @@ public:
     int m_nStep = 0;
     int m_nTicks = 0;
     std::string m_strText;
-    WordList m_words;
+    // The current record's word list, for the word-based effects only (null for the others):
+    // the record owns it, and every change to the records stops the player first.
+    const WordList* m_pWords = nullptr;
     int m_nEffect = 0;
     int m_nSpeed = CEffect::kDefaultSpeed;
     int m_nLoops = 0;

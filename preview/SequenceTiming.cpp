@@ -1,6 +1,8 @@
 // Durations from frame counts: the players' tick rules in closed form.
 #include "preview/SequenceTiming.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "model/FileError.h"
@@ -14,10 +16,10 @@ namespace {
 
 // Frame calls in one loop: the non-empty frames and the call that ends the loop. Closed forms
 // of the frame rules, so that a project of thousands of long texts is measured at once.
-long long FrameCallsPerLoop(CEffect& effect) {
-    const long long length = static_cast<long long>(effect.GetText().size());
-    const long long half = length / 2;
-    long long frames = 0;
+double FrameCallsPerLoop(CEffect& effect) {
+    const double length = static_cast<double>(effect.m_strText.size());
+    const double half = std::floor(length / 2);
+    double frames = 0;
     switch (effect.GetEffect()) {
         case 0:
         case 2:
@@ -27,7 +29,7 @@ long long FrameCallsPerLoop(CEffect& effect) {
             frames = length;
             break;
         case 1:
-            frames = static_cast<long long>(effect.GetWords().size());
+            frames = static_cast<double>(effect.GetWords().size());
             break;
         case 4:
             frames = length > 0 ? 5 : 0;
@@ -43,10 +45,10 @@ long long FrameCallsPerLoop(CEffect& effect) {
             break;
         case 10: {
             const WordList& words = effect.GetWords();
-            long long placed = 0;
-            for (const auto& word : words) {
+            double placed = 0;
+            for (size_t i = 0; i < words.size(); ++i) {
                 frames += length + 20 - placed;
-                placed += static_cast<long long>(word.size());
+                placed += static_cast<double>(words.Length(i));
             }
             break;
         }
@@ -64,15 +66,15 @@ long long FrameCallsPerLoop(CEffect& effect) {
 
 SequenceTiming MeasureTiming(CTallowmereDoc& doc) {
     SequenceTiming timing;
-    long long pass = 1;  // the idle tick after the last effect
+    double pass = 1;  // the idle tick after the last effect
     bool endless = false;
     for (int i = 0; i < doc.GetCount(); ++i) {
         CEffect& effect = *doc.GetAt(i);
-        const long long period = 21 - PlayableSpeed(effect.GetSpeed());
-        const long long loop = FrameCallsPerLoop(effect) * period;
+        const double period = 21 - PlayableSpeed(effect.GetSpeed());
+        const double loop = FrameCallsPerLoop(effect) * period;
         timing.loopTicks.push_back(loop);
         if (effect.GetLoops() < 0) endless = true;  // its loop counter never meets the count
-        pass += 1 + static_cast<long long>(std::max(effect.GetLoops(), 0)) * loop;
+        pass += 1 + static_cast<double>(std::max(effect.GetLoops(), 0)) * loop;
     }
     if (!endless) {
         timing.passTicks = pass;
@@ -82,10 +84,10 @@ SequenceTiming MeasureTiming(CTallowmereDoc& doc) {
 }
 
 std::string DescribeTiming(const SequenceTiming& timing, int repeat) {
-    auto seconds = [](long long ticks) {
-        char text[32];
+    auto seconds = [](double ticks) {
+        char text[400];
         std::snprintf(text, sizeof text, "%.2f",
-                      static_cast<double>(ticks) * SequenceTiming::kTickMilliseconds / 1000.0);
+                      ticks * SequenceTiming::kTickMilliseconds / 1000.0);
         return std::string(text);
     };
     if (timing.loopTicks.empty()) return str::kNoEffectsDuration;

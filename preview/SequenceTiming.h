@@ -9,15 +9,17 @@ namespace glintwick {
 
 class CTallowmereDoc;
 
+// Tick counts are doubles: exact up to 2^53 ticks (about 2.8 million years), and no project,
+// however long its texts and however many its loops and repeats, can make one overflow.
 struct SequenceTiming {
     static constexpr int kTickMilliseconds = 10;
     // Per effect: one loop, from its first frame period to the period of its ending step.
-    std::vector<long long> loopTicks;
+    std::vector<double> loopTicks;
     // One pass: every effect's loading tick and loops, plus the idle tick at the pass's end;
     // none when an effect's loop count makes it play without end.
-    std::optional<long long> passTicks;
+    std::optional<double> passTicks;
     // All passes of the repeat count; none when the project repeats forever.
-    std::optional<long long> totalTicks;
+    std::optional<double> totalTicks;
 };
 
 // Counts exactly as the main preview and the page tick: a frame every 21 - speed ticks.

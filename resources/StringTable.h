@@ -140,8 +140,8 @@ inline constexpr const char* kRecentFileEntry = "File%d";
 inline constexpr const char* kGenerateTitle = "Generate Javascript file";
 inline constexpr const char* kScriptFilter = "Javascript files (*.js)";
 inline constexpr const char* kScriptNameWarning =
-    "The script name \"%1\" is not a valid JavaScript name, so the script will not run in a page. "
-    "Generate it anyway?";
+    "The script name \"%1\" is not a valid JavaScript name, so the script will not run in a page.";
+inline constexpr const char* kGenerateAnyway = "Generate it anyway?";
 inline constexpr const char* kScriptDoneCaption = "Javascript file generated sucessfully";
 inline constexpr const char* kCongratulations = "Congratulations!";
 inline constexpr const char* kScriptDoneText =

@@ -1,7 +1,6 @@
 // The preview page and the status strip script, filled from the project.
 #include "script/BrowserPreview.h"
 
-#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <stdexcept>
@@ -32,11 +31,6 @@ constexpr std::array<bool, 256> kMarkupCharacters = [] {
 
 bool IsMarkupCharacter(char c) {
     return kMarkupCharacters[static_cast<unsigned char>(c)];
-}
-
-bool HasByteBeyondAscii(std::string_view text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
 
 void AppendHtmlEscaped(std::string& out, std::string_view text) {
@@ -143,18 +137,8 @@ std::string PreviewPageHtml(CTallowmereDoc& doc, const std::string& scriptFileTi
     if (!IsUsableScriptName(scriptName) || scriptFileTitle.size() < 3 ||
         scriptFileTitle.compare(scriptFileTitle.size() - 3, 3, ".js") != 0)
         throw std::invalid_argument("a preview page needs a usable script name");
-    // Texts beyond ASCII need the script's character set named in the tag of a UTF-8 page.
-    bool beyondAscii = HasByteBeyondAscii(doc.m_strFinalText);
-    for (int i = 0; i < doc.GetCount() && !beyondAscii; ++i)
-        beyondAscii = HasByteBeyondAscii(doc.GetAt(i)->GetText());
-    std::string scriptTag = LinkTagFor(scriptFileTitle);
-    if (beyondAscii) scriptTag.insert(scriptTag.find("></SCRIPT>"), " CHARSET='windows-1252'");
-    const std::string tags = scriptTag + "\n" + LinkTagFor(kStatusStripFileName);
-    const char* tagsNote =
-        beyondAscii
-            ? "<p>Your messages use letters beyond ASCII: keep the CHARSET part of the first "
-              "line, or they show garbled in a page written in UTF-8.</p>\n"
-            : "";
+    // The script is plain ASCII, so its tag needs no character set in a page of any encoding.
+    const std::string tags = LinkTagFor(scriptFileTitle) + "\n" + LinkTagFor(kStatusStripFileName);
     const std::string file = HtmlEscaped(scriptFileTitle);
     const std::string count = std::to_string(doc.GetCount());
     const std::string duration = HtmlEscaped(DescribeTiming(MeasureTiming(doc), doc.GetRepeat()));
@@ -170,12 +154,11 @@ std::string PreviewPageHtml(CTallowmereDoc& doc, const std::string& scriptFileTi
          {"DURATION", duration},
          {"EFFECT_ROWS", rows},
          {"TAGS", tagLines},
-         {"TAGS_NOTE", tagsNote},
          {"STRIP_SCRIPT", StatusStripScript()}});
 }
 
 std::string WritePreviewFiles(CTallowmereDoc& doc, const std::string& pagePath,
-                              const std::string& scriptFileTitle) {
+                              const std::string& scriptFileTitle, bool followLinks) {
     const std::string page = PreviewPageHtml(doc, scriptFileTitle);
     const size_t slash = pagePath.find_last_of('/');
     const std::string folder =
@@ -185,8 +168,8 @@ std::string WritePreviewFiles(CTallowmereDoc& doc, const std::string& pagePath,
     if (scriptPath == pagePath)
         throw std::invalid_argument("the preview page would replace its script");
     // The page first: a failure then names the file the user chose.
-    WriteFileAtomically(pagePath, page, FailureCause::DiskFull);
-    GenerateScriptFile(doc, scriptPath, scriptFileTitle);
+    WriteFileAtomically(pagePath, page, FailureCause::DiskFull, followLinks);
+    GenerateScriptFile(doc, scriptPath, scriptFileTitle, followLinks);
     return scriptPath;
 }
 

@@ -26,8 +26,9 @@ std::string PreviewScriptName(const std::string& fileNameInCodePage);
 // Writes the preview page as `pagePath`, then the generated script, unchanged, as
 // `scriptFileTitle` in the same folder, and returns the script's path. Both writes are atomic;
 // failures throw CFileFailure; a page path that is the script's throws std::invalid_argument.
+// Without `followLinks`, a link in the place of either file is replaced, not written through.
 std::string WritePreviewFiles(CTallowmereDoc& doc, const std::string& pagePath,
-                              const std::string& scriptFileTitle);
+                              const std::string& scriptFileTitle, bool followLinks = true);
 
 // The tag for a file of any name: as LinkTagFor, with the characters that would end the
 // attribute or the address (' " # ? % & < > and controls) percent-encoded.

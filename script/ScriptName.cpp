@@ -5,6 +5,11 @@
 #include <array>
 #include <string_view>
 
+#include "model/CodePage.h"
+#include "model/FileError.h"
+#include "resources/StringTable.h"
+#include "script/ScriptWriter.h"
+
 namespace glintwick {
 
 namespace {
@@ -109,6 +114,27 @@ constexpr std::array<std::string_view, 62> kTakenNames = {"status",
 
 bool IsScriptNameCharacter(unsigned char byte) {
     return IsLetter(byte) || (byte >= '0' && byte <= '9');
+}
+
+std::string ScriptFileTitle(const std::string& utf8FileName) {
+    std::string title;
+    char32_t rejected = 0;
+    return Utf8ToCodePage(utf8FileName, title, rejected) ? title : utf8FileName;
+}
+
+std::string ScriptNameWarning(const std::string& utf8FileName) {
+    std::string title;
+    char32_t rejected = 0;
+    if (Utf8ToCodePage(utf8FileName, title, rejected) &&
+        IsUsableScriptName(ScriptNameFromTitle(title)))
+        return std::string();
+    // The name as the user sees it: the file name less its last three characters.
+    size_t end = utf8FileName.size();
+    for (int characters = 0; characters < 3 && end > 0; ++characters) {
+        --end;
+        while (end > 0 && (static_cast<unsigned char>(utf8FileName[end]) & 0xC0) == 0x80) --end;
+    }
+    return FormatMessage(str::kScriptNameWarning, utf8FileName.substr(0, end));
 }
 
 bool IsUsableScriptName(const std::string& name) {

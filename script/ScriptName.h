@@ -12,4 +12,12 @@ bool IsUsableScriptName(const std::string& codePageName);
 // Whether a code page byte may stand in an identifier (a digit not at its start).
 bool IsScriptNameCharacter(unsigned char byte);
 
+// A script file's name (UTF-8, as the file system spells it) in the code page, which names the
+// script; a name the code page cannot hold goes in as given.
+std::string ScriptFileTitle(const std::string& utf8FileName);
+
+// The warning that a script written under `utf8FileName` cannot run in a page: its name is
+// not a usable script name, or not one the code page can hold. Empty when it can run.
+std::string ScriptNameWarning(const std::string& utf8FileName);
+
 }  // namespace glintwick

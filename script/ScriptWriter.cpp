@@ -3,8 +3,8 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 
+#include "model/CodePage.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "resources/StringTable.h"
@@ -14,35 +14,57 @@ namespace glintwick {
 
 namespace {
 
-// Every escaped byte is below 0x5D, so one 64-bit mask per half answers for all bytes.
-constexpr uint64_t kEscapeLow = (1ull << '\r') | (1ull << '\n') | (1ull << '"');
-constexpr uint64_t kEscapeHigh = 1ull << ('\\' - 64);
+// How a byte of a user text is written between double quotes: as itself, as a short escape
+// (\\, \", \r, \n), or as \u and four hex digits of its Windows-1252 character. The script is
+// plain ASCII, so it reads the same in a page of any encoding; TAB is the one control byte
+// that stays as it is.
+enum class Escape : unsigned char { None, Short, Unicode };
 
-bool NeedsEscape(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    return b < 64 ? (kEscapeLow >> b) & 1 : b < 128 && ((kEscapeHigh >> (b - 64)) & 1);
+constexpr std::array<Escape, 256> kEscapes = [] {
+    std::array<Escape, 256> table{};
+    for (int b = 0; b < 256; ++b) table[b] = b < 0x20 || b >= 0x7F ? Escape::Unicode : Escape::None;
+    table['\t'] = Escape::None;
+    for (unsigned char b : {'\\', '"', '\r', '\n'}) table[b] = Escape::Short;
+    return table;
+}();
+
+void AppendUnicodeEscape(std::string& out, unsigned char byte) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const char32_t ch = CodePageToUnicode(byte);
+    out += "\\u";
+    for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(ch >> shift) & 0xF];
 }
 
 }  // namespace
 
 void AppendEscapedScriptText(std::string& out, std::string_view text) {
-    // Most texts need nothing escaped; memchr answers that far faster than a byte loop.
-    const char* data = text.data();
-    if (!std::memchr(data, '\\', text.size()) && !std::memchr(data, '"', text.size()) &&
-        !std::memchr(data, '\r', text.size()) && !std::memchr(data, '\n', text.size())) {
-        out.append(text);
-        return;
-    }
     size_t from = 0;
     for (size_t at = 0; at < text.size(); ++at) {
-        const char c = text[at];
-        if (!NeedsEscape(c)) continue;
+        const auto b = static_cast<unsigned char>(text[at]);
+        const Escape escape = kEscapes[b];
+        if (escape == Escape::None) continue;
         out.append(text, from, at - from);
-        out += '\\';
-        out += c == '\r' ? 'r' : c == '\n' ? 'n' : c;
+        if (escape == Escape::Short) {
+            out += '\\';
+            out += b == '\r' ? 'r' : b == '\n' ? 'n' : static_cast<char>(b);
+        } else {
+            AppendUnicodeEscape(out, b);
+        }
         from = at + 1;
     }
     out.append(text.substr(from));
+}
+
+std::string ScriptNameInScript(const std::string& scriptName) {
+    std::string out;
+    for (char c : scriptName) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80)
+            AppendUnicodeEscape(out, b);
+        else
+            out += c;
+    }
+    return out;
 }
 
 std::string EscapeScriptText(const std::string& text) {
@@ -107,7 +129,7 @@ std::string CEffect::GetWordArrayScript(int position) {
     for (size_t i = 0; i < m_arrWords.size(); ++i) {
         if (i > 0) out += ',';
         out += '"';
-        AppendEscapedScriptText(out, m_arrWords[i]);
+        AppendEscapedScriptText(out, m_arrWords.Word(m_strText, i));
         out += '"';
     }
     out += ']';
@@ -119,7 +141,7 @@ std::string CEffect::GetEffectFunctionScript() const {
 }
 
 std::string CTallowmereDoc::WriteScript(const std::string& fileTitle) {
-    const std::string name = ScriptNameFromTitle(fileTitle);
+    const std::string name = ScriptNameInScript(ScriptNameFromTitle(fileTitle));
     std::array<bool, CEffect::kNumEffects> used{};
     std::string main = FillTemplate(script::kHeader, {str::kAppTitle});
     std::string wordArrays;
@@ -154,9 +176,9 @@ std::string CTallowmereDoc::WriteScript(const std::string& fileTitle) {
     return main;
 }
 
-void GenerateScriptFile(CTallowmereDoc& doc, const std::string& path,
-                        const std::string& fileTitle) {
-    WriteFileAtomically(path, doc.WriteScript(fileTitle), FailureCause::DiskFull);
+void GenerateScriptFile(CTallowmereDoc& doc, const std::string& path, const std::string& fileTitle,
+                        bool followLinks) {
+    WriteFileAtomically(path, doc.WriteScript(fileTitle), FailureCause::DiskFull, followLinks);
 }
 
 }  // namespace glintwick

@@ -7,9 +7,11 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   libwxgtk3.2-dev libgtk-3-dev libx11-dev libxfixes-dev libxtst-dev xvfb xauth imagemagick chromium
   # `make package`: the judges (lintian, desktop-file-validate, appstreamcli), and man, bash
-  # completion and strace for trying the installed package.
-  lintian desktop-file-utils appstream man-db bash-completion strace
+  # completion and strace for trying the installed package; gio for the desktop entry test.
+  lintian desktop-file-utils appstream man-db bash-completion strace libglib2.0-bin
 )
+# desktop-file-utils and libglib2.0-bin: the desktop entry test validates the entry with
+# desktop-file-validate and starts it with gio launch.
 # Node.js and npm run the generated scripts and drive Chromium in the tests; a machine may
 # already have its own.
 command -v node >/dev/null 2>&1 || packages+=(nodejs)

@@ -3,10 +3,6 @@
 
 #include <wx/filename.h>
 
-#include <cerrno>
-#include <cstdlib>
-#include <vector>
-
 #include "model/CodePage.h"
 #include "model/FileError.h"
 #include "model/SafeFile.h"
@@ -24,39 +20,23 @@
 namespace glintwick {
 
 CBrowserCommands::CBrowserCommands(CTallowmereDoc& doc, wxWindow* owner)
-    : m_doc(doc), m_owner(owner) {}
+    : m_doc(doc), m_owner(owner), m_previewFolder(PathFromWx(wxFileName::GetTempDir())) {}
 
-CBrowserCommands::~CBrowserCommands() {
-    if (!m_previewFolder.empty())
-        wxFileName::Rmdir(PathToWx(m_previewFolder), wxPATH_RMDIR_RECURSIVE);
-}
-
-bool CBrowserCommands::EnsurePreviewFolder() {
-    if (!m_previewFolder.empty() && wxFileName::DirExists(PathToWx(m_previewFolder))) return true;
-    // mkdtemp makes a folder only this user can enter, under a name nobody could prepare.
-    std::string templ = PathFromWx(wxFileName::GetTempDir()) + "/glintwick-preview-XXXXXX";
-    std::vector<char> buffer(templ.begin(), templ.end());
-    buffer.push_back('\0');
-    if (!mkdtemp(buffer.data())) {
-        const int error = errno;
-        m_previewFolder.clear();
-        ShowFileFailure(m_owner, CFileFailure(CauseFromErrno(error, templ), templ), wxICON_ERROR);
-        return false;
-    }
-    m_previewFolder = buffer.data();
-    return true;
-}
+// The preview folder removes itself when it is still this run's.
+CBrowserCommands::~CBrowserCommands() = default;
 
 void CBrowserCommands::OnPreviewInBrowser() {
-    if (!HasEffectsOrSay(m_doc, m_owner) || !EnsurePreviewFolder()) return;
+    if (!HasEffectsOrSay(m_doc, m_owner)) return;
     std::string fileName;
     char32_t rejected = 0;
     if (!Utf8ToCodePage(FileNameOf(m_doc.GetProposedFileName()), fileName, rejected))
         fileName.clear();
     const std::string scriptName = PreviewScriptName(fileName);
-    const std::string pagePath = m_previewFolder + "/" + CodePageToUtf8(scriptName) + ".html";
+    std::string pagePath;
     try {
-        WritePreviewFiles(m_doc, pagePath, scriptName + ".js");
+        // Checked before every use; the files replace whatever links might stand in their place.
+        pagePath = m_previewFolder.Use() + "/" + CodePageToUtf8(scriptName) + ".html";
+        WritePreviewFiles(m_doc, pagePath, scriptName + ".js", false);
     } catch (const CFileFailure& failure) {
         ShowFileFailure(m_owner, failure, wxICON_ERROR);
         return;

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "script/PreviewFolder.h"
+
 namespace glintwick {
 
 class CTallowmereDoc;
@@ -24,15 +26,12 @@ public:
     void OnSaveStatusStrip();
 
     // This run's preview folder (UTF-8); empty before the first preview.
-    const std::string& PreviewFolder() const { return m_previewFolder; }
+    const std::string& PreviewFolder() const { return m_previewFolder.Path(); }
 
 private:
-    // Creates the private temporary folder when it does not exist (any more).
-    bool EnsurePreviewFolder();
-
     CTallowmereDoc& m_doc;
     wxWindow* m_owner;
-    std::string m_previewFolder;
+    CPreviewFolder m_previewFolder;
 };
 
 }  // namespace glintwick

@@ -126,13 +126,12 @@ void CDocumentCommands::OnGenerateJavascript() {
     // The script holds its name in the code page; a name the code page cannot hold is no
     // usable script name either, and then goes in as the file system spells it.
     const wxString fileTitle = wxFileName(path).GetFullName();
-    const std::string title = FromWx(fileTitle).value_or(PathFromWx(fileTitle));
-    const std::string scriptName = ScriptNameFromTitle(title);
-    if (!FromWx(fileTitle) || !IsUsableScriptName(scriptName)) {
-        const wxString shownName =
-            fileTitle.length() < 3 ? wxString() : fileTitle.Left(fileTitle.length() - 3);
-        const wxString warning = ReadableToWx(FormatMessage(str::kScriptNameWarning, PathFromWx(shownName)));
-        if (ShowMessageBox(m_owner, warning, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) != wxYES)
+    const std::string fileName = PathFromWx(fileTitle);
+    const std::string title = ScriptFileTitle(fileName);
+    const std::string warning = ScriptNameWarning(fileName);
+    if (!warning.empty()) {
+        const wxString question = ReadableToWx(warning + " " + str::kGenerateAnyway);
+        if (ShowMessageBox(m_owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) != wxYES)
             return;
     }
     try {

@@ -6,12 +6,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
+#include "model/RegularFile.h"
 #include "model/SafeFile.h"
 #include "resources/StringTable.h"
 
@@ -32,12 +33,8 @@ std::string Environment(const char* name, const std::string& fallback) {
     return value && *value == '/' ? std::string(value) : fallback;
 }
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+// The mime databases' glob lists are tens of kilobytes; a larger one is not read.
+constexpr uint64_t kGlobListLimit = 16 * 1024 * 1024;
 
 // The type another package already gives *.gwk, from the mime databases' glob lists.
 bool ClaimedByAnotherType(const FileTypeRegistration& where) {
@@ -46,7 +43,8 @@ bool ClaimedByAnotherType(const FileTypeRegistration& where) {
     for (std::string dir; std::getline(dirs, dir, ':');)
         if (!dir.empty()) roots.push_back(dir);
     for (const auto& root : roots) {
-        std::ifstream globs(fs::path(root) / "mime" / "globs2");
+        std::istringstream globs(
+            ReadSmallFile((fs::path(root) / "mime" / "globs2").string(), kGlobListLimit).value_or(""));
         for (std::string line; std::getline(globs, line);) {
             // weight:type:glob[:flags]
             std::stringstream fields(line);
@@ -60,10 +58,14 @@ bool ClaimedByAnotherType(const FileTypeRegistration& where) {
     return false;
 }
 
-// Writes `text` unless the file already holds it; true when it wrote.
+// Writes `text` unless the file already holds it; true when it wrote. Something there that is
+// no regular file (a FIFO, a device, a folder) is not ours to read or replace.
 bool WriteIfDifferent(const fs::path& path, const std::string& text) {
     std::error_code error;
-    if (fs::exists(path, error) && ReadText(path) == text) return false;
+    if (fs::exists(fs::symlink_status(path, error))) {
+        if (!IsRegularFile(path.string())) return false;
+        if (ReadSmallFile(path.string(), text.size()) == text) return false;
+    }
     fs::create_directories(path.parent_path(), error);
     try {
         WriteFileAtomically(path.string(), text);
@@ -87,14 +89,35 @@ void RunQuietly(const std::string& tool, const std::string& argument) {
     posix_spawn_file_actions_destroy(&actions);
 }
 
-// Quoting for an Exec line: the program's path in double quotes, with \, ", ` and $ escaped.
+// The program's path as the Exec key's first argument, by the Desktop Entry rules: in double
+// quotes, with ", `, $ and \ behind a backslash and % doubled (field codes start with %), and
+// then every backslash doubled again, as the key's value is itself an escaped string.
 std::string QuoteExec(const std::string& program) {
     std::string quoted = "\"";
     for (char c : program) {
-        if (c == '\\' || c == '"' || c == '`' || c == '$') quoted += '\\';
+        if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
         quoted += c;
+        if (c == '%') quoted += '%';
     }
-    return quoted + "\"";
+    quoted += '"';
+    // GLib looks the program up before it expands %%, so a path with a % would never be found;
+    // env, found on the PATH, starts it from the expanded argument instead.
+    if (program.find('%') != std::string::npos) quoted = "env " + quoted;
+    std::string value;
+    for (char c : quoted) {
+        value += c;
+        if (c == '\\') value += '\\';
+    }
+    return value;
+}
+
+// A line break or another control character in the program's path would end the Exec line
+// early, or let the path add keys of its own; such a path is not registered.
+bool HasControlCharacter(const std::string& text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x20 || b == 0x7F;
+    });
 }
 
 }  // namespace
@@ -136,7 +159,8 @@ std::string DesktopEntryText(const std::string& program, bool withMimeType) {
 }
 
 int RegisterFileType(const FileTypeRegistration& where) {
-    if (where.dataHome.empty() || where.program.empty()) return 0;
+    if (where.dataHome.empty() || where.program.empty() || HasControlCharacter(where.program))
+        return 0;
     const fs::path home(where.dataHome);
     const bool ours = !ClaimedByAnotherType(where);
     int written = 0;

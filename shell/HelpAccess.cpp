@@ -16,7 +16,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "model/RegularFile.h"
 #include "shell/SafeCast.h"
+#include "shell/WxText.h"
 
 namespace glintwick {
 
@@ -71,7 +73,8 @@ wxHtmlHelpController& Viewer() {
 // The book is read when help is first asked for, which keeps it out of start-up.
 wxHtmlHelpController& HelpController() {
     wxHtmlHelpController& viewer = Viewer();
-    if (!g_bookLoaded && !g_bookPath.empty() && wxFileName::FileExists(g_bookPath))
+    // Only a regular file is opened: a FIFO in the book's place would hang the program.
+    if (!g_bookLoaded && !g_bookPath.empty() && IsRegularFile(PathFromWx(g_bookPath)))
         g_bookLoaded = viewer.AddBook(wxFileName(g_bookPath));
     return viewer;
 }

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "model/FileError.h"
+#include "model/RegularFile.h"
 #include "model/SafeFile.h"
 #include "resources/Ids.h"
 #include "resources/StringTable.h"
@@ -23,6 +24,9 @@ wxString SettingsFilePath() {
 
 namespace {
 
+// Four paths and their keys; anything much larger is no settings file of ours.
+constexpr uint64_t kSettingsFileLimit = 256 * 1024;
+
 std::string EntryKey(size_t index) {
     return wxString::Format(str::kRecentFileEntry, static_cast<int>(index + 1)).utf8_string();
 }
@@ -33,12 +37,10 @@ std::string EntryKey(size_t index) {
 // "[Recent File List]" and "File1" to "File4" (wx's own config class escapes the spaces).
 void CRecentFileStore::Load() {
     std::vector<std::string> paths(CRecentFiles::kMaxEntries);
-    std::string text;
-    try {
-        text = ReadWholeFile(SettingsFilePath().utf8_string());
-    } catch (const CFileFailure&) {
-        // No settings yet, or none readable: an empty list.
-    }
+    // No settings yet, none readable, or something that is no settings file (a FIFO, a device,
+    // a huge file): an empty list, and the thing is left alone.
+    const std::string text =
+        ReadSmallFile(SettingsFilePath().utf8_string(), kSettingsFileLimit).value_or("");
     std::istringstream lines(text);
     bool inSection = false;
     for (std::string line; std::getline(lines, line);) {

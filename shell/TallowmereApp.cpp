@@ -14,6 +14,7 @@
 #include "model/ProjectFile.h"
 #include "model/TallowmereDoc.h"
 #include "resources/StringTable.h"
+#include "script/PreviewFolder.h"
 #include "shell/PlatformStyle.h"
 #include "shell/FileTypeRegistration.h"
 #include "shell/HelpAccess.h"
@@ -98,6 +99,8 @@ bool CTallowmereApp::OnInit() {
     wxConfigBase::DontCreateOnDemand();
     ApplyPlatformStyle();
     RegisterFileType(RegistrationFromEnvironment());
+    // Preview folders of runs that were killed are nobody's any more.
+    CPreviewFolder::RemoveAbandoned(PathFromWx(wxFileName::GetTempDir()));
     if (!StartUp(parser.GetParamCount() > 0 ? RawProjectArgument() : std::string())) return false;
     SetHelpBookPath(FindHelpBook(wxStandardPaths::Get().GetExecutablePath()));
     // The start-up measurement ends the program at its first idle moment.

@@ -151,7 +151,7 @@ void CTallowmereView::ShrinkFrameToForm() {
 }
 
 void CTallowmereView::FillRow(long row, const CEffect& effect) {
-    m_lstEffects->InsertItem(row, ToEditWx(effect.GetText()));
+    m_lstEffects->InsertItem(row, ToWxShown(effect.m_strText));
     m_lstEffects->SetItem(row, 1, ToWx(effect.GetEffectName()));
     m_lstEffects->SetItem(row, 2, wxString::Format("%d", effect.GetSpeed()));
     m_lstEffects->SetItem(row, 3, wxString::Format("%d", effect.GetLoops()));
@@ -364,7 +364,7 @@ void CTallowmereView::OnTimer(wxTimerEvent&) {
 
 void CTallowmereView::TickPreview() {
     const PlayerTick tick = m_player.Tick();
-    if (tick.action == PlayerTick::Action::Show) m_stcDisplay->SetLabel(ToEditWx(tick.frame));
+    if (tick.action == PlayerTick::Action::Show) m_stcDisplay->SetLabel(ToWxShown(tick.frame));
     if (tick.action == PlayerTick::Action::Stop) OnStop();
 }
 

@@ -10,7 +10,7 @@ namespace {
 constexpr char32_t kNullSymbol = 0x2400;
 
 // Code-page bytes to characters; with `nulAsSymbol` NUL becomes the symbol for null.
-wxString CodePageToWx(const std::string& codePageText, bool nulAsSymbol) {
+wxString CodePageToWx(std::string_view codePageText, bool nulAsSymbol) {
     wxString out;
     out.reserve(codePageText.size());
     for (char c : codePageText) {
@@ -35,9 +35,13 @@ std::optional<std::string> WxToCodePage(const wxString& text, bool symbolAsNul) 
 
 }  // namespace
 
-wxString ToWx(const std::string& codePageText) { return CodePageToWx(codePageText, false); }
+wxString ToWx(std::string_view codePageText) { return CodePageToWx(codePageText, false); }
 std::optional<std::string> FromWx(const wxString& text) { return WxToCodePage(text, false); }
-wxString ToEditWx(const std::string& codePageText) { return CodePageToWx(codePageText, true); }
+wxString ToEditWx(std::string_view codePageText) { return CodePageToWx(codePageText, true); }
+
+wxString ToWxShown(std::string_view codePageText) {
+    return ToEditWx(codePageText.substr(0, kShownCharacters));
+}
 std::optional<std::string> FromEditWx(const wxString& text) { return WxToCodePage(text, true); }
 
 wxString PathToWx(const std::string& path) { return wxString(path.c_str(), *wxConvFileName, path.size()); }

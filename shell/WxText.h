@@ -5,18 +5,26 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace glintwick {
 
-wxString ToWx(const std::string& codePageText);
+wxString ToWx(std::string_view codePageText);
 // The code-page text of a control's string; nullopt when a character has no code-page form.
 std::optional<std::string> FromWx(const wxString& text);
 
 // The same for edit boxes, list cells and the preview displays, which cannot hold a NUL
 // character (GTK ends the text there): NUL is shown as the symbol for null, U+2400, which
 // reads back as NUL.
-wxString ToEditWx(const std::string& codePageText);
+wxString ToEditWx(std::string_view codePageText);
 std::optional<std::string> FromEditWx(const wxString& text);
+
+// The part of a text that a one-line display (a list cell, a preview) can show, NUL as in an
+// edit box: its first kShownCharacters characters. More than any screen holds in one line, and
+// a text of millions of characters (only an altered file holds one) no longer costs the
+// toolkit gigabytes to lay out.
+inline constexpr size_t kShownCharacters = 1024;
+wxString ToWxShown(std::string_view codePageText);
 
 // Paths travel through the core as the file system's bytes, which need not be UTF-8 (or any
 // encoding); wx takes them through its file-name conversion, which keeps every byte.

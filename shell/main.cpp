@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "embedded/Version.h"
+#include "model/SafeFile.h"
 #include "shell/TallowmereApp.h"
 
 wxIMPLEMENT_APP_NO_MAIN(glintwick::CTallowmereApp);
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "glintwick: no display to open a window on (run it under xvfb-run on a machine without one)\n");
         return 1;
     }
+    glintwick::IgnoreFileSizeSignal();
     glintwick::CTallowmereApp::SetRawArguments(argc, argv);
     // wx converts the arguments by the locale and drops one it cannot convert, with a warning;
     // handed over as UTF-8 with odd bytes kept, each argument arrives. (The project name is

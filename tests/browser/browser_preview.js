@@ -344,9 +344,9 @@ async function realPageScenario(browser, root, examples) {
   if (!fs.readFileSync(again).equals(fs.readFileSync(path.join(dir, 'glintwick-strip.js')))) {
     fail('strip', 'two strip scripts differ');
   }
-  // A page of today is UTF-8: the script's tag then names the script's own character set,
-  // as the help tells, or the demo's accented letters would be garbled.
-  const utf8Tag = scriptTag.replace('></SCRIPT>', " CHARSET='windows-1252'></SCRIPT>");
+  // A page of today is UTF-8; the script is plain ASCII, so its tag goes in unchanged and the
+  // demo's accented letters still show right.
+  const utf8Tag = scriptTag;
   // Its style sheet is hostile to the strip, the strip's tag comes first in a long body, and
   // the body holds a line break text that must not grow the strip.
   const hostile = '<style>*{color:white!important} div{border:3px solid red;padding:9px;margin:7px;' +
@@ -378,6 +378,63 @@ async function realPageScenario(browser, root, examples) {
       console.log(`${label}: the strip changed ${changes} times in ${total} ticks`);
     }
     await closePage(session, label);
+  }
+}
+
+// The script is plain ASCII, so the page's own encoding never changes it: a project with
+// accented texts and a non-ASCII script name plays as the preview in a Windows-1252 and in a
+// UTF-8 page, and in a Shift_JIS page a final text made to end its string early stays text.
+async function encodingScenario(browser, root) {
+  const dir = scenarioDir(root, 'encodings');
+  const cases = [
+    {
+      name: 'caf\u00e9', charsets: ['windows-1252', 'utf-8'],
+      project: {
+        finalText: 'Merci, \u00e0 bient\u00f4t \u2014 \u20ac5', autoStart: 1, repeat: 1,
+        effects: [
+          { text: 'Say "Touch\u00e9" now', effect: 0, speed: 20, loops: 1 },
+          { text: 'Gr\u00fc\u00dfe f\u00fcr 5 \u20ac', effect: 10, speed: 19, loops: 1 },
+        ],
+      },
+    },
+    {
+      name: 'inj', charsets: ['shift_jis'],
+      project: {
+        finalText: '\u0192",pwn:0}};window.pwned=1;//', autoStart: 1, repeat: 1,
+        effects: [{ text: '\u0192" ok', effect: 0, speed: 20, loops: 1 }],
+      },
+    },
+  ];
+  for (const { name, charsets, project } of cases) {
+    const base = path.join(dir, encodeURIComponent(name));
+    fs.writeFileSync(`${base}.json`, JSON.stringify(project));
+    await cli(['import', `${base}.json`, `${base}.gwk`]);
+    const scriptPath = path.join(dir, `${name}.js`);
+    await cli(['generate', `${base}.gwk`, scriptPath]);
+    const stop = await ticksToStop(`${base}.gwk`);
+    const native = await nativeTrace(`${base}.gwk`, stop + 10);
+    const reference = referenceRun(scriptPath, name, true, undefined, stop + 10);
+    for (const charset of charsets) {
+      const label = `${name}.js in a ${charset} page`;
+      const html = `<!DOCTYPE html>\n<html><head><meta charset="${charset}"><title>x</title></head>\n` +
+        `<body><p>page</p>\n<SCRIPT SRC='${encodeURIComponent(name)}.js'></SCRIPT>\n</body></html>\n`;
+      const pagePath = path.join(dir, `${encodeURIComponent(name)}-${charset}.html`);
+      fs.writeFileSync(pagePath, html);
+      const session = await openPage(browser, pathToFileURL(pagePath).href);
+      try {
+        checkStatus(label, await record(session.page, stop + 10), native, reference, project.finalText);
+      } catch (e) {
+        fail(label, `the script's timer threw: ${e.message}`);
+      }
+      const found = await session.page.evaluate(([n]) => ({
+        state: typeof window[n] === 'object', pwned: typeof window.pwned,
+        charset: document.characterSet,
+      }), [name]);
+      if (!found.state) fail(label, `no state object named ${name}`);
+      if (found.pwned !== 'undefined') fail(label, 'the final text ran as code');
+      if (found.charset.toLowerCase() !== charset) fail(label, `the page was read as ${found.charset}`);
+      await closePage(session, label);
+    }
   }
 }
 
@@ -447,6 +504,7 @@ async function main() {
       () => previewScenario(browser, dir, demo, 'demo', { full: true }),
       () => realPageScenario(browser, dir, examples),
       () => missingScriptScenario(browser, dir, examples),
+      () => encodingScenario(browser, dir),
       ...randomProjects().map((p, i) => () => previewScenario(browser, dir, p, `bp${i}`, { full: false })),
     ];
     // Two pages at a time: each tick is a round trip to the browser.

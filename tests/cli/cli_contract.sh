@@ -39,6 +39,26 @@ check "unencodable status" 1 "$status"
 check "unencodable names the character" 1 "$(echo "$err" | grep -c 'U+4E2D')"
 check "nothing written on failure" no "$([ -e "$work/bad.gwk" ] && echo yes || echo no)"
 
+# import: every number outside the 32-bit signed range is refused, naming the field, up to
+# 2^64 - 1, which would otherwise wrap to a negative; nothing is written.
+for number in 2147483648 -2147483649 9223372036854775808 18446744071562067968 18446744073709551615; do
+  for field in repeat autoStart 'effects[0].loops'; do
+    case $field in
+      effects*) echo "{\"effects\":[{\"loops\":$number}]}" >"$work/big.json" ;;
+      *) echo "{\"$field\":$number}" >"$work/big.json" ;;
+    esac
+    rm -f "$work/big.gwk"
+    run "$cli" import "$work/big.json" "$work/big.gwk"
+    check "import $field $number" "1 $work/big.json: $field does not fit in 32 bits no" \
+      "$status $err $([ -e "$work/big.gwk" ] && echo yes || echo no)"
+  done
+done
+
+# import reads only a regular file: a FIFO is refused at once, not waited on.
+mkfifo "$work/pipe.json"
+out=$(timeout 10 "$cli" import "$work/pipe.json" "$work/piped.gwk" 2>"$work/err"); status=$?
+check "import of a FIFO" "1 Access to $work/pipe.json was denied." "$status $(cat "$work/err")"
+
 # Empty list refusal and load failures carry the design's messages.
 echo '{"effects":[]}' >"$work/empty.json"
 "$cli" import "$work/empty.json" "$work/empty.gwk"
@@ -63,6 +83,11 @@ check "timing read-out" '"timing":{"loopSeconds":[0.04],"passSeconds":0.1,"total
 # frames: one loop, JSON strings, ending with the empty frame; UTF-8 in and out.
 run "$cli" frames 6 "né"
 check "uppercase across frames" $'"Né"\n"nÉ"\n""' "$out"
+# A long text's loop has millions of frames (shooting letters on 3000 characters: 4.5 million
+# of them, 13 GB): they come out as they are made, the first at once.
+long=$(printf 'x%.0s' $(seq 3000))
+check "frames stream out as they are made" 1000 \
+  "$(timeout 10 "$cli" frames 9 "$long" 2>/dev/null | head -n 1000 | wc -l)"
 run "$cli" frames 12 "x"
 check "effect out of range is a usage error" 2 "$status"
 
@@ -94,6 +119,41 @@ check "a missing folder names the page" "1 $work/gone/p.html contains an invalid
 run "$cli" preview "$work/empty.gwk" "$work/site/empty.html"
 check "preview of an empty list" "1 You have not defined any effects yet." "$status $err"
 check "nothing written for an empty list" no "$([ -e "$work/site/empty.html" ] && echo yes || echo no)"
+
+# preview keeps a script it was not told to write: an existing one beside the page is replaced
+# only with --force, and nothing is written without it.
+echo "my own app.js" >"$work/site/app.js"
+run "$cli" preview "$examples/demo.gwk" "$work/site/app.html"
+check "preview keeps an existing script" "1 glintwick-cli: $work/site/app.js exists; --force replaces it" "$status $err"
+check "and writes nothing" "my own app.js no" "$(cat "$work/site/app.js") $([ -e "$work/site/app.html" ] && echo yes || echo no)"
+run "$cli" preview "$examples/demo.gwk" "$work/site/app.html" --force
+"$cli" generate "$examples/demo.gwk" "$work/app.js" >/dev/null
+check "preview --force replaces it" "0 same" "$status $(cmp -s "$work/site/app.js" "$work/app.js" && echo same)"
+check "the usage names --force" 1 "$("$cli" --help | grep -c 'OUTPUT.html \[--force\]')"
+
+# No command writes over the file it reads, by its own name, a link or a hard link.
+cp "$examples/demo.gwk" "$work/mine.gwk"
+ln -s mine.gwk "$work/link.gwk"
+ln "$work/mine.gwk" "$work/hard.gwk"
+cp "$examples/demo.json" "$work/mine.json"
+for case in "generate mine.gwk mine.gwk" "generate mine.gwk link.gwk" "generate link.gwk hard.gwk" \
+            "import mine.json mine.json" "preview mine.gwk mine.gwk.html"; do
+  set -- $case
+  [ "$1" == preview ] && ln -sf mine.gwk "$work/mine.gwk.html"
+  run "$cli" "$1" "$work/$2" "$work/$3"
+  check "$case is refused" "2 glintwick-cli: $work/$3 is $work/$2, which the command reads; name another file" "$status $err"
+  rm -f "$work/mine.gwk.html"
+done
+check "the project is intact" same "$(cmp -s "$work/mine.gwk" "$examples/demo.gwk" && echo same)"
+check "the JSON is intact" same "$(cmp -s "$work/mine.json" "$examples/demo.json" && echo same)"
+
+# generate warns, as the program does, about a script name that cannot run; it still writes.
+run "$cli" generate "$examples/demo.gwk" "$work/my page.js"
+check "generate warns about a name that cannot run" \
+  "0 glintwick-cli: warning: The script name \"my page\" is not a valid JavaScript name, so the script will not run in a page. yes" \
+  "$status $err $([ -e "$work/my page.js" ] && echo yes || echo no)"
+run "$cli" generate "$examples/demo.gwk" "$work/caf$(printf '\xc3\xa9').js"
+check "a name with accented letters is usable" "0 " "$status $err"
 
 # strip: one file for every project, its tag on stdout.
 run "$cli" strip "$work/site/glintwick-strip.js"

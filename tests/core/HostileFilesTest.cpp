@@ -1,51 +1,18 @@
 // Crafted project files through the loader and through glintwick-cli, with peak memory.
 #include <gtest/gtest.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 
 #include <iostream>
+#include <vector>
 
 #include "../HostileFiles.h"
+#include "ChildProcess.h"
 #include "TestSupport.h"
 #include "model/FileError.h"
 #include "model/ProjectFile.h"
 #include "preview/PreviewPlayer.h"
 
-extern char** environ;
-
 namespace glintwick {
 namespace {
-
-struct CliRun {
-    int status;
-    long peakKb;
-    std::string errors;
-};
-
-// Runs glintwick-cli ARGS with stderr in a file; the child's own peak resident size comes back.
-CliRun RunCli(const std::vector<std::string>& args, const std::string& errorsPath) {
-    std::vector<char*> argv{const_cast<char*>(GLINTWICK_CLI)};
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, errorsPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = 0;
-    CliRun run{-1, 0, ""};
-    if (posix_spawn(&pid, GLINTWICK_CLI, &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        rusage usage{};
-        wait4(pid, &status, 0, &usage);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        run.peakKb = usage.ru_maxrss;
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    run.errors = test::ReadFile(errorsPath);
-    return run;
-}
 
 TEST(HostileFiles, EachLoadsOrIsRefusedExactlyAndPlays) {
     test::TempFolder folder;
@@ -78,22 +45,22 @@ TEST(HostileFiles, EachLoadsOrIsRefusedExactlyAndPlays) {
     }
 }
 
-// A separate case, so that it runs in a small process of its own: a child started from a large
-// process inherits the parent's peak in its own count on Linux.
+// The peak is the CLI's own, whatever this process held before (RunChild starts it from a small
+// process of its own).
 TEST(HostileFiles, TheCliRefusesOrShowsEachWithBoundedMemory) {
     test::TempFolder folder;
     for (const auto& file : test::HostileFiles()) {
         SCOPED_TRACE(file.name);
         const std::string path = folder.File(file.name + ".gwk");
         test::WriteFile(path, file.bytes);
-        const CliRun shown = RunCli({"show", path}, folder.File("errors.txt"));
-        EXPECT_EQ(shown.status, file.loads ? 0 : 1);
-        EXPECT_EQ(shown.errors, file.loads ? "" : "Unexpected file format.\n");
+        const test::ChildResult shown = test::RunCli({"show", path});
+        EXPECT_EQ(shown.exitCode, file.loads ? 0 : 1);
+        EXPECT_EQ(shown.err, file.loads ? "" : "Unexpected file format.\n");
         EXPECT_LT(shown.peakKb, 64 * 1024) << "the CLI's peak resident size";
         std::cout << "  " << file.name << ": glintwick-cli show peak RSS " << shown.peakKb << " KiB\n";
         if (file.loads) {
-            const CliRun generated = RunCli({"generate", path, folder.File("out.js")}, folder.File("errors.txt"));
-            EXPECT_EQ(generated.status, 0) << generated.errors;
+            const test::ChildResult generated = test::RunCli({"generate", path, folder.File("out.js")});
+            EXPECT_EQ(generated.exitCode, 0) << generated.err;
         }
     }
 }

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iostream>
 
 #include "TestSupport.h"
+#include "model/ProjectFile.h"
 #include "preview/EffectPreviewTicker.h"
 #include "preview/PreviewPlayer.h"
 
@@ -136,6 +138,46 @@ TEST(EffectPreviewTicker, SpeedOneGivesAFrameEvery21TicksAndNoSelectionKeepsTheF
     ticker.Restart("abc", -1, 20);
     for (int tick = 0; tick < 10; ++tick) ticker.Tick();
     EXPECT_EQ(ticker.m_strFrame, "abc");
+}
+
+// A text of 16 MB of spaces plays in a small multiple of its size: only the word-based effects
+// split it, into four bytes a word. glintwick-cli play is the player's real path; the effects
+// chosen show short frames, so that the trace's output does not count.
+TEST(PreviewPlayer, AHugeTextPlaysInASmallMultipleOfItsSize) {
+    constexpr long textKb = 16 * 1024;
+    test::TempFolder folder;
+    const struct {
+        int effect;
+        long peakLimitKb;  // the loaded text, the player's copy, and the words where split
+    } cases[] = {
+        {0, 4 * textKb + 16 * 1024}, {2, 4 * textKb + 16 * 1024}, {1, 8 * textKb + 16 * 1024}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.effect);
+        CTallowmereDoc doc;
+        doc.InitNewProject();
+        test::Fill(doc, {{std::string(textKb * 1024, ' '), c.effect, 20, 1}});
+        const std::string path = folder.File("spaces.gwk");
+        test::WriteFile(path, SerializeProject(doc));
+        const test::ChildResult played =
+            test::RunCli({"play", path, "--trace", "--ticks", "100"}, {.timeoutSeconds = 120});
+        EXPECT_EQ(played.exitCode, 0) << played.err;
+        EXPECT_LT(played.peakKb, c.peakLimitKb);
+        std::cout << "  play, effect " << c.effect << ", 16 MB of spaces: " << played.seconds
+                  << " s, peak RSS " << played.peakKb << " KiB\n";
+    }
+}
+
+// Only the word-based effects split their texts; the others leave the record's list empty.
+TEST(PreviewPlayer, OnlyWordBasedEffectsSplitTheirText) {
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    test::Fill(doc, {{"a b c", 0, 20, 1}, {"d e", 1, 20, 1}, {"f g", 4, 20, 1}});
+    CPreviewPlayer player(doc);
+    player.Start();
+    for (int tick = 0; tick < 200; ++tick) player.Tick();
+    EXPECT_TRUE(doc.GetAt(0)->m_arrWords.empty());
+    EXPECT_EQ(doc.GetAt(1)->m_arrWords.size(), 2u);
+    EXPECT_TRUE(doc.GetAt(2)->m_arrWords.empty());
 }
 
 }  // namespace

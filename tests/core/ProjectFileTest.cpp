@@ -14,6 +14,8 @@ namespace glintwick {
 namespace {
 
 using test::Bytes;
+using test::LoadMessage;
+using test::SaveMessage;
 using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
@@ -21,25 +23,6 @@ using test::WriteFile;
 const std::string kDefaultRecord =
     Bytes({0x1F}) + "Enter your Status Bar text here" + Bytes({0, 0, 0, 0, 10, 0, 0, 0, 1, 0, 0, 0});
 const std::string kExample57 = Bytes({0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0}) + kDefaultRecord;
-
-// The message a failed load shows, or "" when it succeeds.
-std::string LoadMessage(CTallowmereDoc& doc, const std::string& path) {
-    try {
-        LoadProject(doc, path);
-        return "";
-    } catch (const CFileFailure& failure) {
-        return failure.Message();
-    }
-}
-
-std::string SaveMessage(CTallowmereDoc& doc, const std::string& path) {
-    try {
-        SaveProject(doc, path);
-        return "";
-    } catch (const CFileFailure& failure) {
-        return failure.Message();
-    }
-}
 
 TEST(ProjectFile, NewProjectWithOneDefaultEffectIs57Bytes) {
     TempFolder folder;
@@ -223,7 +206,9 @@ TEST_F(SafeSave, ReplacesTheFileAndKeepsItsPermissions) {
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"show.gwk"});
 }
 
-TEST_F(SafeSave, ReadOnlyTargetOrFolderLeavesTheOldFile) {
+// A read-only file is refused; a writable file in a read-only folder, which allows no
+// temporary file, is written in place.
+TEST_F(SafeSave, ReadOnlyTargetIsRefusedAndAReadOnlyFolderIsWrittenInPlace) {
     ::chmod(target.c_str(), 0444);
     const std::string message = SaveMessage(doc, target);
     EXPECT_EQ(message, "Access to " + target + " was denied.");
@@ -231,7 +216,9 @@ TEST_F(SafeSave, ReadOnlyTargetOrFolderLeavesTheOldFile) {
     ::chmod(target.c_str(), 0644);
     if (::geteuid() == 0) GTEST_SKIP() << "the superuser may write into a read-only folder";
     ::chmod(folder.Path().c_str(), 0555);
-    ExpectUntouched(SaveMessage(doc, target));
+    EXPECT_EQ(SaveMessage(doc, target), "");
+    EXPECT_EQ(ReadFile(target), SerializeProject(doc));
+    ::chmod(folder.Path().c_str(), 0755);
 }
 
 TEST_F(SafeSave, MissingFolderAndDirectoryTargetAreRefused) {

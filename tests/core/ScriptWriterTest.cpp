@@ -79,7 +79,7 @@ TEST(ScriptWriter, WordArraysFollowTheEntriesInListOrderByPosition) {
 }
 
 TEST(ScriptWriter, UserTextsAreEscapedSoThePageShowsWhatThePreviewShows) {
-    EXPECT_EQ(EscapeScriptText("C:\\new \"x\"\r\n\xE9"), "C:\\\\new \\\"x\\\"\\r\\n\xE9");
+    EXPECT_EQ(EscapeScriptText("C:\\new \"x\"\r\n\xE9"), "C:\\\\new \\\"x\\\"\\r\\n\\u00E9");
     CTallowmereDoc doc;
     doc.InitNewProject();
     doc.m_strFinalText = "end\\";
@@ -88,6 +88,43 @@ TEST(ScriptWriter, UserTextsAreEscapedSoThePageShowsWhatThePreviewShows) {
     EXPECT_NE(script.find("stft:\"end\\\\\""), std::string::npos);
     EXPECT_NE(script.find("[\"say \\\"hi\\\"\\\\\",0,10,1,"), std::string::npos);
     EXPECT_NE(script.find("stwa1:[\"q\\\"\",\" w\\\\\"]"), std::string::npos);
+}
+
+// Bytes that a page in another encoding would read differently are written as \u escapes of
+// their Windows-1252 character; TAB and printable ASCII stay as they are.
+TEST(ScriptWriter, EveryByteBeyondPrintableAsciiIsAUnicodeEscape) {
+    const struct {
+        unsigned char byte;
+        const char* written;
+    } cases[] = {
+        {0x00, "\\u0000"}, {0x01, "\\u0001"}, {0x09, "\t"},      {0x0B, "\\u000B"},
+        {0x1B, "\\u001B"}, {0x1F, "\\u001F"}, {0x20, " "},       {0x7E, "~"},
+        {0x7F, "\\u007F"}, {0x80, "\\u20AC"}, {0x81, "\\u0081"}, {0x8D, "\\u008D"},
+        {0x8F, "\\u008F"}, {0x90, "\\u0090"}, {0x9D, "\\u009D"}, {0x9F, "\\u0178"},
+        {0xA0, "\\u00A0"}, {0xE9, "\\u00E9"}, {0xFF, "\\u00FF"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.byte));
+        EXPECT_EQ(EscapeScriptText(std::string("a") + static_cast<char>(c.byte) + "b"),
+                  std::string("a") + c.written + "b");
+    }
+}
+
+// Whatever the texts and the name hold, the script is plain ASCII; the name keeps its letters
+// as escapes, in the functions' names and in the string the timer evaluates.
+TEST(ScriptWriter, TheWholeScriptIsAsciiAndNamesItsFunctionsWithEscapes) {
+    std::string everyByte;
+    for (int b = 0; b < 256; ++b) everyByte += static_cast<char>(b);
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    doc.m_strFinalText = everyByte;
+    test::Fill(doc, {{everyByte, 0, 10, 1}, {everyByte, 1, 10, 1}, {everyByte, 10, 10, 1}});
+    const std::string script = doc.WriteScript("caf\xE9.js");
+    for (char c : script) ASSERT_LT(static_cast<unsigned char>(c), 0x80) << "a byte beyond ASCII";
+    EXPECT_NE(script.find("function caf\\u00E9_start() {clearInterval(caf\\u00E9.sttm);"),
+              std::string::npos);
+    EXPECT_NE(script.find("setInterval (\"doEffect('caf\\u00E9')\",10);"), std::string::npos);
+    EXPECT_TRUE(EndsWith(script, "caf\\u00E9_start();"));
 }
 
 TEST(ScriptWriter, ScriptNameLosesExactlyThreeCharactersAndEmptyValuesAreWritten) {

@@ -1,12 +1,15 @@
 // Durations of effects and passes agree with the ticks the player really takes.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <random>
 
 #include "TestSupport.h"
+#include "model/ProjectFile.h"
 #include "preview/Frames.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/SequenceTiming.h"
+#include "script/BrowserPreview.h"
 
 namespace glintwick {
 namespace {
@@ -17,8 +20,8 @@ TEST(SequenceTiming, OneEffectTimelineCountsEveryTick) {
     doc.m_nRepeat = 1;
     test::Fill(doc, {{"abc", 0, 20, 2}});
     const SequenceTiming timing = MeasureTiming(doc);
-    EXPECT_EQ(timing.loopTicks, std::vector<long long>{4});  // a, ab, abc and the ending step
-    EXPECT_EQ(timing.passTicks, 10);                         // load, 2 x 4, idle
+    EXPECT_EQ(timing.loopTicks, std::vector<double>{4});  // a, ab, abc and the ending step
+    EXPECT_EQ(timing.passTicks, 10);                      // load, 2 x 4, idle
     EXPECT_EQ(timing.totalTicks, 10);
 }
 
@@ -72,6 +75,38 @@ TEST(SequenceTiming, ForeverAndEndlessLoopsHaveNoTotal) {
     test::Fill(doc, {{"x", 0, 10, -5}});
     EXPECT_FALSE(MeasureTiming(doc).passTicks.has_value());
     EXPECT_FALSE(MeasureTiming(doc).totalTicks.has_value());
+}
+
+// Repeat and loops of 2^31 - 1: the durations are the products, not wrapped-around negatives,
+// in the status bar's words, in the preview page and in show's JSON.
+TEST(SequenceTiming, TheLongestRepeatAndLoopsGiveTheirTrueDuration) {
+    const double loopTicks = 32 * 11;  // 31 letters and the ending step, speed 10
+    const double pass = 1 + INT32_MAX * loopTicks + 1;
+    const double total = pass * INT32_MAX;
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    doc.m_nRepeat = INT32_MAX;
+    test::Fill(doc, {{"Enter your Status Bar text here", 0, 10, INT32_MAX}});
+    const SequenceTiming timing = MeasureTiming(doc);
+    EXPECT_EQ(timing.passTicks, pass);
+    EXPECT_EQ(timing.totalTicks, total);
+    char expected[128];
+    std::snprintf(expected, sizeof expected, "One pass: %.2f s, all passes: %.2f s", pass / 100,
+                  total / 100);
+    const std::string words = DescribeTiming(timing, doc.GetRepeat());
+    EXPECT_EQ(words, expected);
+    EXPECT_EQ(words.find('-'), std::string::npos);
+    EXPECT_NE(PreviewPageHtml(doc, "big.js").find(expected), std::string::npos);
+
+    test::TempFolder folder;
+    test::WriteFile(folder.File("big.gwk"), SerializeProject(doc));
+    const test::ChildResult shown = test::RunCli({"show", folder.File("big.gwk")});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    const std::string json = shown.out;
+    const double passSeconds = std::stod(json.substr(json.find("\"passSeconds\":") + 14));
+    const double totalSeconds = std::stod(json.substr(json.find("\"totalSeconds\":") + 15));
+    EXPECT_DOUBLE_EQ(passSeconds, pass / 100);
+    EXPECT_DOUBLE_EQ(totalSeconds, total / 100);
 }
 
 }  // namespace

@@ -5,9 +5,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
+
+#include "model/FileError.h"
+#include "model/ProjectFile.h"
 
 namespace glintwick::test {
 
@@ -30,6 +34,35 @@ std::vector<std::string> TempFolder::Entries() const {
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+ChildResult RunCli(const std::vector<std::string>& args, ChildLaunch launch) {
+    // GLINTWICK_TEST_CLI runs the same checks against another build of the tool.
+    const char* other = std::getenv("GLINTWICK_TEST_CLI");
+    launch.argv = {other && *other ? other : GLINTWICK_CLI};
+    launch.argv.insert(launch.argv.end(), args.begin(), args.end());
+    return RunChild(launch);
+}
+
+namespace {
+
+std::string FailureMessage(const std::function<void()>& act) {
+    try {
+        act();
+        return "";
+    } catch (const CFileFailure& failure) {
+        return failure.Message();
+    }
+}
+
+}  // namespace
+
+std::string LoadMessage(CTallowmereDoc& doc, const std::string& path) {
+    return FailureMessage([&] { LoadProject(doc, path); });
+}
+
+std::string SaveMessage(CTallowmereDoc& doc, const std::string& path) {
+    return FailureMessage([&] { SaveProject(doc, path); });
 }
 
 std::string Bytes(std::initializer_list<int> values) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ChildProcess.h"
 #include "model/TallowmereDoc.h"
 
 namespace glintwick::test {
@@ -24,6 +25,14 @@ public:
 private:
     std::string m_path;
 };
+
+// glintwick-cli ARGS as a child of its own; `launch` adds limits, environment and a timeout.
+// GLINTWICK_TEST_CLI in the environment names another build of the tool to check.
+ChildResult RunCli(const std::vector<std::string>& args, ChildLaunch launch = {});
+
+// The message a failed load or save shows, or "" when it succeeds.
+std::string LoadMessage(CTallowmereDoc& doc, const std::string& path);
+std::string SaveMessage(CTallowmereDoc& doc, const std::string& path);
 
 std::string Bytes(std::initializer_list<int> values);
 std::string ReadFile(const std::string& path);

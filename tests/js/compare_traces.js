@@ -12,6 +12,7 @@
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
+const vm = require('vm');
 const { loadPage, startPage, runPage } = require('./page_runtime');
 const {
   makeRandom, splitWords, isWordBased, passTicks, knownDifference, pageRuleFrame,
@@ -164,6 +165,8 @@ async function checkProject(cli, dir, index, project) {
   }
 
   const scriptBytes = fs.readFileSync(jsPath);
+  const beyondAscii = scriptBytes.findIndex((b) => b >= 0x80);
+  if (beyondAscii >= 0) return fail({ what: `script byte ${beyondAscii} is 0x${scriptBytes[beyondAscii].toString(16)}, not ASCII` });
 
   // The page as generated.
   let asIs;
@@ -265,6 +268,70 @@ async function checkProject(cli, dir, index, project) {
   return { ok: true, exact, ticks: native.display.length + (native.stopTick ? 1 : 0) };
 }
 
+// ---------------------------------------------------------------- page encodings
+
+// The script is plain ASCII, so a page reads it the same in any encoding: a project with
+// accented texts and a non-ASCII script name plays exactly as the preview in pages of
+// Windows-1252, UTF-8 and the East Asian encodings whose lead bytes once swallowed the
+// escaping backslash. There, a final text made to end its string early stays text.
+const ENCODINGS = ['windows-1252', 'utf-8', 'shift_jis', 'gbk', 'big5'];
+const ACCENTED = {
+  finalText: 'Merci, \u00e0 bient\u00f4t \u2014 \u20ac5',
+  autoStart: 1,
+  repeat: 1,
+  effects: [
+    { text: 'Say "Touch\u00e9" now', effect: 0, speed: 20, loops: 1 },
+    { text: 'Gr\u00fc\u00dfe f\u00fcr 5 \u20ac \u2013 \u00e7a va', effect: 10, speed: 19, loops: 1 },
+    { text: 'na\u00efve \u00c6\u00d8\u00c5 \u0153 \u017e \u0178\tTAB', effect: 5, speed: 20, loops: 2 },
+  ],
+};
+// 0x83 (f with hook) then a double quote: in Shift_JIS 83 5C is one character, which took the
+// backslash that escaped the quote.
+const INJECTION = {
+  finalText: '\u0192",pwn:0}};window.pwned=1;//',
+  autoStart: 1,
+  repeat: 1,
+  effects: [{ text: '\u0192\\ \u0192" end', effect: 0, speed: 20, loops: 1 }],
+};
+
+async function checkEncodings(cli, dir) {
+  const problems = [];
+  for (const [label, project, name] of [['accented', ACCENTED, 'caf\u00e9'], ['injection', INJECTION, 'inj']]) {
+    const base = path.join(dir, `enc-${label}`);
+    fs.writeFileSync(`${base}.json`, JSON.stringify(project));
+    const jsPath = path.join(dir, `${name}.js`);
+    for (const args of [['import', `${base}.json`, `${base}.gwk`], ['generate', `${base}.gwk`, jsPath]]) {
+      const r = await run(cli, args);
+      if (r.error) return [`${label}: ${args[0]} failed: ${r.stderr.trim()}`];
+    }
+    const ticks = 3000;
+    const native = parseTrace((await run(cli, ['play', `${base}.gwk`, '--trace', '--ticks', String(ticks)])).stdout);
+    const bytes = fs.readFileSync(jsPath);
+    for (const encoding of ENCODINGS) {
+      const where = `${label} in a ${encoding} page`;
+      let page;
+      let result;
+      try {
+        page = loadPage(bytes, name, false, encoding);
+        result = runPage(page, ticks);
+      } catch (e) {
+        problems.push(`${where}: the script failed: ${e.message}`);
+        continue;
+      }
+      const pwned = vm.runInContext('typeof pwned', page.context);
+      if (pwned !== 'undefined') problems.push(`${where}: the final text ran as code`);
+      if (result.error) problems.push(`${where}: ${result.error}`);
+      const compared = compareRuns(project, native, result, ticks, () => false, where);
+      if (compared.failure) {
+        const f = compared.failure;
+        problems.push(`${f.what} on tick ${f.tick}: preview ${JSON.stringify(f.preview)}, page ${JSON.stringify(f.page)}`);
+      }
+    }
+  }
+  console.log(`page encodings: ${ENCODINGS.join(', ')}, ${problems.length ? 'FAILED' : 'each page played as the preview'}`);
+  return problems;
+}
+
 // ---------------------------------------------------------------- main
 
 function printFailure(n, f) {
@@ -311,6 +378,8 @@ async function main() {
     }
   }
   await Promise.all(Array.from({ length: PARALLEL }, worker));
+  const encodingProblems = await checkEncodings(cli, dir);
+  encodingProblems.forEach((p) => console.log(`--- ${p}`));
 
   let passed = 0;
   let failed = 0;
@@ -337,6 +406,7 @@ async function main() {
     `${projects.filter((p) => p.repeat === 0).length} repeating forever, ${totalTicks} ticks compared ` +
     `in ${((Date.now() - started) / 1000).toFixed(1)} s`);
   console.log(`${exact} exact matches, ${passed - exact} passed with known differences only`);
+  failed += encodingProblems.length;
   if (failed === 0) fs.rmSync(dir, { recursive: true, force: true });
   else console.log(`work files kept in ${dir}`);
   console.log(`${passed} passed, ${failed} failed`);

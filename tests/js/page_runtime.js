@@ -121,11 +121,13 @@ globalThis.__gwRun = function (maxTicks) {
 `;
 }
 
-// Loads the script (Windows-1252 bytes) into a fresh context and reports the state
-// right after loading. With `previewRules` the preview's own versions of three frame
-// functions replace the page's ones before the first tick.
-function loadPage(scriptBytes, name, previewRules) {
-  const source = decodeCp1252(scriptBytes);
+// Loads the script into a fresh context, read as a page of `encoding` would read it
+// (Windows-1252 unless told), and reports the state right after loading. With
+// `previewRules` the preview's own versions of three frame functions replace the page's
+// ones before the first tick.
+function loadPage(scriptBytes, name, previewRules, encoding = 'windows-1252') {
+  const source = encoding === 'windows-1252'
+    ? decodeCp1252(scriptBytes) : new TextDecoder(encoding).decode(scriptBytes);
   const context = vm.createContext({});
   vm.runInContext(harnessSource(name), context, { filename: 'harness.js' });
   vm.runInContext(source, context, { filename: `${name}.js` });

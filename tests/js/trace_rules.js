@@ -24,6 +24,9 @@ const DIGITS = '0123456789';
 // Windows-1252 characters beyond ASCII, including some without a single-character
 // upper case (ß, µ) and two of the unassigned bytes that decode to C1 controls.
 const HIGH = ['é', 'ß', 'š', 'œ', 'ÿ', '€', 'µ', 'É', 'ä', 'Ö', 'ñ', 'ç', 'ž', '…', '\u0081', '\u009d'];
+// Control characters a text may hold besides line breaks: the script writes them as \u
+// escapes, all but TAB.
+const CONTROLS = ['\t', '\u0000', '\u0001', '\u001b', '\u007f'];
 
 function makeRandom(seed) {
   const rnd = mulberry32(seed);
@@ -50,8 +53,10 @@ function makeRandom(seed) {
         out += '"';
       } else if (c < 0.80) {
         out += chance(0.3) ? '\\\\' : '\\';
-      } else if (c < 0.97) {
+      } else if (c < 0.95) {
         out += pick(HIGH);
+      } else if (c < 0.97) {
+        out += pick(CONTROLS);
       } else {
         out += pick(['\r', '\n', '\r\n']);
       }

@@ -1,10 +1,15 @@
 // Tools > Preview in Browser and Save Status Strip Script through the real handlers.
+#include <sys/stat.h>
+#include <unistd.h>
 #include <wx/dir.h>
 #include <wx/filename.h>
+
+#include <fstream>
 
 #include "UiTestSupport.h"
 #include "resources/Ids.h"
 #include "script/BrowserPreview.h"
+#include "script/PreviewFolder.h"
 #include "script/ScriptDoneDlg.h"
 #include "shell/WebBrowser.h"
 
@@ -80,6 +85,29 @@ TEST_F(BrowserCommandsTest, PreviewOpensThePageOfTheUnsavedProjectAndCleansUpAtT
     frame = nullptr;
     EXPECT_FALSE(wxFileName::DirExists(lastFolder));
     FrameTest::SetUp();
+}
+
+// A folder anyone may write to, with a link named like the page, where the preview folder was:
+// the preview goes to a new folder of its own and writes through nothing.
+TEST_F(BrowserCommandsTest, PreviewNeverUsesAFolderThatIsNoLongerItsOwn) {
+    AddEffects({{"hello", 0, 20, 1}});
+    Commands().OnPreviewInBrowser();
+    const std::string first = Commands().PreviewFolder();
+    const wxString outside = folder + "/outside.txt";
+    std::ofstream(outside.utf8_string()) << "not the preview's";
+    wxFileName::Rmdir(wxString::FromUTF8(first), wxPATH_RMDIR_RECURSIVE);
+    ASSERT_EQ(::mkdir(first.c_str(), 0777), 0);
+    ::chmod(first.c_str(), 0777);
+    ASSERT_EQ(::symlink(outside.utf8_string().c_str(), (first + "/Untitled.html").c_str()), 0);
+
+    Commands().OnPreviewInBrowser();
+    EXPECT_NE(Commands().PreviewFolder(), first);
+    EXPECT_TRUE(IsPrivateFolder(Commands().PreviewFolder()));
+    EXPECT_EQ(ReadText(outside), "not the preview's");
+    EXPECT_EQ(opened.back(),
+              wxFileName::FileNameToURL(
+                  wxFileName(wxString::FromUTF8(Commands().PreviewFolder()) + "/Untitled.html")));
+    wxFileName::Rmdir(wxString::FromUTF8(first), wxPATH_RMDIR_RECURSIVE);
 }
 
 TEST_F(BrowserCommandsTest, PreviewSaysWhereThePageIsWhenNoBrowserStarts) {

@@ -1,4 +1,5 @@
 // File commands, recent files, Options, Generate and help through the real handlers.
+#include <sys/stat.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/html/helpctrl.h>
@@ -111,6 +112,37 @@ TEST_F(FileCommandsTest, AMissingFileIsReportedAndTheProjectStays) {
                   ExpectMessage(missing + " was not found.", wxID_OK));
     EXPECT_EQ(doc.GetCount(), 1);
     EXPECT_TRUE(doc.IsModified());
+}
+
+// A FIFO opened as a project or chosen from the recent files is refused at once, with the
+// message of a path the program may not use, and the open project stays.
+TEST_F(FileCommandsTest, AFifoAsProjectOrRecentEntryIsRefusedWithoutWaiting) {
+    AddEffects({{"stay", 0, 10, 1}});
+    const wxString fifo = File("pipe.gwk");
+    ASSERT_EQ(::mkfifo(fifo.utf8_string().c_str(), 0600), 0);
+    wxTEST_DIALOG(EXPECT_FALSE(Commands().OpenDocumentFile(fifo.utf8_string())),
+                  ExpectMessage("Access to " + fifo + " was denied.", wxID_OK));
+    EXPECT_EQ(doc.GetCount(), 1);
+    EXPECT_TRUE(doc.IsModified());
+
+    frame->RecentFiles().Add(fifo.utf8_string());
+    doc.SetModified(false);
+    wxTEST_DIALOG(Commands().OnOpenRecentFile(0),
+                  ExpectMessage("Access to " + fifo + " was denied.", wxID_OK));
+    EXPECT_TRUE(frame->RecentFiles().Paths().empty()) << "an entry that does not open leaves";
+    EXPECT_EQ(doc.GetCount(), 1);
+}
+
+// A FIFO where the help book belongs: help opens (empty) instead of hanging the program.
+TEST_F(FileCommandsTest, AFifoInThePlaceOfTheHelpBookIsNotOpened) {
+    const wxString fifo = File("glintwick.htb");
+    ASSERT_EQ(::mkfifo(fifo.utf8_string().c_str(), 0600), 0);
+    ReleaseHelp();
+    SetHelpBookPath(fifo);
+    ShowHelpContents();
+    EXPECT_NE(HelpController().GetFrame(), nullptr);
+    ReleaseHelp();
+    SetHelpBookPath(GLINTWICK_HELP_BOOK);
 }
 
 TEST_F(FileCommandsTest, AProjectThatCannotOpenAtStartEndsBeforeTheWindowAppears) {

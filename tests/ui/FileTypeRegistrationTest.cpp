@@ -1,9 +1,12 @@
 // Registration of the .gwk type: written once, left alone when unchanged, never taking over.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "shell/FileTypeRegistration.h"
 
@@ -67,6 +70,47 @@ TEST_F(FileTypeRegistrationTest, InstalledFilesSayWhatTheProgramRegisters) {
     const std::string quoted = "Exec=\"glintwick\"";
     expected.replace(expected.find(quoted), quoted.size(), "Exec=glintwick");
     EXPECT_EQ(Read(GLINTWICK_SOURCE_DIR "/resources/desktop/OrvaneGWK.Document.desktop"), expected);
+}
+
+// Program paths with the characters the Exec key treats specially: the entry is valid
+// (desktop-file-validate) and starts exactly that program through GLib's own desktop-entry
+// launcher (gio launch).
+TEST_F(FileTypeRegistrationTest, TheExecLineStartsTheProgramWhateverItsPathHolds) {
+    const fs::path marker = root / "started";
+    const char* names[] = {
+        "100% sure",  "say \"hi\"",  "cost $HOME",
+        "back`tick`", "back\\slash", "semi;colon & <angle> 'single' ~tilde #hash *star? (x) |pipe"};
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        const fs::path program = root / "bin" / name;
+        fs::create_directories(program.parent_path());
+        // Written whole, then renamed, so that the test never reads a half-written marker.
+        std::ofstream(program) << "#!/bin/sh\nprintf %s \"$0\" > '" << marker.string()
+                               << ".part' && mv '" << marker.string() << ".part' '"
+                               << marker.string() << "'\n";
+        fs::permissions(program, fs::perms::owner_all);
+        fs::remove(marker);
+        fs::remove_all(root / "home");
+        where.program = program.string();
+        ASSERT_EQ(RegisterFileType(where), 2);
+        const fs::path entry = root / "home/applications/OrvaneGWK.Document.desktop";
+        const std::string validate = "desktop-file-validate '" + entry.string() + "'";
+        EXPECT_EQ(std::system(validate.c_str()), 0) << Read(entry);
+        const std::string launch = "gio launch '" + entry.string() + "' >/dev/null 2>&1";
+        EXPECT_EQ(std::system(launch.c_str()), 0) << Read(entry);
+        for (int i = 0; i < 500 && !fs::exists(marker); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_EQ(Read(marker), program.string()) << Read(entry);
+    }
+}
+
+// A line break in the program's path would end the Exec line and let the path add keys.
+TEST_F(FileTypeRegistrationTest, AProgramPathWithAControlCharacterIsNotRegistered) {
+    for (const char* program : {"/opt/x\nMimeType=text/html;", "/opt/tab\there", "/opt/del\x7F"}) {
+        where.program = program;
+        EXPECT_EQ(RegisterFileType(where), 0);
+        EXPECT_FALSE(fs::exists(root / "home/applications/OrvaneGWK.Document.desktop"));
+    }
 }
 
 TEST_F(FileTypeRegistrationTest, AnUnwritableDataFolderFailsSilently) {

@@ -1,10 +1,15 @@
 // The main view through its real handlers: list editing, button rules, repeat group, preview.
+#include <fstream>
+#include <iostream>
+#include <string>
+
 #include "UiTestSupport.h"
 #include "resources/Ids.h"
 #include "shell/HyperLink.h"
 #include "shell/WebBrowser.h"
 #include "shell/SunkenText.h"
 #include "shell/UpDownCtrl.h"
+#include "shell/WxText.h"
 
 namespace glintwick::test {
 namespace {
@@ -220,6 +225,31 @@ TEST_F(ViewTest, PreviewPlaysPausesResumesAtTenMillisecondsAndStops) {
     EXPECT_EQ(view->m_stcDisplay->GetLabel(), "");
     EXPECT_TRUE(view->m_btnStart->IsEnabled());
     EXPECT_FALSE(view->m_btnStop->IsEnabled());
+}
+
+// The resident size of this process now, in KiB.
+long ResidentKb() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    return 0;
+}
+
+// A word-based effect on a text of 16 MB of spaces: opening shows a line's worth of it, and
+// playing splits it into four bytes a word, nothing like copies of every word.
+TEST_F(ViewTest, AHugeTextOpensAndPlaysInASmallMultipleOfItsSize) {
+    constexpr long textKb = 16 * 1024;
+    const long before = ResidentKb();
+    AddEffects({{std::string(textKb * 1024, ' '), 1, 20, 1}});
+    EXPECT_EQ(view->m_lstEffects->GetItemText(0).length(), kShownCharacters);
+    auto click = Click();
+    view->OnStart(click);
+    for (int i = 0; i < 100; ++i) view->TickPreview();
+    Flush();
+    const long grown = ResidentKb() - before;
+    EXPECT_LT(grown, 8 * textKb) << "KiB grown for a " << textKb << " KiB text";
+    std::cout << "  opening and 100 ticks of a 16 MB text: " << grown << " KiB more\n";
+    view->OnStop();
 }
 
 TEST_F(ViewTest, EveryDocumentChangeRefreshesTheListAndStopsThePreview) {

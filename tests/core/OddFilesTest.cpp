@@ -1,0 +1,144 @@
+// Project files that are no ordinary files: huge sparse ones, devices, FIFOs, links, low limits.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <iostream>
+
+#include "TestSupport.h"
+#include "model/FileError.h"
+#include "model/ProjectFile.h"
+
+namespace glintwick {
+namespace {
+
+using test::Bytes;
+using test::LoadMessage;
+using test::TempFolder;
+
+constexpr long long kGiB = 1LL << 30;
+
+// A file of `size` bytes that holds `head` and then only holes.
+void MakeSparse(const std::string& path, const std::string& head, long long size) {
+    test::WriteFile(path, head);
+    ASSERT_EQ(::truncate(path.c_str(), size), 0);
+}
+
+// Paths that are not regular files: the open project stays, the message is the access one,
+// and the CLI says the same at once instead of waiting on a FIFO or reading a device forever.
+TEST(OddFiles, ProjectPathsThatAreNoRegularFilesAreRefusedAtOnce) {
+    TempFolder folder;
+    const std::string fifo = folder.File("pipe.gwk");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string linkToFifo = folder.File("link-to-pipe.gwk");
+    ASSERT_EQ(::symlink(fifo.c_str(), linkToFifo.c_str()), 0);
+    const std::string paths[] = {fifo, linkToFifo, "/dev/zero", "/dev/null", folder.Path()};
+    for (const auto& path : paths) {
+        SCOPED_TRACE(path);
+        test::ChildLaunch launch;
+        launch.timeoutSeconds = 10;
+        // An unchecked read of /dev/zero ends in std::bad_alloc here, not in the swap file.
+        if (!test::BuiltWithAddressSanitizer()) launch.addressSpaceLimit = 2 * kGiB;
+        const test::ChildResult shown = test::RunCli({"show", path}, launch);
+        EXPECT_FALSE(shown.timedOut) << "glintwick-cli show waited on " << path;
+        EXPECT_EQ(shown.exitCode, 1);
+        EXPECT_EQ(shown.err, "Access to " + path + " was denied.\n");
+        EXPECT_LT(shown.seconds, 5);
+
+        if (path == fifo || path == linkToFifo || path == "/dev/zero")
+            continue;  // would hang before
+        CTallowmereDoc doc;
+        doc.InitNewProject();
+        doc.AddEffect(std::make_unique<CEffect>());
+        EXPECT_EQ(LoadMessage(doc, path), "Access to " + path + " was denied.");
+        EXPECT_EQ(doc.GetCount(), 1) << "the open project stays as it was";
+        EXPECT_TRUE(doc.IsModified());
+    }
+}
+
+TEST(OddFiles, ASymbolicLinkToAProjectLoadsIt) {
+    TempFolder folder;
+    const std::string real = folder.File("real.gwk");
+    test::WriteFile(real, Bytes({2, 'o', 'k', 1, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0}));
+    const std::string link = folder.File("link.gwk");
+    ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
+    CTallowmereDoc doc;
+    EXPECT_EQ(LoadMessage(doc, link), "");
+    EXPECT_EQ(doc.m_strFinalText, "ok");
+    EXPECT_EQ(doc.GetRepeat(), 3);
+}
+
+// truncate -s 200G: the records end after 13 bytes of zeros, and nothing more is read.
+TEST(OddFiles, A200GigabyteSparseFileLoadsAtOnceInSmallMemory) {
+    TempFolder folder;
+    const std::string big = folder.File("big.gwk");
+    MakeSparse(big, "", 200 * kGiB);
+    const test::ChildResult shown = test::RunCli({"show", big}, {.timeoutSeconds = 20});
+    EXPECT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_EQ(shown.out.substr(0, shown.out.find(",\"timing\"")),
+              R"({"finalText":"","autoStart":0,"repeat":0,"effects":[])");
+    EXPECT_LT(shown.seconds, 2);
+    EXPECT_LT(shown.peakKb, 32 * 1024);
+    std::cout << "  show on a 200 GB sparse file: " << shown.seconds << " s, peak RSS "
+              << shown.peakKb << " KiB\n";
+
+    CTallowmereDoc doc;
+    EXPECT_EQ(LoadMessage(doc, big), "");
+    EXPECT_EQ(doc.GetCount(), 0);
+}
+
+// Claims the bytes are really there for: a 1.5 GB text, two billion zero records. Under a
+// 1 GiB address-space limit the load fails as out of memory, with the design's message.
+TEST(OddFiles, RunningOutOfMemoryWhileLoadingIsFailedToOpen) {
+    if (test::BuiltWithAddressSanitizer())
+        GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit";
+    TempFolder folder;
+    const std::string hugeText = folder.File("huge-text.gwk");
+    MakeSparse(hugeText, Bytes({0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x60}), 2 * kGiB);
+    const std::string manyRecords = folder.File("many-records.gwk");
+    MakeSparse(manyRecords, Bytes({0, 1, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F}), 200 * kGiB);
+    for (const auto& path : {hugeText, manyRecords}) {
+        SCOPED_TRACE(path);
+        const test::ChildResult shown =
+            test::RunCli({"show", path}, {.addressSpaceLimit = kGiB, .timeoutSeconds = 60});
+        EXPECT_EQ(shown.signal, 0) << "the CLI died instead of reporting";
+        EXPECT_EQ(shown.exitCode, 1);
+        EXPECT_EQ(shown.err, "Failed to open document.\n");
+        std::cout << "  " << path.substr(path.rfind('/') + 1) << ": refused after " << shown.seconds
+                  << " s, peak RSS " << shown.peakKb << " KiB\n";
+    }
+}
+
+// Under a file-size limit every command that writes fails as on a full disk instead of dying
+// of SIGXFSZ half-way: the message, the old file as it was and no temporary file left.
+TEST(OddFiles, AFileSizeLimitIsADiskFullForEveryWritingCommand) {
+    const std::string demo = std::string(GLINTWICK_SOURCE_DIR) + "/examples/demo";
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;  // the output path is appended
+        const char* output;
+    } cases[] = {
+        {"import", {"import", demo + ".json"}, "out.gwk"},
+        {"generate", {"generate", demo + ".gwk"}, "out.js"},
+        {"preview", {"preview", demo + ".gwk"}, "out.html"},
+        {"strip", {"strip"}, "out.js"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const std::string output = folder.File(c.output);
+        test::WriteFile(output, "the old file");
+        std::vector<std::string> args = c.args;
+        args.push_back(output);
+        const test::ChildResult run = test::RunCli(args, {.fileSizeLimit = 64});
+        EXPECT_EQ(run.signal, 0) << "killed by signal " << run.signal;
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, "Disk full while accessing " + output + ".\n");
+        EXPECT_EQ(test::ReadFile(output), "the old file");
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{c.output})
+            << "a temporary file was left";
+    }
+}
+
+}  // namespace
+}  // namespace glintwick

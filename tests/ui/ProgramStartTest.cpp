@@ -1,0 +1,180 @@
+// The real program started on odd files and limits: it reaches its first idle moment and ends.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+
+#include "ChildProcess.h"
+#include "model/ProjectFile.h"
+#include "model/TallowmereDoc.h"
+
+namespace glintwick::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A home folder of its own for each start, so that nothing of the tests' own settings counts.
+class ProgramHome {
+public:
+    ProgramHome() {
+        std::string pattern = (fs::temp_directory_path() / "gwk-start-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        m_path = pattern;
+        fs::create_directories(Settings().parent_path());
+        fs::create_directories(Data() / "applications");
+        fs::create_directories(Data() / "mime" / "packages");
+        fs::create_directories(Temp());
+    }
+    ~ProgramHome() {
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+    }
+    fs::path Path() const { return m_path; }
+    fs::path Settings() const { return m_path / "config" / "Tallowmere" / "Glintwick.conf"; }
+    fs::path Data() const { return m_path / "data"; }
+    fs::path Temp() const { return m_path / "tmp"; }
+
+    ChildResult Start(const std::vector<std::string>& args, long long fileSizeLimit = -1) const {
+        ChildLaunch launch;
+        // GLINTWICK_TEST_PROGRAM runs the same starts with another build of the program.
+        const char* other = std::getenv("GLINTWICK_TEST_PROGRAM");
+        launch.argv = {other && *other ? other : GLINTWICK_PROGRAM};
+        launch.argv.insert(launch.argv.end(), args.begin(), args.end());
+        launch.env = {{"HOME", m_path.string()},
+                      {"XDG_CONFIG_HOME", (m_path / "config").string()},
+                      {"XDG_DATA_HOME", Data().string()},
+                      {"TMPDIR", Temp().string()},
+                      {"GLINTWICK_EXIT_WHEN_IDLE", "1"}};
+        launch.fileSizeLimit = fileSizeLimit;
+        launch.timeoutSeconds = 30;
+        return RunChild(launch);
+    }
+
+private:
+    fs::path m_path;
+};
+
+void MakeFifo(const fs::path& path) {
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path;
+}
+
+void MakeSparse(const fs::path& path, long long size) {
+    std::ofstream(path, std::ios::binary).close();
+    ASSERT_EQ(::truncate(path.c_str(), size), 0) << path;
+}
+
+bool IsFifo(const fs::path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
+
+const std::string kDemo = GLINTWICK_SOURCE_DIR "/examples/demo.gwk";
+constexpr long long k200GiB = 200LL << 30;
+
+// A process id that ran a moment ago and runs no more.
+pid_t EndedProcess() {
+    const pid_t pid = ::fork();
+    if (pid == 0) _exit(0);
+    ::waitpid(pid, nullptr, 0);
+    return pid;
+}
+
+struct StartCase {
+    const char* name;
+    std::function<void(const ProgramHome&)> prepare;
+    std::function<std::vector<std::string>(const ProgramHome&)> args;
+    long long fileSizeLimit;
+    // What must hold of the home afterwards.
+    std::function<void(const ProgramHome&)> check;
+    long extraPeakLimitKb = 0;  // how far the peak may exceed a start on the demo, when it matters
+};
+
+// A project of one effect whose text is `size` spaces.
+void MakeSpacesProject(const fs::path& path, size_t size, int effect) {
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    doc.m_arrEffects.push_back(std::make_unique<CEffect>(std::string(size, ' '), effect, 20, 1));
+    std::ofstream(path, std::ios::binary) << SerializeProject(doc);
+}
+
+TEST(ProgramStart, OddSettingsRegistrationAndProjectFilesAndLimitsDoNotStopTheStart) {
+    auto demo = [](const ProgramHome&) { return std::vector<std::string>{kDemo}; };
+    auto none = [](const ProgramHome&) { return std::vector<std::string>{}; };
+    auto desktop = [](const ProgramHome& h) {
+        return h.Data() / "applications" / "OrvaneGWK.Document.desktop";
+    };
+    auto package = [](const ProgramHome& h) {
+        return h.Data() / "mime" / "packages" / "glintwick.xml";
+    };
+    auto globs = [](const ProgramHome& h) { return h.Data() / "mime" / "globs2"; };
+    auto settings = [](const ProgramHome& h) { return h.Settings(); };
+    auto stillFifo = [](auto where) {
+        return [where](const ProgramHome& h) {
+            EXPECT_TRUE(IsFifo(where(h))) << "the FIFO was replaced";
+        };
+    };
+    const fs::path killedRun = "glintwick-preview-" + std::to_string(EndedProcess()) + "-Ab3dEf";
+    const StartCase cases[] = {
+        {"settings file is a FIFO", [&](const ProgramHome& h) { MakeFifo(settings(h)); }, demo, -1,
+         stillFifo(settings)},
+        {"settings file is 200 GB", [&](const ProgramHome& h) { MakeSparse(settings(h), k200GiB); },
+         none, -1, nullptr},
+        {"desktop entry is a FIFO", [&](const ProgramHome& h) { MakeFifo(desktop(h)); }, demo, -1,
+         stillFifo(desktop)},
+        {"mime package is a FIFO", [&](const ProgramHome& h) { MakeFifo(package(h)); }, demo, -1,
+         stillFifo(package)},
+        // update-mime-database rebuilds the glob list afterwards: only the start is ours.
+        {"mime glob list is a FIFO", [&](const ProgramHome& h) { MakeFifo(globs(h)); }, demo, -1,
+         nullptr},
+        {"project is a 200 GB sparse file",
+         [](const ProgramHome& h) { MakeSparse(h.Path() / "big.gwk", k200GiB); },
+         [](const ProgramHome& h) {
+             return std::vector<std::string>{(h.Path() / "big.gwk").string()};
+         },
+         -1, nullptr},
+        // The recent-file list and the registration files cannot be written: no SIGXFSZ.
+        {"file-size limit of 16 bytes", nullptr, demo, 16, nullptr},
+        // The list shows what a line can hold of a huge text, not all of it.
+        {"project with a text of 16 MB of spaces",
+         [](const ProgramHome& h) { MakeSpacesProject(h.Path() / "spaces.gwk", 16 << 20, 0); },
+         [](const ProgramHome& h) {
+             return std::vector<std::string>{(h.Path() / "spaces.gwk").string()};
+         },
+         -1, nullptr, 4 * 16 * 1024},
+        // The preview folder of a run that was killed goes at the next start.
+        {"preview folder of a killed run",
+         [&](const ProgramHome& h) {
+             fs::create_directory(h.Temp() / killedRun);
+             fs::permissions(h.Temp() / killedRun, fs::perms::owner_all);
+             std::ofstream(h.Temp() / killedRun / "demo.html") << "left behind";
+         },
+         demo, -1, [&](const ProgramHome& h) { EXPECT_FALSE(fs::exists(h.Temp() / killedRun)); }},
+    };
+    // The program's own size, started on the demo in a home of its own.
+    const ChildResult baseline = ProgramHome().Start({kDemo});
+    ASSERT_EQ(baseline.exitCode, 0) << baseline.err;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramHome home;
+        if (c.prepare) c.prepare(home);
+        const ChildResult run = home.Start(c.args(home), c.fileSizeLimit);
+        EXPECT_FALSE(run.timedOut) << "the program never reached its window";
+        EXPECT_EQ(run.signal, 0) << run.err;
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        if (c.check) c.check(home);
+        if (c.extraPeakLimitKb > 0) {
+            EXPECT_LT(run.peakKb, baseline.peakKb + c.extraPeakLimitKb);
+        }
+        std::cout << "  " << c.name << ": " << run.seconds << " s, peak RSS " << run.peakKb
+                  << " KiB\n";
+    }
+}
+
+}  // namespace
+}  // namespace glintwick::test
