@@ -18,6 +18,7 @@
 #include "resources/Art.h"
 #include "resources/Ids.h"
 #include "shell/PlatformStyle.h"
+#include "shell/SafeCast.h"
 #include "shell/HyperLink.h"
 #include "shell/SunkenText.h"
 #include "shell/UpDownCtrl.h"
@@ -164,7 +165,7 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
                 break;
             case K::UpDown: {
                 // Sits at the right edge of the control before it, which gives up that room.
-                auto* buddy = wxDynamicCast(previous, wxTextCtrl);
+                auto* buddy = As<wxTextCtrl>(previous);
                 if (buddy) {
                     const wxRect r = buddy->GetRect();
                     buddy->SetSize(r.width - size.x, r.height);

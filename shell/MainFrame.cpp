@@ -14,6 +14,7 @@
 #include "resources/Templates.h"
 #include "shell/AboutDlg.h"
 #include "shell/PlatformStyle.h"
+#include "shell/SafeCast.h"
 #include "shell/HelpAccess.h"
 #include "shell/SplashWnd.h"
 #include "shell/TallowmereView.h"
@@ -114,7 +115,7 @@ void CMainFrame::BuildShortcuts() {
 
 // The shortcut table claims the editing keys; they go on to the edit box that has the focus.
 void CMainFrame::OnEditCommand(wxCommandEvent& event) {
-    auto* edit = wxDynamicCast(FindFocus(), wxTextCtrl);
+    auto* edit = As<wxTextCtrl>(FindFocus());
     if (!edit) return;
     switch (id::CommandOf(event.GetId())) {
         case id::kEditUndo: edit->Undo(); break;

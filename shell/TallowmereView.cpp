@@ -19,6 +19,7 @@
 #include "shell/FocusMove.h"
 #include "shell/HyperLink.h"
 #include "shell/Prompt.h"
+#include "shell/SafeCast.h"
 #include "shell/SunkenText.h"
 #include "shell/UpDownCtrl.h"
 #include "shell/WxText.h"
@@ -196,7 +197,7 @@ void CTallowmereView::KeepScrollPosition(long top) {
 }
 
 void CTallowmereView::ShowDuration() {
-    auto* frame = wxDynamicCast(wxGetTopLevelParent(this), wxFrame);
+    auto* frame = As<wxFrame>(wxGetTopLevelParent(this));
     if (!frame || !frame->GetStatusBar()) return;
     const std::string text = DescribeTiming(MeasureTiming(m_doc), m_doc.GetRepeat());
     frame->SetStatusText(wxString::FromUTF8(text));
