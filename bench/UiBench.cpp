@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "model/TallowmereDoc.h"
-#include "shell/PlatformStyle.h"
-#include "shell/MainFrame.h"
-#include "shell/TallowmereView.h"
-#include "shell/WxText.h"
+#include "ui/PlatformStyle.h"
+#include "ui/MainFrame.h"
+#include "ui/TallowmereView.h"
+#include "ui/WxText.h"
 
 namespace glintwick {
 namespace {

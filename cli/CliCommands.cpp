@@ -23,7 +23,7 @@
 #include "preview/Frames.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/SequenceTiming.h"
-#include "resources/StringTable.h"
+#include "model/CoreTexts.h"
 #include "script/BrowserPreview.h"
 #include "script/ScriptName.h"
 #include "script/ScriptWriter.h"

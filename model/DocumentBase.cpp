@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "resources/StringTable.h"
+#include "model/CoreTexts.h"
 
 namespace glintwick {
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "model/Archive.h"
-#include "resources/StringTable.h"
+#include "model/CoreTexts.h"
 
 namespace glintwick {
 

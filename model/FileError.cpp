@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "resources/StringTable.h"
+#include "model/CoreTexts.h"
 
 namespace glintwick {
 

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "model/Archive.h"
-#include "resources/StringTable.h"
+#include "model/CoreTexts.h"
 
 namespace glintwick {
 

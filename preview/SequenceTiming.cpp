@@ -8,7 +8,7 @@
 #include "model/FileError.h"
 #include "model/TallowmereDoc.h"
 #include "preview/PreviewPlayer.h"
-#include "resources/StringTable.h"
+#include "model/CoreTexts.h"
 
 namespace glintwick {
 

@@ -1,61 +1,22 @@
-// Every user-visible text of the program, exactly as the program shows it.
+// Every text the windows show, exactly as the program shows it (the engine's own texts are in
+// model/CoreTexts.h, which this includes).
 #pragma once
+
+#include "model/CoreTexts.h"
 
 namespace glintwick::str {
 
 // Application
 inline constexpr const char* kAppName = "Glintwick";
-inline constexpr const char* kAppTitle = "Glintwick by Orvane";
-inline constexpr const char* kUntitled = "Untitled";
-inline constexpr const char* kProjectExtension = ".gwk";
 
 // Effect record
-inline constexpr const char* kDefaultEffectText = "Enter your Status Bar text here";
-inline constexpr const char* kEffectNames[12] = {
-    "Typewriter - letter by letter",
-    "Typewriter - word by word",
-    "Scroll left to right",
-    "Scroll right to left",
-    "Flashing",
-    "Star Across",
-    "Uppercase Across",
-    "Expand",
-    "Shrink",
-    "Shooting Letters",
-    "Shooting Words",
-    "No Effect",
-};
 
 // Project file and document failures
-inline constexpr const char* kUnexpectedFileFormat = "Unexpected file format.";
-inline constexpr const char* kFailedToOpenDocument = "Failed to open document.";
-inline constexpr const char* kFailedToSaveDocument = "Failed to save document.";
 inline constexpr const char* kSaveChangesPrompt = "Save changes to %1?";
 
 // File errors, %1 is the file's path
-inline constexpr const char* kFileErrorGeneric = "An unknown error occurred while accessing %1.";
-inline constexpr const char* kFileErrorNotFound = "%1 was not found.";
-inline constexpr const char* kFileErrorBadPath = "%1 contains an invalid path.";
-inline constexpr const char* kFileErrorTooManyOpen =
-    "%1 could not be opened because there are too many open files.";
-inline constexpr const char* kFileErrorAccessDenied = "Access to %1 was denied.";
-inline constexpr const char* kFileErrorInvalidHandle =
-    "An invalid file handle was associated with %1.";
-inline constexpr const char* kFileErrorDirectoryFull =
-    "%1 could not be created because the directory is full.";
-inline constexpr const char* kFileErrorBadSeek = "Seek failed on %1";
-inline constexpr const char* kFileErrorHardIO =
-    "A hardware I/O error was reported while accessing %1.";
-inline constexpr const char* kFileErrorSharing =
-    "A sharing violation occurred while accessing %1.";
-inline constexpr const char* kFileErrorLocking =
-    "A locking violation occurred while accessing %1.";
-inline constexpr const char* kFileErrorDiskFull = "Disk full while accessing %1.";
-inline constexpr const char* kFileErrorEndOfFile =
-    "An attempt was made to access %1 past its end.";
 
 // Generate Javascript
-inline constexpr const char* kNoEffectsDefined = "You have not defined any effects yet.";
 inline constexpr const char* kNoEffectsCaption = "No effects defined";
 
 // Validation
@@ -139,8 +100,6 @@ inline constexpr const char* kRecentFileEntry = "File%d";
 // Generate Javascript
 inline constexpr const char* kGenerateTitle = "Generate Javascript file";
 inline constexpr const char* kScriptFilter = "Javascript files (*.js)";
-inline constexpr const char* kScriptNameWarning =
-    "The script name \"%1\" is not a valid JavaScript name, so the script will not run in a page.";
 inline constexpr const char* kGenerateAnyway = "Generate it anyway?";
 inline constexpr const char* kScriptDoneCaption = "Javascript file generated sucessfully";
 inline constexpr const char* kCongratulations = "Congratulations!";
@@ -180,10 +139,5 @@ inline constexpr const char* kMimeType = "application/x-glintwick-project";
 namespace glintwick::str {
 
 // The main window's status bar: the sequence's duration as the page plays it
-inline constexpr const char* kPassDuration = "One pass: %1 s";
-inline constexpr const char* kTotalDuration = "One pass: %1 s, all passes: %2 s";
-inline constexpr const char* kForeverDuration = "One pass: %1 s, repeated without end";
-inline constexpr const char* kEndlessDuration = "The sequence plays without end";
-inline constexpr const char* kNoEffectsDuration = "No effects to play";
 
 }  // namespace glintwick::str

@@ -7,7 +7,7 @@
 
 #include "model/CodePage.h"
 #include "model/FileError.h"
-#include "resources/StringTable.h"
+#include "model/CoreTexts.h"
 #include "script/ScriptWriter.h"
 
 namespace glintwick {

@@ -7,7 +7,7 @@
 #include "model/CodePage.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
-#include "resources/StringTable.h"
+#include "model/CoreTexts.h"
 #include "script/ScriptTemplates.h"
 
 namespace glintwick {

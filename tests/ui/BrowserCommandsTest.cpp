@@ -10,8 +10,8 @@
 #include "resources/Ids.h"
 #include "script/BrowserPreview.h"
 #include "script/PreviewFolder.h"
-#include "script/ScriptDoneDlg.h"
-#include "shell/WebBrowser.h"
+#include "ui/ScriptDoneDlg.h"
+#include "ui/WebBrowser.h"
 
 namespace glintwick::test {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <wx/app.h>
 
-#include "shell/SunkenText.h"
-#include "shell/UpDownCtrl.h"
+#include "ui/SunkenText.h"
+#include "ui/UpDownCtrl.h"
 
 namespace glintwick::test {
 namespace {

@@ -11,12 +11,12 @@
 #include "UiTestSupport.h"
 #include "model/ProjectFile.h"
 #include "resources/Ids.h"
-#include "script/OptionsDlg.h"
-#include "script/ScriptDoneDlg.h"
-#include "shell/AboutDlg.h"
-#include "shell/HelpAccess.h"
-#include "shell/RecentFileStore.h"
-#include "shell/TallowmereApp.h"
+#include "ui/OptionsDlg.h"
+#include "ui/ScriptDoneDlg.h"
+#include "ui/AboutDlg.h"
+#include "ui/HelpAccess.h"
+#include "ui/RecentFileStore.h"
+#include "ui/TallowmereApp.h"
 
 namespace glintwick::test {
 namespace {

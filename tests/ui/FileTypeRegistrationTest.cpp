@@ -8,7 +8,7 @@
 #include <sstream>
 #include <thread>
 
-#include "shell/FileTypeRegistration.h"
+#include "ui/FileTypeRegistration.h"
 
 namespace glintwick {
 namespace {

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <vector>
 
-#include "shell/HelpAccess.h"
+#include "ui/HelpAccess.h"
 
 namespace glintwick {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "../HostileFiles.h"
 #include "UiTestSupport.h"
-#include "script/ScriptDoneDlg.h"
+#include "ui/ScriptDoneDlg.h"
 
 namespace glintwick::test {
 namespace {

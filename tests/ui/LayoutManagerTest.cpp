@@ -3,7 +3,7 @@
 #include <wx/panel.h>
 
 #include "UiTestSupport.h"
-#include "shell/LayoutManager.h"
+#include "ui/LayoutManager.h"
 
 namespace glintwick::test {
 namespace {

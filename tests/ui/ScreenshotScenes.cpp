@@ -9,15 +9,15 @@
 
 #include "model/ProjectFile.h"
 #include "model/TallowmereDoc.h"
-#include "preview/EffectDlg.h"
+#include "ui/EffectDlg.h"
 #include "resources/Art.h"
-#include "script/OptionsDlg.h"
-#include "script/ScriptDoneDlg.h"
-#include "shell/AboutDlg.h"
-#include "shell/SplashWnd.h"
-#include "shell/PlatformStyle.h"
-#include "shell/MainFrame.h"
-#include "shell/TallowmereView.h"
+#include "ui/OptionsDlg.h"
+#include "ui/ScriptDoneDlg.h"
+#include "ui/AboutDlg.h"
+#include "ui/SplashWnd.h"
+#include "ui/PlatformStyle.h"
+#include "ui/MainFrame.h"
+#include "ui/TallowmereView.h"
 
 namespace glintwick {
 namespace {

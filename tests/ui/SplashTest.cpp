@@ -1,7 +1,7 @@
 // The splash window: shown once, closed by its timer or by the first press, which it swallows.
 #include "UiTestSupport.h"
 #include "resources/Art.h"
-#include "shell/SplashWnd.h"
+#include "ui/SplashWnd.h"
 
 namespace glintwick::test {
 namespace {

@@ -10,8 +10,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/PlatformStyle.h"
-#include "shell/HelpAccess.h"
+#include "ui/PlatformStyle.h"
+#include "ui/HelpAccess.h"
 
 namespace glintwick::test {
 

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "model/TallowmereDoc.h"
-#include "preview/EffectDlg.h"
-#include "shell/MainFrame.h"
-#include "shell/TallowmereView.h"
+#include "ui/EffectDlg.h"
+#include "ui/MainFrame.h"
+#include "ui/TallowmereView.h"
 
 namespace glintwick::test {
 

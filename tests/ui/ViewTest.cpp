@@ -5,11 +5,11 @@
 
 #include "UiTestSupport.h"
 #include "resources/Ids.h"
-#include "shell/HyperLink.h"
-#include "shell/WebBrowser.h"
-#include "shell/SunkenText.h"
-#include "shell/UpDownCtrl.h"
-#include "shell/WxText.h"
+#include "ui/HyperLink.h"
+#include "ui/WebBrowser.h"
+#include "ui/SunkenText.h"
+#include "ui/UpDownCtrl.h"
+#include "ui/WxText.h"
 
 namespace glintwick::test {
 namespace {

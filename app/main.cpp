@@ -1,0 +1,42 @@
+// glintwick: the desktop program's entry point.
+#include <wx/app.h>
+#include <wx/strconv.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "embedded/Version.h"
+#include "model/SafeFile.h"
+#include "ui/TallowmereApp.h"
+
+wxIMPLEMENT_APP_NO_MAIN(glintwick::CTallowmereApp);
+
+int main(int argc, char** argv) {
+    // Answered before any window or display is needed, as packaging and scripts ask it.
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("glintwick %s\n", glintwick::kProjectVersion);
+            return 0;
+        }
+    }
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((!x11 || !*x11) && (!wayland || !*wayland)) {
+        std::fprintf(stderr, "glintwick: no display to open a window on (run it under xvfb-run on a machine without one)\n");
+        return 1;
+    }
+    glintwick::IgnoreFileSizeSignal();
+    glintwick::CTallowmereApp::SetRawArguments(argc, argv);
+    // wx converts the arguments by the locale and drops one it cannot convert, with a warning;
+    // handed over as UTF-8 with odd bytes kept, each argument arrives. (The project name is
+    // taken from the raw bytes above.)
+    const wxMBConvUTF8 keepBytes(wxMBConvUTF8::MAP_INVALID_UTF8_TO_PUA);
+    std::vector<wxString> arguments;
+    for (int i = 0; i < argc; ++i) arguments.emplace_back(argv[i], keepBytes);
+    std::vector<wxChar*> pointers;
+    for (wxString& argument : arguments) pointers.push_back(const_cast<wxChar*>(argument.wx_str()));
+    pointers.push_back(nullptr);
+    return wxEntry(argc, pointers.data());
+}

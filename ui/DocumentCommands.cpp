@@ -1,0 +1,158 @@
+// New, Open, Save, Save As, recent files, Generate Javascript and Options.
+#include "ui/DocumentCommands.h"
+
+#include <wx/filename.h>
+
+#include "model/FileError.h"
+#include "model/ProjectFile.h"
+#include "model/SafeFile.h"
+#include "model/TallowmereDoc.h"
+#include "resources/StringTable.h"
+#include "ui/OptionsDlg.h"
+#include "ui/ScriptDoneDlg.h"
+#include "script/ScriptName.h"
+#include "script/ScriptWriter.h"
+#include "ui/FileDialogs.h"
+#include "ui/Prompt.h"
+#include "ui/RecentFileStore.h"
+#include "ui/TallowmereView.h"
+#include "ui/WxText.h"
+
+namespace glintwick {
+
+namespace {
+
+wxString ProjectWildcard() {
+    // GTK matches "*.*" only against names with a dot; "*" is every file.
+    return wxString(str::kProjectFilter) + "|*.gwk|" + str::kAllFilesFilter + "|*";
+}
+
+}  // namespace
+
+bool HasEffectsOrSay(const CTallowmereDoc& doc, wxWindow* owner) {
+    if (doc.GetCount() > 0) return true;
+    ShowMessageBox(owner, str::kNoEffectsDefined, wxOK | wxICON_ERROR, str::kNoEffectsCaption);
+    return false;
+}
+
+CDocumentCommands::CDocumentCommands(CTallowmereDoc& doc, CTallowmereView& view,
+                                     CRecentFileStore& recent, wxWindow* owner)
+    : m_doc(doc), m_view(view), m_recent(recent), m_owner(owner) {}
+
+bool CDocumentCommands::SaveModified() {
+    if (!m_doc.IsModified()) return true;
+    const wxString question =
+        ReadableToWx(FormatMessage(str::kSaveChangesPrompt, m_doc.GetTitle()));
+    switch (ShowMessageBox(m_owner, question, wxYES_NO | wxCANCEL | wxICON_EXCLAMATION)) {
+        case wxYES:
+            return DoFileSave();
+        case wxNO:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CDocumentCommands::DoFileSave() {
+    const std::string& path = m_doc.GetPathName();
+    if (path.empty() || !IsWritableFile(path)) return DoSaveAs();
+    return DoSave(path);
+}
+
+bool CDocumentCommands::DoSaveAs() {
+    const wxFileName proposed(PathToWx(m_doc.GetProposedFileName()));
+    CFileDialog dialog(m_owner, str::kSaveAsTitle, proposed.GetPath(), proposed.GetFullName(),
+                       ProjectWildcard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK) return false;
+    const wxString path = WithDefaultExtension(dialog.GetPath(), "gwk");
+    if (!ConfirmReplace(m_owner, dialog.GetPath(), path)) return false;
+    return DoSave(PathFromWx(path));
+}
+
+bool CDocumentCommands::DoSave(const std::string& path) {
+    try {
+        SaveProject(m_doc, path);
+    } catch (const CFileFailure& failure) {
+        ShowFileFailure(m_owner, failure, wxICON_EXCLAMATION);
+        return false;
+    }
+    m_recent.Add(path);
+    return true;
+}
+
+bool CDocumentCommands::OpenDocumentFile(const std::string& path) {
+    bool opened = true;
+    try {
+        LoadProject(m_doc, path);
+        m_recent.Add(path);
+    } catch (const CFileFailure& failure) {
+        ShowFileFailure(m_owner, failure, wxICON_EXCLAMATION);
+        opened = false;
+        // A file that could not be read left the open project as it was.
+        const bool replaced = failure.Cause() == FailureCause::UnexpectedFormat ||
+                              failure.Cause() == FailureCause::FailedToOpen;
+        if (!replaced) return false;
+    }
+    m_view.OnInitialUpdate();
+    return opened;
+}
+
+void CDocumentCommands::OnFileNew() {
+    if (!SaveModified()) return;
+    m_doc.InitNewProject();
+    m_view.OnInitialUpdate();
+}
+
+void CDocumentCommands::OnFileOpen() {
+    if (!SaveModified()) return;
+    CFileDialog dialog(m_owner, str::kOpenTitle, wxEmptyString, wxEmptyString, ProjectWildcard(),
+                       wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dialog.ShowModal() != wxID_OK) return;
+    OpenDocumentFile(PathFromWx(dialog.GetPath()));
+}
+
+void CDocumentCommands::OnOpenRecentFile(size_t index) {
+    if (index >= m_recent.Paths().size()) return;
+    const std::string path = m_recent.Paths()[index];
+    if (!SaveModified()) return;
+    // An entry that no longer opens leaves the list.
+    if (!OpenDocumentFile(path)) m_recent.Remove(path);
+}
+
+void CDocumentCommands::OnGenerateJavascript() {
+    if (!HasEffectsOrSay(m_doc, m_owner)) return;
+    const wxString path = AskScriptPath(m_owner, str::kGenerateTitle, wxEmptyString);
+    if (path.empty()) return;
+    // The script holds its name in the code page; a name the code page cannot hold is no
+    // usable script name either, and then goes in as the file system spells it.
+    const wxString fileTitle = wxFileName(path).GetFullName();
+    const std::string fileName = PathFromWx(fileTitle);
+    const std::string title = ScriptFileTitle(fileName);
+    const std::string warning = ScriptNameWarning(fileName);
+    if (!warning.empty()) {
+        const wxString question = ReadableToWx(warning + " " + str::kGenerateAnyway);
+        if (ShowMessageBox(m_owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) != wxYES)
+            return;
+    }
+    try {
+        GenerateScriptFile(m_doc, PathFromWx(path), title);
+    } catch (const CFileFailure& failure) {
+        ShowFileFailure(m_owner, failure, wxICON_ERROR);
+        return;
+    }
+    CScriptDoneDlg done(m_owner);
+    done.m_strTag = ReadableToWx(LinkTagFor(PathFromWx(fileTitle)));
+    done.ShowModal();
+}
+
+void CDocumentCommands::OnOptions() {
+    COptionsDlg dialog(m_owner);
+    dialog.m_strFinalText = m_doc.m_strFinalText;
+    dialog.m_bAutoStart = m_doc.m_bAutoStart;
+    if (dialog.ShowModal() != wxID_OK) return;
+    m_doc.m_strFinalText = dialog.m_strFinalText;
+    m_doc.m_bAutoStart = dialog.m_bAutoStart;
+    m_doc.SetModified(true);
+}
+
+}  // namespace glintwick

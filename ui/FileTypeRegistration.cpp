@@ -1,0 +1,178 @@
+// The .gwk type and the program's desktop entry under the user's XDG data folder.
+#include "ui/FileTypeRegistration.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <vector>
+
+#include "model/RegularFile.h"
+#include "model/SafeFile.h"
+#include "resources/StringTable.h"
+
+extern char** environ;
+
+namespace glintwick {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kGlob = "*.gwk";
+constexpr const char* kPackageName = "glintwick.xml";
+constexpr const char* kDesktopFile = "OrvaneGWK.Document.desktop";
+
+std::string Environment(const char* name, const std::string& fallback) {
+    const char* value = std::getenv(name);
+    return value && *value == '/' ? std::string(value) : fallback;
+}
+
+// The mime databases' glob lists are tens of kilobytes; a larger one is not read.
+constexpr uint64_t kGlobListLimit = 16 * 1024 * 1024;
+
+// The type another package already gives *.gwk, from the mime databases' glob lists.
+bool ClaimedByAnotherType(const FileTypeRegistration& where) {
+    std::vector<std::string> roots{where.dataHome};
+    std::stringstream dirs(where.dataDirs);
+    for (std::string dir; std::getline(dirs, dir, ':');)
+        if (!dir.empty()) roots.push_back(dir);
+    for (const auto& root : roots) {
+        std::istringstream globs(
+            ReadSmallFile((fs::path(root) / "mime" / "globs2").string(), kGlobListLimit).value_or(""));
+        for (std::string line; std::getline(globs, line);) {
+            // weight:type:glob[:flags]
+            std::stringstream fields(line);
+            std::string weight, type, glob;
+            if (!std::getline(fields, weight, ':') || !std::getline(fields, type, ':') ||
+                !std::getline(fields, glob, ':'))
+                continue;
+            if (glob == kGlob && type != str::kMimeType) return true;
+        }
+    }
+    return false;
+}
+
+// Writes `text` unless the file already holds it; true when it wrote. Something there that is
+// no regular file (a FIFO, a device, a folder) is not ours to read or replace.
+bool WriteIfDifferent(const fs::path& path, const std::string& text) {
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(path, error))) {
+        if (!IsRegularFile(path.string())) return false;
+        if (ReadSmallFile(path.string(), text.size()) == text) return false;
+    }
+    fs::create_directories(path.parent_path(), error);
+    try {
+        WriteFileAtomically(path.string(), text);
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
+void RunQuietly(const std::string& tool, const std::string& argument) {
+    std::vector<char*> argv{const_cast<char*>(tool.c_str()), const_cast<char*>(argument.c_str()), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, tool.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+// The program's path as the Exec key's first argument, by the Desktop Entry rules: in double
+// quotes, with ", `, $ and \ behind a backslash and % doubled (field codes start with %), and
+// then every backslash doubled again, as the key's value is itself an escaped string.
+std::string QuoteExec(const std::string& program) {
+    std::string quoted = "\"";
+    for (char c : program) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
+        quoted += c;
+        if (c == '%') quoted += '%';
+    }
+    quoted += '"';
+    // GLib looks the program up before it expands %%, so a path with a % would never be found;
+    // env, found on the PATH, starts it from the expanded argument instead.
+    if (program.find('%') != std::string::npos) quoted = "env " + quoted;
+    std::string value;
+    for (char c : quoted) {
+        value += c;
+        if (c == '\\') value += '\\';
+    }
+    return value;
+}
+
+// A line break or another control character in the program's path would end the Exec line
+// early, or let the path add keys of its own; such a path is not registered.
+bool HasControlCharacter(const std::string& text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x20 || b == 0x7F;
+    });
+}
+
+}  // namespace
+
+FileTypeRegistration RegistrationFromEnvironment() {
+    const char* home = std::getenv("HOME");
+    FileTypeRegistration where;
+    where.dataHome = Environment("XDG_DATA_HOME", std::string(home ? home : "") + "/.local/share");
+    const char* dirs = std::getenv("XDG_DATA_DIRS");
+    where.dataDirs = dirs && *dirs ? dirs : "/usr/local/share:/usr/share";
+    std::error_code error;
+    where.program = fs::read_symlink("/proc/self/exe", error).string();
+    return where;
+}
+
+std::string MimePackageText() {
+    return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                       "  <mime-type type=\"") + str::kMimeType + "\">\n"
+           "    <comment>" + str::kFileTypeName + "</comment>\n"
+           "    <glob pattern=\"" + kGlob + "\"/>\n"
+           "  </mime-type>\n"
+           "</mime-info>\n";
+}
+
+std::string DesktopEntryText(const std::string& program, bool withMimeType) {
+    std::string text = "[Desktop Entry]\n"
+                       "Type=Application\n"
+                       "Name=Glintwick\n"
+                       "GenericName=Status bar message animator\n"
+                       "Comment=Build animated status-bar messages and generate their JavaScript\n"
+                       "Exec=" + QuoteExec(program) + " %f\n"
+                       "Icon=glintwick\n"
+                       "Terminal=false\n"
+                       "Categories=Development;WebDevelopment;\n";
+    if (withMimeType) text += std::string("MimeType=") + str::kMimeType + ";\n";
+    text += std::string("X-Orvane-TypeId=") + str::kFileTypeId + "\n";
+    return text;
+}
+
+int RegisterFileType(const FileTypeRegistration& where) {
+    if (where.dataHome.empty() || where.program.empty() || HasControlCharacter(where.program))
+        return 0;
+    const fs::path home(where.dataHome);
+    const bool ours = !ClaimedByAnotherType(where);
+    int written = 0;
+    if (ours && WriteIfDifferent(home / "mime" / "packages" / kPackageName, MimePackageText())) {
+        ++written;
+        RunQuietly("update-mime-database", (home / "mime").string());
+    }
+    if (WriteIfDifferent(home / "applications" / kDesktopFile, DesktopEntryText(where.program, ours))) {
+        ++written;
+        RunQuietly("update-desktop-database", (home / "applications").string());
+    }
+    return written;
+}
+
+}  // namespace glintwick

@@ -1,0 +1,212 @@
+// Help access through wx's HTML help viewer over the program's zipped book.
+#include "ui/HelpAccess.h"
+
+#include <wx/display.h>
+#include <wx/fileconf.h>
+#include <wx/filename.h>
+#include <wx/fs_zip.h>
+#include <wx/html/helpctrl.h>
+#include <wx/html/helpwnd.h>
+#include <wx/notebook.h>
+#include <wx/splitter.h>
+#include <wx/sstream.h>
+#include <wx/treectrl.h>
+#include <wx/weakref.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "model/RegularFile.h"
+#include "ui/SafeCast.h"
+#include "ui/WxText.h"
+
+namespace glintwick {
+
+namespace {
+
+wxString g_bookPath;
+std::unique_ptr<wxFileConfig> g_viewerSettings;  // outlives the viewer, which writes to it
+std::unique_ptr<wxHtmlHelpController> g_controller;
+bool g_bookLoaded = false;
+wxWindowRef g_mainFrame;
+wxWindowRef g_arrangedViewer;  // the viewer window last arranged
+constexpr int kViewerWidth = 900;
+constexpr int kViewerHeight = 650;
+
+}  // namespace
+
+wxString HelpBookPathFor(const wxString& programPath) {
+    wxFileName name(programPath);
+    name.SetExt("htb");
+    return name.GetFullPath();
+}
+
+wxString FindHelpBook(const wxString& programPath) {
+    const wxString beside = HelpBookPathFor(programPath);
+    if (wxFileName::FileExists(beside)) return beside;
+    // GLINTWICK_DATA_FROM_BIN: the data folder seen from the program's folder, from the build.
+    wxFileName installed(wxFileName(beside).GetPath() + "/" + GLINTWICK_DATA_FROM_BIN,
+                         wxFileName(beside).GetFullName());
+    installed.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
+    return installed.FileExists() ? installed.GetFullPath() : beside;
+}
+
+void SetHelpBookPath(const wxString& path) {
+    g_bookPath = path;
+    g_bookLoaded = false;
+}
+
+namespace {
+
+wxHtmlHelpController& Viewer() {
+    if (!g_controller) {
+        static bool zipHandler = (wxFileSystem::AddHandler(new wxZipFSHandler), true);
+        (void)zipHandler;
+        g_controller = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE);
+        g_bookLoaded = false;
+    }
+    return *g_controller;
+}
+
+}  // namespace
+
+// The book is read when help is first asked for, which keeps it out of start-up.
+wxHtmlHelpController& HelpController() {
+    wxHtmlHelpController& viewer = Viewer();
+    // Only a regular file is opened: a FIFO in the book's place would hang the program.
+    if (!g_bookLoaded && !g_bookPath.empty() && IsRegularFile(PathFromWx(g_bookPath)))
+        g_bookLoaded = viewer.AddBook(wxFileName(g_bookPath));
+    return viewer;
+}
+
+void InitializeHelp(wxWindow* mainFrame) {
+    g_mainFrame = mainFrame;
+    Viewer();
+}
+
+namespace {
+
+template <typename Control>
+Control* FindChild(wxWindow* window) {
+    if (auto* found = As<Control>(window)) return found;
+    for (wxWindow* child : window->GetChildren())
+        if (Control* found = FindChild<Control>(child)) return found;
+    return nullptr;
+}
+
+// Where a new viewer window opens: at a size for reading, centred over the main window and on
+// the screen. wx's viewer takes its place from its settings when it makes its window, so the
+// window manager gets it as the window's own; the settings live in memory only.
+void PlaceNewViewer(wxHtmlHelpController& viewer) {
+    if (viewer.GetFrame()) return;
+    const wxRect screen =
+        wxDisplay(g_mainFrame ? wxDisplay::GetFromWindow(g_mainFrame.get()) : 0).GetClientArea();
+    const wxSize size(std::min(kViewerWidth, screen.width * 9 / 10), std::min(kViewerHeight, screen.height * 9 / 10));
+    const wxRect over = g_mainFrame ? g_mainFrame->GetScreenRect() : screen;
+    wxPoint place(over.x + (over.width - size.x) / 2, over.y + (over.height - size.y) / 2);
+    place.x = std::clamp(place.x, screen.x, screen.GetRight() + 1 - size.x);
+    place.y = std::clamp(place.y, screen.y, screen.GetBottom() + 1 - size.y);
+    if (!g_viewerSettings) {
+        wxStringInputStream nothing(wxEmptyString);
+        g_viewerSettings = std::make_unique<wxFileConfig>(nothing);
+    }
+    g_viewerSettings->Write("hcX", place.x);
+    g_viewerSettings->Write("hcY", place.y);
+    g_viewerSettings->Write("hcW", size.x);
+    g_viewerSettings->Write("hcH", size.y);
+    g_viewerSettings->Write("hcSashPos", size.x * 3 / 10);
+    viewer.UseConfig(g_viewerSettings.get());
+}
+
+// The width the tree needs to show the titles below `item` whole.
+int WidestEntry(const wxTreeCtrl& tree, const wxTreeItemId& item, int depth) {
+    int widest = item != tree.GetRootItem() || !tree.HasFlag(wxTR_HIDE_ROOT)
+                     ? tree.GetTextExtent(tree.GetItemText(item)).x + (depth + 1) * static_cast<int>(tree.GetIndent())
+                     : 0;
+    wxTreeItemIdValue cookie;
+    for (auto child = tree.GetFirstChild(item, cookie); child.IsOk(); child = tree.GetNextChild(item, cookie))
+        widest = std::max(widest, WidestEntry(tree, child, depth + 1));
+    return widest;
+}
+
+// A new viewer window shows its contents open, and its navigation side wide enough for all
+// three tabs and, where there is room, the longest title.
+void ArrangeViewer() {
+    wxWindow* frame = g_controller ? g_controller->GetFrame() : nullptr;
+    if (!frame || frame == g_arrangedViewer.get()) return;
+    g_arrangedViewer = frame;
+    int needed = 0;
+    if (auto* contents = FindChild<wxTreeCtrl>(frame)) {
+        contents->ExpandAll();
+        needed = WidestEntry(*contents, contents->GetRootItem(), 0) + contents->FromDIP(24);
+    }
+    auto* tabs = As<wxNotebook>(frame->FindWindow(wxID_HTML_NOTEBOOK));
+    auto* splitter = FindChild<wxSplitterWindow>(frame);
+    if (tabs && splitter && splitter->IsSplit()) {
+        int allTabs = 0;
+        for (size_t i = 0; i < tabs->GetPageCount(); ++i)
+            allTabs += tabs->GetTextExtent(tabs->GetPageText(i)).x + tabs->FromDIP(36);
+        // The contents as wide as their longest title, unless that would take half the window.
+        needed = std::max({std::min(needed, frame->GetSize().x / 2), allTabs, tabs->GetBestSize().x});
+        if (splitter->GetSashPosition() < needed) splitter->SetSashPosition(needed);
+    }
+}
+
+}  // namespace
+
+void UninitializeHelp() {
+    // The viewer's own window closes with it; the displays below make a new one on demand.
+    if (g_controller && g_controller->GetFrame()) g_controller->GetFrame()->Close(true);
+}
+
+void ReleaseHelp() {
+    UninitializeHelp();
+    g_controller.reset();
+    g_bookLoaded = false;
+}
+
+namespace {
+
+// The viewer about to show something: a new window gets its place first.
+wxHtmlHelpController& ViewerToShow() {
+    wxHtmlHelpController& viewer = HelpController();
+    PlaceNewViewer(viewer);
+    return viewer;
+}
+
+}  // namespace
+
+void ShowHelpContents() {
+    ViewerToShow().DisplayContents();
+    ArrangeViewer();
+}
+
+void ShowHelpIndex() {
+    ViewerToShow().DisplayIndex();
+    ArrangeViewer();
+}
+
+// The viewer has no call that only opens its search page; open the book and turn to it.
+void ShowHelpSearch() {
+    wxHtmlHelpController& viewer = ViewerToShow();
+    viewer.DisplayContents();
+    ArrangeViewer();
+    wxWindow* frame = viewer.GetFrame();
+    if (!frame) return;
+    auto* pages = As<wxNotebook>(frame->FindWindow(wxID_HTML_NOTEBOOK));
+    wxWindow* query = frame->FindWindow(wxID_HTML_SEARCHTEXT);
+    if (!pages || !query) return;
+    // The search page is the notebook page that holds the query box.
+    wxWindow* page = query;
+    while (page && page->GetParent() != pages) page = page->GetParent();
+    const int index = page ? pages->FindPage(page) : wxNOT_FOUND;
+    if (index != wxNOT_FOUND) pages->SetSelection(static_cast<size_t>(index));
+    query->SetFocus();
+}
+
+void ShowHelpTopic(int topic) {
+    ViewerToShow().Display(topic);
+    ArrangeViewer();
+}
+
+}  // namespace glintwick

@@ -1,0 +1,194 @@
+// The main frame: menus and shortcuts from their templates, the caption and the minimum size.
+#include "ui/MainFrame.h"
+
+#include <wx/accel.h>
+#include <wx/menu.h>
+#include <wx/textctrl.h>
+
+#include <vector>
+
+#include "model/TallowmereDoc.h"
+#include "resources/Art.h"
+#include "resources/Ids.h"
+#include "resources/StringTable.h"
+#include "resources/Templates.h"
+#include "ui/AboutDlg.h"
+#include "ui/PlatformStyle.h"
+#include "ui/SafeCast.h"
+#include "ui/HelpAccess.h"
+#include "ui/SplashWnd.h"
+#include "ui/TallowmereView.h"
+#include "ui/WxText.h"
+
+namespace glintwick {
+
+namespace {
+const wxSize kMinimumTrackingSize(475, 380);
+}
+
+wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
+    EVT_MENU(id::MenuId(id::kEditUndo), CMainFrame::OnEditCommand)
+    EVT_MENU(id::MenuId(id::kEditCut), CMainFrame::OnEditCommand)
+    EVT_MENU(id::MenuId(id::kEditCopy), CMainFrame::OnEditCommand)
+    EVT_MENU(id::MenuId(id::kEditPaste), CMainFrame::OnEditCommand)
+    EVT_MENU(id::MenuId(id::kNextPane), CMainFrame::OnPaneCommand)
+    EVT_MENU(id::MenuId(id::kPrevPane), CMainFrame::OnPaneCommand)
+    EVT_MENU(id::MenuId(id::kAppExit), CMainFrame::OnAppExit)
+    EVT_MENU(id::MenuId(id::kFileNew), CMainFrame::OnFileNew)
+    EVT_MENU(id::MenuId(id::kFileOpen), CMainFrame::OnFileOpen)
+    EVT_MENU(id::MenuId(id::kFileSave), CMainFrame::OnFileSave)
+    EVT_MENU(id::MenuId(id::kFileSaveAs), CMainFrame::OnFileSaveAs)
+    EVT_MENU_RANGE(id::MenuId(id::kRecentFile1), id::MenuId(id::kRecentFile1) + 3, CMainFrame::OnRecentFile)
+    EVT_MENU(id::MenuId(id::kGenerateJavascript), CMainFrame::OnGenerateJavascript)
+    EVT_MENU(id::MenuId(id::kToolsOptions), CMainFrame::OnOptions)
+    EVT_MENU(id::MenuId(id::kToolsPreviewInBrowser), CMainFrame::OnPreviewInBrowser)
+    EVT_MENU(id::MenuId(id::kToolsSaveStatusStrip), CMainFrame::OnSaveStatusStrip)
+    EVT_MENU(id::MenuId(id::kHelpContents), CMainFrame::OnHelpContents)
+    EVT_MENU(id::MenuId(id::kHelpIndex), CMainFrame::OnHelpIndex)
+    EVT_MENU(id::MenuId(id::kHelpSearch), CMainFrame::OnHelpSearch)
+    EVT_MENU(id::MenuId(id::kAppAbout), CMainFrame::OnAppAbout)
+    EVT_CLOSE(CMainFrame::OnClose)
+wxEND_EVENT_TABLE()
+
+CMainFrame::CMainFrame(CTallowmereDoc& doc)
+    : wxFrame(nullptr, id::kMainFrame, CaptionFor(doc)), m_doc(doc) {
+    UseCompactStyle(this);
+    SetIcons(ProgramIcons());
+    BuildMenu();
+    BuildShortcuts();
+    CreateStatusBar();
+    m_pView = new CTallowmereView(this, doc);
+    m_commands = std::make_unique<CDocumentCommands>(doc, *m_pView, m_recent, this);
+    m_browser = std::make_unique<CBrowserCommands>(doc, this);
+    m_recent.UseMenu(GetMenuBar()->GetMenu(0));
+    m_recent.Load();
+    SetMinSize(kMinimumTrackingSize);
+    SetClientSize(m_pView->GetFormSize());
+    m_doc.AddView(this);
+    InitializeHelp(this);
+    CSplashWnd::ShowSplash(this, SplashBitmap());
+}
+
+CMainFrame::~CMainFrame() { m_doc.RemoveView(this); }
+
+wxString CMainFrame::CaptionFor(const CTallowmereDoc& doc) {
+    // The title is the file's name as the file system spells it, not code-page text.
+    return ReadableToWx(doc.GetTitle()) + " - " + ToWx(str::kAppTitle);
+}
+
+void CMainFrame::OnTitleChanged() { SetTitle(CaptionFor(m_doc)); }
+
+void CMainFrame::BuildMenu() {
+    auto* bar = new wxMenuBar;
+    wxMenu* menu = nullptr;
+    for (const res::MenuItemTemplate& item : res::kMainMenu) {
+        if (item.id < 0) {
+            menu = new wxMenu;
+            bar->Append(menu, ToWx(item.text));
+        } else if (item.id == 0) {
+            menu->AppendSeparator();
+        } else {
+            menu->Append(id::MenuId(item.id), ToWx(item.text));
+            if (item.grayed) menu->Enable(id::MenuId(item.id), false);
+        }
+    }
+    SetMenuBar(bar);
+}
+
+void CMainFrame::BuildShortcuts() {
+    std::vector<wxAcceleratorEntry> entries;
+    for (const res::ShortcutTemplate& s : res::kMainShortcuts) {
+        int flags = (s.ctrl ? wxACCEL_CTRL : 0) | (s.alt ? wxACCEL_ALT : 0) | (s.shift ? wxACCEL_SHIFT : 0);
+        int key = s.key;
+        switch (s.key) {
+            case res::kKeyBack: key = WXK_BACK; break;
+            case res::kKeyDelete: key = WXK_DELETE; break;
+            case res::kKeyInsert: key = WXK_INSERT; break;
+            case res::kKeyF1: key = WXK_F1; break;
+            case res::kKeyF6: key = WXK_F6; break;
+            default: break;
+        }
+        entries.emplace_back(flags, key, id::MenuId(s.command));
+    }
+    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(entries.size()), entries.data()));
+}
+
+// The shortcut table claims the editing keys; they go on to the edit box that has the focus.
+void CMainFrame::OnEditCommand(wxCommandEvent& event) {
+    auto* edit = As<wxTextCtrl>(FindFocus());
+    if (!edit) return;
+    switch (id::CommandOf(event.GetId())) {
+        case id::kEditUndo: edit->Undo(); break;
+        case id::kEditCut: edit->Cut(); break;
+        case id::kEditCopy: edit->Copy(); break;
+        case id::kEditPaste: edit->Paste(); break;
+        default: break;
+    }
+}
+
+// One view, one pane: there is nowhere to move to.
+void CMainFrame::OnPaneCommand(wxCommandEvent&) {}
+
+// Exit asks about unsaved changes exactly as closing the window does.
+void CMainFrame::OnAppExit(wxCommandEvent&) { Close(); }
+
+void CMainFrame::OnClose(wxCloseEvent& event) {
+    m_pView->CommitRepeatCount();
+    UninitializeHelp();
+    if (event.CanVeto() && !m_commands->SaveModified()) {
+        event.Veto();
+        return;
+    }
+    m_pView->OnStop();
+    Destroy();
+}
+
+// Commands that read, save or replace the project first take a repeat count still being
+// typed, as leaving its box would; a shortcut does not move the focus out of the box.
+void CMainFrame::OnFileNew(wxCommandEvent&) {
+    m_pView->CommitRepeatCount();
+    m_commands->OnFileNew();
+}
+
+void CMainFrame::OnFileOpen(wxCommandEvent&) {
+    m_pView->CommitRepeatCount();
+    m_commands->OnFileOpen();
+}
+
+void CMainFrame::OnFileSave(wxCommandEvent&) {
+    m_pView->CommitRepeatCount();
+    m_commands->DoFileSave();
+}
+
+void CMainFrame::OnFileSaveAs(wxCommandEvent&) {
+    m_pView->CommitRepeatCount();
+    m_commands->DoSaveAs();
+}
+
+void CMainFrame::OnRecentFile(wxCommandEvent& event) {
+    m_pView->CommitRepeatCount();
+    m_commands->OnOpenRecentFile(static_cast<size_t>(event.GetId() - id::MenuId(id::kRecentFile1)));
+}
+
+void CMainFrame::OnGenerateJavascript(wxCommandEvent&) {
+    m_pView->CommitRepeatCount();
+    m_commands->OnGenerateJavascript();
+}
+
+void CMainFrame::OnOptions(wxCommandEvent&) { m_commands->OnOptions(); }
+
+void CMainFrame::OnPreviewInBrowser(wxCommandEvent&) {
+    m_pView->CommitRepeatCount();
+    m_browser->OnPreviewInBrowser();
+}
+void CMainFrame::OnSaveStatusStrip(wxCommandEvent&) { m_browser->OnSaveStatusStrip(); }
+void CMainFrame::OnHelpContents(wxCommandEvent&) { ShowHelpContents(); }
+void CMainFrame::OnHelpIndex(wxCommandEvent&) { ShowHelpIndex(); }
+void CMainFrame::OnHelpSearch(wxCommandEvent&) { ShowHelpSearch(); }
+
+void CMainFrame::OnAppAbout(wxCommandEvent&) {
+    CAboutDlg about(this);
+    about.ShowModal();
+}
+
+}  // namespace glintwick

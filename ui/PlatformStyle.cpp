@@ -1,0 +1,84 @@
+// The GTK look: a compact style for the program's own windows, wrapping in message boxes.
+#include "ui/PlatformStyle.h"
+
+#include <gtk/gtk.h>
+#include <wx/window.h>
+
+namespace glintwick {
+
+namespace {
+
+// Only inside the program's own template windows: the help viewer and the system's dialogs
+// keep the theme's sizes.
+const char* const kCompactClass = "glintwick-compact";
+const char* const kCompactCss =
+    ".glintwick-compact button { padding: 0px 6px; min-height: 0px; min-width: 0px; }\n"
+    ".glintwick-compact entry { padding: 0px 4px; min-height: 0px; }\n"
+    ".glintwick-compact combobox button { padding: 0px 4px; }\n"
+    ".glintwick-compact radiobutton, .glintwick-compact checkbutton { padding: 0px; min-height: 0px; }\n"
+    ".glintwick-compact radiobutton radio, .glintwick-compact checkbutton check "
+    "{ margin: 0px 4px 0px 0px; min-height: 12px; min-width: 12px; }\n"
+    ".glintwick-compact scale { padding: 0px 6px; }\n"
+    // wx draws list headers through a hidden tree view of its own, outside every window.
+    "treeview.view header button { padding: 1px 4px; min-height: 0px; min-width: 0px; }\n";
+
+// A message box's label wraps at word boundaries only, so one long path made the box wider
+// than the screen. Breaking inside a word where needed keeps every character of the text, for
+// a copy or a screen reader, and the box on the screen.
+constexpr int kMessageWidthChars = 60;
+
+gboolean WrapMessageBoxText(GSignalInvocationHint*, guint, const GValue* values, gpointer) {
+    auto* widget = GTK_WIDGET(g_value_get_object(&values[0]));
+    if (!GTK_IS_MESSAGE_DIALOG(widget)) return TRUE;
+    GtkWidget* area = gtk_message_dialog_get_message_area(GTK_MESSAGE_DIALOG(widget));
+    GList* children = gtk_container_get_children(GTK_CONTAINER(area));
+    for (GList* child = children; child; child = child->next) {
+        if (!GTK_IS_LABEL(child->data)) continue;
+        gtk_label_set_line_wrap(GTK_LABEL(child->data), TRUE);
+        gtk_label_set_line_wrap_mode(GTK_LABEL(child->data), PANGO_WRAP_WORD_CHAR);
+        gtk_label_set_max_width_chars(GTK_LABEL(child->data), kMessageWidthChars);
+        // A hyphen at a break inside a path would read as part of it.
+        PangoAttrList* attributes = pango_attr_list_new();
+        if (PangoAttrList* old = gtk_label_get_attributes(GTK_LABEL(child->data))) {
+            pango_attr_list_unref(attributes);
+            attributes = pango_attr_list_copy(old);
+        }
+        pango_attr_list_insert(attributes, pango_attr_insert_hyphens_new(FALSE));
+        gtk_label_set_attributes(GTK_LABEL(child->data), attributes);
+        pango_attr_list_unref(attributes);
+    }
+    g_list_free(children);
+    // Its size so far was taken from the unwrapped text; the window manager places it by the
+    // size and the place it asks for when it appears.
+    int minimum = 0, width = 0, height = 0;
+    gtk_widget_get_preferred_width(widget, &minimum, &width);
+    gtk_widget_get_preferred_height_for_width(widget, width, &minimum, &height);
+    gtk_window_resize(GTK_WINDOW(widget), width, height);
+    gtk_window_set_position(GTK_WINDOW(widget), gtk_window_get_transient_for(GTK_WINDOW(widget))
+                                                    ? GTK_WIN_POS_CENTER_ON_PARENT
+                                                    : GTK_WIN_POS_CENTER);
+    return TRUE;  // stay installed
+}
+
+}  // namespace
+
+void UseCompactStyle(wxWindow* topLevel) {
+    gtk_style_context_add_class(gtk_widget_get_style_context(topLevel->GetHandle()), kCompactClass);
+}
+
+void ApplyPlatformStyle() {
+    GdkScreen* screen = gdk_screen_get_default();
+    if (!screen) return;
+    // As the box is realized, before its first size is taken: the window manager places a
+    // window by the size it has when it appears.
+    static const gulong wrapping = g_signal_add_emission_hook(
+        g_signal_lookup("realize", GTK_TYPE_WIDGET), 0, WrapMessageBoxText, nullptr, nullptr);
+    (void)wrapping;
+    GtkCssProvider* provider = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(provider, kCompactCss, -1, nullptr);
+    gtk_style_context_add_provider_for_screen(screen, GTK_STYLE_PROVIDER(provider),
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    g_object_unref(provider);
+}
+
+}  // namespace glintwick

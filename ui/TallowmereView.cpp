@@ -1,0 +1,385 @@
+// The main view's handlers: list editing through the document, repeat group, preview player.
+#include "ui/TallowmereView.h"
+
+#include <wx/frame.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "model/FileError.h"
+#include "model/IntegerText.h"
+#include "preview/SequenceTiming.h"
+#include "model/TallowmereDoc.h"
+#include "ui/EffectDlg.h"
+#include "resources/Art.h"
+#include "resources/Ids.h"
+#include "resources/StringTable.h"
+#include "resources/Templates.h"
+#include "ui/DialogBuilder.h"
+#include "ui/FocusMove.h"
+#include "ui/HyperLink.h"
+#include "ui/Prompt.h"
+#include "ui/SafeCast.h"
+#include "ui/SunkenText.h"
+#include "ui/UpDownCtrl.h"
+#include "ui/WxText.h"
+
+namespace glintwick {
+
+namespace {
+constexpr int kMinRepeat = 1;
+constexpr int kMaxRepeat = 100;
+constexpr int kPreviewPeriodMs = CTickSchedule::kTickMilliseconds;
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(CTallowmereView, wxScrolledWindow)
+    EVT_BUTTON(id::kAddNewButton, CTallowmereView::OnAddNew)
+    EVT_BUTTON(id::kEditButton, CTallowmereView::OnEdit)
+    EVT_BUTTON(id::kDeleteButton, CTallowmereView::OnDelete)
+    EVT_BUTTON(id::kMoveUpButton, CTallowmereView::OnMoveUp)
+    EVT_BUTTON(id::kMoveDownButton, CTallowmereView::OnMoveDown)
+    EVT_LIST_ITEM_ACTIVATED(id::kEffectsList, CTallowmereView::OnDblClkList)
+    EVT_LIST_ITEM_SELECTED(id::kEffectsList, CTallowmereView::OnItemChangedList)
+    EVT_LIST_ITEM_DESELECTED(id::kEffectsList, CTallowmereView::OnItemChangedList)
+    EVT_LIST_ITEM_FOCUSED(id::kEffectsList, CTallowmereView::OnItemChangedList)
+    EVT_RADIOBUTTON(id::kForeverRadio, CTallowmereView::OnRepeatForever)
+    EVT_RADIOBUTTON(id::kTimesRadio, CTallowmereView::OnRepeatTimes)
+    EVT_BUTTON(id::kStartButton, CTallowmereView::OnStart)
+    EVT_BUTTON(id::kPauseButton, CTallowmereView::OnPause)
+    EVT_BUTTON(id::kStopButton, CTallowmereView::OnStop)
+    EVT_TIMER(id::kPreviewTimer, CTallowmereView::OnTimer)
+    EVT_SIZE(CTallowmereView::OnSize)
+wxEND_EVENT_TABLE()
+
+CTallowmereView::CTallowmereView(wxWindow* parent, CTallowmereDoc& doc)
+    : wxScrolledWindow(parent, id::kMainForm, wxDefaultPosition, wxDefaultSize,
+                       wxHSCROLL | wxVSCROLL | wxTAB_TRAVERSAL),
+      m_player(doc),
+      m_doc(doc),
+      m_timer(this, id::kPreviewTimer) {
+    auto controls = BuildControls(this, res::kMainForm);
+    auto button = [&](int id) { return wxStaticCast(controls[id], wxButton); };
+    m_lstEffects = wxStaticCast(controls[id::kEffectsList], wxListCtrl);
+    m_btnAddNew = button(id::kAddNewButton);
+    m_btnEdit = button(id::kEditButton);
+    m_btnDelete = button(id::kDeleteButton);
+    m_btnMoveUp = button(id::kMoveUpButton);
+    m_btnMoveDown = button(id::kMoveDownButton);
+    m_rdoForever = wxStaticCast(controls[id::kForeverRadio], wxRadioButton);
+    m_rdoTimes = wxStaticCast(controls[id::kTimesRadio], wxRadioButton);
+    m_edtRepeatCount = wxStaticCast(controls[id::kCountEdit], wxTextCtrl);
+    m_spnRepeatCount = wxStaticCast(controls[id::kUpDown], CUpDownCtrl);
+    m_stcTimes = wxStaticCast(controls[id::kTimesLabel], wxStaticText);
+    m_stcDisplay = wxStaticCast(controls[id::kDisplay], CSunkenText);
+    m_btnStart = button(id::kStartButton);
+    m_btnPause = button(id::kPauseButton);
+    m_btnStop = button(id::kStopButton);
+    m_picLogo = wxStaticCast(controls[id::kLogoPicture], CHyperLink);
+    m_picLogo->SetBitmap(LogoBitmap());
+    m_edtRepeatCount->Bind(wxEVT_KILL_FOCUS, &CTallowmereView::OnKillFocusRepeatCount, this);
+
+    SetScrollRate(10, 10);
+    SetVirtualSize(GetFormSize());
+    m_doc.AddView(this);
+}
+
+CTallowmereView::~CTallowmereView() {
+    m_timer.Stop();
+    m_doc.RemoveView(this);
+}
+
+wxSize CTallowmereView::GetFormSize() const {
+    return TemplateSizeInPixels(const_cast<CTallowmereView*>(this), res::kMainForm);
+}
+
+void CTallowmereView::OnInitialUpdate() {
+    OnUpdate();
+    ShrinkFrameToForm();
+    if (m_bFirstUpdate) {
+        CreateColumns();
+        m_bFirstUpdate = 0;
+        m_spnRepeatCount->SetRange(kMinRepeat, kMaxRepeat);
+        m_btnStart->Enable();
+        m_btnPause->Disable();
+        m_btnStop->Disable();
+        OnUpdate();
+    }
+    // The layout is recorded unscrolled with every control at its designed place, so that a
+    // frame still settling its size cannot skew the record.
+    Scroll(0, 0);
+    m_layout.Resize(GetFormSize());
+    m_layout.Init(this, GetFormSize());
+    SetRules();
+    m_layout.Resize(GetLayoutSize());
+    m_doc.SetModified(false);
+}
+
+void CTallowmereView::CreateColumns() {
+    while (m_lstEffects->GetColumnCount() > 0) m_lstEffects->DeleteColumn(m_lstEffects->GetColumnCount() - 1);
+    const int width = m_lstEffects->GetSize().x;
+    const int numbers = static_cast<int>(width * 0.14);
+    m_lstEffects->AppendColumn(ToWx(str::kColumnText), wxLIST_FORMAT_LEFT, static_cast<int>(width * 0.4));
+    m_lstEffects->AppendColumn(ToWx(str::kColumnEffect), wxLIST_FORMAT_LEFT, static_cast<int>(width * 0.3));
+    m_lstEffects->AppendColumn(ToWx(str::kColumnSpeed), wxLIST_FORMAT_LEFT, numbers);
+    m_lstEffects->AppendColumn(ToWx(str::kColumnLoops), wxLIST_FORMAT_LEFT, numbers);
+}
+
+void CTallowmereView::SetRules() {
+    constexpr int kFixed = LAYOUT_KEEP_SIZE | LAYOUT_KEEP_NEAR;        // 3
+    constexpr int kFollow = LAYOUT_KEEP_SIZE | LAYOUT_FOLLOW_FAR;      // 5
+    constexpr int kStretch = LAYOUT_KEEP_NEAR | LAYOUT_FOLLOW_FAR;     // 6
+    m_layout.SetRule(m_lstEffects, kStretch, kStretch);
+    for (wxWindow* button : {m_btnAddNew, m_btnEdit, m_btnDelete, m_btnMoveUp, m_btnMoveDown})
+        m_layout.SetRule(button, kFollow, kFixed);
+    m_layout.SetRuleById(id::kRepeatGroup, kStretch, kFollow);
+    for (int id : {id::kForeverRadio, id::kTimesRadio, id::kCountEdit, id::kUpDown, id::kTimesLabel})
+        m_layout.SetRuleById(id, kFixed, kFollow);
+    m_layout.SetRuleById(id::kPreviewGroup, kStretch, kFollow);
+    m_layout.SetRule(m_stcDisplay, kStretch, kFollow);
+    for (wxWindow* button : {m_btnStart, m_btnPause, m_btnStop}) m_layout.SetRule(button, kFixed, kFollow);
+    m_layout.SetRule(m_picLogo, kFollow, kFollow);
+}
+
+void CTallowmereView::ShrinkFrameToForm() {
+    wxWindow* frame = wxGetTopLevelParent(this);
+    if (!frame || frame == this) return;
+    // The view fills the frame's client area, less any bar the frame draws itself.
+    const wxSize extra = frame->GetClientSize() - GetSize();
+    const wxSize form = GetFormSize() + (GetSize() - GetClientSize());
+    const wxSize now = GetSize();
+    const wxSize wanted(std::min(now.x, form.x), std::min(now.y, form.y));
+    if (wanted != now) frame->SetClientSize(wanted + extra);
+}
+
+void CTallowmereView::FillRow(long row, const CEffect& effect) {
+    m_lstEffects->InsertItem(row, ToWxShown(effect.m_strText));
+    m_lstEffects->SetItem(row, 1, ToWx(effect.GetEffectName()));
+    m_lstEffects->SetItem(row, 2, wxString::Format("%d", effect.GetSpeed()));
+    m_lstEffects->SetItem(row, 3, wxString::Format("%d", effect.GetLoops()));
+}
+
+void CTallowmereView::OnUpdate() {
+    OnStop();
+    const long top = m_lstEffects->GetItemCount() > 0 ? m_lstEffects->GetTopItem() : 0;
+    m_lstEffects->Freeze();
+    m_lstEffects->DeleteAllItems();
+    if (m_lstEffects->GetColumnCount() > 0) {
+        for (int i = 0; i < m_doc.GetCount(); ++i) FillRow(i, *m_doc.GetAt(i));
+    }
+    KeepScrollPosition(top);
+    m_lstEffects->Thaw();
+    m_nSelectionMark = -1;
+
+    const int repeat = m_doc.GetRepeat();
+    m_rdoForever->SetValue(repeat == 0);
+    m_rdoTimes->SetValue(repeat != 0);
+    EnableRepeatCount(repeat != 0);
+    m_edtRepeatCount->ChangeValue(wxString::Format("%d", repeat == 0 ? 1 : repeat));
+    EnableRowButtons(-1);
+    ShowDuration();
+}
+
+// A refill would scroll the list back to its top: the rows the user looked at stay in view,
+// and the row a command just changed is brought into view.
+void CTallowmereView::KeepScrollPosition(long top) {
+    const long count = m_lstEffects->GetItemCount();
+    if (count == 0) return;
+    const long perPage = std::max(1, m_lstEffects->GetCountPerPage());
+    m_lstEffects->EnsureVisible(std::min(count - 1, top + perPage - 1));
+    m_lstEffects->EnsureVisible(std::min(count - 1, top));
+    if (m_nRowToShow >= 0 && m_nRowToShow < count) {
+        // The changed row keeps the keyboard's place (focused, not selected), so the arrow
+        // keys go on from there rather than from the top.
+        m_lstEffects->EnsureVisible(m_nRowToShow);
+        m_lstEffects->SetItemState(m_nRowToShow, wxLIST_STATE_FOCUSED, wxLIST_STATE_FOCUSED);
+    }
+    m_nRowToShow = -1;
+}
+
+void CTallowmereView::ShowDuration() {
+    auto* frame = As<wxFrame>(wxGetTopLevelParent(this));
+    if (!frame || !frame->GetStatusBar()) return;
+    const std::string text = DescribeTiming(MeasureTiming(m_doc), m_doc.GetRepeat());
+    frame->SetStatusText(wxString::FromUTF8(text));
+}
+
+void CTallowmereView::EnableRowButtons(long row) {
+    const bool selected = row >= 0;
+    m_btnEdit->Enable(selected);
+    m_btnDelete->Enable(selected);
+    m_btnMoveUp->Enable(selected && row > 0);
+    m_btnMoveDown->Enable(selected && row < m_lstEffects->GetItemCount() - 1);
+}
+
+void CTallowmereView::EnableRepeatCount(bool enable) {
+    m_edtRepeatCount->Enable(enable);
+    m_spnRepeatCount->Enable(enable);
+    m_spnRepeatCount->Refresh();
+}
+
+void CTallowmereView::OnAddNew(wxCommandEvent&) {
+    CEffectDlg dialog(this);
+    if (dialog.ShowModal() != wxID_OK) return;
+    OnStop();
+    m_nRowToShow = m_doc.GetCount();
+    m_doc.AddEffect(std::make_unique<CEffect>(dialog.m_strText, dialog.m_nEffect, dialog.m_nSpeed,
+                                              dialog.m_nLoops));
+}
+
+void CTallowmereView::OnEdit(wxCommandEvent&) {
+    const long row = m_nSelectionMark;
+    if (row < 0 || row >= m_doc.GetCount()) {
+        ShowMessageBox(this, ToWx(str::kChooseEffect), wxOK | wxICON_EXCLAMATION);
+        return;
+    }
+    CEffect* effect = m_doc.GetAt(static_cast<int>(row));
+    CEffectDlg dialog(this, *effect);
+    if (dialog.ShowModal() != wxID_OK) return;
+    OnStop();
+    m_nRowToShow = row;
+    m_doc.UpdateEffect(effect, dialog.m_strText, dialog.m_nEffect, dialog.m_nSpeed, dialog.m_nLoops);
+}
+
+void CTallowmereView::OnDelete(wxCommandEvent&) {
+    const long row = m_nSelectionMark;
+    if (row < 0 || row >= m_doc.GetCount()) return;
+    const int answer = ShowMessageBox(this, ToWx(str::kDeleteQuestion),
+                                      wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION,
+                                      ToWx(str::kDeleteCaption));
+    if (answer != wxYES) return;
+    OnStop();
+    m_doc.DeleteEffect(static_cast<int>(row));
+}
+
+void CTallowmereView::OnMoveUp(wxCommandEvent&) { MoveSelected(&CTallowmereDoc::MoveUp); }
+
+void CTallowmereView::OnMoveDown(wxCommandEvent&) { MoveSelected(&CTallowmereDoc::MoveDown); }
+
+void CTallowmereView::MoveSelected(int (CTallowmereDoc::*move)(int)) {
+    const long row = FirstSelectedRow();
+    if (row < 0) return;
+    OnStop();
+    // The moved effect stays selected at its new place, which enables the buttons again.
+    m_nRowToShow = row;
+    const int moved = (m_doc.*move)(static_cast<int>(row));
+    m_nRowToShow = -1;  // a move at either end refreshes nothing
+    m_lstEffects->EnsureVisible(moved);
+    m_lstEffects->SetItemState(moved, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                               wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+    m_lstEffects->SetFocus();
+}
+
+void CTallowmereView::OnDblClkList(wxListEvent&) {
+    if (m_lstEffects->GetSelectedItemCount() > 0) {
+        wxCommandEvent none;
+        OnEdit(none);
+    }
+}
+
+long CTallowmereView::FirstSelectedRow() const {
+    return m_lstEffects->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+}
+
+void CTallowmereView::OnItemChangedList(wxListEvent& event) {
+    // wx reports selection, deselection and focus separately; the buttons follow the row that
+    // is selected once the change is done.
+    if (event.GetEventType() == wxEVT_LIST_ITEM_SELECTED) m_nSelectionMark = event.GetIndex();
+    EnableRowButtons(FirstSelectedRow());
+}
+
+void CTallowmereView::OnRepeatForever(wxCommandEvent&) {
+    EnableRepeatCount(false);
+    m_doc.SetRepeat(0);
+    OnStop();
+    ShowDuration();
+}
+
+void CTallowmereView::OnRepeatTimes(wxCommandEvent&) {
+    EnableRepeatCount(true);
+    m_doc.SetRepeat(ParseLeadingInteger(m_edtRepeatCount->GetValue().ToStdString()));
+    OnStop();
+    ShowDuration();
+}
+
+void CTallowmereView::OnKillFocusRepeatCount(wxFocusEvent& event) {
+    event.Skip();
+    StoreRepeatCount();
+    m_edtRepeatCount->SetSelection(100, 100);
+    m_edtRepeatCount->ShowPosition(m_edtRepeatCount->GetInsertionPoint());
+}
+
+void CTallowmereView::StoreRepeatCount() {
+    const int count = std::clamp(ParseLeadingInteger(m_edtRepeatCount->GetValue().ToStdString()),
+                                 kMinRepeat, kMaxRepeat);
+    if (!m_rdoForever->GetValue()) {
+        m_doc.SetRepeat(count);
+        ShowDuration();
+    }
+}
+
+void CTallowmereView::CommitRepeatCount() {
+    if (wxWindow::FindFocus() == m_edtRepeatCount) StoreRepeatCount();
+}
+
+void CTallowmereView::OnStart(wxCommandEvent&) {
+    CommitRepeatCount();
+    m_bPaused = 0;
+    m_player.Start();
+    m_schedule.Start(CTickSchedule::Now());
+    m_btnPause->Enable();
+    m_btnStop->Enable();
+    MoveFocusFrom({m_btnStart}, m_btnPause);
+    m_btnStart->Disable();
+    m_timer.Start(kPreviewPeriodMs);
+}
+
+void CTallowmereView::OnPause(wxCommandEvent&) {
+    if (m_bPaused) {
+        // Resuming keeps the page's 10 ms pace, so the preview's timing stays honest.
+        m_schedule.Resume(CTickSchedule::Now());
+        m_timer.Start(kPreviewPeriodMs);
+        m_bPaused = 0;
+    } else {
+        m_timer.Stop();
+        m_schedule.Pause(CTickSchedule::Now());
+        m_bPaused = 1;
+    }
+}
+
+void CTallowmereView::OnStop(wxCommandEvent&) { OnStop(); }
+
+void CTallowmereView::OnStop() {
+    m_timer.Stop();
+    m_stcDisplay->SetLabel(wxEmptyString);
+    m_btnStart->Enable();
+    MoveFocusFrom({m_btnPause, m_btnStop}, m_btnStart);
+    m_btnPause->Disable();
+    m_btnStop->Disable();
+    m_bPaused = 0;
+}
+
+// Each timer event plays the ticks the clock calls for, so a pass lasts what the page takes.
+void CTallowmereView::OnTimer(wxTimerEvent&) {
+    for (int due = m_schedule.TicksDue(CTickSchedule::Now()); due > 0 && IsPlaying(); --due) TickPreview();
+}
+
+void CTallowmereView::TickPreview() {
+    const PlayerTick tick = m_player.Tick();
+    if (tick.action == PlayerTick::Action::Show) m_stcDisplay->SetLabel(ToWxShown(tick.frame));
+    if (tick.action == PlayerTick::Action::Stop) OnStop();
+}
+
+wxSize CTallowmereView::GetLayoutSize() const {
+    const wxSize client = GetClientSize();
+    const wxSize form = GetFormSize();
+    return wxSize(std::max(client.x, form.x), std::max(client.y, form.y));
+}
+
+void CTallowmereView::OnSize(wxSizeEvent& event) {
+    event.Skip();
+    // Below the form's size the view scrolls instead of squeezing its controls.
+    SetVirtualSize(GetLayoutSize());
+    m_layout.Resize(GetLayoutSize(), CalcScrolledPosition(wxPoint(0, 0)));
+}
+
+}  // namespace glintwick

@@ -1,0 +1,110 @@
+// The main view: the effects list, its buttons, the repeat group and the preview player.
+#pragma once
+
+#include <wx/button.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+#include <wx/scrolwin.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/timer.h>
+
+#include "model/DocumentBase.h"
+#include "preview/PreviewPlayer.h"
+#include "preview/TickSchedule.h"
+#include "ui/LayoutManager.h"
+
+namespace glintwick {
+
+class CTallowmereDoc;
+class CHyperLink;
+class CSunkenText;
+class CUpDownCtrl;
+
+class CTallowmereView : public wxScrolledWindow, public CDocumentView {
+public:
+    CTallowmereView(wxWindow* parent, CTallowmereDoc& doc);
+    ~CTallowmereView() override;
+
+    CTallowmereDoc& GetDocument() const { return m_doc; }
+
+    // A project was created or opened.
+    void OnInitialUpdate();
+    // The document changed: stop the preview and rebuild the list and the repeat group.
+    void OnUpdate() override;
+
+    void OnAddNew(wxCommandEvent& event);
+    void OnEdit(wxCommandEvent& event);
+    void OnDelete(wxCommandEvent& event);
+    void OnMoveUp(wxCommandEvent& event);
+    void OnMoveDown(wxCommandEvent& event);
+    void OnDblClkList(wxListEvent& event);
+    void OnItemChangedList(wxListEvent& event);
+    void OnRepeatForever(wxCommandEvent& event);
+    void OnRepeatTimes(wxCommandEvent& event);
+    void OnKillFocusRepeatCount(wxFocusEvent& event);
+    // A count typed into the box reaches the project when the box loses the focus; commands
+    // that read or save the project take it first, exactly as leaving the box would.
+    void CommitRepeatCount();
+    void OnStart(wxCommandEvent& event);
+    void OnPause(wxCommandEvent& event);
+    void OnStop(wxCommandEvent& event);
+    void OnStop();
+    void OnTimer(wxTimerEvent& event);
+    // One tick of the preview; the timer calls it every 10 ms, tests call it directly.
+    void TickPreview();
+    void OnSize(wxSizeEvent& event);
+
+    // The form's designed size in pixels.
+    wxSize GetFormSize() const;
+    // The larger of the visible area and the form: what the layout fills.
+    wxSize GetLayoutSize() const;
+    bool IsPlaying() const { return m_timer.IsRunning(); }
+    int GetTimerInterval() const { return m_timer.GetInterval(); }
+    long FirstSelectedRow() const;
+
+    int m_bFirstUpdate = 1;
+    int m_bPaused = 0;
+    CPreviewPlayer m_player;
+    CLayoutManager m_layout;
+
+    wxListCtrl* m_lstEffects = nullptr;
+    wxButton* m_btnAddNew = nullptr;
+    wxButton* m_btnEdit = nullptr;
+    wxButton* m_btnDelete = nullptr;
+    wxButton* m_btnMoveUp = nullptr;
+    wxButton* m_btnMoveDown = nullptr;
+    wxRadioButton* m_rdoForever = nullptr;
+    wxRadioButton* m_rdoTimes = nullptr;
+    wxTextCtrl* m_edtRepeatCount = nullptr;
+    CUpDownCtrl* m_spnRepeatCount = nullptr;
+    wxStaticText* m_stcTimes = nullptr;
+    CSunkenText* m_stcDisplay = nullptr;
+    wxButton* m_btnStart = nullptr;
+    wxButton* m_btnPause = nullptr;
+    wxButton* m_btnStop = nullptr;
+    CHyperLink* m_picLogo = nullptr;
+
+private:
+    void CreateColumns();
+    void SetRules();
+    void ShrinkFrameToForm();
+    void EnableRowButtons(long row);
+    void EnableRepeatCount(bool enable);
+    void StoreRepeatCount();
+    void FillRow(long row, const class CEffect& effect);
+    void KeepScrollPosition(long top);
+    void MoveSelected(int (CTallowmereDoc::*move)(int));
+    // The sequence's duration in the frame's status bar, where it does not disturb the form.
+    void ShowDuration();
+
+    CTallowmereDoc& m_doc;
+    wxTimer m_timer;
+    CTickSchedule m_schedule;
+    long m_nSelectionMark = -1;
+    long m_nRowToShow = -1;  // the row the next refresh brings into view
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+}  // namespace glintwick
