@@ -1,8 +1,6 @@
 // The command-line tool's commands, built on the core only.
 #include "cli/CliCommands.h"
 
-#include <sys/stat.h>
-
 #include <cctype>
 #include <cerrno>
 #include <chrono>
@@ -20,6 +18,7 @@
 #include "model/RegularFile.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
+#include "model/platform/FileSystem.h"
 #include "preview/Frames.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/SequenceTiming.h"
@@ -74,17 +73,9 @@ std::string TerminalText(const std::string& frame) {
     return out;
 }
 
-// True when `output` names the very file `input` is, through links and hard links too.
-bool SameFile(const std::string& input, const std::string& output) {
-    struct stat in {
-    }, out{};
-    return ::stat(input.c_str(), &in) == 0 && ::stat(output.c_str(), &out) == 0 &&
-           in.st_dev == out.st_dev && in.st_ino == out.st_ino;
-}
-
 // A command writes no file that it reads: the usage error, when `output` is `input`.
 bool RefuseToReplaceInput(const std::string& input, const std::string& output) {
-    if (!SameFile(input, output)) return false;
+    if (!IsSameFile(input, output)) return false;
     std::cerr << "glintwick-cli: " << output << " is " << input << ", which the command reads; "
               << "name another file\n";
     return true;
@@ -252,8 +243,7 @@ int Preview(const std::string& projectPath, const std::string& pagePath, bool fo
     const std::string scriptPath =
         pagePath.substr(0, pagePath.size() - pageName.size()) + CodePageToUtf8(scriptFile);
     if (RefuseToReplaceInput(projectPath, scriptPath)) return kExitUsage;
-    struct stat existing {};
-    if (!force && ::lstat(scriptPath.c_str(), &existing) == 0) {
+    if (!force && SomethingAt(scriptPath)) {
         std::cerr << "glintwick-cli: " << scriptPath << " exists; --force replaces it\n";
         return kExitFailure;
     }

@@ -2,10 +2,12 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "cli/CliCommands.h"
 #include "embedded/Version.h"
 #include "model/SafeFile.h"
+#include "model/platform/Process.h"
 
 namespace {
 
@@ -36,6 +38,14 @@ int Usage() {
 int main(int argc, char** argv) {
     using namespace glintwick::cli;
     glintwick::IgnoreFileSizeSignal();
+    glintwick::PrepareStandardStreams();
+    // The arguments as the file system's path strings (on Windows, from the wide command line).
+    std::vector<std::string> arguments = glintwick::ProgramArguments(argc, argv);
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments) pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    argc = static_cast<int>(arguments.size());
+    argv = pointers.data();
     if (argc < 2) return Usage();
     const std::string command = argv[1];
     if (command == "--help" || command == "-h") {

@@ -1,13 +1,11 @@
 // Encoding and decoding of the project file's primitive fields.
 #include "model/Archive.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <new>
 
 #include "model/CodePage.h"
+#include "model/platform/Process.h"
 
 namespace glintwick {
 
@@ -21,19 +19,8 @@ void AppendLittleEndian(std::string& out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-// Half of what this process may hold: the machine's memory, or a lower address-space limit.
-uint64_t LoadingMemory() {
-    const long pages = ::sysconf(_SC_PHYS_PAGES);
-    const long pageSize = ::sysconf(_SC_PAGESIZE);
-    uint64_t memory = pages > 0 && pageSize > 0 ? static_cast<uint64_t>(pages) * pageSize
-                                                 : uint64_t{1} << 32;
-    for (int resource : {RLIMIT_AS, RLIMIT_DATA}) {
-        rlimit limit{};
-        if (::getrlimit(resource, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
-            memory = std::min<uint64_t>(memory, limit.rlim_cur);
-    }
-    return memory / 2;
-}
+// Half of what this process may hold: the machine's memory, or a lower limit.
+uint64_t LoadingMemory() { return ProcessMemoryLimit() / 2; }
 
 }  // namespace
 

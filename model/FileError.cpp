@@ -1,9 +1,5 @@
-// Message texts of file and document failures, and the mapping of errno values to causes.
+// Message texts of file and document failures.
 #include "model/FileError.h"
-
-#include <sys/stat.h>
-
-#include <cerrno>
 
 #include "model/CoreTexts.h"
 
@@ -23,58 +19,6 @@ std::string FormatMessage(const char* templ, const std::string& arg1, const std:
         }
     }
     return out;
-}
-
-namespace {
-
-bool ParentFolderExists(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    struct stat st {};
-    return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-}  // namespace
-
-FailureCause CauseFromErrno(int err, const std::string& path) {
-    switch (err) {
-        case ENOENT:
-            return ParentFolderExists(path) ? FailureCause::FileNotFound : FailureCause::BadPath;
-        case ENOTDIR:
-        case ENAMETOOLONG:
-        case EINVAL:
-        case ELOOP:
-            return FailureCause::BadPath;
-        case EMFILE:
-        case ENFILE:
-            return FailureCause::TooManyOpenFiles;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-        case EISDIR:
-        case EEXIST:
-            return FailureCause::AccessDenied;
-        case EBADF:
-            return FailureCause::InvalidFile;
-        case EMLINK:
-            return FailureCause::DirectoryFull;
-        case ESPIPE:
-            return FailureCause::BadSeek;
-        case EIO:
-            return FailureCause::HardIO;
-        case ETXTBSY:
-        case EBUSY:
-            return FailureCause::SharingViolation;
-        case ENOLCK:
-        case EDEADLK:
-            return FailureCause::LockViolation;
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG:
-            return FailureCause::DiskFull;
-        default:
-            return FailureCause::Generic;
-    }
 }
 
 namespace {

@@ -1,10 +1,7 @@
 // The save and load procedures of the project file.
 #include "model/ProjectFile.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <new>
 #include <stdexcept>
@@ -54,13 +51,10 @@ public:
 
 private:
     size_t ReadSome(char* out, size_t count) {
-        for (;;) {
-            const ssize_t n = ::read(m_fd.Get(), out, count);
-            if (n > 0) return static_cast<size_t>(n);
-            // The file shrank while it was read: the bytes it claims are not there.
-            if (n == 0) throw CArchiveFormatError("input ends early");
-            if (errno != EINTR) throw CFileFailure(CauseFromErrno(errno, m_path), m_path);
-        }
+        const size_t n = ReadFromFile(m_fd, out, count, m_path);
+        // The file shrank while it was read: the bytes it claims are not there.
+        if (n == 0) throw CArchiveFormatError("input ends early");
+        return n;
     }
 
     std::string m_path;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/CodePage.h"
+#include "model/platform/FileSystem.h"
 
 namespace glintwick {
 
@@ -38,7 +39,7 @@ std::string AbbreviatePath(const std::string& path, size_t length) {
     // Lengths count characters as the menu shows them, not bytes.
     const auto chars = [](const std::string& text) { return CountUtf8Characters(text); };
     if (chars(path) <= length) return path;
-    const auto lastSlash = path.find_last_of('/');
+    const auto lastSlash = path.find_last_of(kPathSeparators);
     const std::string name = lastSlash == std::string::npos ? path : path.substr(lastSlash + 1);
     const std::string ellipsis = "...";
     if (chars(name) + ellipsis.size() + 1 >= length) {
@@ -46,11 +47,12 @@ std::string AbbreviatePath(const std::string& path, size_t length) {
         return chars(name) <= length ? name : FirstCharacters(name, length - ellipsis.size()) + ellipsis;
     }
     // Root part: "/" for an absolute path, else the first folder.
-    const std::string root = path[0] == '/' ? "/" : path.substr(0, path.find('/') + 1);
-    std::string tail = "/" + name;
+    const size_t rootEnd = path.find_first_of(kPathSeparators);
+    const std::string root = path.substr(0, rootEnd == 0 ? 1 : rootEnd + 1);
+    std::string tail = path.substr(lastSlash);
     size_t end = lastSlash;
     while (end != std::string::npos && end > 0) {
-        const auto previous = path.find_last_of('/', end - 1);
+        const auto previous = path.find_last_of(kPathSeparators, end - 1);
         if (previous == std::string::npos) break;
         const std::string folder = path.substr(previous, end - previous);
         if (chars(root) + ellipsis.size() + chars(folder) + chars(tail) > length) break;

@@ -1,38 +1,9 @@
-// POSIX implementation of the regular-file reads.
+// Reading a small regular file whole, on top of the platform's regular-file reads.
 #include "model/RegularFile.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 
 #include "model/FileError.h"
 
 namespace glintwick {
-
-CFileDescriptor::~CFileDescriptor() {
-    if (m_fd >= 0) ::close(m_fd);
-}
-
-bool IsRegularFile(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-CFileDescriptor OpenRegularFile(const std::string& path, uint64_t& size) {
-    // O_NONBLOCK: opening a FIFO without a writer, or a device, must not wait for anything.
-    CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (fd.Get() < 0) throw CFileFailure(CauseFromErrno(errno, path), path);
-    struct stat st {};
-    if (::fstat(fd.Get(), &st) != 0) throw CFileFailure(CauseFromErrno(errno, path), path);
-    if (!S_ISREG(st.st_mode)) throw CFileFailure(FailureCause::AccessDenied, path);
-    // A regular file never blocks; reads go back to plain blocking ones.
-    const int flags = ::fcntl(fd.Get(), F_GETFL);
-    if (flags >= 0) ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK);
-    size = static_cast<uint64_t>(st.st_size);
-    return fd;
-}
 
 std::optional<std::string> ReadSmallFile(const std::string& path, uint64_t limit) {
     try {
@@ -43,13 +14,9 @@ std::optional<std::string> ReadSmallFile(const std::string& path, uint64_t limit
         std::string bytes(static_cast<size_t>(size) + 1, '\0');
         size_t used = 0;
         while (used < bytes.size()) {
-            const ssize_t n = ::read(fd.Get(), bytes.data() + used, bytes.size() - used);
+            const size_t n = ReadFromFile(fd, bytes.data() + used, bytes.size() - used, path);
             if (n == 0) break;
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                return std::nullopt;
-            }
-            used += static_cast<size_t>(n);
+            used += n;
         }
         if (used > limit) return std::nullopt;
         bytes.resize(used);

@@ -31,6 +31,10 @@ bool IsRegularFile(const std::string& path);
 // platform error's cause. `size` receives the file's length.
 CFileDescriptor OpenRegularFile(const std::string& path, uint64_t& size);
 
+// Reads up to `count` bytes from an open file into `out`; 0 at its end. A failure throws
+// CFileFailure with the platform error's cause, naming `path`.
+size_t ReadFromFile(const CFileDescriptor& file, char* out, size_t count, const std::string& path);
+
 // The whole of a small regular file; nothing when the file is missing, unreadable, not a
 // regular file or longer than `limit` bytes.
 std::optional<std::string> ReadSmallFile(const std::string& path, uint64_t limit);

@@ -15,6 +15,7 @@
 #include "preview/SequenceTiming.h"
 #include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
+#include "model/platform/FileSystem.h"
 
 namespace glintwick {
 
@@ -120,7 +121,7 @@ std::string_view StatusStripScript() {
 }
 
 std::string PreviewScriptName(const std::string& fileName) {
-    std::string name = fileName.substr(fileName.find_last_of('/') + 1);
+    std::string name = fileName.substr(fileName.find_last_of(kPathSeparators) + 1);
     const size_t dot = name.find_last_of('.');
     if (dot != std::string::npos && dot > 0) name.erase(dot);
     // "my page" becomes my_page, "2024" _2024, "status" status_preview: different files keep
@@ -160,7 +161,7 @@ std::string PreviewPageHtml(CTallowmereDoc& doc, const std::string& scriptFileTi
 std::string WritePreviewFiles(CTallowmereDoc& doc, const std::string& pagePath,
                               const std::string& scriptFileTitle, bool followLinks) {
     const std::string page = PreviewPageHtml(doc, scriptFileTitle);
-    const size_t slash = pagePath.find_last_of('/');
+    const size_t slash = pagePath.find_last_of(kPathSeparators);
     const std::string folder =
         slash == std::string::npos ? std::string() : pagePath.substr(0, slash + 1);
     // The file system spells names in UTF-8; the page's link, in the code page, resolves to it.

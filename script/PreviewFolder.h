@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "model/platform/FileSystem.h"
+
 namespace glintwick {
 
 // A folder of this run's own in `tempDir`, named glintwick-preview-PID-XXXXXX. It is checked
@@ -31,8 +33,5 @@ private:
     std::string m_tempDir;
     std::string m_path;
 };
-
-// True when `path` is a folder (not a link to one) owned by this user with mode 0700.
-bool IsPrivateFolder(const std::string& path);
 
 }  // namespace glintwick

@@ -1,4 +1,4 @@
-// The program's look on GTK: controls that fit the dialog-unit layouts, messages that fit the screen.
+// The program's look on its platform: controls that fit the dialog-unit layouts, messages that fit.
 #pragma once
 
 class wxWindow;
@@ -8,7 +8,8 @@ namespace glintwick {
 // Call once after wx starts. GTK's default theme gives entries and buttons a minimum height
 // above what the layouts allow: a compact style trims padding so every control fits its
 // designed rectangle, in the windows that use it. Message boxes wrap a long word (a path,
-// mostly) inside itself rather than growing wider than the screen.
+// mostly) inside itself rather than growing wider than the screen. Windows' own controls and
+// message boxes need neither.
 void ApplyPlatformStyle();
 
 // Lets the compact style apply to `topLevel` (a window laid out from a template) and its

@@ -8,10 +8,6 @@
 
 namespace glintwick {
 
-// $XDG_CONFIG_HOME/Tallowmere/Glintwick.conf (or ~/.config/...), group "Recent File List",
-// keys File1 to File4. The file holds nothing else.
-wxString SettingsFilePath();
-
 class CRecentFileStore {
 public:
     void Load();

@@ -8,16 +8,16 @@
 #include <wx/stdpaths.h>
 
 #include <cstdio>
-#include <filesystem>
 
 #include "model/FileError.h"
 #include "model/ProjectFile.h"
 #include "model/TallowmereDoc.h"
+#include "model/platform/FileSystem.h"
 #include "resources/StringTable.h"
 #include "script/PreviewFolder.h"
 #include "ui/PlatformStyle.h"
-#include "ui/FileTypeRegistration.h"
 #include "ui/HelpAccess.h"
+#include "ui/ShellRegistration.h"
 #include "ui/SplashWnd.h"
 #include "ui/MainFrame.h"
 #include "ui/Prompt.h"
@@ -46,7 +46,7 @@ std::string RawProjectArgument() {
         if (!optionsEnded && argument == "--") {
             optionsEnded = true;
         } else if (optionsEnded || argument.empty() || argument[0] != '-') {
-            return std::filesystem::absolute(argument).string();
+            return AbsolutePath(argument);
         }
     }
     return {};
@@ -98,7 +98,7 @@ bool CTallowmereApp::OnInit() {
     // The settings file holds the recent files only; nothing may create another one.
     wxConfigBase::DontCreateOnDemand();
     ApplyPlatformStyle();
-    RegisterFileType(RegistrationFromEnvironment());
+    RegisterProjectFileType();
     // Preview folders of runs that were killed are nobody's any more.
     CPreviewFolder::RemoveAbandoned(PathFromWx(wxFileName::GetTempDir()));
     if (!StartUp(parser.GetParamCount() > 0 ? RawProjectArgument() : std::string())) return false;

@@ -44,13 +44,6 @@ wxString ToWxShown(std::string_view codePageText) {
 }
 std::optional<std::string> FromEditWx(const wxString& text) { return WxToCodePage(text, true); }
 
-wxString PathToWx(const std::string& path) { return wxString(path.c_str(), *wxConvFileName, path.size()); }
-
-std::string PathFromWx(const wxString& path) {
-    const wxCharBuffer bytes = path.fn_str();
-    return std::string(bytes.data(), bytes.length());
-}
-
 wxString ReadableToWx(const std::string& text) { return wxString::FromUTF8(ReadableUtf8(text)); }
 
 }  // namespace glintwick

@@ -27,7 +27,8 @@ inline constexpr size_t kShownCharacters = 1024;
 wxString ToWxShown(std::string_view codePageText);
 
 // Paths travel through the core as the file system's bytes, which need not be UTF-8 (or any
-// encoding); wx takes them through its file-name conversion, which keeps every byte.
+// encoding), and on Windows as UTF-8 that keeps every UTF-16 name; the conversions keep every
+// byte and every name (one implementation per platform).
 wxString PathToWx(const std::string& path);
 std::string PathFromWx(const wxString& path);
 

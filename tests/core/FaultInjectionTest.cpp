@@ -1,6 +1,5 @@
 // Saves and script generation failing at every byte, as on a full disk: nothing is lost.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <iostream>
@@ -16,6 +15,7 @@ namespace {
 
 // A write that succeeds for the first `g_budget` bytes in total, then fails with ENOSPC.
 size_t g_budget = 0;
+WriteCall g_realWrite = nullptr;
 ssize_t LimitedWrite(int fd, const void* data, size_t size) {
     if (g_budget == 0) {
         errno = ENOSPC;
@@ -23,7 +23,7 @@ ssize_t LimitedWrite(int fd, const void* data, size_t size) {
     }
     const size_t now = std::min(size, g_budget);
     g_budget -= now;
-    return ::write(fd, data, now);
+    return g_realWrite(fd, data, now);
 }
 
 class FaultInjection : public ::testing::Test {
@@ -35,9 +35,10 @@ protected:
         doc.SetModified(true);
         doc.SetPathName(target);
         test::WriteFile(target, "the previous file");
+        g_realWrite = FileWriteCall();
         FileWriteCall() = &LimitedWrite;
     }
-    void TearDown() override { FileWriteCall() = &::write; }
+    void TearDown() override { FileWriteCall() = g_realWrite; }
 
     // Runs `write` with every byte budget short of the full size; returns how many ran.
     template <typename Write>

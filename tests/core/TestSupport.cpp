@@ -12,36 +12,26 @@
 
 #include "model/FileError.h"
 #include "model/ProjectFile.h"
+#include "model/platform/FileSystem.h"
 
 namespace glintwick::test {
 
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "gwk-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    m_path = pattern;
-}
+TempFolder::TempFolder()
+    : m_path(MakePrivateFolder(PathString(std::filesystem::temp_directory_path() / "gwk-test-"))) {}
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+    std::filesystem::permissions(NativePath(m_path), std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(m_path, ignored);
+    std::filesystem::remove_all(NativePath(m_path), ignored);
 }
 
 std::vector<std::string> TempFolder::Entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(m_path))
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(NativePath(m_path)))
+        names.push_back(PathString(entry.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
-}
-
-ChildResult RunCli(const std::vector<std::string>& args, ChildLaunch launch) {
-    // GLINTWICK_TEST_CLI runs the same checks against another build of the tool.
-    const char* other = std::getenv("GLINTWICK_TEST_CLI");
-    launch.argv = {other && *other ? other : GLINTWICK_CLI};
-    launch.argv.insert(launch.argv.end(), args.begin(), args.end());
-    return RunChild(launch);
 }
 
 namespace {
@@ -72,14 +62,14 @@ std::string Bytes(std::initializer_list<int> values) {
 }
 
 std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(NativePath(path), std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 

@@ -16,6 +16,7 @@
 #include "ui/AboutDlg.h"
 #include "ui/HelpAccess.h"
 #include "ui/RecentFileStore.h"
+#include "ui/gtk/SettingsFile.h"
 #include "ui/TallowmereApp.h"
 
 namespace glintwick::test {

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <thread>
 
-#include "ui/FileTypeRegistration.h"
+#include "ui/gtk/FileTypeRegistration.h"
 
 namespace glintwick {
 namespace {

@@ -1,5 +1,6 @@
 // The .gwk type and the program's desktop entry under the user's XDG data folder.
-#include "ui/FileTypeRegistration.h"
+#include "ui/gtk/FileTypeRegistration.h"
+#include "ui/ShellRegistration.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -174,5 +175,7 @@ int RegisterFileType(const FileTypeRegistration& where) {
     }
     return written;
 }
+
+void RegisterProjectFileType() { RegisterFileType(RegistrationFromEnvironment()); }
 
 }  // namespace glintwick

@@ -10,7 +10,7 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "model/FileAttributes.h"
+#include "model/platform/posix/FileAttributes.h"
 #include "model/RegularFile.h"
 
 namespace glintwick {

@@ -1,5 +1,5 @@
 // Owner, group, mode and extended attributes copied from one file to another, on Linux.
-#include "model/FileAttributes.h"
+#include "model/platform/posix/FileAttributes.h"
 
 #include <sys/xattr.h>
 #include <unistd.h>

@@ -1,0 +1,26 @@
+// The running process as its platform sees it: ids, memory, arguments and standard streams.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace glintwick {
+
+long CurrentProcessId();
+// True while a process with that id exists (also one of another user's).
+bool IsProcessRunning(long pid);
+
+// The memory this process may hold: the machine's, or a lower limit set on the process.
+uint64_t ProcessMemoryLimit();
+
+// The program's arguments as path strings of the engine (see model/platform/FileSystem.h):
+// on Windows they come from the wide command line, not from the narrow copy `argv`, which
+// loses every character outside the system's code page.
+std::vector<std::string> ProgramArguments(int argc, char** argv);
+
+// Standard output and error carry the command-line tool's bytes unchanged (no CR added before
+// LF), and a console shows them as UTF-8.
+void PrepareStandardStreams();
+
+}  // namespace glintwick

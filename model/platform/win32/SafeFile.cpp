@@ -1,0 +1,209 @@
+// Windows implementation of the whole-file writes: exclusive sharing, then an atomic replace.
+#include "model/SafeFile.h"
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <algorithm>
+#include <random>
+
+#include "model/RegularFile.h"
+#include "model/platform/FileSystem.h"
+#include "model/platform/win32/Win32Files.h"
+
+namespace glintwick {
+
+namespace {
+
+[[noreturn]] void Fail(FailureCause cause, const std::string& shownPath) {
+    throw CFileFailure(cause, shownPath);
+}
+
+// The write call's own: one WriteFile on the descriptor's handle, the error left for
+// GetLastError.
+ssize_t WriteToHandle(int fd, const void* data, size_t size) {
+    const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(fd));
+    DWORD written = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size, 1u << 30));
+    if (!::WriteFile(handle, data, chunk, &written, nullptr)) return -1;
+    return static_cast<ssize_t>(written);
+}
+
+// The cause of a failed write call: the system's error when it left one, else the C
+// runtime's error number (a replacement write call in the tests sets only that).
+FailureCause WriteFailureCause(const std::string& target) {
+    const DWORD error = ::GetLastError();
+    return error != ERROR_SUCCESS ? CauseFromWin32Error(error) : CauseFromErrno(errno, target);
+}
+
+// Writes all of `bytes` to `fd` through the replaceable write call; the cause otherwise.
+std::optional<FailureCause> WriteAll(int fd, std::string_view bytes, const std::string& target) {
+    size_t written = 0;
+    while (written < bytes.size()) {
+        ::SetLastError(ERROR_SUCCESS);
+        errno = 0;
+        const ssize_t n = FileWriteCall()(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0) return WriteFailureCause(target);
+        if (n == 0) return FailureCause::HardIO;
+        written += static_cast<size_t>(n);
+    }
+    return std::nullopt;
+}
+
+HANDLE HandleOf(const CFileDescriptor& fd) { return reinterpret_cast<HANDLE>(::_get_osfhandle(fd.Get())); }
+
+// A descriptor over an open handle, for the write call; it owns the handle from then on. An
+// invalid descriptor when the runtime has no room for one (the handle stays with `file`).
+CFileDescriptor DescriptorOf(CHandle& file) {
+    const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(file.Get()), _O_WRONLY | _O_BINARY);
+    if (fd >= 0) file.Release();
+    return CFileDescriptor(fd);
+}
+
+// Writes `bytes` through the write call from the file's current place, ends the file there
+// and flushes it; the cause of a failure otherwise. The descriptor takes the handle over and
+// closes it.
+std::optional<FailureCause> WriteEndAndFlush(CHandle& file, std::string_view bytes, const std::string& shownPath) {
+    const CFileDescriptor fd = DescriptorOf(file);
+    if (fd.Get() < 0) return FailureCause::TooManyOpenFiles;
+    if (auto cause = WriteAll(fd.Get(), bytes, shownPath)) return cause;
+    if (!::SetEndOfFile(HandleOf(fd)) || !::FlushFileBuffers(HandleOf(fd)))
+        return CauseFromWin32Error(::GetLastError());
+    return std::nullopt;
+}
+
+// Where a save writes: a followed link's final target, or the path itself.
+std::wstring TargetOf(const std::wstring& path, bool followLinks) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (!followLinks || attributes == INVALID_FILE_ATTRIBUTES ||
+        !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return path;
+    const CHandle file(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    std::wstring final(32768, L'\0');
+    const DWORD length = file.IsOpen() ? ::GetFinalPathNameByHandleW(file.Get(), final.data(),
+                                                                       static_cast<DWORD>(final.size()), 0)
+                                       : 0;
+    if (length == 0 || length >= final.size()) return path;
+    final.resize(length);
+    return final;
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? L"." : path.substr(0, slash);
+}
+
+// Overwrites the open file with `bytes`, prepared complete beforehand: room for the new length
+// is taken first, so that a full disk stops the save before the old content is touched.
+void WriteInPlace(CHandle& file, std::string_view bytes, const std::optional<FailureCause>& writeFailureCause,
+                  const std::string& shownPath) {
+    auto fail = [&](FailureCause cause) { Fail(writeFailureCause.value_or(cause), shownPath); };
+    LARGE_INTEGER size{}, length{}, start{};
+    length.QuadPart = static_cast<LONGLONG>(bytes.size());
+    const bool ready = ::GetFileSizeEx(file.Get(), &size) &&
+                       (length.QuadPart <= size.QuadPart ||
+                        (::SetFilePointerEx(file.Get(), length, nullptr, FILE_BEGIN) && ::SetEndOfFile(file.Get()))) &&
+                       ::SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN);
+    if (!ready) fail(CauseFromWin32Error(::GetLastError()));
+    if (const auto cause = WriteEndAndFlush(file, bytes, shownPath)) fail(*cause);
+}
+
+// A new file beside the target, for this process alone, under a name nobody could prepare.
+CHandle CreateTemporaryFile(const std::wstring& folder, std::wstring& name) {
+    static const wchar_t kLetters[] = L"abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device random;
+    std::uniform_int_distribution<size_t> pick(0, std::size(kLetters) - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = folder + L"\\.glintwick-";
+        for (int i = 0; i < 6; ++i) name += kLetters[pick(random)];
+        CHandle file(::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.IsOpen() || ::GetLastError() != ERROR_FILE_EXISTS) return file;
+    }
+    ::SetLastError(ERROR_FILE_EXISTS);
+    return CHandle();
+}
+
+}  // namespace
+
+void IgnoreFileSizeSignal() {}
+
+WriteCall& FileWriteCall() {
+    static WriteCall call = &WriteToHandle;
+    return call;
+}
+
+std::string FileNameOf(const std::string& path) {
+    // A drive's colon ends a folder part too: "C:show.js" names show.js.
+    const auto separator = path.find_last_of("\\/:");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+bool IsWritableFile(const std::string& path) {
+    // The read-only attribute means read-only; a folder is no file to save.
+    const DWORD attributes = ::GetFileAttributesW(WidePath(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+}
+
+// How a save replaces a file:
+// - the target is first opened for exclusive writing, as the file's sharing rules have it, so
+//   a file that another program holds gives a sharing violation and stays as it was;
+// - a file with other hard links is overwritten in place through that handle, from content
+//   prepared in full, so every name keeps seeing it;
+// - otherwise a temporary file beside it is written, flushed and put in its place by
+//   ReplaceFileW, which keeps the target's attributes, security and streams (the attributes
+//   are set again, for file systems that do not); a new target is moved into place with
+//   MoveFileExW, replacing and writing through;
+// - a folder in which no temporary file may be made has the existing file written in place.
+void WriteFileAtomically(const std::string& requestedPath, std::string_view bytes,
+                         std::optional<FailureCause> writeFailureCause, bool followLinks) {
+    const std::string& shownPath = requestedPath;
+    const std::wstring target = TargetOf(WidePath(AbsolutePath(requestedPath)), followLinks);
+    DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        attributes = INVALID_FILE_ATTRIBUTES;  // a link that is not followed is replaced itself
+    const bool targetExists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (targetExists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        Fail(FailureCause::AccessDenied, shownPath);
+
+    CHandle existing;
+    if (targetExists) {
+        existing = CHandle(::CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!existing.IsOpen()) FailWithLastError(shownPath);
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (::GetFileType(existing.Get()) != FILE_TYPE_DISK) Fail(FailureCause::AccessDenied, shownPath);
+        if (::GetFileInformationByHandle(existing.Get(), &info) && info.nNumberOfLinks > 1)
+            return WriteInPlace(existing, bytes, writeFailureCause, shownPath);
+    }
+
+    std::wstring tempName;
+    CHandle temp = CreateTemporaryFile(FolderOf(target), tempName);
+    if (!temp.IsOpen()) {
+        const DWORD error = ::GetLastError();
+        if (targetExists && error == ERROR_ACCESS_DENIED)
+            return WriteInPlace(existing, bytes, writeFailureCause, shownPath);
+        Fail(CauseFromWin32Error(error), shownPath);
+    }
+    // The target stays closed to other programs until its successor is ready.
+    auto fail = [&](FailureCause cause) {
+        ::DeleteFileW(tempName.c_str());
+        Fail(writeFailureCause.value_or(cause), shownPath);
+    };
+    if (const auto cause = WriteEndAndFlush(temp, bytes, shownPath)) {
+        temp = CHandle();
+        fail(*cause);
+    }
+    existing = CHandle();
+    const bool replaced =
+        targetExists ? ::ReplaceFileW(target.c_str(), tempName.c_str(), nullptr,
+                                      REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                     : ::MoveFileExW(tempName.c_str(), target.c_str(),
+                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!replaced) fail(CauseFromWin32Error(::GetLastError()));
+    if (targetExists) ::SetFileAttributesW(target.c_str(), attributes);
+}
+
+}  // namespace glintwick
