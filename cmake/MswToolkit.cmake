@@ -22,6 +22,9 @@ foreach(flag IN LISTS WX_MSW_CXXFLAGS)
   endif()
 endforeach()
 target_link_libraries(wx_toolkit INTERFACE ${WX_MSW_LIBS} htmlhelp)
+# windows.h defines FormatMessage as FormatMessageW; every file of the window layer reads it
+# first, without that macro, so the engine's FormatMessage keeps its name there.
+target_compile_options(wx_toolkit INTERFACE -include ${CMAKE_SOURCE_DIR}/ui/msw/WindowsFirst.h)
 
 # The resource compiler finds wx's own resources (manifests, cursors) beside its headers.
 set(WX_MSW_RC_INCLUDE ${GLINTWICK_MSW_PREFIX}/include/wx-3.2)

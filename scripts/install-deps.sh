@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, test and run, when missing.
+# Installs every Debian package the project needs to build, test and run, when missing; with
+# the argument `windows`, also what the Windows build and its tests under Wine need.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,16 @@ packages=(
 )
 # desktop-file-utils and libglib2.0-bin: the desktop entry test validates the entry with
 # desktop-file-validate and starts it with gio launch.
+if [ "${1:-}" = windows ]; then
+  packages+=(
+    # The cross compiler and the sources of libpng and wxWidgets (scripts/msw-libs.sh), zlib
+    # for MinGW, GoogleTest's sources for the tests built for Windows.
+    g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev googletest
+    # Wine and its fonts to run it all, chmcmd for the help file and chmlib's tools to read it
+    # back, NSIS for the installer; imagemagick (above) makes the icon and the screenshot.
+    wine wine64 fonts-wine fp-utils libchm-bin nsis
+  )
+fi
 # Node.js and npm run the generated scripts and drive Chromium in the tests; a machine may
 # already have its own.
 command -v node >/dev/null 2>&1 || packages+=(nodejs)

@@ -4,9 +4,9 @@
 #include <wx/filename.h>
 #include <wx/weakref.h>
 
-#include <htmlhelp.h>
-
 #include "ui/msw/HtmlHelp.h"
+
+#include <htmlhelp.h>  // after windows.h, which it needs
 
 namespace glintwick {
 

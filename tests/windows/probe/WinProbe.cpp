@@ -1,0 +1,156 @@
+// winprobe.exe: what the Wine tests ask of the desktop from inside it: windows, messages,
+// commands, a file held open by another process, registry values and long paths.
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) return std::string();
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string out(static_cast<size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    ::GetClassNameW(window, name, 256);
+    return name;
+}
+
+// The visible top-level windows for which `match` holds.
+template <typename Match>
+std::vector<HWND> TopLevelWindows(Match match) {
+    struct Search {
+        Match* match;
+        std::vector<HWND> found;
+    } search{&match, {}};
+    ::EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            if (::IsWindowVisible(window) && (*s->match)(window)) s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Waits up to `seconds` for a window that `match` accepts.
+template <typename Match>
+HWND WaitFor(Match match, double seconds) {
+    for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < seconds * 1000; ::Sleep(100)) {
+        const std::vector<HWND> found = TopLevelWindows(match);
+        if (!found.empty()) return found.front();
+    }
+    return nullptr;
+}
+
+HWND WindowTitled(const std::wstring& title, double seconds) {
+    return WaitFor([&](HWND w) { return TextOf(w) == title; }, seconds);
+}
+
+// window TITLE SECONDS: waits for the window, prints its place and size.
+int Window(const std::wstring& title, double seconds) {
+    const HWND window = WindowTitled(title, seconds);
+    if (!window) return 1;
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return 0;
+}
+
+// gone TITLE SECONDS: waits until no window has that title.
+int Gone(const std::wstring& title, double seconds) {
+    for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < seconds * 1000; ::Sleep(100))
+        if (TopLevelWindows([&](HWND w) { return TextOf(w) == title; }).empty()) return 0;
+    return 1;
+}
+
+// message SECONDS: waits for a message box, prints its caption and texts, then presses its
+// default button.
+int Message(double seconds) {
+    const HWND box = WaitFor([](HWND w) { return ClassOf(w) == L"#32770"; }, seconds);
+    if (!box) return 1;
+    ::Sleep(300);  // its controls are filled in as it appears
+    std::string out = "caption: " + Utf8(TextOf(box)) + "\n";
+    ::EnumChildWindows(
+        box,
+        [](HWND child, LPARAM data) -> BOOL {
+            const std::wstring text = TextOf(child);
+            if (!text.empty()) *reinterpret_cast<std::string*>(data) += Utf8(ClassOf(child) + L": " + text) + "\n";
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&out));
+    std::fputs(out.c_str(), stdout);
+    std::fflush(stdout);
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return 0;
+}
+
+// command TITLE ID: the menu command `ID` to that window; close TITLE: its close box.
+int Post(const std::wstring& title, UINT message, WPARAM wParam) {
+    const HWND window = WindowTitled(title, 10);
+    return window && ::PostMessageW(window, message, wParam, 0) ? 0 : 1;
+}
+
+// hold PATH ACCESS SHARE STOPFILE: opens the file as another program would ("read" or
+// "write"; "none", "read" or "read-write" shared) and keeps it until STOPFILE exists.
+int Hold(const std::wstring& path, const std::wstring& access, const std::wstring& share, const std::wstring& stop) {
+    const DWORD desired = access == L"write" ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
+    const DWORD sharing = share == L"none" ? 0 : share == L"read" ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE;
+    const HANDLE file = ::CreateFileW(path.c_str(), desired, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    std::puts("held");
+    std::fflush(stdout);
+    for (int i = 0; i < 1200 && ::GetFileAttributesW(stop.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) ::Sleep(100);
+    ::CloseHandle(file);
+    return 0;
+}
+
+// regget KEY VALUE: a string value under HKEY_CURRENT_USER, as UTF-8.
+int RegGet(const std::wstring& key, const std::wstring& name) {
+    wchar_t value[4096] = {};
+    DWORD size = sizeof value;
+    if (::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.empty() ? nullptr : name.c_str(), RRF_RT_REG_SZ, nullptr,
+                       value, &size) != ERROR_SUCCESS)
+        return 1;
+    std::printf("%s\n", Utf8(value).c_str());
+    return 0;
+}
+
+// longpath PATH: the long form of a path.
+int LongPath(const std::wstring& path) {
+    wchar_t out[4096] = {};
+    if (!::GetLongPathNameW(path.c_str(), out, 4096)) return 1;
+    std::printf("%s\n", Utf8(out).c_str());
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::wstring command = argc > 1 ? argv[1] : L"";
+    auto seconds = [&](int i) { return argc > i ? std::wcstod(argv[i], nullptr) : 30.0; };
+    if (command == L"window" && argc >= 3) return Window(argv[2], seconds(3));
+    if (command == L"gone" && argc >= 3) return Gone(argv[2], seconds(3));
+    if (command == L"message") return Message(seconds(2));
+    if (command == L"command" && argc == 4) return Post(argv[2], WM_COMMAND, std::wcstoul(argv[3], nullptr, 10));
+    if (command == L"close" && argc == 3) return Post(argv[2], WM_CLOSE, 0);
+    if (command == L"hold" && argc == 6) return Hold(argv[2], argv[3], argv[4], argv[5]);
+    if (command == L"regget" && argc == 4) return RegGet(argv[2], argv[3]);
+    if (command == L"longpath" && argc == 3) return LongPath(argv[2]);
+    std::fputs("usage: winprobe window|gone|message|command|close|hold|regget|longpath ...\n", stderr);
+    return 2;
+}

@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# glintwick.exe on a Windows desktop under Wine (run inside xvfb-run): the caption, the recent
+# file and the file type in the registry, a file held by another process, the association over
+# several starts, and a picture of the main window.
+# Usage: program_under_wine.sh BUILD_FOLDER EXAMPLES_FOLDER SCREENSHOT.png
+set -euo pipefail
+build=$1 examples=$2 screenshot=$3
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine_env.sh" "$build/wine-program"
+program=$(windows_path "$build/bin/glintwick.exe")
+# The probe inside the desktop; its console lines end in CR LF.
+probe() { wine "$build/bin/winprobe.exe" "$@" | tr -d '\r'; }
+wine_fresh_prefix
+# A desktop of Wine's own draws the windows' frames as Windows does, without a window manager.
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null
+
+files="$build/wine-program-files"
+rm -rf "$files" && mkdir -p "$files"
+project="$files/D\xc3\xa9mo \xe6\x97\xa5\xe6\x9c\xac.gwk"
+project=$(printf "$project")
+cp "$examples/demo.gwk" "$project"
+name=$(basename "$project")
+caption="$name - Glintwick by Orvane"
+classes='Software\Classes'
+
+# The program's file type as the system's own registry tool exports it, in UTF-8.
+file_type() {
+  wine reg export "HKCU\\$classes\\OrvaneGWK.Document" "$(windows_path "$files/type.reg")" /y >/dev/null
+  iconv -f UTF-16 -t UTF-8 "$files/type.reg" | tr -d '\r' | grep -v '^Windows Registry Editor' | sed '/^$/d'
+}
+extension() { wine reg query "HKCU\\$classes\\.gwk" /ve | tr -d '\r' | sed -n 's/.*REG_SZ *//p'; }
+# Starts the program in the background; its process is $pid.
+start() {
+  wine "$program" "$@" >/dev/null 2>&1 &
+  pid=$!
+}
+# Closes the window and waits for the program, which must end well.
+close_and_wait() {
+  probe close "$1" || fail "no window titled $1 to close"
+  local status=0
+  wait "$2" || status=$?
+  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+
+echo "1. A project named on the command line opens and becomes File1"
+start "$(windows_path "$project")"
+probe window "$caption" 90 >/dev/null || fail "no window titled \"$caption\""
+file1=$(probe regget 'Software\Tallowmere\Glintwick\Recent File List' File1)
+[ "$file1" = "$(windows_path "$project")" ] || fail "File1 is \"$file1\""
+wine reg query 'HKCU\Software\Tallowmere\Glintwick\Recent File List' /v File1 >/dev/null || fail "reg finds no File1"
+
+echo "2. The file type, as designed: description, open command, .gwk, nothing else"
+type=$(file_type)
+command=$(printf '%s\n' "$type" | sed -n 's/^@="\(.*\) \\"%1\\""$/\1/p' | sed 's/\\\\/\\/g')
+[ -n "$command" ] || fail "no open command of the form PROGRAM \"%1\" in: $type"
+[ "$(probe longpath "$command")" = "$program" ] || fail "the open command's program $command is not $program"
+expected="[HKEY_CURRENT_USER\\Software\\Classes\\OrvaneGWK.Document]
+@=\"Glintwick Document\"
+[HKEY_CURRENT_USER\\Software\\Classes\\OrvaneGWK.Document\\shell]
+[HKEY_CURRENT_USER\\Software\\Classes\\OrvaneGWK.Document\\shell\\open]
+[HKEY_CURRENT_USER\\Software\\Classes\\OrvaneGWK.Document\\shell\\open\\command]"
+[ "$(printf '%s\n' "$type" | grep -v '^@="[^G]')" = "$expected" ] || fail "the file type holds more or less: $type"
+[ "$(extension)" = "OrvaneGWK.Document" ] || fail ".gwk is mapped to \"$(extension)\""
+
+echo "3. Saving a project that another process holds with deny-write sharing"
+before=$(sha256sum "$project")
+rm -f "$files/release"
+probe hold "$(windows_path "$project")" read read "$(windows_path "$files/release")" >"$files/hold.log" &
+holder=$!
+for _ in $(seq 100); do grep -q held "$files/hold.log" 2>/dev/null && break; sleep 0.1; done
+probe command "$caption" 27603  # File > Save: 57603 less 30000
+message=$(probe message 30) || fail "no message after Save"
+printf '%s\n' "$message" | grep -qxF "Static: A sharing violation occurred while accessing $(windows_path "$project")." ||
+  fail "the message was: $message"
+touch "$files/release"
+wait "$holder"
+[ "$(sha256sum "$project")" = "$before" ] || fail "the held project changed"
+close_and_wait "$caption" "$pid"
+
+echo "4. A second start leaves the association and the recent file as they are"
+start
+probe window "Untitled - Glintwick by Orvane" 90 >/dev/null || fail "no untitled window"
+[ "$(file_type)" = "$type" ] || fail "the file type changed at the second start"
+[ "$(extension)" = "OrvaneGWK.Document" ] || fail ".gwk lost its mapping"
+[ "$(probe regget 'Software\Tallowmere\Glintwick\Recent File List' File1)" = "$file1" ] || fail "File1 changed"
+close_and_wait "Untitled - Glintwick by Orvane" "$pid"
+
+echo "5. Another program's mapping of .gwk stays"
+wine reg add "HKCU\\$classes\\.gwk" /ve /d Other.Document /f >/dev/null
+start
+probe window "Untitled - Glintwick by Orvane" 90 >/dev/null || fail "no untitled window"
+[ "$(extension)" = "Other.Document" ] || fail ".gwk was taken from another type: $(extension)"
+[ "$(file_type)" = "$type" ] || fail "the file type is not registered beside the other mapping"
+close_and_wait "Untitled - Glintwick by Orvane" "$pid"
+
+echo "6. A project held exclusively, named on the command line: the message, then no window"
+rm -f "$files/release"
+probe hold "$(windows_path "$project")" read none "$(windows_path "$files/release")" >"$files/hold.log" &
+holder=$!
+for _ in $(seq 100); do grep -q held "$files/hold.log" 2>/dev/null && break; sleep 0.1; done
+start "$(windows_path "$project")"
+message=$(probe message 60) || fail "no message for the held project"
+printf '%s\n' "$message" | grep -qxF "Static: A sharing violation occurred while accessing $(windows_path "$project")." ||
+  fail "the message was: $message"
+wait "$pid" || true
+probe gone "$caption" 1 || fail "the main window showed after the failed open"
+touch "$files/release"
+wait "$holder"
+
+echo "7. The main window on the demo project, pictured"
+cp "$examples/demo.gwk" "$files/demo.gwk"
+start "$(windows_path "$files/demo.gwk")"
+geometry=$(probe window "demo.gwk - Glintwick by Orvane" 90) || fail "no window for the demo"
+sleep 2  # the start-up picture shows for a second
+mkdir -p "$(dirname "$screenshot")"
+read -r x y width height <<<"$geometry"
+# Without date chunks, the same picture is the same file.
+import -window root -crop "${width}x${height}+${x}+${y}" +repage -define png:exclude-chunks=date,time "$screenshot"
+close_and_wait "demo.gwk - Glintwick by Orvane" "$pid"
+wineserver -k
+echo "glintwick.exe under Wine: all checks passed"
