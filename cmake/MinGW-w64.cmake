@@ -12,3 +12,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # No runtime DLL beside the programs: the C++ runtime, libgcc and winpthreads go in whole.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Release programs without their symbols, which would double their size.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")

@@ -21,7 +21,7 @@ foreach(flag IN LISTS WX_MSW_CXXFLAGS)
     target_compile_options(wx_toolkit INTERFACE ${flag})
   endif()
 endforeach()
-target_link_libraries(wx_toolkit INTERFACE ${WX_MSW_LIBS} htmlhelp)
+target_link_libraries(wx_toolkit INTERFACE ${WX_MSW_LIBS})
 # windows.h defines FormatMessage as FormatMessageW; every file of the window layer reads it
 # first, without that macro, so the engine's FormatMessage keeps its name there.
 target_compile_options(wx_toolkit INTERFACE -include ${CMAKE_SOURCE_DIR}/ui/msw/WindowsFirst.h)

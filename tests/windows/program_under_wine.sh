@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # glintwick.exe on a Windows desktop under Wine (run inside xvfb-run): the caption, the recent
 # file and the file type in the registry, a file held by another process, the association over
-# several starts, and a picture of the main window.
-# Usage: program_under_wine.sh BUILD_FOLDER EXAMPLES_FOLDER SCREENSHOT.png
+# several starts, the program's resources, its size on a screen of higher density, and a picture
+# of the main window.
+# Usage: program_under_wine.sh BUILD_FOLDER EXAMPLES_FOLDER SCREENSHOT.png VERSION
 set -euo pipefail
-build=$1 examples=$2 screenshot=$3
+build=$1 examples=$2 screenshot=$3 version=$4
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine_env.sh" "$build/wine-program"
 program=$(windows_path "$build/bin/glintwick.exe")
@@ -13,7 +14,7 @@ probe() { wine "$build/bin/winprobe.exe" "$@" | tr -d '\r'; }
 wine_fresh_prefix
 # A desktop of Wine's own draws the windows' frames as Windows does, without a window manager.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1000x740 /f >/dev/null
 
 files="$build/wine-program-files"
 rm -rf "$files" && mkdir -p "$files"
@@ -42,6 +43,19 @@ close_and_wait() {
   wait "$2" || status=$?
   [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
+
+echo "0. The program's resources: icon 128 first, the manifest's demands, the version"
+resources=$(probe resources "$program")
+expected="first icon: 128, 16 32 48 256
+manifest: PerMonitorV2
+manifest: true/pm
+manifest: Microsoft.Windows.Common-Controls
+manifest: asInvoker
+ProductName: Glintwick
+FileVersion: $version
+CompanyName: Orvane Software
+OriginalFilename: glintwick.exe"
+[ "$resources" = "$expected" ] || fail "the program's resources are: $resources"
 
 echo "1. A project named on the command line opens and becomes File1"
 start "$(windows_path "$project")"
@@ -117,6 +131,17 @@ mkdir -p "$(dirname "$screenshot")"
 read -r x y width height <<<"$geometry"
 # Without date chunks, the same picture is the same file.
 import -window root -crop "${width}x${height}+${x}+${y}" +repage -define png:exclude-chunks=date,time "$screenshot"
+close_and_wait "demo.gwk - Glintwick by Orvane" "$pid"
+
+echo "8. At 144 dots per inch the window's dialog units make it half as large again"
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
+wineserver -k  # the density is read as Wine starts
+start "$(windows_path "$files/demo.gwk")"
+large=$(probe window "demo.gwk - Glintwick by Orvane" 90) || fail "no window at 144 dots per inch"
+read -r _ _ large_width large_height <<<"$large"
+[ $((large_width * 10)) -ge $((width * 14)) ] && [ $((large_height * 10)) -ge $((height * 13)) ] ||
+  fail "at 144 dots per inch the window is ${large_width}x${large_height}, at 96 ${width}x${height}"
+echo "   ${width}x${height} at 96 dots per inch, ${large_width}x${large_height} at 144"
 close_and_wait "demo.gwk - Glintwick by Orvane" "$pid"
 wineserver -k
 echo "glintwick.exe under Wine: all checks passed"

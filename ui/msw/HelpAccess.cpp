@@ -10,8 +10,24 @@
 
 namespace glintwick {
 
+namespace {
+
+// The viewer's HtmlHelpW, from hhctrl.ocx when it is first needed; a system without the viewer
+// shows nothing, as the program reports nothing.
+HWND CallSystemViewer(HWND caller, const wchar_t* file, UINT command, DWORD_PTR data) {
+    using Entry = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+    static const Entry entry = [] {
+        const HMODULE viewer = ::LoadLibraryW(L"hhctrl.ocx");
+        return viewer ? reinterpret_cast<Entry>(reinterpret_cast<void*>(::GetProcAddress(viewer, "HtmlHelpW")))
+                      : nullptr;
+    }();
+    return entry ? entry(caller, file, command, data) : nullptr;
+}
+
+}  // namespace
+
 HtmlHelpFunction& HtmlHelpCall() {
-    static HtmlHelpFunction call = &::HtmlHelpW;
+    static HtmlHelpFunction call = &CallSystemViewer;
     return call;
 }
 

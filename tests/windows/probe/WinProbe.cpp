@@ -1,5 +1,5 @@
 // winprobe.exe: what the Wine tests ask of the desktop from inside it: windows, messages,
-// commands, a file held open by another process, registry values and long paths.
+// commands, a file held open by another process, registry values, long paths, resources.
 #include <windows.h>
 
 #include <cstdio>
@@ -138,6 +138,47 @@ int LongPath(const std::wstring& path) {
     return 0;
 }
 
+// resources PROGRAM: the first icon group's id and image sizes, the version strings and what
+// the manifest asks for.
+int Resources(const std::wstring& program) {
+    const HMODULE module = ::LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) return 1;
+    ULONG_PTR first = 0;
+    ::EnumResourceNamesW(
+        module, RT_GROUP_ICON,
+        [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR data) -> BOOL {
+            *reinterpret_cast<ULONG_PTR*>(data) = IS_INTRESOURCE(name) ? reinterpret_cast<ULONG_PTR>(name) : 0;
+            return FALSE;  // the first one is the shell's
+        },
+        reinterpret_cast<LONG_PTR>(&first));
+    std::printf("first icon: %lu,", static_cast<unsigned long>(first));
+    if (const HRSRC group = first ? ::FindResourceW(module, MAKEINTRESOURCEW(first), RT_GROUP_ICON) : nullptr) {
+        // GRPICONDIR: three WORDs, then 14-byte entries whose first byte is the width (0: 256).
+        const auto* bytes = static_cast<const BYTE*>(::LockResource(::LoadResource(module, group)));
+        const WORD count = *reinterpret_cast<const WORD*>(bytes + 4);
+        for (WORD i = 0; i < count; ++i) std::printf(" %d", bytes[6 + 14 * i] ? bytes[6 + 14 * i] : 256);
+    }
+    std::printf("\n");
+    if (const HRSRC manifest = ::FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST)) {
+        const std::string text(static_cast<const char*>(::LockResource(::LoadResource(module, manifest))),
+                               ::SizeofResource(module, manifest));
+        for (const char* want : {"PerMonitorV2", "true/pm", "Microsoft.Windows.Common-Controls", "asInvoker"})
+            if (text.find(want) != std::string::npos) std::printf("manifest: %s\n", want);
+    }
+    ::FreeLibrary(module);
+    std::vector<BYTE> version(::GetFileVersionInfoSizeW(program.c_str(), nullptr));
+    if (!version.empty() && ::GetFileVersionInfoW(program.c_str(), 0, static_cast<DWORD>(version.size()), version.data())) {
+        for (const wchar_t* key : {L"ProductName", L"FileVersion", L"CompanyName", L"OriginalFilename"}) {
+            wchar_t* value = nullptr;
+            UINT length = 0;
+            const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + key;
+            if (::VerQueryValueW(version.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
+                std::printf("%s: %s\n", Utf8(key).c_str(), Utf8(value).c_str());
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -151,6 +192,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"hold" && argc == 6) return Hold(argv[2], argv[3], argv[4], argv[5]);
     if (command == L"regget" && argc == 4) return RegGet(argv[2], argv[3]);
     if (command == L"longpath" && argc == 3) return LongPath(argv[2]);
-    std::fputs("usage: winprobe window|gone|message|command|close|hold|regget|longpath ...\n", stderr);
+    if (command == L"resources" && argc == 3) return Resources(argv[2]);
+    std::fputs("usage: winprobe window|gone|message|command|close|hold|regget|longpath|resources ...\n", stderr);
     return 2;
 }
