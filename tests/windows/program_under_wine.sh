@@ -77,7 +77,12 @@ expected="[HKEY_CURRENT_USER\\Software\\Classes\\OrvaneGWK.Document]
 [ "$(printf '%s\n' "$type" | grep -v '^@="[^G]')" = "$expected" ] || fail "the file type holds more or less: $type"
 [ "$(extension)" = "OrvaneGWK.Document" ] || fail ".gwk is mapped to \"$(extension)\""
 
-echo "3. Saving a project that another process holds with deny-write sharing"
+echo "3. Help > Contents opens the system's HTML Help viewer on the help file beside the program"
+probe command "$caption" 2771  # Help > Contents: 32771 less 30000
+probe window "Glintwick Help" 60 >/dev/null || fail "no help viewer titled by glintwick.chm"
+probe close "Glintwick Help"
+
+echo "4. Saving a project that another process holds with deny-write sharing"
 before=$(sha256sum "$project")
 rm -f "$files/release"
 probe hold "$(windows_path "$project")" read read "$(windows_path "$files/release")" >"$files/hold.log" &
@@ -92,7 +97,7 @@ wait "$holder"
 [ "$(sha256sum "$project")" = "$before" ] || fail "the held project changed"
 close_and_wait "$caption" "$pid"
 
-echo "4. A second start leaves the association and the recent file as they are"
+echo "5. A second start leaves the association and the recent file as they are"
 start
 probe window "Untitled - Glintwick by Orvane" 90 >/dev/null || fail "no untitled window"
 [ "$(file_type)" = "$type" ] || fail "the file type changed at the second start"
@@ -100,7 +105,7 @@ probe window "Untitled - Glintwick by Orvane" 90 >/dev/null || fail "no untitled
 [ "$(probe regget 'Software\Tallowmere\Glintwick\Recent File List' File1)" = "$file1" ] || fail "File1 changed"
 close_and_wait "Untitled - Glintwick by Orvane" "$pid"
 
-echo "5. Another program's mapping of .gwk stays"
+echo "6. Another program's mapping of .gwk stays"
 wine reg add "HKCU\\$classes\\.gwk" /ve /d Other.Document /f >/dev/null
 start
 probe window "Untitled - Glintwick by Orvane" 90 >/dev/null || fail "no untitled window"
@@ -108,7 +113,7 @@ probe window "Untitled - Glintwick by Orvane" 90 >/dev/null || fail "no untitled
 [ "$(file_type)" = "$type" ] || fail "the file type is not registered beside the other mapping"
 close_and_wait "Untitled - Glintwick by Orvane" "$pid"
 
-echo "6. A project held exclusively, named on the command line: the message, then no window"
+echo "7. A project held exclusively, named on the command line: the message, then no window"
 rm -f "$files/release"
 probe hold "$(windows_path "$project")" read none "$(windows_path "$files/release")" >"$files/hold.log" &
 holder=$!
@@ -122,7 +127,7 @@ probe gone "$caption" 1 || fail "the main window showed after the failed open"
 touch "$files/release"
 wait "$holder"
 
-echo "7. The main window on the demo project, pictured"
+echo "8. The main window on the demo project, pictured"
 cp "$examples/demo.gwk" "$files/demo.gwk"
 start "$(windows_path "$files/demo.gwk")"
 geometry=$(probe window "demo.gwk - Glintwick by Orvane" 90) || fail "no window for the demo"
@@ -133,7 +138,7 @@ read -r x y width height <<<"$geometry"
 import -window root -crop "${width}x${height}+${x}+${y}" +repage -define png:exclude-chunks=date,time "$screenshot"
 close_and_wait "demo.gwk - Glintwick by Orvane" "$pid"
 
-echo "8. At 144 dots per inch the window's dialog units make it half as large again"
+echo "9. At 144 dots per inch the window's dialog units make it half as large again"
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
 wineserver -k  # the density is read as Wine starts
 start "$(windows_path "$files/demo.gwk")"
