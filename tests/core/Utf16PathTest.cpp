@@ -45,7 +45,9 @@ TEST(Utf16Path, EverySixteenBitUnitAndEveryPairSurvivesTheRoundTrip) {
 }
 
 TEST(Utf16Path, BytesThatAreNoCharacterBecomeReplacementCharacters) {
-    EXPECT_EQ(PathToUtf16("a\xFF" "b"), u"a\uFFFDb");
+    EXPECT_EQ(PathToUtf16("a\xFF"
+                          "b"),
+              u"a\uFFFDb");
     EXPECT_EQ(PathToUtf16("\xC3"), u"\uFFFD");
     EXPECT_EQ(PathToUtf16("\xED\xA0"), u"\uFFFD\uFFFD");
 }

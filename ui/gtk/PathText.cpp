@@ -3,7 +3,9 @@
 
 namespace glintwick {
 
-wxString PathToWx(const std::string& path) { return wxString(path.c_str(), *wxConvFileName, path.size()); }
+wxString PathToWx(const std::string& path) {
+    return wxString(path.c_str(), *wxConvFileName, path.size());
+}
 
 std::string PathFromWx(const wxString& path) {
     const wxCharBuffer bytes = path.fn_str();

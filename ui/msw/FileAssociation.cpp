@@ -15,15 +15,19 @@ namespace {
 constexpr const wchar_t* kExtension = L".gwk";
 
 // The string table's ASCII texts as the registry's.
-std::wstring Wide(const char* text) { return std::wstring(text, text + std::char_traits<char>::length(text)); }
+std::wstring Wide(const char* text) {
+    return std::wstring(text, text + std::char_traits<char>::length(text));
+}
 
 // The default value of `key` under `root`; empty when the key or the value is missing.
 std::wstring DefaultValue(HKEY root, const std::wstring& key) {
     DWORD size = 0;
-    if (::RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, nullptr, &size) != ERROR_SUCCESS)
+    if (::RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
+        ERROR_SUCCESS)
         return std::wstring();
     std::wstring value(size / sizeof(wchar_t), L'\0');
-    if (::RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value.data(), &size) != ERROR_SUCCESS)
+    if (::RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value.data(), &size) !=
+        ERROR_SUCCESS)
         return std::wstring();
     value.resize(size / sizeof(wchar_t));
     while (!value.empty() && value.back() == L'\0') value.pop_back();
@@ -34,10 +38,12 @@ std::wstring DefaultValue(HKEY root, const std::wstring& key) {
 int SetDefaultValue(HKEY root, const std::wstring& key, const std::wstring& value) {
     if (DefaultValue(root, key) == value) return 0;
     HKEY opened = nullptr;
-    if (::RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened,
+                          nullptr) != ERROR_SUCCESS)
         return 0;
     const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    const LONG result = ::RegSetValueExW(opened, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes);
+    const LONG result = ::RegSetValueExW(opened, nullptr, 0, REG_SZ,
+                                         reinterpret_cast<const BYTE*>(value.c_str()), bytes);
     ::RegCloseKey(opened);
     return result == ERROR_SUCCESS ? 1 : 0;
 }
@@ -57,21 +63,23 @@ int RegisterFileAssociation(HKEY classes, const std::wstring& program) {
 std::wstring ShortProgramPath() {
     std::vector<wchar_t> path(MAX_PATH);
     for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) return std::wstring();
         if (length < path.size()) break;
         path.resize(path.size() * 2);
     }
     const DWORD needed = ::GetShortPathNameW(path.data(), nullptr, 0);
     std::vector<wchar_t> shortPath(needed + 1);
-    if (needed == 0 || ::GetShortPathNameW(path.data(), shortPath.data(), needed + 1) == 0) return path.data();
+    if (needed == 0 || ::GetShortPathNameW(path.data(), shortPath.data(), needed + 1) == 0)
+        return path.data();
     return shortPath.data();
 }
 
 void RegisterProjectFileType() {
     HKEY classes = nullptr;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Classes", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                          &classes, nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Classes", 0, nullptr, 0,
+                          KEY_READ | KEY_WRITE, nullptr, &classes, nullptr) != ERROR_SUCCESS)
         return;
     const int written = RegisterFileAssociation(classes, ShortProgramPath());
     ::RegCloseKey(classes);

@@ -1,12 +1,11 @@
 // Help access through the system's HTML Help viewer over the compiled help file.
 #include "ui/HelpAccess.h"
 
+#include <htmlhelp.h>  // after windows.h, which it needs
 #include <wx/filename.h>
 #include <wx/weakref.h>
 
 #include "ui/msw/HtmlHelp.h"
-
-#include <htmlhelp.h>  // after windows.h, which it needs
 
 namespace glintwick {
 
@@ -18,7 +17,8 @@ HWND CallSystemViewer(HWND caller, const wchar_t* file, UINT command, DWORD_PTR 
     using Entry = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
     static const Entry entry = [] {
         const HMODULE viewer = ::LoadLibraryW(L"hhctrl.ocx");
-        return viewer ? reinterpret_cast<Entry>(reinterpret_cast<void*>(::GetProcAddress(viewer, "HtmlHelpW")))
+        return viewer ? reinterpret_cast<Entry>(
+                            reinterpret_cast<void*>(::GetProcAddress(viewer, "HtmlHelpW")))
                       : nullptr;
     }();
     return entry ? entry(caller, file, command, data) : nullptr;
@@ -38,7 +38,9 @@ wxString g_helpFile;
 DWORD g_dwHelpCookie = 0;
 wxWindowRef g_mainFrame;
 
-HWND MainFrameHandle() { return g_mainFrame ? static_cast<HWND>(g_mainFrame->GetHandle()) : nullptr; }
+HWND MainFrameHandle() {
+    return g_mainFrame ? static_cast<HWND>(g_mainFrame->GetHandle()) : nullptr;
+}
 
 // Each operation is one call; what the viewer answers is not the program's concern.
 void CallViewer(HWND caller, const wxString& file, UINT command, DWORD_PTR data) {
@@ -58,23 +60,34 @@ wxString HelpBookPathFor(const wxString& programPath) {
 }
 
 // The help file always lies beside the program, installed or not.
-wxString FindHelpBook(const wxString& programPath) { return HelpBookPathFor(programPath); }
+wxString FindHelpBook(const wxString& programPath) {
+    return HelpBookPathFor(programPath);
+}
 
-void SetHelpBookPath(const wxString& path) { g_helpFile = path; }
+void SetHelpBookPath(const wxString& path) {
+    g_helpFile = path;
+}
 
 void InitializeHelp(wxWindow* mainFrame) {
     g_mainFrame = mainFrame;
-    CallViewer(MainFrameHandle(), wxString(), HH_INITIALIZE, reinterpret_cast<DWORD_PTR>(&g_dwHelpCookie));
+    CallViewer(MainFrameHandle(), wxString(), HH_INITIALIZE,
+               reinterpret_cast<DWORD_PTR>(&g_dwHelpCookie));
 }
 
-void UninitializeHelp() { CallViewer(nullptr, wxString(), HH_UNINITIALIZE, g_dwHelpCookie); }
+void UninitializeHelp() {
+    CallViewer(nullptr, wxString(), HH_UNINITIALIZE, g_dwHelpCookie);
+}
 
 // The viewer's windows belong to the viewer, which closes them as the process ends.
 void ReleaseHelp() {}
 
-void ShowHelpContents() { CallViewer(MainFrameHandle(), g_helpFile, HH_DISPLAY_TOC, 0); }
+void ShowHelpContents() {
+    CallViewer(MainFrameHandle(), g_helpFile, HH_DISPLAY_TOC, 0);
+}
 
-void ShowHelpIndex() { CallViewer(MainFrameHandle(), g_helpFile, HH_DISPLAY_INDEX, 0); }
+void ShowHelpIndex() {
+    CallViewer(MainFrameHandle(), g_helpFile, HH_DISPLAY_INDEX, 0);
+}
 
 void ShowHelpSearch() {
     // The query record as the viewer's search page takes it: an empty query, the viewer's own
@@ -89,9 +102,12 @@ void ShowHelpSearch() {
     query.fTitleOnly = FALSE;
     query.fExecute = TRUE;
     query.pszWindow = nullptr;
-    CallViewer(MainFrameHandle(), g_helpFile, HH_DISPLAY_SEARCH, reinterpret_cast<DWORD_PTR>(&query));
+    CallViewer(MainFrameHandle(), g_helpFile, HH_DISPLAY_SEARCH,
+               reinterpret_cast<DWORD_PTR>(&query));
 }
 
-void ShowHelpTopic(int topic) { CallViewer(nullptr, g_helpFile, HH_HELP_CONTEXT, static_cast<DWORD_PTR>(topic)); }
+void ShowHelpTopic(int topic) {
+    CallViewer(nullptr, g_helpFile, HH_HELP_CONTEXT, static_cast<DWORD_PTR>(topic));
+}
 
 }  // namespace glintwick

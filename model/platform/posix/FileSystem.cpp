@@ -13,10 +13,13 @@ namespace glintwick {
 
 const char* const kPathSeparators = "/";
 
-std::string AbsolutePath(const std::string& path) { return std::filesystem::absolute(path).string(); }
+std::string AbsolutePath(const std::string& path) {
+    return std::filesystem::absolute(path).string();
+}
 
 bool IsSameFile(const std::string& first, const std::string& second) {
-    struct stat a {}, b{};
+    struct stat a {
+    }, b{};
     return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 &&
            a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
@@ -26,8 +29,12 @@ bool SomethingAt(const std::string& path) {
     return ::lstat(path.c_str(), &st) == 0;
 }
 
-std::filesystem::path NativePath(const std::string& path) { return path; }
-std::string PathString(const std::filesystem::path& path) { return path.string(); }
+std::filesystem::path NativePath(const std::string& path) {
+    return path;
+}
+std::string PathString(const std::filesystem::path& path) {
+    return path.string();
+}
 
 std::string MakePrivateFolder(const std::string& prefix) {
     // mkdtemp makes the folder with mode 0700 under a name nobody could prepare.

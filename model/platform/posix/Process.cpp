@@ -10,15 +10,19 @@
 
 namespace glintwick {
 
-long CurrentProcessId() { return static_cast<long>(::getpid()); }
+long CurrentProcessId() {
+    return static_cast<long>(::getpid());
+}
 
-bool IsProcessRunning(long pid) { return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM; }
+bool IsProcessRunning(long pid) {
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
 
 uint64_t ProcessMemoryLimit() {
     const long pages = ::sysconf(_SC_PHYS_PAGES);
     const long pageSize = ::sysconf(_SC_PAGESIZE);
-    uint64_t memory = pages > 0 && pageSize > 0 ? static_cast<uint64_t>(pages) * pageSize
-                                                 : uint64_t{1} << 32;
+    uint64_t memory =
+        pages > 0 && pageSize > 0 ? static_cast<uint64_t>(pages) * pageSize : uint64_t{1} << 32;
     for (int resource : {RLIMIT_AS, RLIMIT_DATA}) {
         rlimit limit{};
         if (::getrlimit(resource, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)

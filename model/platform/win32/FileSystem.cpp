@@ -13,8 +13,8 @@ std::string AbsolutePath(const std::string& path) {
     const std::wstring wide = WidePath(path);
     std::wstring full(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()),
-                                                full.data(), nullptr);
+        const DWORD length =
+            ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
         if (length == 0) return path;
         if (length < full.size()) {
             full.resize(length);
@@ -27,8 +27,8 @@ std::string AbsolutePath(const std::string& path) {
 bool IsSameFile(const std::string& first, const std::string& second) {
     BY_HANDLE_FILE_INFORMATION a{}, b{};
     return FileInformation(first, a) && FileInformation(second, b) &&
-           a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
-           a.nFileIndexLow == b.nFileIndexLow;
+           a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
+           a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
 }
 
 bool SomethingAt(const std::string& path) {
@@ -36,8 +36,12 @@ bool SomethingAt(const std::string& path) {
     return ::GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::filesystem::path NativePath(const std::string& path) { return WidePath(path); }
-std::string PathString(const std::filesystem::path& path) { return PathFromWide(path.native()); }
+std::filesystem::path NativePath(const std::string& path) {
+    return WidePath(path);
+}
+std::string PathString(const std::filesystem::path& path) {
+    return PathFromWide(path.native());
+}
 
 std::string MakePrivateFolder(const std::string& prefix) {
     // A folder in the user's own temporary folder is the user's alone: it takes that folder's

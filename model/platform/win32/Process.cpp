@@ -3,20 +3,22 @@
 
 #include <fcntl.h>
 #include <io.h>
+#include <shellapi.h>  // after windows.h, which it needs
 
 #include <algorithm>
 #include <cstdio>
 
 #include "model/platform/win32/Win32Files.h"
 
-#include <shellapi.h>  // after windows.h, which it needs
-
 namespace glintwick {
 
-long CurrentProcessId() { return static_cast<long>(::GetCurrentProcessId()); }
+long CurrentProcessId() {
+    return static_cast<long>(::GetCurrentProcessId());
+}
 
 bool IsProcessRunning(long pid) {
-    const CHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid)));
+    const CHandle process(
+        ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid)));
     // A process that may not be asked about exists all the same.
     if (!process.IsOpen()) return ::GetLastError() == ERROR_ACCESS_DENIED;
     DWORD code = 0;

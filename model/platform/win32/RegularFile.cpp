@@ -29,8 +29,8 @@ bool IsDiskFile(HANDLE file) {
 
 bool IsRegularFile(const std::string& path) {
     const CHandle file(::CreateFileW(WidePath(path).c_str(), 0,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     return file.IsOpen() && IsDiskFile(file.Get());
 }
 

@@ -50,7 +50,9 @@ std::optional<FailureCause> WriteAll(int fd, std::string_view bytes, const std::
     return std::nullopt;
 }
 
-HANDLE HandleOf(const CFileDescriptor& fd) { return reinterpret_cast<HANDLE>(::_get_osfhandle(fd.Get())); }
+HANDLE HandleOf(const CFileDescriptor& fd) {
+    return reinterpret_cast<HANDLE>(::_get_osfhandle(fd.Get()));
+}
 
 // A descriptor over an open handle, for the write call; it owns the handle from then on. An
 // invalid descriptor when the runtime has no room for one (the handle stays with `file`).
@@ -63,7 +65,8 @@ CFileDescriptor DescriptorOf(CHandle& file) {
 // Writes `bytes` through the write call from the file's current place, ends the file there
 // and flushes it; the cause of a failure otherwise. The descriptor takes the handle over and
 // closes it.
-std::optional<FailureCause> WriteEndAndFlush(CHandle& file, std::string_view bytes, const std::string& shownPath) {
+std::optional<FailureCause> WriteEndAndFlush(CHandle& file, std::string_view bytes,
+                                             const std::string& shownPath) {
     const CFileDescriptor fd = DescriptorOf(file);
     if (fd.Get() < 0) return FailureCause::TooManyOpenFiles;
     if (auto cause = WriteAll(fd.Get(), bytes, shownPath)) return cause;
@@ -78,12 +81,14 @@ std::wstring TargetOf(const std::wstring& path, bool followLinks) {
     if (!followLinks || attributes == INVALID_FILE_ATTRIBUTES ||
         !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
         return path;
-    const CHandle file(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    const CHandle file(::CreateFileW(path.c_str(), 0,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     std::wstring final(32768, L'\0');
-    const DWORD length = file.IsOpen() ? ::GetFinalPathNameByHandleW(file.Get(), final.data(),
-                                                                       static_cast<DWORD>(final.size()), 0)
-                                       : 0;
+    const DWORD length = file.IsOpen()
+                             ? ::GetFinalPathNameByHandleW(file.Get(), final.data(),
+                                                           static_cast<DWORD>(final.size()), 0)
+                             : 0;
     if (length == 0 || length >= final.size()) return path;
     final.resize(length);
     return final;
@@ -96,14 +101,16 @@ std::wstring FolderOf(const std::wstring& path) {
 
 // Overwrites the open file with `bytes`, prepared complete beforehand: room for the new length
 // is taken first, so that a full disk stops the save before the old content is touched.
-void WriteInPlace(CHandle& file, std::string_view bytes, const std::optional<FailureCause>& writeFailureCause,
+void WriteInPlace(CHandle& file, std::string_view bytes,
+                  const std::optional<FailureCause>& writeFailureCause,
                   const std::string& shownPath) {
     auto fail = [&](FailureCause cause) { Fail(writeFailureCause.value_or(cause), shownPath); };
     LARGE_INTEGER size{}, length{}, start{};
     length.QuadPart = static_cast<LONGLONG>(bytes.size());
     const bool ready = ::GetFileSizeEx(file.Get(), &size) &&
                        (length.QuadPart <= size.QuadPart ||
-                        (::SetFilePointerEx(file.Get(), length, nullptr, FILE_BEGIN) && ::SetEndOfFile(file.Get()))) &&
+                        (::SetFilePointerEx(file.Get(), length, nullptr, FILE_BEGIN) &&
+                         ::SetEndOfFile(file.Get()))) &&
                        ::SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN);
     if (!ready) fail(CauseFromWin32Error(::GetLastError()));
     if (const auto cause = WriteEndAndFlush(file, bytes, shownPath)) fail(*cause);
@@ -174,7 +181,8 @@ void WriteFileAtomically(const std::string& requestedPath, std::string_view byte
                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!existing.IsOpen()) FailWithLastError(shownPath);
         BY_HANDLE_FILE_INFORMATION info{};
-        if (::GetFileType(existing.Get()) != FILE_TYPE_DISK) Fail(FailureCause::AccessDenied, shownPath);
+        if (::GetFileType(existing.Get()) != FILE_TYPE_DISK)
+            Fail(FailureCause::AccessDenied, shownPath);
         if (::GetFileInformationByHandle(existing.Get(), &info) && info.nNumberOfLinks > 1)
             return WriteInPlace(existing, bytes, writeFailureCause, shownPath);
     }
@@ -197,11 +205,11 @@ void WriteFileAtomically(const std::string& requestedPath, std::string_view byte
         fail(*cause);
     }
     existing = CHandle();
-    const bool replaced =
-        targetExists ? ::ReplaceFileW(target.c_str(), tempName.c_str(), nullptr,
-                                      REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                     : ::MoveFileExW(tempName.c_str(), target.c_str(),
-                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    const bool replaced = targetExists
+                              ? ::ReplaceFileW(target.c_str(), tempName.c_str(), nullptr,
+                                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                              : ::MoveFileExW(tempName.c_str(), target.c_str(),
+                                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!replaced) fail(CauseFromWin32Error(::GetLastError()));
     if (targetExists) ::SetFileAttributesW(target.c_str(), attributes);
 }

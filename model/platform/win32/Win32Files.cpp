@@ -132,8 +132,8 @@ void FailWithLastError(const std::string& shownPath) {
 
 bool FileInformation(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
     const CHandle file(::CreateFileW(WidePath(path).c_str(), 0,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     return file.IsOpen() && ::GetFileInformationByHandle(file.Get(), &info);
 }
 

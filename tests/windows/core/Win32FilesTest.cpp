@@ -56,7 +56,9 @@ CHandle Hold(const std::string& path, DWORD access, DWORD share) {
     return held;
 }
 
-std::string Sharing(const std::string& path) { return "A sharing violation occurred while accessing " + path + "."; }
+std::string Sharing(const std::string& path) {
+    return "A sharing violation occurred while accessing " + path + ".";
+}
 
 class SharedFile : public ::testing::Test {
 protected:
@@ -95,8 +97,9 @@ TEST_F(SharedFile, AReaderThatDeniesWritingLetsALoadThroughAndStopsSaves) {
 }
 
 TEST_F(SharedFile, AWriterOrAnExclusiveHolderStopsALoadAndLeavesTheProject) {
-    for (const auto& [access, share] : {std::pair<DWORD, DWORD>{GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE},
-                                        std::pair<DWORD, DWORD>{GENERIC_READ, 0}}) {
+    for (const auto& [access, share] :
+         {std::pair<DWORD, DWORD>{GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE},
+          std::pair<DWORD, DWORD>{GENERIC_READ, 0}}) {
         const CHandle holder = Hold(project, access, share);
         CTallowmereDoc open;
         test::Fill(open, {{"Open", 0, 10, 1}, {"Kept", 1, 10, 1}});
@@ -110,8 +113,9 @@ TEST_F(SharedFile, AnOpenProjectFileMayBeReadButNotWrittenByOthers) {
     const CFileDescriptor opened = OpenRegularFile(project, size);
     EXPECT_EQ(size, test::ReadFile(project).size());
     EXPECT_TRUE(Hold(project, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE).IsOpen());
-    const CHandle writer(::CreateFileW(WidePath(project).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const CHandle writer(::CreateFileW(WidePath(project).c_str(), GENERIC_WRITE,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     EXPECT_FALSE(writer.IsOpen());
     EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
 }
@@ -154,18 +158,22 @@ TEST_F(SharedFile, AFileWithAnotherHardLinkIsWrittenInPlace) {
 // folders live on a Linux file system, which cannot hold an unpaired surrogate).
 bool FileSystemHolds(const test::TempFolder& folder, const std::wstring& name) {
     const std::wstring probe = WidePath(folder.File("probe-")) + name;
-    const CHandle file(::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const CHandle file(::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
     return file.IsOpen() && ::DeleteFileW(probe.c_str());
 }
 
 TEST(WideNames, AnyNameWindowsAllowsSavesLoadsAndKeepsItsSpelling) {
     test::TempFolder folder;
-    std::vector<std::string> names = {"Pr\xC3\xBC" "fung \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x8E\x89.gwk"};
+    std::vector<std::string> names = {
+        "Pr\xC3\xBC"
+        "fung \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x8E\x89.gwk"};
     const std::wstring lone{L'x', static_cast<wchar_t>(0xD800), L'y', L'.', L'g', L'w', L'k'};
     if (FileSystemHolds(folder, lone))
         names.push_back(PathFromWide(lone));
     else
-        std::cout << "  this file system cannot hold an unpaired surrogate; that name is left out\n";
+        std::cout
+            << "  this file system cannot hold an unpaired surrogate; that name is left out\n";
     for (const std::string& name : names) {
         CTallowmereDoc doc;
         doc.InitNewProject();
@@ -193,7 +201,8 @@ TEST(WideNames, WhatIsNoFileOrIsMissingGivesItsMessage) {
         {folder.Path(), "Access to " + folder.Path() + " was denied."},
         {"NUL", "Access to NUL was denied."},
         {folder.File("missing.gwk"), folder.File("missing.gwk") + " was not found."},
-        {folder.File("no folder/x.gwk"), folder.File("no folder/x.gwk") + " contains an invalid path."},
+        {folder.File("no folder/x.gwk"),
+         folder.File("no folder/x.gwk") + " contains an invalid path."},
     };
     for (const auto& c : cases) EXPECT_EQ(test::LoadMessage(doc, c.path), c.message);
     EXPECT_EQ(test::SaveMessage(doc, folder.File("no folder/x.gwk")),
@@ -206,15 +215,18 @@ TEST(WindowsPaths, NamesTitlesAndShortenedPathsSplitAtEitherSlash) {
     const struct {
         std::string path, name;
     } names[] = {
-        {"C:\\site\\promo.js", "promo.js"}, {"C:/site/promo.js", "promo.js"},
-        {"C:promo.js", "promo.js"},         {"promo.js", "promo.js"},
+        {"C:\\site\\promo.js", "promo.js"},
+        {"C:/site/promo.js", "promo.js"},
+        {"C:promo.js", "promo.js"},
+        {"promo.js", "promo.js"},
         {"\\\\server\\share\\a b.js", "a b.js"},
     };
     for (const auto& c : names) {
         EXPECT_EQ(FileNameOf(c.path), c.name);
         CTallowmereDoc doc;
         doc.SetPathName(c.path);
-        if (c.path.find(':') == std::string::npos || c.path.find_first_of("\\/") != std::string::npos)
+        if (c.path.find(':') == std::string::npos ||
+            c.path.find_first_of("\\/") != std::string::npos)
             EXPECT_EQ(doc.GetTitle(), c.name) << c.path;
     }
     EXPECT_EQ(AbbreviatePath("C:\\Users\\ann\\projects\\web\\2026\\summer\\site.gwk"),

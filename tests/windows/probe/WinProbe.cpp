@@ -11,16 +11,18 @@ namespace {
 
 std::string Utf8(const std::wstring& text) {
     if (text.empty()) return std::string();
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                           nullptr, nullptr);
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
+                          nullptr, nullptr);
     return out;
 }
 
 std::wstring TextOf(HWND window) {
     std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -89,7 +91,8 @@ int Message(double seconds) {
         box,
         [](HWND child, LPARAM data) -> BOOL {
             const std::wstring text = TextOf(child);
-            if (!text.empty()) *reinterpret_cast<std::string*>(data) += Utf8(ClassOf(child) + L": " + text) + "\n";
+            if (!text.empty())
+                *reinterpret_cast<std::string*>(data) += Utf8(ClassOf(child) + L": " + text) + "\n";
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&out));
@@ -107,14 +110,19 @@ int Post(const std::wstring& title, UINT message, WPARAM wParam) {
 
 // hold PATH ACCESS SHARE STOPFILE: opens the file as another program would ("read" or
 // "write"; "none", "read" or "read-write" shared) and keeps it until STOPFILE exists.
-int Hold(const std::wstring& path, const std::wstring& access, const std::wstring& share, const std::wstring& stop) {
+int Hold(const std::wstring& path, const std::wstring& access, const std::wstring& share,
+         const std::wstring& stop) {
     const DWORD desired = access == L"write" ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
-    const DWORD sharing = share == L"none" ? 0 : share == L"read" ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE;
-    const HANDLE file = ::CreateFileW(path.c_str(), desired, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
+    const DWORD sharing = share == L"none"   ? 0
+                          : share == L"read" ? FILE_SHARE_READ
+                                             : FILE_SHARE_READ | FILE_SHARE_WRITE;
+    const HANDLE file =
+        ::CreateFileW(path.c_str(), desired, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 1;
     std::puts("held");
     std::fflush(stdout);
-    for (int i = 0; i < 1200 && ::GetFileAttributesW(stop.c_str()) == INVALID_FILE_ATTRIBUTES; ++i) ::Sleep(100);
+    for (int i = 0; i < 1200 && ::GetFileAttributesW(stop.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+        ::Sleep(100);
     ::CloseHandle(file);
     return 0;
 }
@@ -123,8 +131,8 @@ int Hold(const std::wstring& path, const std::wstring& access, const std::wstrin
 int RegGet(const std::wstring& key, const std::wstring& name) {
     wchar_t value[4096] = {};
     DWORD size = sizeof value;
-    if (::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.empty() ? nullptr : name.c_str(), RRF_RT_REG_SZ, nullptr,
-                       value, &size) != ERROR_SUCCESS)
+    if (::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.empty() ? nullptr : name.c_str(),
+                       RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
         return 1;
     std::printf("%s\n", Utf8(value).c_str());
     return 0;
@@ -147,32 +155,41 @@ int Resources(const std::wstring& program) {
     ::EnumResourceNamesW(
         module, RT_GROUP_ICON,
         [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR data) -> BOOL {
-            *reinterpret_cast<ULONG_PTR*>(data) = IS_INTRESOURCE(name) ? reinterpret_cast<ULONG_PTR>(name) : 0;
+            *reinterpret_cast<ULONG_PTR*>(data) =
+                IS_INTRESOURCE(name) ? reinterpret_cast<ULONG_PTR>(name) : 0;
             return FALSE;  // the first one is the shell's
         },
         reinterpret_cast<LONG_PTR>(&first));
     std::printf("first icon: %lu,", static_cast<unsigned long>(first));
-    if (const HRSRC group = first ? ::FindResourceW(module, MAKEINTRESOURCEW(first), RT_GROUP_ICON) : nullptr) {
+    if (const HRSRC group =
+            first ? ::FindResourceW(module, MAKEINTRESOURCEW(first), RT_GROUP_ICON) : nullptr) {
         // GRPICONDIR: three WORDs, then 14-byte entries whose first byte is the width (0: 256).
         const auto* bytes = static_cast<const BYTE*>(::LockResource(::LoadResource(module, group)));
         const WORD count = *reinterpret_cast<const WORD*>(bytes + 4);
-        for (WORD i = 0; i < count; ++i) std::printf(" %d", bytes[6 + 14 * i] ? bytes[6 + 14 * i] : 256);
+        for (WORD i = 0; i < count; ++i)
+            std::printf(" %d", bytes[6 + 14 * i] ? bytes[6 + 14 * i] : 256);
     }
     std::printf("\n");
     if (const HRSRC manifest = ::FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST)) {
-        const std::string text(static_cast<const char*>(::LockResource(::LoadResource(module, manifest))),
-                               ::SizeofResource(module, manifest));
-        for (const char* want : {"PerMonitorV2", "true/pm", "Microsoft.Windows.Common-Controls", "asInvoker"})
+        const std::string text(
+            static_cast<const char*>(::LockResource(::LoadResource(module, manifest))),
+            ::SizeofResource(module, manifest));
+        for (const char* want :
+             {"PerMonitorV2", "true/pm", "Microsoft.Windows.Common-Controls", "asInvoker"})
             if (text.find(want) != std::string::npos) std::printf("manifest: %s\n", want);
     }
     ::FreeLibrary(module);
     std::vector<BYTE> version(::GetFileVersionInfoSizeW(program.c_str(), nullptr));
-    if (!version.empty() && ::GetFileVersionInfoW(program.c_str(), 0, static_cast<DWORD>(version.size()), version.data())) {
-        for (const wchar_t* key : {L"ProductName", L"FileVersion", L"CompanyName", L"OriginalFilename"}) {
+    if (!version.empty() &&
+        ::GetFileVersionInfoW(program.c_str(), 0, static_cast<DWORD>(version.size()),
+                              version.data())) {
+        for (const wchar_t* key :
+             {L"ProductName", L"FileVersion", L"CompanyName", L"OriginalFilename"}) {
             wchar_t* value = nullptr;
             UINT length = 0;
             const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + key;
-            if (::VerQueryValueW(version.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
+            if (::VerQueryValueW(version.data(), path.c_str(), reinterpret_cast<void**>(&value),
+                                 &length))
                 std::printf("%s: %s\n", Utf8(key).c_str(), Utf8(value).c_str());
         }
     }
@@ -187,12 +204,15 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"window" && argc >= 3) return Window(argv[2], seconds(3));
     if (command == L"gone" && argc >= 3) return Gone(argv[2], seconds(3));
     if (command == L"message") return Message(seconds(2));
-    if (command == L"command" && argc == 4) return Post(argv[2], WM_COMMAND, std::wcstoul(argv[3], nullptr, 10));
+    if (command == L"command" && argc == 4)
+        return Post(argv[2], WM_COMMAND, std::wcstoul(argv[3], nullptr, 10));
     if (command == L"close" && argc == 3) return Post(argv[2], WM_CLOSE, 0);
     if (command == L"hold" && argc == 6) return Hold(argv[2], argv[3], argv[4], argv[5]);
     if (command == L"regget" && argc == 4) return RegGet(argv[2], argv[3]);
     if (command == L"longpath" && argc == 3) return LongPath(argv[2]);
     if (command == L"resources" && argc == 3) return Resources(argv[2]);
-    std::fputs("usage: winprobe window|gone|message|command|close|hold|regget|longpath|resources ...\n", stderr);
+    std::fputs(
+        "usage: winprobe window|gone|message|command|close|hold|regget|longpath|resources ...\n",
+        stderr);
     return 2;
 }

@@ -1,5 +1,6 @@
 // The help operations as calls of the HTML Help viewer: commands, data, calling window, file.
 #include <gtest/gtest.h>
+#include <htmlhelp.h>  // after windows.h
 #include <wx/app.h>
 
 #include <string>
@@ -13,8 +14,6 @@
 #include "ui/OptionsDlg.h"
 #include "ui/ScriptDoneDlg.h"
 #include "ui/msw/HtmlHelp.h"
-
-#include <htmlhelp.h>  // after windows.h
 
 namespace glintwick {
 namespace {
@@ -69,7 +68,8 @@ TEST(HelpFile, IsTheProgramsPathWithEveryHlpBecomingChm) {
         const char* program;
         const char* help;
     } cases[] = {
-        {"C:\\Program Files\\Glintwick\\glintwick.exe", "C:\\Program Files\\Glintwick\\glintwick.chm"},
+        {"C:\\Program Files\\Glintwick\\glintwick.exe",
+         "C:\\Program Files\\Glintwick\\glintwick.chm"},
         {"C:\\Tools\\Renamed.EXE", "C:\\Tools\\Renamed.chm"},
         {"C:\\Old.HLP\\glintwick.exe", "C:\\Old.chm\\glintwick.chm"},
         {"C:\\old.hlp\\tool.HLP.exe", "C:\\old.hlp\\tool.chm.chm"},

@@ -13,7 +13,8 @@ namespace {
 std::wstring Value(HKEY root, const std::wstring& key, const wchar_t* name = nullptr) {
     wchar_t value[2048] = {};
     DWORD size = sizeof value;
-    if (::RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+    if (::RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size) !=
+        ERROR_SUCCESS)
         return L"(missing)";
     return value;
 }
@@ -25,7 +26,9 @@ std::vector<std::wstring> SubKeys(HKEY root, const std::wstring& key) {
     wchar_t name[256];
     for (DWORD i = 0;; ++i) {
         DWORD size = 256;
-        if (::RegEnumKeyExW(opened, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        if (::RegEnumKeyExW(opened, i, name, &size, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
         names.push_back(name);
     }
     ::RegCloseKey(opened);
@@ -34,7 +37,9 @@ std::vector<std::wstring> SubKeys(HKEY root, const std::wstring& key) {
 
 void SetValue(HKEY root, const std::wstring& key, const std::wstring& value) {
     HKEY opened = nullptr;
-    ASSERT_EQ(::RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr), ERROR_SUCCESS);
+    ASSERT_EQ(::RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened,
+                                nullptr),
+              ERROR_SUCCESS);
     ::RegSetValueExW(opened, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                      static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     ::RegCloseKey(opened);
@@ -45,7 +50,8 @@ class FileAssociation : public ::testing::Test {
 protected:
     void SetUp() override {
         ::RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
-        ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &classes, nullptr),
+        ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                    nullptr, &classes, nullptr),
                   ERROR_SUCCESS);
     }
     void TearDown() override {
@@ -75,10 +81,12 @@ TEST_F(FileAssociation, WritesTheTypeItsOpenCommandAndTheExtensionOnlyWhereFree)
         EXPECT_EQ(RegisterFileAssociation(classes, program), c.written) << c.written;
         EXPECT_EQ(Value(classes, L".gwk"), c.mappedAfter);
         EXPECT_EQ(Value(classes, L"OrvaneGWK.Document"), L"Glintwick Document");
-        EXPECT_EQ(Value(classes, L"OrvaneGWK.Document\\shell\\open\\command"), program + L" \"%1\"");
+        EXPECT_EQ(Value(classes, L"OrvaneGWK.Document\\shell\\open\\command"),
+                  program + L" \"%1\"");
         // No icon, print or new-file entries.
         EXPECT_EQ(SubKeys(classes, L"OrvaneGWK.Document"), std::vector<std::wstring>{L"shell"});
-        EXPECT_EQ(SubKeys(classes, L"OrvaneGWK.Document\\shell"), std::vector<std::wstring>{L"open"});
+        EXPECT_EQ(SubKeys(classes, L"OrvaneGWK.Document\\shell"),
+                  std::vector<std::wstring>{L"open"});
         EXPECT_EQ(SubKeys(classes, L".gwk"), std::vector<std::wstring>{});
         // A second start finds everything in place and writes nothing.
         EXPECT_EQ(RegisterFileAssociation(classes, program), 0);
@@ -88,7 +96,8 @@ TEST_F(FileAssociation, WritesTheTypeItsOpenCommandAndTheExtensionOnlyWhereFree)
 TEST_F(FileAssociation, AMovedProgramTakesOverItsOwnTypesCommand) {
     RegisterFileAssociation(classes, L"C:\\OLD\\GLINTW~1.EXE");
     EXPECT_EQ(RegisterFileAssociation(classes, L"D:\\NEW\\GLINTW~1.EXE"), 1);
-    EXPECT_EQ(Value(classes, L"OrvaneGWK.Document\\shell\\open\\command"), L"D:\\NEW\\GLINTW~1.EXE \"%1\"");
+    EXPECT_EQ(Value(classes, L"OrvaneGWK.Document\\shell\\open\\command"),
+              L"D:\\NEW\\GLINTW~1.EXE \"%1\"");
 }
 
 TEST(ShortProgramPath, IsTheShortFormOfThisProgramsPath) {
@@ -104,11 +113,15 @@ TEST(ShortProgramPath, IsTheShortFormOfThisProgramsPath) {
 // HKEY_CURRENT_USER\Software\Tallowmere\Glintwick\Recent File List, File1 to File4.
 TEST(RecentFileSettings, LiveInTheUsersRegistryAsFileOneToFour) {
     const std::wstring key = L"Software\\Tallowmere\\Glintwick\\Recent File List";
-    const std::string accented = "C:\\Projekte\\Pr\xC3\xBC" "fung \xE6\x97\xA5\xE6\x9C\xAC.gwk";
+    const std::string accented =
+        "C:\\Projekte\\Pr\xC3\xBC"
+        "fung \xE6\x97\xA5\xE6\x9C\xAC.gwk";
     WriteRecentFileSettings({accented, "D:\\b.gwk", "E:\\c.gwk"});
-    EXPECT_EQ(Value(HKEY_CURRENT_USER, key, L"File1"), L"C:\\Projekte\\Pr\u00FCfung \u65E5\u672C.gwk");
+    EXPECT_EQ(Value(HKEY_CURRENT_USER, key, L"File1"),
+              L"C:\\Projekte\\Pr\u00FCfung \u65E5\u672C.gwk");
     EXPECT_EQ(Value(HKEY_CURRENT_USER, key, L"File3"), L"E:\\c.gwk");
-    EXPECT_EQ(ReadRecentFileSettings(), (std::vector<std::string>{accented, "D:\\b.gwk", "E:\\c.gwk", ""}));
+    EXPECT_EQ(ReadRecentFileSettings(),
+              (std::vector<std::string>{accented, "D:\\b.gwk", "E:\\c.gwk", ""}));
     WriteRecentFileSettings({"D:\\b.gwk"});
     EXPECT_EQ(Value(HKEY_CURRENT_USER, key, L"File1"), L"D:\\b.gwk");
     EXPECT_EQ(Value(HKEY_CURRENT_USER, key, L"File2"), L"(missing)");
