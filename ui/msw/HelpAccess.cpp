@@ -1,7 +1,7 @@
 // Help access through the system's HTML Help viewer over the compiled help file.
 #include "ui/HelpAccess.h"
 
-#include <htmlhelp.h>  // after windows.h, which it needs
+#include <htmlhelp.h>  // windows.h is read first in the window layer
 #include <wx/filename.h>
 #include <wx/weakref.h>
 

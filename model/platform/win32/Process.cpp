@@ -1,9 +1,13 @@
 // Windows implementation of the process services.
 #include "model/platform/Process.h"
 
+// shellapi.h needs windows.h before it.
+// clang-format off
+#include <windows.h>
+#include <shellapi.h>
+// clang-format on
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>  // after windows.h, which it needs
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // The help operations as calls of the HTML Help viewer: commands, data, calling window, file.
 #include <gtest/gtest.h>
-#include <htmlhelp.h>  // after windows.h
+#include <htmlhelp.h>  // windows.h is read first in the window layer
 #include <wx/app.h>
 
 #include <string>
