@@ -39,7 +39,7 @@ public:
         CTallowmereDoc& doc = m_doc;
         doc.InitNewProject();
         for (int i = 0; i < kEffects; ++i)
-            doc.m_arrEffects.push_back(std::make_unique<CEffect>(
+            doc.AppendLoaded(std::make_unique<CEffect>(
                 "Effect number " + std::to_string(i) + " with a text of ordinary length", i % 12,
                 1 + i % 20, 1 + i % 10));
         auto* frame = new CMainFrame(doc);

@@ -43,9 +43,9 @@ std::string CEffect::GetEffectName() const {
     return IsValidEffectIndex(m_nEffect) ? GetEffectNameByIndex(m_nEffect) : std::string();
 }
 
-void CEffect::SplitWords() { SplitTextIntoWords(m_strText, m_arrWords); }
+void CEffect::SplitWords() const { SplitTextIntoWords(m_strText, m_arrWords); }
 
-const WordList& CEffect::GetWords() {
+const WordList& CEffect::GetWords() const {
     SplitWords();
     return m_arrWords;
 }

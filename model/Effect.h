@@ -53,11 +53,10 @@ public:
 
     CEffect();
     CEffect(std::string text, int effect, int speed, int loops);
-    virtual ~CEffect() = default;
     CEffect(const CEffect&) = delete;
     CEffect& operator=(const CEffect&) = delete;
 
-    std::string GetText() const { return m_strText; }
+    const std::string& GetText() const { return m_strText; }
     void SetText(std::string text) { m_strText = std::move(text); }
     int GetEffect() const { return m_nEffect; }
     void SetEffect(int effect) { m_nEffect = effect; }
@@ -68,18 +67,17 @@ public:
     // The catalogue name of the effect index; empty for an index outside the catalogue.
     std::string GetEffectName() const;
 
-    void SplitWords();
+    // Cuts the text into its words again (a cache of the text, not part of the record).
+    void SplitWords() const;
     // Splits again and returns the record's list, valid until the next split.
-    const WordList& GetWords();
+    const WordList& GetWords() const;
+    // The words of the last split, without splitting (none before the first).
+    size_t CachedWordCount() const { return m_arrWords.size(); }
 
-    virtual void Serialize(CArchive& ar);
+    void Serialize(CArchive& ar);
 
-    // Script text of this record (see the script writer).
-    std::string GetScriptEntry(int position) const;
-    std::string GetWordArrayScript(int position);
-    std::string GetEffectFunctionScript() const;
-
-    WordList m_arrWords;
+private:
+    mutable WordList m_arrWords;
     std::string m_strText;
     int m_nEffect;
     int m_nSpeed;

@@ -109,15 +109,12 @@ void LoadProject(CTallowmereDoc& doc, const std::string& path) {
     try {
         auto source = std::make_unique<CFileSource>(path);
         CTallowmereDoc loaded;
-        loaded.m_nRepeat = doc.m_nRepeat;  // a file of length zero keeps the repeat count
+        loaded.SetRepeat(doc.GetRepeat());  // a file of length zero keeps the repeat count
         if (source->Remaining() > 0) {
             CArchive ar(*source);
             loaded.Serialize(ar);
         }
-        doc.m_arrEffects = std::move(loaded.m_arrEffects);
-        doc.m_strFinalText = std::move(loaded.m_strFinalText);
-        doc.m_bAutoStart = loaded.m_bAutoStart;
-        doc.m_nRepeat = loaded.m_nRepeat;
+        doc.TakeContents(loaded);
         doc.SetModified(false);
         doc.SetPathName(path);
         doc.NotifyViews();

@@ -26,12 +26,15 @@ void CTallowmereDoc::AddEffect(std::unique_ptr<CEffect> effect) {
     NotifyViews();
 }
 
-void CTallowmereDoc::UpdateEffect(CEffect* effect, std::string text, int effectIndex, int speed,
-                                  int loops) {
-    effect->SetText(std::move(text));
-    effect->SetEffect(effectIndex);
-    effect->SetSpeed(speed);
-    effect->SetLoops(loops);
+void CTallowmereDoc::UpdateEffect(const CEffect* effect, std::string text, int effectIndex,
+                                  int speed, int loops) {
+    for (const auto& record : m_arrEffects) {
+        if (record.get() != effect) continue;
+        record->SetText(std::move(text));
+        record->SetEffect(effectIndex);
+        record->SetSpeed(speed);
+        record->SetLoops(loops);
+    }
     SetModified(true);
     NotifyViews();
 }
@@ -63,6 +66,21 @@ void CTallowmereDoc::SetRepeat(int repeat) {
     if (repeat == m_nRepeat) return;
     m_nRepeat = repeat;
     SetModified(true);
+}
+
+void CTallowmereDoc::SetOptions(std::string finalText, int autoStart) {
+    m_strFinalText = std::move(finalText);
+    m_bAutoStart = autoStart;
+    SetModified(true);
+}
+
+void CTallowmereDoc::AppendLoaded(std::unique_ptr<CEffect> effect) { m_arrEffects.push_back(std::move(effect)); }
+
+void CTallowmereDoc::TakeContents(CTallowmereDoc& loaded) {
+    m_arrEffects = std::move(loaded.m_arrEffects);
+    m_strFinalText = std::move(loaded.m_strFinalText);
+    m_bAutoStart = loaded.m_bAutoStart;
+    m_nRepeat = loaded.m_nRepeat;
 }
 
 void CTallowmereDoc::ResetContents() {
@@ -108,7 +126,7 @@ void CTallowmereDoc::Serialize(CArchive& ar) {
         // the bytes are not a project.
         if (!CEffect::IsValidEffectIndex(effect->GetEffect()))
             throw CArchiveFormatError("effect index outside the catalogue");
-        m_arrEffects.push_back(std::move(effect));
+        AppendLoaded(std::move(effect));
     }
 }
 

@@ -16,8 +16,8 @@ namespace {
 
 // Frame calls in one loop: the non-empty frames and the call that ends the loop. Closed forms
 // of the frame rules, so that a project of thousands of long texts is measured at once.
-double FrameCallsPerLoop(CEffect& effect) {
-    const double length = static_cast<double>(effect.m_strText.size());
+double FrameCallsPerLoop(const CEffect& effect) {
+    const double length = static_cast<double>(effect.GetText().size());
     const double half = std::floor(length / 2);
     double frames = 0;
     switch (effect.GetEffect()) {
@@ -64,13 +64,13 @@ double FrameCallsPerLoop(CEffect& effect) {
 
 }  // namespace
 
-SequenceTiming MeasureTiming(CTallowmereDoc& doc) {
+SequenceTiming MeasureTiming(const CTallowmereDoc& doc) {
     SequenceTiming timing;
     double pass = 1;  // the idle tick after the last effect
     bool endless = false;
     for (int i = 0; i < doc.GetCount(); ++i) {
-        CEffect& effect = *doc.GetAt(i);
-        const double period = 21 - PlayableSpeed(effect.GetSpeed());
+        const CEffect& effect = *doc.GetAt(i);
+        const double period = FramePeriodTicks(effect.GetSpeed());
         const double loop = FrameCallsPerLoop(effect) * period;
         timing.loopTicks.push_back(loop);
         if (effect.GetLoops() < 0) endless = true;  // its loop counter never meets the count

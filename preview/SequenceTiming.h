@@ -23,7 +23,7 @@ struct SequenceTiming {
 };
 
 // Counts exactly as the main preview and the page tick: a frame every 21 - speed ticks.
-SequenceTiming MeasureTiming(CTallowmereDoc& doc);
+SequenceTiming MeasureTiming(const CTallowmereDoc& doc);
 
 // The durations in words, seconds to two decimals: "One pass: 1.23 s", with all passes when
 // the sequence repeats a number of times or the note that it repeats without end, or the

@@ -132,7 +132,7 @@ std::string PreviewScriptName(const std::string& fileName) {
     return IsUsableScriptName(name) ? name : kFallbackScriptName;
 }
 
-std::string PreviewPageHtml(CTallowmereDoc& doc, const std::string& scriptFileTitle) {
+std::string PreviewPageHtml(const CTallowmereDoc& doc, const std::string& scriptFileTitle) {
     const std::string scriptName = ScriptNameFromTitle(scriptFileTitle);
     if (!IsUsableScriptName(scriptName) || scriptFileTitle.size() < 3 ||
         scriptFileTitle.compare(scriptFileTitle.size() - 3, 3, ".js") != 0)
@@ -149,15 +149,15 @@ std::string PreviewPageHtml(CTallowmereDoc& doc, const std::string& scriptFileTi
         {{"SCRIPT_FILE", file},
          {"SCRIPT_NAME", scriptName},
          {"EFFECT_COUNT", count},
-         {"AUTO_START", doc.m_bAutoStart ? "The script starts by itself when the page loads."
-                                         : "The script waits for Start: automatic start is off."},
+         {"AUTO_START", doc.GetAutoStart() ? "The script starts by itself when the page loads."
+                                           : "The script waits for Start: automatic start is off."},
          {"DURATION", duration},
          {"EFFECT_ROWS", rows},
          {"TAGS", tagLines},
          {"STRIP_SCRIPT", StatusStripScript()}});
 }
 
-std::string WritePreviewFiles(CTallowmereDoc& doc, const std::string& pagePath,
+std::string WritePreviewFiles(const CTallowmereDoc& doc, const std::string& pagePath,
                               const std::string& scriptFileTitle, bool followLinks) {
     const std::string page = PreviewPageHtml(doc, scriptFileTitle);
     const size_t slash = pagePath.find_last_of('/');

@@ -147,12 +147,10 @@ void CDocumentCommands::OnGenerateJavascript() {
 
 void CDocumentCommands::OnOptions() {
     COptionsDlg dialog(m_owner);
-    dialog.m_strFinalText = m_doc.m_strFinalText;
-    dialog.m_bAutoStart = m_doc.m_bAutoStart;
+    dialog.m_strFinalText = m_doc.GetFinalText();
+    dialog.m_bAutoStart = m_doc.GetAutoStart();
     if (dialog.ShowModal() != wxID_OK) return;
-    m_doc.m_strFinalText = dialog.m_strFinalText;
-    m_doc.m_bAutoStart = dialog.m_bAutoStart;
-    m_doc.SetModified(true);
+    m_doc.SetOptions(dialog.m_strFinalText, dialog.m_bAutoStart);
 }
 
 }  // namespace glintwick

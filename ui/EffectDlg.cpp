@@ -155,7 +155,7 @@ void CEffectDlg::TickPreview() {
     // While a validation message waits or shows, the ticks only animate, so the message is
     // not shown again and again.
     if (!m_bMessagePending) {
-        const std::string liveText = FromEditWx(m_edtText->GetValue()).value_or(m_ticker.m_strText);
+        const std::string liveText = FromEditWx(m_edtText->GetValue()).value_or(m_ticker.Text());
         const int liveEffect = m_cboEffect->GetSelection();
         const int liveSpeed = m_sldSpeed->GetValue();
         if (m_ticker.Differs(liveText, liveEffect, liveSpeed)) {

@@ -152,7 +152,7 @@ void CTallowmereView::ShrinkFrameToForm() {
 }
 
 void CTallowmereView::FillRow(long row, const CEffect& effect) {
-    m_lstEffects->InsertItem(row, ToWxShown(effect.m_strText));
+    m_lstEffects->InsertItem(row, ToWxShown(effect.GetText()));
     m_lstEffects->SetItem(row, 1, ToWx(effect.GetEffectName()));
     m_lstEffects->SetItem(row, 2, wxString::Format("%d", effect.GetSpeed()));
     m_lstEffects->SetItem(row, 3, wxString::Format("%d", effect.GetLoops()));
@@ -232,7 +232,7 @@ void CTallowmereView::OnEdit(wxCommandEvent&) {
         ShowMessageBox(this, ToWx(str::kChooseEffect), wxOK | wxICON_EXCLAMATION);
         return;
     }
-    CEffect* effect = m_doc.GetAt(static_cast<int>(row));
+    const CEffect* effect = m_doc.GetAt(static_cast<int>(row));
     CEffectDlg dialog(this, *effect);
     if (dialog.ShowModal() != wxID_OK) return;
     OnStop();

@@ -11,6 +11,7 @@
 #include "TestSupport.h"
 #include "script/BrowserPreview.h"
 #include "script/PreviewFolder.h"
+#include "script/ScriptWriter.h"
 
 namespace glintwick {
 namespace {
@@ -95,7 +96,7 @@ TEST(PreviewFolder, PageAndScriptReplaceLinksInTheirPlace) {
     WritePreviewFiles(doc, dir + "/demo.html", "demo.js", false);
     EXPECT_EQ(ReadFile(outside), "not the preview's");
     EXPECT_TRUE(S_ISREG(ModeOf(dir + "/demo.html")));
-    EXPECT_EQ(ReadFile(dir + "/demo.js"), doc.WriteScript("demo.js"));
+    EXPECT_EQ(ReadFile(dir + "/demo.js"), WriteScript(doc, "demo.js"));
 }
 
 // Only this user's private folders of processes that no longer run are removed.

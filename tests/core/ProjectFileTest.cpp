@@ -45,16 +45,16 @@ TEST(ProjectFile, NewProjectWithOneDefaultEffectIs57Bytes) {
     ASSERT_EQ(loaded.GetCount(), 1);
     EXPECT_EQ(loaded.GetAt(0)->GetText(), "Enter your Status Bar text here");
     EXPECT_EQ(loaded.GetRepeat(), 0);
-    EXPECT_EQ(loaded.m_bAutoStart, 1);
+    EXPECT_EQ(loaded.GetAutoStart(), 1);
 }
 
 TEST(ProjectFile, SaveThenLoadKeepsEveryFieldIncludingOutOfRangeNumbers) {
     TempFolder folder;
     CTallowmereDoc doc;
     doc.InitNewProject();
-    doc.m_strFinalText = std::string(300, 'F') + "\xE9";
-    doc.m_bAutoStart = 0;
-    doc.m_nRepeat = 5000;
+    doc.SetOptions(std::string(300, 'F') + "\xE9", doc.GetAutoStart());
+    doc.SetOptions(doc.GetFinalText(), 0);
+    doc.SetRepeat(5000);
     test::Fill(doc, {{"", 11, 0, 0}, {std::string(500, 'x'), 9, 21, -5}, {"a \"b\" \\", 10, 7, 3}});
     const std::string path = folder.File("all.gwk");
     ASSERT_EQ(SaveMessage(doc, path), "");
@@ -71,11 +71,11 @@ TEST(ProjectFile, EmptyFileLoadsAsEmptyProjectKeepingRepeat) {
     CTallowmereDoc doc;
     doc.InitNewProject();
     doc.SetRepeat(7);
-    doc.m_bAutoStart = 0;
+    doc.SetOptions(doc.GetFinalText(), 0);
     test::Fill(doc, {{"old", 0, 10, 1}});
     ASSERT_EQ(LoadMessage(doc, folder.File("empty.gwk")), "");
     EXPECT_EQ(doc.GetCount(), 0);
-    EXPECT_EQ(doc.m_bAutoStart, 1);
+    EXPECT_EQ(doc.GetAutoStart(), 1);
     EXPECT_EQ(doc.GetRepeat(), 7);
     EXPECT_FALSE(doc.IsModified());
 }
@@ -90,8 +90,8 @@ TEST(ProjectFile, ZeroOrNegativeCountKeepsSettingsAndTrailingBytesAreIgnored) {
         CTallowmereDoc doc;
         ASSERT_EQ(LoadMessage(doc, folder.File("n.gwk")), "") << count;
         EXPECT_EQ(doc.GetCount(), 0);
-        EXPECT_EQ(doc.m_strFinalText, "end");
-        EXPECT_EQ(doc.m_bAutoStart, 0);
+        EXPECT_EQ(doc.GetFinalText(), "end");
+        EXPECT_EQ(doc.GetAutoStart(), 0);
         EXPECT_EQ(doc.GetRepeat(), 2);
     }
     WriteFile(folder.File("t.gwk"), kExample57 + "trailing garbage");
@@ -107,7 +107,7 @@ TEST(ProjectFile, SixteenBitStringsLoadAndSaveBackAsEightBit) {
     WriteFile(folder.File("w.gwk"), bytes);
     CTallowmereDoc doc;
     ASSERT_EQ(LoadMessage(doc, folder.File("w.gwk")), "");
-    EXPECT_EQ(doc.m_strFinalText, "h\xE9");
+    EXPECT_EQ(doc.GetFinalText(), "h\xE9");
     EXPECT_EQ(SerializeProject(doc).substr(0, 3), Bytes({2, 'h', 0xE9}));
 }
 

@@ -93,7 +93,7 @@ TEST_F(EffectDlgTest, InvalidLoopsWhileTypingShowsTheMessageOnceAndStillTakesThe
         ExpectMessage("Please enter an integer between 1 and 10.", wxID_OK));
     dialog->TickPreview();  // no second message: the values were taken over
     EXPECT_EQ(dialog->m_strText, "typed");
-    EXPECT_EQ(dialog->Ticker().m_strText, "typed");
+    EXPECT_EQ(dialog->Ticker().Text(), "typed");
 }
 
 TEST_F(EffectDlgTest, TextRefusesCharactersOutsideTheCodePage) {

@@ -10,6 +10,7 @@
 
 #include "UiTestSupport.h"
 #include "model/ProjectFile.h"
+#include "script/ScriptWriter.h"
 #include "resources/Ids.h"
 #include "ui/OptionsDlg.h"
 #include "ui/ScriptDoneDlg.h"
@@ -198,20 +199,20 @@ TEST_F(FileCommandsTest, OptionsOkAlwaysMarksModifiedAndCancelChangesNothing) {
                       return wxID_CANCEL;
                   }));
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.m_bAutoStart, 1);
+    EXPECT_EQ(doc.GetAutoStart(), 1);
     wxTEST_DIALOG(Commands().OnOptions(), ExpectDialog<COptionsDlg>([](COptionsDlg& dialog) {
                       dialog.InitDialog();
                       dialog.FinalTextEdit()->SetValue("Bye");
                       dialog.AutoStartCheck()->SetValue(false);
                       return dialog.TransferDataFromWindow() ? wxID_OK : wxID_NONE;
                   }));
-    EXPECT_EQ(doc.m_strFinalText, "Bye");
-    EXPECT_EQ(doc.m_bAutoStart, 0);
+    EXPECT_EQ(doc.GetFinalText(), "Bye");
+    EXPECT_EQ(doc.GetAutoStart(), 0);
 }
 
 TEST_F(FileCommandsTest, OptionsRefusesMoreThan300CharactersAndShowsOddFlagsCleared) {
-    doc.m_strFinalText = std::string(301, 'f');
-    doc.m_bAutoStart = 7;
+    doc.SetOptions(std::string(301, 'f'), doc.GetAutoStart());
+    doc.SetOptions(doc.GetFinalText(), 7);
     wxTEST_DIALOG(Commands().OnOptions(), ExpectDialog<COptionsDlg>([](COptionsDlg& dialog) {
                       dialog.InitDialog();
                       EXPECT_FALSE(dialog.AutoStartCheck()->GetValue());
@@ -223,8 +224,8 @@ TEST_F(FileCommandsTest, OptionsRefusesMoreThan300CharactersAndShowsOddFlagsClea
                       dialog.FinalTextEdit()->SetValue(wxString(300, 'f'));
                       return dialog.TransferDataFromWindow() ? wxID_OK : wxID_NONE;
                   }));
-    EXPECT_EQ(doc.m_strFinalText.size(), 300u);
-    EXPECT_EQ(doc.m_bAutoStart, 0);
+    EXPECT_EQ(doc.GetFinalText().size(), 300u);
+    EXPECT_EQ(doc.GetAutoStart(), 0);
 }
 
 TEST_F(FileCommandsTest, GenerateRefusesAnEmptyListWithoutAskingForAFile) {
@@ -248,7 +249,7 @@ TEST_F(FileCommandsTest, GenerateWritesTheScriptAndShowsTheTagSelected) {
                       dialog.Hide();
                       return wxID_OK;
                   }));
-    EXPECT_EQ(ReadText(File("effects.js")), doc.WriteScript("effects.js"));
+    EXPECT_EQ(ReadText(File("effects.js")), WriteScript(doc, "effects.js"));
     EXPECT_FALSE(doc.IsModified());
 }
 
