@@ -51,7 +51,7 @@ public:
         const double refresh = MedianMs([&] { view->OnUpdate(); });
 
         // Baseline: the same rows and cells into a bare list of the same size and columns.
-        auto* bare = new wxListCtrl(frame, wxID_ANY, wxPoint(0, 0), view->m_lstEffects->GetSize(),
+        auto* bare = new wxListCtrl(frame, wxID_ANY, wxPoint(0, 0), view->EffectsList()->GetSize(),
                                     wxLC_REPORT | wxLC_SINGLE_SEL);
         for (int c = 0; c < 4; ++c) bare->AppendColumn("c", wxLIST_FORMAT_LEFT, 80);
         const double baseline = MedianMs([&] {

@@ -63,6 +63,25 @@ public:
     int GetTimerInterval() const { return m_timer.GetInterval(); }
     long FirstSelectedRow() const;
 
+    // The form's controls, for the frame and the tests.
+    wxListCtrl* EffectsList() const { return m_lstEffects; }
+    wxButton* AddNewButton() const { return m_btnAddNew; }
+    wxButton* EditButton() const { return m_btnEdit; }
+    wxButton* DeleteButton() const { return m_btnDelete; }
+    wxButton* MoveUpButton() const { return m_btnMoveUp; }
+    wxButton* MoveDownButton() const { return m_btnMoveDown; }
+    wxRadioButton* ForeverRadio() const { return m_rdoForever; }
+    wxRadioButton* TimesRadio() const { return m_rdoTimes; }
+    wxTextCtrl* CountEdit() const { return m_edtRepeatCount; }
+    CUpDownCtrl* CountArrows() const { return m_spnRepeatCount; }
+    wxStaticText* TimesLabel() const { return m_stcTimes; }
+    CSunkenText* Display() const { return m_stcDisplay; }
+    wxButton* StartButton() const { return m_btnStart; }
+    wxButton* PauseButton() const { return m_btnPause; }
+    wxButton* StopButton() const { return m_btnStop; }
+    CHyperLink* LogoLink() const { return m_picLogo; }
+
+private:
     int m_bFirstUpdate = 1;
     int m_bPaused = 0;
     CPreviewPlayer m_player;
@@ -85,7 +104,6 @@ public:
     wxButton* m_btnStop = nullptr;
     CHyperLink* m_picLogo = nullptr;
 
-private:
     void CreateColumns();
     void SetRules();
     void ShrinkFrameToForm();

@@ -78,12 +78,12 @@ protected:
 // The hand shows over the two links and nowhere else, in the main window and the About box.
 TEST_F(RealInputTest, HandCursorShowsOverTheLinksOnly) {
     for (wxWindow* plain : std::initializer_list<wxWindow*>{
-             view->m_lstEffects, view->m_btnAddNew, view->m_rdoForever, view->m_edtRepeatCount,
-             view->m_btnStart, view}) {
+             view->EffectsList(), view->AddNewButton(), view->ForeverRadio(), view->CountEdit(),
+             view->StartButton(), view}) {
         MoveTo(plain, plain == view ? wxPoint(2, 2) : wxPoint(-1, -1));
         EXPECT_FALSE(CursorUnderPointer().IsHand()) << plain->GetClassInfo()->GetClassName();
     }
-    MoveTo(view->m_picLogo);
+    MoveTo(view->LogoLink());
     EXPECT_TRUE(CursorUnderPointer().IsHand()) << "over the logo";
 
     CAboutDlg about(frame);
@@ -110,11 +110,11 @@ TEST_F(RealInputTest, ALinkOpensThePageOncePerClick) {
     Pump(300);
     ClickAt(about.FindWindow(id::kAddressLink));
     EXPECT_EQ(opened.size(), 1u) << "a click on the address";
-    DoubleClickAt(view->m_picLogo);
+    DoubleClickAt(view->LogoLink());
     EXPECT_EQ(opened.size(), 2u) << "a double click on the logo opens once";
-    MoveTo(view->m_btnStart);
+    MoveTo(view->StartButton());
     wxUIActionSimulator().MouseDown();
-    MoveTo(view->m_picLogo);
+    MoveTo(view->LogoLink());
     wxUIActionSimulator().MouseUp();
     Pump(150);
     EXPECT_EQ(opened.size(), 2u) << "a press that began elsewhere";
@@ -211,12 +211,12 @@ TEST_F(RealInputTest, ATypedRepeatCountIsSavedByTheShortcut) {
     AddEffects({{"a", 0, 10, 1}});
     const std::string path = wxFileName::CreateTempFileName("gwk-count").utf8_string();
     ASSERT_TRUE(frame->Commands().DoSave(path));
-    ClickAt(view->m_rdoTimes);
-    FocusForKeys(view->m_edtRepeatCount);
-    view->m_edtRepeatCount->SelectAll();
+    ClickAt(view->TimesRadio());
+    FocusForKeys(view->CountEdit());
+    view->CountEdit()->SelectAll();
     TypeText("7");
     PressKey('S', wxMOD_CONTROL);
-    EXPECT_EQ(view->m_edtRepeatCount->GetValue(), "7");
+    EXPECT_EQ(view->CountEdit()->GetValue(), "7");
     CTallowmereDoc saved;
     LoadProject(saved, path);
     EXPECT_EQ(saved.GetRepeat(), 7);
@@ -228,14 +228,14 @@ TEST_F(RealInputTest, ATypedRepeatCountIsSavedByTheShortcut) {
 // it back on Start, and Enter on the closed effect list presses OK as in the other fields.
 TEST_F(RealInputTest, TheFocusMovesOnWhenItsButtonIsDisabledAndEnterPressesOk) {
     AddEffects({{"abc", 0, 10, 1}});
-    FocusForKeys(view->m_btnStart);
+    FocusForKeys(view->StartButton());
     PressKey(WXK_SPACE);
     EXPECT_TRUE(view->IsPlaying());
-    EXPECT_EQ(wxWindow::FindFocus(), view->m_btnPause);
-    FocusForKeys(view->m_btnStop);
+    EXPECT_EQ(wxWindow::FindFocus(), view->PauseButton());
+    FocusForKeys(view->StopButton());
     PressKey(WXK_SPACE);
     EXPECT_FALSE(view->IsPlaying());
-    EXPECT_EQ(wxWindow::FindFocus(), view->m_btnStart);
+    EXPECT_EQ(wxWindow::FindFocus(), view->StartButton());
 
     CEffectDlg dialog(frame);
     int okPresses = 0;
@@ -258,7 +258,7 @@ TEST_F(RealInputTest, TheFocusMovesOnWhenItsButtonIsDisabledAndEnterPressesOk) {
 // bring the changed row into view.
 TEST_F(RealInputTest, TheListKeepsItsPlaceAndShowsTheChangedRow) {
     for (int i = 0; i < 40; ++i) AddEffects({{"row " + std::to_string(i), 0, 10, 1}});
-    wxListCtrl* list = view->m_lstEffects;
+    wxListCtrl* list = view->EffectsList();
     const auto visible = [list](long row) {
         return row >= list->GetTopItem() && row < list->GetTopItem() + list->GetCountPerPage();
     };
@@ -282,12 +282,12 @@ TEST_F(RealInputTest, TheListKeepsItsPlaceAndShowsTheChangedRow) {
     EXPECT_EQ(view->FirstSelectedRow(), 36) << "the keys go on from the edited row";
 
     clickRow(38);
-    ClickAt(view->m_btnMoveDown);
+    ClickAt(view->MoveDownButton());
     EXPECT_EQ(view->FirstSelectedRow(), 39);
     EXPECT_TRUE(visible(39)) << "after Move Down";
     EXPECT_GE(list->GetTopItem(), top);
 
-    wxTEST_DIALOG(ClickAt(view->m_btnAddNew), ok());
+    wxTEST_DIALOG(ClickAt(view->AddNewButton()), ok());
     EXPECT_TRUE(visible(40)) << "after Add New";
 }
 
@@ -360,7 +360,7 @@ TEST_F(RealInputTest, LabelsShareTheBaselineOfTheTextBesideThem) {
     }
     doc.SetRepeat(3);  // the count box is enabled, its text dark
     view->OnUpdate();
-    check(view, {{view->m_rdoForever, view->m_edtRepeatCount}, {view->m_stcTimes, view->m_edtRepeatCount}});
+    check(view, {{view->ForeverRadio(), view->CountEdit()}, {view->TimesLabel(), view->CountEdit()}});
 }
 
 // The Effect dialog's looks: a tick at every speed 1 to 20, the speed as a number, and both
@@ -376,7 +376,7 @@ TEST_F(RealInputTest, SliderTicksSpeedNumberAndSunkenEdgesShow) {
     EXPECT_EQ(MostMarksOnARow(&effect, below, 200), 20) << "one tick per speed";
     EXPECT_EQ(effect.SpeedValue()->GetLabel(), wxString::Format("%d", slider->GetValue()));
     EXPECT_TRUE(effect.SpeedValue()->IsShown());
-    for (wxWindow* display : {static_cast<wxWindow*>(effect.PreviewText()), static_cast<wxWindow*>(view->m_stcDisplay)}) {
+    for (wxWindow* display : {static_cast<wxWindow*>(effect.PreviewText()), static_cast<wxWindow*>(view->Display())}) {
         const wxRect r = display->GetRect();
         wxWindow* parent = display->GetParent();
         const int background = LuminanceAt(parent, wxPoint(r.x - 3, r.y + r.height / 2));

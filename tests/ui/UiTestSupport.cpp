@@ -48,7 +48,7 @@ void FrameTest::AddEffects(std::initializer_list<std::tuple<std::string, int, in
 }
 
 void FrameTest::SelectRow(long row) {
-    view->m_lstEffects->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+    view->EffectsList()->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
                                      wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
 }
 
