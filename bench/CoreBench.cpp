@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/PathParts.h"
 #include "model/Effect.h"
 #include "model/ProjectFile.h"
 #include "model/SafeFile.h"

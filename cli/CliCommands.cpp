@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "cli/ProjectJson.h"
+#include "model/PathParts.h"
 #include "model/CodePage.h"
 #include "model/FileError.h"
 #include "model/ProjectFile.h"
@@ -118,7 +119,7 @@ int Show(const std::string& projectPath) {
     // Durations in seconds as the players count them; null where the sequence never ends.
     const SequenceTiming timing = MeasureTiming(doc);
     auto seconds = [](std::optional<double> ticks) {
-        return ticks ? nlohmann::ordered_json(*ticks * SequenceTiming::kTickMilliseconds / 1000.0)
+        return ticks ? nlohmann::ordered_json(*ticks * kTickMilliseconds / 1000.0)
                      : nlohmann::ordered_json(nullptr);
     };
     nlohmann::ordered_json loops = nlohmann::ordered_json::array();
@@ -215,7 +216,7 @@ int Play(const std::string& projectPath, bool trace, long long ticks) {
     std::signal(SIGINT, OnInterrupt);
     auto next = std::chrono::steady_clock::now();
     for (long long tick = 1; !g_interrupted && (ticks < 0 || tick <= ticks); ++tick) {
-        next += std::chrono::milliseconds(10);
+        next += std::chrono::milliseconds(kTickMilliseconds);
         std::this_thread::sleep_until(next);
         const PlayerTick result = player.Tick();
         if (result.action == PlayerTick::Action::Stop) break;

@@ -37,6 +37,23 @@ private:
 // std::length_error.
 void SplitTextIntoWords(std::string_view text, WordList& words);
 
+// The twelve effects by their catalogue index, the number records, project files and scripts
+// store. An index read from a file may lie outside the catalogue: compare, never assume.
+enum class EffectIndex : int {
+    TypewriterLetters = 0,
+    TypewriterWords = 1,
+    ScrollLeftToRight = 2,
+    ScrollRightToLeft = 3,
+    Flashing = 4,
+    StarAcross = 5,
+    UppercaseAcross = 6,
+    Expand = 7,
+    Shrink = 8,
+    ShootingLetters = 9,
+    ShootingWords = 10,
+    NoEffect = 11,
+};
+
 class CEffect {
 public:
     static constexpr int kNumEffects = 12;
@@ -49,7 +66,10 @@ public:
     static std::string GetEffectNameByIndex(int index);
     static bool IsValidEffectIndex(int index) { return index >= 0 && index < kNumEffects; }
     // The one definition of a word-based effect.
-    static bool IsWordBased(int index) { return index == 1 || index == 10; }
+    static bool IsWordBased(int index) {
+        return index == static_cast<int>(EffectIndex::TypewriterWords) ||
+               index == static_cast<int>(EffectIndex::ShootingWords);
+    }
 
     CEffect();
     CEffect(std::string text, int effect, int speed, int loops);

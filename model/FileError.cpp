@@ -6,30 +6,15 @@
 #include <cerrno>
 
 #include "model/CoreTexts.h"
+#include "model/MessageFormat.h"
+#include "model/PathParts.h"
 
 namespace glintwick {
-
-std::string FormatMessage(const char* templ, const std::string& arg1, const std::string& arg2) {
-    std::string out;
-    for (const char* p = templ; *p; ++p) {
-        if (p[0] == '%' && p[1] == '1') {
-            out += arg1;
-            ++p;
-        } else if (p[0] == '%' && p[1] == '2') {
-            out += arg2;
-            ++p;
-        } else {
-            out += *p;
-        }
-    }
-    return out;
-}
 
 namespace {
 
 bool ParentFolderExists(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string folder = FolderOf(path);
     struct stat st {};
     return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }

@@ -1,10 +1,11 @@
 // Whole-file writes that never leave a half-written target.
 #pragma once
 
+#include <sys/types.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 #include "model/FileError.h"
 
@@ -37,7 +38,5 @@ WriteCall& FileWriteCall();
 // killing the process with SIGXFSZ half-way through a save. Both programs call it at start.
 void IgnoreFileSizeSignal();
 
-// The file name without its folder.
-std::string FileNameOf(const std::string& path);
 
 }  // namespace glintwick

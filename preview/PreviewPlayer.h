@@ -19,6 +19,8 @@ struct PlayerTick {
 // The speed the players time an effect with: values outside 1 to 20 (possible only from an
 // altered project file) count as the nearer of 1 and 20, so no effect stalls a preview.
 int PlayableSpeed(int speed);
+// The players' clock, as the page's: one tick every 10 ms.
+inline constexpr int kTickMilliseconds = 10;
 // Ticks from one frame to the next at `speed` (the page's rule, 21 - speed, on the playable
 // speed): 20 at speed 1, 1 at speed 20.
 int FramePeriodTicks(int speed);

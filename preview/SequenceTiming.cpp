@@ -5,10 +5,10 @@
 #include <cmath>
 #include <cstdio>
 
-#include "model/FileError.h"
+#include "model/CoreTexts.h"
+#include "model/MessageFormat.h"
 #include "model/TallowmereDoc.h"
 #include "preview/PreviewPlayer.h"
-#include "model/CoreTexts.h"
 
 namespace glintwick {
 
@@ -20,30 +20,30 @@ double FrameCallsPerLoop(const CEffect& effect) {
     const double length = static_cast<double>(effect.GetText().size());
     const double half = std::floor(length / 2);
     double frames = 0;
-    switch (effect.GetEffect()) {
-        case 0:
-        case 2:
-        case 3:
-        case 5:
-        case 6:
+    switch (static_cast<EffectIndex>(effect.GetEffect())) {
+        case EffectIndex::TypewriterLetters:
+        case EffectIndex::ScrollLeftToRight:
+        case EffectIndex::ScrollRightToLeft:
+        case EffectIndex::StarAcross:
+        case EffectIndex::UppercaseAcross:
             frames = length;
             break;
-        case 1:
+        case EffectIndex::TypewriterWords:
             frames = static_cast<double>(effect.GetWords().size());
             break;
-        case 4:
+        case EffectIndex::Flashing:
             frames = length > 0 ? 5 : 0;
             break;
-        case 7:
+        case EffectIndex::Expand:
             frames = length > 0 ? half + 3 : 0;
             break;
-        case 8:
+        case EffectIndex::Shrink:
             frames = length > 1 ? half + 3 : 2 * length;
             break;
-        case 9:
+        case EffectIndex::ShootingLetters:
             frames = length > 0 ? (length + 1) * (length + 40) / 2 : 19;
             break;
-        case 10: {
+        case EffectIndex::ShootingWords: {
             const WordList& words = effect.GetWords();
             double placed = 0;
             for (size_t i = 0; i < words.size(); ++i) {
@@ -52,7 +52,7 @@ double FrameCallsPerLoop(const CEffect& effect) {
             }
             break;
         }
-        case 11:
+        case EffectIndex::NoEffect:
             frames = length > 0 ? 3 : 0;
             break;
         default:
@@ -87,7 +87,7 @@ std::string DescribeTiming(const SequenceTiming& timing, int repeat) {
     auto seconds = [](double ticks) {
         char text[400];
         std::snprintf(text, sizeof text, "%.2f",
-                      ticks * SequenceTiming::kTickMilliseconds / 1000.0);
+                      ticks * kTickMilliseconds / 1000.0);
         return std::string(text);
     };
     if (timing.loopTicks.empty()) return str::kNoEffectsDuration;

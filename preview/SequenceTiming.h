@@ -12,7 +12,6 @@ class CTallowmereDoc;
 // Tick counts are doubles: exact up to 2^53 ticks (about 2.8 million years), and no project,
 // however long its texts and however many its loops and repeats, can make one overflow.
 struct SequenceTiming {
-    static constexpr int kTickMilliseconds = 10;
     // Per effect: one loop, from its first frame period to the period of its ending step.
     std::vector<double> loopTicks;
     // One pass: every effect's loading tick and loops, plus the idle tick at the pass's end;

@@ -10,6 +10,7 @@
 #include "embedded/StatusStripSource.h"
 #include "model/CodePage.h"
 #include "model/Effect.h"
+#include "model/PathParts.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "preview/SequenceTiming.h"
@@ -120,9 +121,7 @@ std::string_view StatusStripScript() {
 }
 
 std::string PreviewScriptName(const std::string& fileName) {
-    std::string name = fileName.substr(fileName.find_last_of('/') + 1);
-    const size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos && dot > 0) name.erase(dot);
+    std::string name = StemOf(FileNameOf(fileName));
     // "my page" becomes my_page, "2024" _2024, "status" status_preview: different files keep
     // different scripts wherever that can be.
     for (char& c : name)
@@ -160,9 +159,7 @@ std::string PreviewPageHtml(const CTallowmereDoc& doc, const std::string& script
 std::string WritePreviewFiles(const CTallowmereDoc& doc, const std::string& pagePath,
                               const std::string& scriptFileTitle, bool followLinks) {
     const std::string page = PreviewPageHtml(doc, scriptFileTitle);
-    const size_t slash = pagePath.find_last_of('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string() : pagePath.substr(0, slash + 1);
+    const std::string folder = FolderPrefixOf(pagePath);
     // The file system spells names in UTF-8; the page's link, in the code page, resolves to it.
     const std::string scriptPath = folder + CodePageToUtf8(scriptFileTitle);
     if (scriptPath == pagePath)

@@ -7,6 +7,7 @@
 
 #include "model/CodePage.h"
 #include "model/FileError.h"
+#include "model/MessageFormat.h"
 #include "model/CoreTexts.h"
 #include "script/ScriptWriter.h"
 

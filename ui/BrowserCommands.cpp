@@ -3,8 +3,10 @@
 
 #include <wx/filename.h>
 
+#include "model/PathParts.h"
 #include "model/CodePage.h"
 #include "model/FileError.h"
+#include "model/MessageFormat.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "resources/StringTable.h"

@@ -4,6 +4,7 @@
 #include <wx/filename.h>
 
 #include "model/FileError.h"
+#include "model/MessageFormat.h"
 #include "model/ProjectFile.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"

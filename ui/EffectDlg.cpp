@@ -5,6 +5,7 @@
 
 #include "model/Effect.h"
 #include "model/FileError.h"
+#include "model/MessageFormat.h"
 #include "model/IntegerText.h"
 #include "resources/Ids.h"
 #include "resources/StringTable.h"
@@ -130,7 +131,7 @@ bool CEffectDlg::Refuse(wxTextCtrl* edit, const wxString& message) {
 
 void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
     event.Skip();  // the standard initialisation exchanges the values to the controls
-    m_timer.Start(CTickSchedule::kTickMilliseconds);
+    m_timer.Start(kTickMilliseconds);
     m_schedule.Start(CTickSchedule::Now());
     m_sldSpeed->SetRange(1, 20);
     TickEveryValue(m_sldSpeed);

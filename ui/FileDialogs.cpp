@@ -4,6 +4,7 @@
 #include <wx/filename.h>
 
 #include "model/FileError.h"
+#include "model/MessageFormat.h"
 #include "resources/StringTable.h"
 #include "ui/Prompt.h"
 #include "ui/WxText.h"

@@ -29,7 +29,7 @@ namespace glintwick {
 namespace {
 constexpr int kMinRepeat = 1;
 constexpr int kMaxRepeat = 100;
-constexpr int kPreviewPeriodMs = CTickSchedule::kTickMilliseconds;
+constexpr int kPreviewPeriodMs = kTickMilliseconds;
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(CTallowmereView, wxScrolledWindow)
