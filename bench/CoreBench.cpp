@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "model/PathParts.h"
 #include "model/Effect.h"
+#include "model/PathParts.h"
 #include "model/ProjectFile.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "model/TallowmereDoc.h"
-#include "ui/PlatformStyle.h"
 #include "ui/MainFrame.h"
+#include "ui/PlatformStyle.h"
 #include "ui/TallowmereView.h"
 #include "ui/WxText.h"
 
@@ -26,7 +26,9 @@ double MedianMs(F&& work) {
     for (int i = 0; i < kRuns; ++i) {
         const auto start = std::chrono::steady_clock::now();
         work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
     }
     std::sort(times.begin(), times.end());
     return times[kRuns / 2];
@@ -66,7 +68,8 @@ public:
             }
             bare->Thaw();
         });
-        std::printf("view refresh of %d effects    %8.2f ms (median of %d)\n", kEffects, refresh, kRuns);
+        std::printf("view refresh of %d effects    %8.2f ms (median of %d)\n", kEffects, refresh,
+                    kRuns);
         std::printf("bare wxListCtrl, same rows     %8.2f ms (baseline, same run)\n", baseline);
         std::printf("ratio                          %8.2fx\n", refresh / baseline);
         frame->Destroy();

@@ -14,9 +14,10 @@
 #include <thread>
 
 #include "cli/ProjectJson.h"
-#include "model/PathParts.h"
 #include "model/CodePage.h"
+#include "model/CoreTexts.h"
 #include "model/FileError.h"
+#include "model/PathParts.h"
 #include "model/ProjectFile.h"
 #include "model/RegularFile.h"
 #include "model/SafeFile.h"
@@ -24,7 +25,6 @@
 #include "preview/Frames.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/SequenceTiming.h"
-#include "model/CoreTexts.h"
 #include "script/BrowserPreview.h"
 #include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
@@ -50,9 +50,7 @@ bool LoadOrReport(CTallowmereDoc& doc, const std::string& path) {
 }
 
 volatile std::sig_atomic_t g_interrupted = 0;
-extern "C" void OnInterrupt(int) {
-    g_interrupted = 1;
-}
+extern "C" void OnInterrupt(int) { g_interrupted = 1; }
 
 // A frame as the terminal may show it: UTF-8, with every control character in a visible, inert
 // form, so that a text cannot clear the screen or write the clipboard. C0 controls and DEL

@@ -25,8 +25,8 @@ void AppendLittleEndian(std::string& out, uint32_t value, int bytes) {
 uint64_t LoadingMemory() {
     const long pages = ::sysconf(_SC_PHYS_PAGES);
     const long pageSize = ::sysconf(_SC_PAGESIZE);
-    uint64_t memory = pages > 0 && pageSize > 0 ? static_cast<uint64_t>(pages) * pageSize
-                                                 : uint64_t{1} << 32;
+    uint64_t memory =
+        pages > 0 && pageSize > 0 ? static_cast<uint64_t>(pages) * pageSize : uint64_t{1} << 32;
     for (int resource : {RLIMIT_AS, RLIMIT_DATA}) {
         rlimit limit{};
         if (::getrlimit(resource, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
@@ -44,7 +44,8 @@ void CMemorySource::Read(char* out, size_t count) {
 }
 
 CArchive::CArchive(std::string_view in)
-    : m_memory(std::make_unique<CMemorySource>(in)), m_source(m_memory.get()),
+    : m_memory(std::make_unique<CMemorySource>(in)),
+      m_source(m_memory.get()),
       m_memoryLeft(LoadingMemory()) {}
 
 CArchive::CArchive(CByteSource& source) : m_source(&source), m_memoryLeft(LoadingMemory()) {}

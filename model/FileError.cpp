@@ -28,37 +28,26 @@ FailureCause CauseFromErrno(int err, const std::string& path) {
         case ENOTDIR:
         case ENAMETOOLONG:
         case EINVAL:
-        case ELOOP:
-            return FailureCause::BadPath;
+        case ELOOP: return FailureCause::BadPath;
         case EMFILE:
-        case ENFILE:
-            return FailureCause::TooManyOpenFiles;
+        case ENFILE: return FailureCause::TooManyOpenFiles;
         case EACCES:
         case EPERM:
         case EROFS:
         case EISDIR:
-        case EEXIST:
-            return FailureCause::AccessDenied;
-        case EBADF:
-            return FailureCause::InvalidFile;
-        case EMLINK:
-            return FailureCause::DirectoryFull;
-        case ESPIPE:
-            return FailureCause::BadSeek;
-        case EIO:
-            return FailureCause::HardIO;
+        case EEXIST: return FailureCause::AccessDenied;
+        case EBADF: return FailureCause::InvalidFile;
+        case EMLINK: return FailureCause::DirectoryFull;
+        case ESPIPE: return FailureCause::BadSeek;
+        case EIO: return FailureCause::HardIO;
         case ETXTBSY:
-        case EBUSY:
-            return FailureCause::SharingViolation;
+        case EBUSY: return FailureCause::SharingViolation;
         case ENOLCK:
-        case EDEADLK:
-            return FailureCause::LockViolation;
+        case EDEADLK: return FailureCause::LockViolation;
         case ENOSPC:
         case EDQUOT:
-        case EFBIG:
-            return FailureCause::DiskFull;
-        default:
-            return FailureCause::Generic;
+        case EFBIG: return FailureCause::DiskFull;
+        default: return FailureCause::Generic;
     }
 }
 
@@ -89,7 +78,9 @@ const char* TemplateFor(FailureCause cause) {
 }  // namespace
 
 CFileFailure::CFileFailure(FailureCause cause, std::string path)
-    : m_cause(cause), m_path(std::move(path)), m_message(FormatMessage(TemplateFor(m_cause), m_path)) {}
+    : m_cause(cause),
+      m_path(std::move(path)),
+      m_message(FormatMessage(TemplateFor(m_cause), m_path)) {}
 
 std::string CFileFailure::Message() const { return m_message; }
 

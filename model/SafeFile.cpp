@@ -18,7 +18,6 @@ namespace glintwick {
 
 namespace {
 
-
 // Saving through a symbolic link replaces the file it points to, not the link.
 std::string ResolveTarget(const std::string& path) {
     struct stat st {};
@@ -75,9 +74,7 @@ void WriteInPlace(const std::string& target, std::string_view bytes,
 
 }  // namespace
 
-void IgnoreFileSizeSignal() {
-    std::signal(SIGXFSZ, SIG_IGN);
-}
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 WriteCall& FileWriteCall() {
     static WriteCall call = &::write;

@@ -38,5 +38,4 @@ WriteCall& FileWriteCall();
 // killing the process with SIGXFSZ half-way through a save. Both programs call it at start.
 void IgnoreFileSizeSignal();
 
-
 }  // namespace glintwick

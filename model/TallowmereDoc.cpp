@@ -74,7 +74,9 @@ void CTallowmereDoc::SetOptions(std::string finalText, int autoStart) {
     SetModified(true);
 }
 
-void CTallowmereDoc::AppendLoaded(std::unique_ptr<CEffect> effect) { m_arrEffects.push_back(std::move(effect)); }
+void CTallowmereDoc::AppendLoaded(std::unique_ptr<CEffect> effect) {
+    m_arrEffects.push_back(std::move(effect));
+}
 
 void CTallowmereDoc::TakeContents(CTallowmereDoc& loaded) {
     m_arrEffects = std::move(loaded.m_arrEffects);

@@ -22,7 +22,8 @@ public:
     const CEffect* GetAt(int position) const { return m_arrEffects[position].get(); }
     void AddEffect(std::unique_ptr<CEffect> effect);
     // `effect` is one of the document's records.
-    void UpdateEffect(const CEffect* effect, std::string text, int effectIndex, int speed, int loops);
+    void UpdateEffect(const CEffect* effect, std::string text, int effectIndex, int speed,
+                      int loops);
     void DeleteEffect(int position);
     int MoveUp(int position);
     int MoveDown(int position);

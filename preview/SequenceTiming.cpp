@@ -25,21 +25,13 @@ double FrameCallsPerLoop(const CEffect& effect) {
         case EffectIndex::ScrollLeftToRight:
         case EffectIndex::ScrollRightToLeft:
         case EffectIndex::StarAcross:
-        case EffectIndex::UppercaseAcross:
-            frames = length;
-            break;
+        case EffectIndex::UppercaseAcross: frames = length; break;
         case EffectIndex::TypewriterWords:
             frames = static_cast<double>(effect.GetWords().size());
             break;
-        case EffectIndex::Flashing:
-            frames = length > 0 ? 5 : 0;
-            break;
-        case EffectIndex::Expand:
-            frames = length > 0 ? half + 3 : 0;
-            break;
-        case EffectIndex::Shrink:
-            frames = length > 1 ? half + 3 : 2 * length;
-            break;
+        case EffectIndex::Flashing: frames = length > 0 ? 5 : 0; break;
+        case EffectIndex::Expand: frames = length > 0 ? half + 3 : 0; break;
+        case EffectIndex::Shrink: frames = length > 1 ? half + 3 : 2 * length; break;
         case EffectIndex::ShootingLetters:
             frames = length > 0 ? (length + 1) * (length + 40) / 2 : 19;
             break;
@@ -52,12 +44,8 @@ double FrameCallsPerLoop(const CEffect& effect) {
             }
             break;
         }
-        case EffectIndex::NoEffect:
-            frames = length > 0 ? 3 : 0;
-            break;
-        default:
-            frames = 0;
-            break;
+        case EffectIndex::NoEffect: frames = length > 0 ? 3 : 0; break;
+        default: frames = 0; break;
     }
     return frames + 1;
 }
@@ -86,8 +74,7 @@ SequenceTiming MeasureTiming(const CTallowmereDoc& doc) {
 std::string DescribeTiming(const SequenceTiming& timing, int repeat) {
     auto seconds = [](double ticks) {
         char text[400];
-        std::snprintf(text, sizeof text, "%.2f",
-                      ticks * kTickMilliseconds / 1000.0);
+        std::snprintf(text, sizeof text, "%.2f", ticks * kTickMilliseconds / 1000.0);
         return std::string(text);
     };
     if (timing.loopTicks.empty()) return str::kNoEffectsDuration;

@@ -28,8 +28,8 @@ public:
     static std::int64_t Now();
 
 private:
-    std::int64_t m_nOrigin = 0;     // the clock time that tick 0 stands for
-    std::int64_t m_nPlayed = 0;     // ticks handed out since Start
+    std::int64_t m_nOrigin = 0;  // the clock time that tick 0 stands for
+    std::int64_t m_nPlayed = 0;  // ticks handed out since Start
     std::int64_t m_nPausedAt = 0;
     bool m_bPaused = false;
 };

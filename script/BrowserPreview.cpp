@@ -30,9 +30,7 @@ constexpr std::array<bool, 256> kMarkupCharacters = [] {
     return table;
 }();
 
-bool IsMarkupCharacter(char c) {
-    return kMarkupCharacters[static_cast<unsigned char>(c)];
-}
+bool IsMarkupCharacter(char c) { return kMarkupCharacters[static_cast<unsigned char>(c)]; }
 
 void AppendHtmlEscaped(std::string& out, std::string_view text) {
     // Runs without markup characters go in whole.
@@ -42,21 +40,11 @@ void AppendHtmlEscaped(std::string& out, std::string_view text) {
         out.append(text, from, special - from);
         if (special == text.size()) break;
         switch (text[special]) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += "&#39;";
-                break;
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += "&#39;"; break;
         }
         from = special + 1;
     }
@@ -116,9 +104,7 @@ std::string EffectRows(const CTallowmereDoc& doc) {
 
 }  // namespace
 
-std::string_view StatusStripScript() {
-    return kStatusStripSource;
-}
+std::string_view StatusStripScript() { return kStatusStripSource; }
 
 std::string PreviewScriptName(const std::string& fileName) {
     std::string name = StemOf(FileNameOf(fileName));

@@ -34,9 +34,7 @@ pid_t ProcessOf(std::string_view name) {
     return pid;
 }
 
-bool IsRunning(pid_t pid) {
-    return ::kill(pid, 0) == 0 || errno == EPERM;
-}
+bool IsRunning(pid_t pid) { return ::kill(pid, 0) == 0 || errno == EPERM; }
 
 // Removes the folder's contents and itself without following a link anywhere.
 void RemoveTree(const std::string& path) {

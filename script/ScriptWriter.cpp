@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "model/CodePage.h"
+#include "model/CoreTexts.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
-#include "model/CoreTexts.h"
 #include "script/ScriptTemplates.h"
 
 namespace glintwick {
@@ -117,8 +117,8 @@ std::string GetScriptEntry(const CEffect& effect, int position) {
     const bool words = CEffect::IsWordBased(effect.GetEffect());
     const std::string first = words ? std::to_string(position) : EscapeScriptText(effect.GetText());
     return FillTemplate(words ? script::kEntryNumber : script::kEntryText,
-                        {first, std::to_string(effect.GetEffect()), std::to_string(effect.GetSpeed()),
-                         std::to_string(effect.GetLoops())});
+                        {first, std::to_string(effect.GetEffect()),
+                         std::to_string(effect.GetSpeed()), std::to_string(effect.GetLoops())});
 }
 
 std::string GetWordArrayScript(const CEffect& effect, int position) {
@@ -153,9 +153,9 @@ std::string WriteScript(const CTallowmereDoc& doc, const std::string& fileTitle)
     main += ReplaceNameToken(script::kStopFunction, name);
     main += ReplaceNameToken(script::kInitCall, name);
     main += ReplaceNameToken(script::kInitHead, name);
-    main += FillTemplate(
-        script::kStateFields,
-        {std::to_string(doc.GetRepeat()), EscapeScriptText(doc.GetFinalText()), std::to_string(doc.GetCount())});
+    main += FillTemplate(script::kStateFields,
+                         {std::to_string(doc.GetRepeat()), EscapeScriptText(doc.GetFinalText()),
+                          std::to_string(doc.GetCount())});
     for (int i = 0; i < doc.GetCount(); ++i) {
         const CEffect& effect = *doc.GetAt(i);
         if (i > 0) main += ',';
@@ -178,8 +178,8 @@ std::string WriteScript(const CTallowmereDoc& doc, const std::string& fileTitle)
     return main;
 }
 
-void GenerateScriptFile(const CTallowmereDoc& doc, const std::string& path, const std::string& fileTitle,
-                        bool followLinks) {
+void GenerateScriptFile(const CTallowmereDoc& doc, const std::string& path,
+                        const std::string& fileTitle, bool followLinks) {
     WriteFileAtomically(path, WriteScript(doc, fileTitle), FailureCause::DiskFull, followLinks);
 }
 

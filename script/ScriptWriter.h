@@ -46,7 +46,7 @@ std::string ReplaceNameToken(const char* templ, const std::string& scriptName);
 // the code page). Failures to create the file carry the platform's cause; failures while
 // writing report a full disk. The document is not marked modified. Without `followLinks`, a
 // link at `path` is replaced rather than written through.
-void GenerateScriptFile(const CTallowmereDoc& doc, const std::string& path, const std::string& fileTitle,
-                        bool followLinks = true);
+void GenerateScriptFile(const CTallowmereDoc& doc, const std::string& path,
+                        const std::string& fileTitle, bool followLinks = true);
 
 }  // namespace glintwick

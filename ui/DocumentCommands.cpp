@@ -9,13 +9,13 @@
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "resources/StringTable.h"
-#include "ui/OptionsDlg.h"
-#include "ui/ScriptDoneDlg.h"
 #include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
 #include "ui/FileDialogs.h"
+#include "ui/OptionsDlg.h"
 #include "ui/Prompt.h"
 #include "ui/RecentFileStore.h"
+#include "ui/ScriptDoneDlg.h"
 #include "ui/TallowmereView.h"
 #include "ui/WxText.h"
 
@@ -45,12 +45,9 @@ bool CDocumentCommands::SaveModified() {
     const wxString question =
         ReadableToWx(FormatMessage(str::kSaveChangesPrompt, m_doc.GetTitle()));
     switch (ShowMessageBox(m_owner, question, wxYES_NO | wxCANCEL | wxICON_EXCLAMATION)) {
-        case wxYES:
-            return DoFileSave();
-        case wxNO:
-            return true;
-        default:
-            return false;
+        case wxYES: return DoFileSave();
+        case wxNO: return true;
+        default: return false;
     }
 }
 
@@ -132,7 +129,8 @@ void CDocumentCommands::OnGenerateJavascript() {
     const std::string warning = ScriptNameWarning(fileName);
     if (!warning.empty()) {
         const wxString question = ReadableToWx(warning + " " + str::kGenerateAnyway);
-        if (ShowMessageBox(m_owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) != wxYES)
+        if (ShowMessageBox(m_owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) !=
+            wxYES)
             return;
     }
     try {

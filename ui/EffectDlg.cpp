@@ -5,8 +5,8 @@
 
 #include "model/Effect.h"
 #include "model/FileError.h"
-#include "model/MessageFormat.h"
 #include "model/IntegerText.h"
+#include "model/MessageFormat.h"
 #include "resources/Ids.h"
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
@@ -26,11 +26,13 @@ constexpr int kMinLoops = 1;
 constexpr int kMaxLoops = 10;
 }  // namespace
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CEffectDlg, wxDialog)
     EVT_INIT_DIALOG(CEffectDlg::OnInitDialog)
     EVT_TIMER(id::kPreviewTimer, CEffectDlg::OnTimer)
     EVT_BUTTON(id::kMoreInfoButton, CEffectDlg::OnMoreInfo)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 CEffectDlg::CEffectDlg(wxWindow* parent)
     : wxDialog(parent, id::kEffectDialog, ToWx(str::kEffectCaption), wxDefaultPosition,
@@ -107,8 +109,9 @@ bool CEffectDlg::TransferDataFromWindow() {
     const std::optional<int> loops = ParseDialogInteger(m_edtLoops->GetValue().ToStdString());
     if (!loops) return Refuse(m_edtLoops, ToWx(str::kEnterInteger));
     if (*loops < kMinLoops || *loops > kMaxLoops) {
-        return Refuse(m_edtLoops, ToWx(FormatMessage(str::kEnterIntegerBetween, std::to_string(kMinLoops),
-                                                     std::to_string(kMaxLoops))));
+        return Refuse(m_edtLoops,
+                      ToWx(FormatMessage(str::kEnterIntegerBetween, std::to_string(kMinLoops),
+                                         std::to_string(kMaxLoops))));
     }
     m_nLoops = *loops;
     return true;
@@ -145,7 +148,9 @@ void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
     FindWindow(wxID_OK)->SetFocus();
 }
 
-void CEffectDlg::ShowSpeed() { m_stcSpeed->SetLabel(wxString::Format("%d", m_sldSpeed->GetValue())); }
+void CEffectDlg::ShowSpeed() {
+    m_stcSpeed->SetLabel(wxString::Format("%d", m_sldSpeed->GetValue()));
+}
 
 // Each timer event plays the ticks the clock calls for, so the loop keeps the page's time.
 void CEffectDlg::OnTimer(wxTimerEvent&) {

@@ -12,6 +12,7 @@
 
 namespace glintwick {
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CHyperLink, wxControl)
     EVT_PAINT(CHyperLink::OnPaint)
     EVT_LEFT_DOWN(CHyperLink::OnLeftDown)
@@ -22,6 +23,7 @@ wxBEGIN_EVENT_TABLE(CHyperLink, wxControl)
     EVT_SET_FOCUS(CHyperLink::OnFocus)
     EVT_KILL_FOCUS(CHyperLink::OnFocus)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 CHyperLink::CHyperLink(wxWindow* parent, int id, const wxString& text, const wxPoint& pos,
                        const wxSize& size)
@@ -38,7 +40,8 @@ CHyperLink::CHyperLink(wxWindow* parent, int id, const wxString& text, const wxP
 void CHyperLink::FitText() {
     // A text link is as wide as its text: the hand and the click belong to the text, not to
     // the empty rest of the room its template gives it.
-    if (!m_bitmap.IsOk() && !GetLabel().empty()) SetSize(std::min(GetSize().x, GetBestSize().x), GetSize().y);
+    if (!m_bitmap.IsOk() && !GetLabel().empty())
+        SetSize(std::min(GetSize().x, GetBestSize().x), GetSize().y);
 }
 
 bool CHyperLink::SetFont(const wxFont& font) {

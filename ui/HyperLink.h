@@ -12,7 +12,8 @@ namespace glintwick {
 // It takes the keyboard focus, and Enter or Space open the page too.
 class CHyperLink : public wxControl {
 public:
-    CHyperLink(wxWindow* parent, int id, const wxString& text, const wxPoint& pos, const wxSize& size);
+    CHyperLink(wxWindow* parent, int id, const wxString& text, const wxPoint& pos,
+               const wxSize& size);
 
     // Shows `bitmap` instead of the text and takes its size.
     void SetBitmap(const wxBitmap& bitmap);

@@ -3,9 +3,7 @@
 
 namespace glintwick {
 
-void CLayoutManager::Init(wxWindow* parent) {
-    Init(parent, parent ? parent->GetSize() : wxSize());
-}
+void CLayoutManager::Init(wxWindow* parent) { Init(parent, parent ? parent->GetSize() : wxSize()); }
 
 void CLayoutManager::Init(wxWindow* parent, const wxSize& reference) {
     m_entries.clear();

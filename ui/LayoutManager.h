@@ -2,8 +2,8 @@
 #pragma once
 
 #include <wx/gdicmn.h>
-#include <wx/window.h>
 #include <wx/weakref.h>
+#include <wx/window.h>
 
 #include <list>
 

@@ -13,10 +13,14 @@
 
 namespace glintwick {
 
-wxBEGIN_EVENT_TABLE(COptionsDlg, wxDialog) EVT_INIT_DIALOG(COptionsDlg::OnInitDialog)
-    EVT_BUTTON(id::kMoreInfoButton, COptionsDlg::OnMoreInfo) wxEND_EVENT_TABLE()
+// clang-format off
+wxBEGIN_EVENT_TABLE(COptionsDlg, wxDialog)
+    EVT_INIT_DIALOG(COptionsDlg::OnInitDialog)
+    EVT_BUTTON(id::kMoreInfoButton, COptionsDlg::OnMoreInfo)
+wxEND_EVENT_TABLE()
+// clang-format on
 
-        COptionsDlg::COptionsDlg(wxWindow* parent)
+COptionsDlg::COptionsDlg(wxWindow* parent)
     : wxDialog(parent, id::kOptionsDialog, ToWx(str::kOptionsCaption), wxDefaultPosition,
                wxDefaultSize, kDialogStyle) {
     auto controls = BuildDialog(this, res::kOptionsDialog, wxID_CANCEL);
@@ -45,8 +49,6 @@ void COptionsDlg::OnInitDialog(wxInitDialogEvent& event) {
     m_edtFinalText->SetFocus();
 }
 
-void COptionsDlg::OnMoreInfo(wxCommandEvent&) {
-    ShowHelpTopic(kHelpTopicOptions);
-}
+void COptionsDlg::OnMoreInfo(wxCommandEvent&) { ShowHelpTopic(kHelpTopicOptions); }
 
 }  // namespace glintwick

@@ -1,4 +1,5 @@
-// The program's look on GTK: controls that fit the dialog-unit layouts, messages that fit the screen.
+// The program's look on GTK: controls that fit the dialog-unit layouts, messages that fit the
+// screen.
 #pragma once
 
 class wxWindow;

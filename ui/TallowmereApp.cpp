@@ -15,12 +15,12 @@
 #include "model/TallowmereDoc.h"
 #include "resources/StringTable.h"
 #include "script/PreviewFolder.h"
-#include "ui/PlatformStyle.h"
 #include "ui/FileTypeRegistration.h"
 #include "ui/HelpAccess.h"
-#include "ui/SplashWnd.h"
 #include "ui/MainFrame.h"
+#include "ui/PlatformStyle.h"
 #include "ui/Prompt.h"
+#include "ui/SplashWnd.h"
 #include "ui/TallowmereView.h"
 #include "ui/WxText.h"
 
@@ -80,7 +80,8 @@ bool CTallowmereApp::OnInit() {
     for (const std::string& raw : g_rawArguments) arguments.push_back(PathToWx(raw));
     if (arguments.empty()) arguments.push_back(argv[0]);
     std::vector<wxChar*> pointers;
-    for (const wxString& argument : arguments) pointers.push_back(const_cast<wxChar*>(argument.wx_str()));
+    for (const wxString& argument : arguments)
+        pointers.push_back(const_cast<wxChar*>(argument.wx_str()));
     wxCmdLineParser parser;
     parser.SetCmdLine(static_cast<int>(pointers.size()), pointers.data());
     parser.AddParam("project", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);

@@ -8,14 +8,14 @@
 
 #include "model/FileError.h"
 #include "model/IntegerText.h"
-#include "preview/SequenceTiming.h"
 #include "model/TallowmereDoc.h"
-#include "ui/EffectDlg.h"
+#include "preview/SequenceTiming.h"
 #include "resources/Art.h"
 #include "resources/Ids.h"
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
 #include "ui/DialogBuilder.h"
+#include "ui/EffectDlg.h"
 #include "ui/FocusMove.h"
 #include "ui/HyperLink.h"
 #include "ui/Prompt.h"
@@ -32,6 +32,7 @@ constexpr int kMaxRepeat = 100;
 constexpr int kPreviewPeriodMs = kTickMilliseconds;
 }  // namespace
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CTallowmereView, wxScrolledWindow)
     EVT_BUTTON(id::kAddNewButton, CTallowmereView::OnAddNew)
     EVT_BUTTON(id::kEditButton, CTallowmereView::OnEdit)
@@ -50,6 +51,7 @@ wxBEGIN_EVENT_TABLE(CTallowmereView, wxScrolledWindow)
     EVT_TIMER(id::kPreviewTimer, CTallowmereView::OnTimer)
     EVT_SIZE(CTallowmereView::OnSize)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 CTallowmereView::CTallowmereView(wxWindow* parent, CTallowmereDoc& doc)
     : wxScrolledWindow(parent, id::kMainForm, wxDefaultPosition, wxDefaultSize,
@@ -115,28 +117,33 @@ void CTallowmereView::OnInitialUpdate() {
 }
 
 void CTallowmereView::CreateColumns() {
-    while (m_lstEffects->GetColumnCount() > 0) m_lstEffects->DeleteColumn(m_lstEffects->GetColumnCount() - 1);
+    while (m_lstEffects->GetColumnCount() > 0)
+        m_lstEffects->DeleteColumn(m_lstEffects->GetColumnCount() - 1);
     const int width = m_lstEffects->GetSize().x;
     const int numbers = static_cast<int>(width * 0.14);
-    m_lstEffects->AppendColumn(ToWx(str::kColumnText), wxLIST_FORMAT_LEFT, static_cast<int>(width * 0.4));
-    m_lstEffects->AppendColumn(ToWx(str::kColumnEffect), wxLIST_FORMAT_LEFT, static_cast<int>(width * 0.3));
+    m_lstEffects->AppendColumn(ToWx(str::kColumnText), wxLIST_FORMAT_LEFT,
+                               static_cast<int>(width * 0.4));
+    m_lstEffects->AppendColumn(ToWx(str::kColumnEffect), wxLIST_FORMAT_LEFT,
+                               static_cast<int>(width * 0.3));
     m_lstEffects->AppendColumn(ToWx(str::kColumnSpeed), wxLIST_FORMAT_LEFT, numbers);
     m_lstEffects->AppendColumn(ToWx(str::kColumnLoops), wxLIST_FORMAT_LEFT, numbers);
 }
 
 void CTallowmereView::SetRules() {
-    constexpr int kFixed = LAYOUT_KEEP_SIZE | LAYOUT_KEEP_NEAR;        // 3
-    constexpr int kFollow = LAYOUT_KEEP_SIZE | LAYOUT_FOLLOW_FAR;      // 5
-    constexpr int kStretch = LAYOUT_KEEP_NEAR | LAYOUT_FOLLOW_FAR;     // 6
+    constexpr int kFixed = LAYOUT_KEEP_SIZE | LAYOUT_KEEP_NEAR;     // 3
+    constexpr int kFollow = LAYOUT_KEEP_SIZE | LAYOUT_FOLLOW_FAR;   // 5
+    constexpr int kStretch = LAYOUT_KEEP_NEAR | LAYOUT_FOLLOW_FAR;  // 6
     m_layout.SetRule(m_lstEffects, kStretch, kStretch);
     for (wxWindow* button : {m_btnAddNew, m_btnEdit, m_btnDelete, m_btnMoveUp, m_btnMoveDown})
         m_layout.SetRule(button, kFollow, kFixed);
     m_layout.SetRuleById(id::kRepeatGroup, kStretch, kFollow);
-    for (int id : {id::kForeverRadio, id::kTimesRadio, id::kCountEdit, id::kUpDown, id::kTimesLabel})
+    for (int id :
+         {id::kForeverRadio, id::kTimesRadio, id::kCountEdit, id::kUpDown, id::kTimesLabel})
         m_layout.SetRuleById(id, kFixed, kFollow);
     m_layout.SetRuleById(id::kPreviewGroup, kStretch, kFollow);
     m_layout.SetRule(m_stcDisplay, kStretch, kFollow);
-    for (wxWindow* button : {m_btnStart, m_btnPause, m_btnStop}) m_layout.SetRule(button, kFixed, kFollow);
+    for (wxWindow* button : {m_btnStart, m_btnPause, m_btnStop})
+        m_layout.SetRule(button, kFixed, kFollow);
     m_layout.SetRule(m_picLogo, kFollow, kFollow);
 }
 
@@ -237,15 +244,16 @@ void CTallowmereView::OnEdit(wxCommandEvent&) {
     if (dialog.ShowModal() != wxID_OK) return;
     OnStop();
     m_nRowToShow = row;
-    m_doc.UpdateEffect(effect, dialog.m_strText, dialog.m_nEffect, dialog.m_nSpeed, dialog.m_nLoops);
+    m_doc.UpdateEffect(effect, dialog.m_strText, dialog.m_nEffect, dialog.m_nSpeed,
+                       dialog.m_nLoops);
 }
 
 void CTallowmereView::OnDelete(wxCommandEvent&) {
     const long row = m_nSelectionMark;
     if (row < 0 || row >= m_doc.GetCount()) return;
-    const int answer = ShowMessageBox(this, ToWx(str::kDeleteQuestion),
-                                      wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION,
-                                      ToWx(str::kDeleteCaption));
+    const int answer =
+        ShowMessageBox(this, ToWx(str::kDeleteQuestion), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION,
+                       ToWx(str::kDeleteCaption));
     if (answer != wxYES) return;
     OnStop();
     m_doc.DeleteEffect(static_cast<int>(row));
@@ -360,7 +368,8 @@ void CTallowmereView::OnStop() {
 
 // Each timer event plays the ticks the clock calls for, so a pass lasts what the page takes.
 void CTallowmereView::OnTimer(wxTimerEvent&) {
-    for (int due = m_schedule.TicksDue(CTickSchedule::Now()); due > 0 && IsPlaying(); --due) TickPreview();
+    for (int due = m_schedule.TicksDue(CTickSchedule::Now()); due > 0 && IsPlaying(); --due)
+        TickPreview();
 }
 
 void CTallowmereView::TickPreview() {

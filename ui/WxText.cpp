@@ -14,7 +14,9 @@ wxString CodePageToWx(std::string_view codePageText, bool nulAsSymbol) {
     wxString out;
     out.reserve(codePageText.size());
     for (char c : codePageText) {
-        const char32_t ch = nulAsSymbol && c == '\0' ? kNullSymbol : CodePageToUnicode(static_cast<unsigned char>(c));
+        const char32_t ch = nulAsSymbol && c == '\0'
+                                ? kNullSymbol
+                                : CodePageToUnicode(static_cast<unsigned char>(c));
         out += static_cast<wxUniChar>(ch);
     }
     return out;
@@ -27,7 +29,8 @@ std::optional<std::string> WxToCodePage(const wxString& text, bool symbolAsNul) 
     for (wxUniChar ch : text) {
         char byte = 0;
         const auto value = static_cast<char32_t>(ch.GetValue());
-        if (!(symbolAsNul && value == kNullSymbol) && !UnicodeToCodePage(value, byte)) return std::nullopt;
+        if (!(symbolAsNul && value == kNullSymbol) && !UnicodeToCodePage(value, byte))
+            return std::nullopt;
         out += byte;
     }
     return out;
@@ -44,7 +47,9 @@ wxString ToWxShown(std::string_view codePageText) {
 }
 std::optional<std::string> FromEditWx(const wxString& text) { return WxToCodePage(text, true); }
 
-wxString PathToWx(const std::string& path) { return wxString(path.c_str(), *wxConvFileName, path.size()); }
+wxString PathToWx(const std::string& path) {
+    return wxString(path.c_str(), *wxConvFileName, path.size());
+}
 
 std::string PathFromWx(const wxString& path) {
     const wxCharBuffer bytes = path.fn_str();

@@ -56,7 +56,8 @@ TEST(PreviewPage, FillsEveryPlaceFromTheProject) {
     EXPECT_NE(page.find(DescribeTiming(MeasureTiming(doc), doc.GetRepeat())), std::string::npos);
     EXPECT_NE(page.find("starts by itself"), std::string::npos);
     doc.SetOptions(doc.GetFinalText(), 0);
-    doc.UpdateEffect(doc.GetAt(0), "plain", doc.GetAt(0)->GetEffect(), doc.GetAt(0)->GetSpeed(), doc.GetAt(0)->GetLoops());
+    doc.UpdateEffect(doc.GetAt(0), "plain", doc.GetAt(0)->GetEffect(), doc.GetAt(0)->GetSpeed(),
+                     doc.GetAt(0)->GetLoops());
     const std::string plain = PreviewPageHtml(doc, "promo.js");
     EXPECT_NE(plain.find("automatic start is off"), std::string::npos);
     EXPECT_NE(plain.find("&lt;SCRIPT SRC=&#39;promo.js&#39;&gt;&lt;/SCRIPT&gt;\n"),

@@ -64,7 +64,8 @@ TEST(WordSplitting, FollowsTheSpaceRule) {
 }
 
 TEST(WordSplitting, WordsJoinBackToTextAndSplittingTwiceDoesNotDouble) {
-    const std::string texts[] = {"", " ", "  x  y ", "a b  c   d", " lead", "trail  ", "\xE9t\xE9 \x80"};
+    const std::string texts[] = {"",      " ",       "  x  y ",       "a b  c   d",
+                                 " lead", "trail  ", "\xE9t\xE9 \x80"};
     for (const auto& text : texts) {
         CEffect effect(text, 1, 10, 1);
         effect.SplitWords();

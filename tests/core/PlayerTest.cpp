@@ -88,8 +88,8 @@ TEST(PreviewPlayer, SequenceMovesOnAfterLoopsAndKeepsLastFrameThroughEmptyEffect
     // Effect 0: load, two frames, the empty frame. The empty No Effect: load, two empty
     // loops. Flashing: load, five frames, the empty frame. The zero-loop effect is loaded and
     // left on the next tick, which is also the idle tick at the end of the pass.
-    EXPECT_EQ(PlayTicks(doc, 100), (Trace{"", "a", "ab", "ab", "ab", "ab", "ab", "ab", "z", "z", "z",
-                                    " ", " ", " ", " ", " ", "stop"}));
+    EXPECT_EQ(PlayTicks(doc, 100), (Trace{"", "a", "ab", "ab", "ab", "ab", "ab", "ab", "z", "z",
+                                          "z", " ", " ", " ", " ", " ", "stop"}));
 }
 
 TEST(PreviewPlayer, SpeedsOutsideTheRangeAreTimedAsTheNearestEnd) {

@@ -60,7 +60,8 @@ TEST(PreviewFolder, SomethingElseInItsPlaceIsLeftAloneForANewFolder) {
          },
          true},
         {"a link to a folder",
-         [&](const std::string& path) { EXPECT_EQ(::symlink(victim.c_str(), path.c_str()), 0); }, false},
+         [&](const std::string& path) { EXPECT_EQ(::symlink(victim.c_str(), path.c_str()), 0); },
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

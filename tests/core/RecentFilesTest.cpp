@@ -27,7 +27,8 @@ TEST(RecentFiles, PathsAreShortenedToThirtyCharactersKeepingTheName) {
     EXPECT_EQ(AbbreviatePath("/home/ann/a-very-long-project-name-indeed.gwk"),
               "a-very-long-project-name-in...");
     EXPECT_EQ(AbbreviatePath("/x/" + std::string(28, 'n')), std::string(28, 'n'));
-    EXPECT_EQ(AbbreviatePath("rel/folder/deeper/and/deeper/file.gwk"), "rel/.../and/deeper/file.gwk");
+    EXPECT_EQ(AbbreviatePath("rel/folder/deeper/and/deeper/file.gwk"),
+              "rel/.../and/deeper/file.gwk");
 }
 
 // Lengths are characters of the UTF-8 name, the limit is exact and a cut never splits one.
@@ -55,9 +56,10 @@ TEST(RecentFiles, AbbreviationCountsCharactersToTheExactLimit) {
 TEST(ScriptName, OnlyIdentifiersThePageDoesNotOwnAreUsable) {
     for (const char* good : {"promo", "my_effects", "$x", "caf\xE9", "effects2", "_"})
         EXPECT_TRUE(IsUsableScriptName(good)) << good;
-    for (const char* bad : {"", "my effects", "my-page", "2fast", "page.h", "status", "name",
-                            "top", "self", "parent", "length", "history", "location", "event",
-                            "closed", "function", "var", "eval", "doEffect", "stEffect3"})
+    for (const char* bad :
+         {"",       "my effects", "my-page", "2fast",  "page.h",   "status",   "name",
+          "top",    "self",       "parent",  "length", "history",  "location", "event",
+          "closed", "function",   "var",     "eval",   "doEffect", "stEffect3"})
         EXPECT_FALSE(IsUsableScriptName(bad)) << bad;
 }
 

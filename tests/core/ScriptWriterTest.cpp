@@ -71,7 +71,8 @@ TEST(ScriptWriter, EachUsedEffectFunctionOnceInOrderOfFirstUse) {
 TEST(ScriptWriter, WordArraysFollowTheEntriesInListOrderByPosition) {
     CTallowmereDoc doc;
     doc.InitNewProject();
-    test::Fill(doc, {{"Hi you", 1, 10, 1}, {"plain", 0, 10, 1}, {"", 10, 10, 1}, {"a  b", 10, 1, 2}});
+    test::Fill(doc,
+               {{"Hi you", 1, 10, 1}, {"plain", 0, 10, 1}, {"", 10, 10, 1}, {"a  b", 10, 1, 2}});
     const std::string script = WriteScript(doc, "w.js");
     EXPECT_NE(script.find("stea:[\"0\",1,10,1,\"plain\",0,10,1,\"2\",10,10,1,\"3\",10,1,2],"
                           "stwa0:[\"Hi\",\" you\"],stwa2:[],stwa3:[\"a\",\" \",\" b\"]};}\r\n"),

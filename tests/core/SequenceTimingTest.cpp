@@ -35,9 +35,9 @@ TEST(SequenceTiming, AgreesWithThePlayerOnRandomProjects) {
         for (int i = 0; i < effects; ++i) {
             std::string text(random() % 12, 'x');
             for (auto& c : text) c = " ab"[random() % 3];
-            doc.AppendLoaded(std::make_unique<CEffect>(
-                text, static_cast<int>(random() % 12), 1 + static_cast<int>(random() % 20),
-                static_cast<int>(random() % 4)));
+            doc.AppendLoaded(std::make_unique<CEffect>(text, static_cast<int>(random() % 12),
+                                                       1 + static_cast<int>(random() % 20),
+                                                       static_cast<int>(random() % 4)));
         }
         const SequenceTiming timing = MeasureTiming(doc);
         CPreviewPlayer player(doc);

@@ -24,7 +24,8 @@ protected:
         if (message.empty()) {
             accepted = dialog->TransferDataFromWindow();
         } else {
-            wxTEST_DIALOG(accepted = dialog->TransferDataFromWindow(), ExpectMessage(message, wxID_OK));
+            wxTEST_DIALOG(accepted = dialog->TransferDataFromWindow(),
+                          ExpectMessage(message, wxID_OK));
         }
         return accepted;
     }
@@ -50,7 +51,8 @@ TEST_F(EffectDlgTest, LoopCountOutsideOneToTenIsRefusedWithTheRange) {
 }
 
 TEST_F(EffectDlgTest, LoopCountThatIsNoIntegerIsRefused) {
-    for (const char* loops : {"abc", "", "-0"}) EXPECT_FALSE(OkWithLoops(loops, "Please enter an integer.")) << loops;
+    for (const char* loops : {"abc", "", "-0"})
+        EXPECT_FALSE(OkWithLoops(loops, "Please enter an integer.")) << loops;
     EXPECT_TRUE(OkWithLoops(" 7 ", ""));
     EXPECT_EQ(dialog->m_nLoops, 7);
 }

@@ -10,13 +10,13 @@
 
 #include "UiTestSupport.h"
 #include "model/ProjectFile.h"
-#include "script/ScriptWriter.h"
 #include "resources/Ids.h"
-#include "ui/OptionsDlg.h"
-#include "ui/ScriptDoneDlg.h"
+#include "script/ScriptWriter.h"
 #include "ui/AboutDlg.h"
 #include "ui/HelpAccess.h"
+#include "ui/OptionsDlg.h"
 #include "ui/RecentFileStore.h"
+#include "ui/ScriptDoneDlg.h"
 #include "ui/TallowmereApp.h"
 
 namespace glintwick::test {

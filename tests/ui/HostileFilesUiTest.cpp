@@ -67,7 +67,8 @@ TEST_F(HostileFilesUiTest, EveryCraftedFileOpensOrIsRefusedWithoutHarm) {
         }
 
         const wxString script = folder + "/page.js";
-        wxTEST_DIALOG(frame->Commands().OnGenerateJavascript(), AnswerGenerate(script), CloseResult());
+        wxTEST_DIALOG(frame->Commands().OnGenerateJavascript(), AnswerGenerate(script),
+                      CloseResult());
         EXPECT_TRUE(wxFileName::FileExists(script));
         wxRemoveFile(script);
     }

@@ -60,9 +60,7 @@ private:
     fs::path m_path;
 };
 
-void MakeFifo(const fs::path& path) {
-    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path;
-}
+void MakeFifo(const fs::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path; }
 
 void MakeSparse(const fs::path& path, long long size) {
     std::ofstream(path, std::ios::binary).close();

@@ -10,8 +10,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "ui/PlatformStyle.h"
 #include "ui/HelpAccess.h"
+#include "ui/PlatformStyle.h"
 
 namespace glintwick::test {
 
@@ -49,7 +49,7 @@ void FrameTest::AddEffects(std::initializer_list<std::tuple<std::string, int, in
 
 void FrameTest::SelectRow(long row) {
     view->EffectsList()->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
-                                     wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+                                      wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
 }
 
 void FrameTest::Flush() {
@@ -59,9 +59,7 @@ void FrameTest::Flush() {
     }
 }
 
-wxCommandEvent Click() {
-    return wxCommandEvent(wxEVT_BUTTON);
-}
+wxCommandEvent Click() { return wxCommandEvent(wxEVT_BUTTON); }
 
 }  // namespace glintwick::test
 

@@ -6,9 +6,9 @@
 #include "UiTestSupport.h"
 #include "resources/Ids.h"
 #include "ui/HyperLink.h"
-#include "ui/WebBrowser.h"
 #include "ui/SunkenText.h"
 #include "ui/UpDownCtrl.h"
+#include "ui/WebBrowser.h"
 #include "ui/WxText.h"
 
 namespace glintwick::test {
@@ -113,7 +113,8 @@ TEST_F(ViewTest, NewEffectDialogStartsFromTheRecordDefaults) {
     wxTEST_DIALOG(view->OnAddNew(click), ExpectEffectDialog([](CEffectDlg& dialog) {
                       dialog.InitDialog();
                       EXPECT_EQ(dialog.TextEdit()->GetValue(), "Enter your Status Bar text here");
-                      EXPECT_EQ(dialog.EffectList()->GetStringSelection(), "Typewriter - letter by letter");
+                      EXPECT_EQ(dialog.EffectList()->GetStringSelection(),
+                                "Typewriter - letter by letter");
                       EXPECT_EQ(dialog.SpeedSlider()->GetValue(), 10);
                       EXPECT_EQ(dialog.LoopsEdit()->GetValue(), "1");
                       return wxID_CANCEL;
@@ -316,10 +317,13 @@ TEST_F(ViewTest, ControlsFollowTheirRulesWhenTheWindowGrows) {
     const wxRect logo = view->LogoLink()->GetRect();
     frame->SetClientSize(frame->GetClientSize() + wxSize(120, 80));
     Flush();
-    EXPECT_EQ(view->EffectsList()->GetRect(), wxRect(list.x, list.y, list.width + 120, list.height + 80));
+    EXPECT_EQ(view->EffectsList()->GetRect(),
+              wxRect(list.x, list.y, list.width + 120, list.height + 80));
     EXPECT_EQ(view->AddNewButton()->GetRect(), wxRect(add.x + 120, add.y, add.width, add.height));
-    EXPECT_EQ(view->StartButton()->GetRect(), wxRect(start.x, start.y + 80, start.width, start.height));
-    EXPECT_EQ(view->LogoLink()->GetRect(), wxRect(logo.x + 120, logo.y + 80, logo.width, logo.height));
+    EXPECT_EQ(view->StartButton()->GetRect(),
+              wxRect(start.x, start.y + 80, start.width, start.height));
+    EXPECT_EQ(view->LogoLink()->GetRect(),
+              wxRect(logo.x + 120, logo.y + 80, logo.width, logo.height));
 }
 
 }  // namespace
