@@ -49,7 +49,6 @@ public:
     ~CArchive();
 
     bool IsStoring() const { return m_out != nullptr; }
-    bool IsLoading() const { return m_out == nullptr; }
     // Bytes not yet read (loading only).
     uint64_t Remaining() const { return m_source->Remaining(); }
 

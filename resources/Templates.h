@@ -58,7 +58,7 @@ struct ShortcutTemplate {
     int key;  // an ASCII letter, or one of the Key values below
     int command;
 };
-enum Key { kKeyBack = 0x108, kKeyDelete, kKeyInsert, kKeyF1, kKeyF6 };
+enum Key { kKeyBack = 0x108, kKeyDelete, kKeyInsert, kKeyF6 };
 extern const std::span<const ShortcutTemplate> kMainShortcuts;  // shortcut table 128
 
 }  // namespace glintwick::res

@@ -43,7 +43,6 @@ public:
 
 private:
     std::list<LayoutEntry> m_entries;
-    int m_nCount = 0;
     wxWeakRef<wxWindow> m_parent;
     wxSize m_reference;
 };

@@ -107,7 +107,6 @@ void CMainFrame::BuildShortcuts() {
             case res::kKeyBack: key = WXK_BACK; break;
             case res::kKeyDelete: key = WXK_DELETE; break;
             case res::kKeyInsert: key = WXK_INSERT; break;
-            case res::kKeyF1: key = WXK_F1; break;
             case res::kKeyF6: key = WXK_F6; break;
             default: break;
         }

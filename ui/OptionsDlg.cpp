@@ -1,14 +1,12 @@
 // The Options dialog: layout from template 137 and the exchange of its two values.
 #include "ui/OptionsDlg.h"
 
-#include "model/FileError.h"
 #include "resources/Ids.h"
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
 #include "ui/CodePageTextFilter.h"
 #include "ui/DialogBuilder.h"
 #include "ui/HelpAccess.h"
-#include "ui/Prompt.h"
 #include "ui/WxText.h"
 
 namespace glintwick {

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "model/FileError.h"
 #include "model/IntegerText.h"
 #include "model/TallowmereDoc.h"
 #include "preview/SequenceTiming.h"

@@ -26,8 +26,6 @@ public:
     CTallowmereView(wxWindow* parent, CTallowmereDoc& doc);
     ~CTallowmereView() override;
 
-    CTallowmereDoc& GetDocument() const { return m_doc; }
-
     // A project was created or opened.
     void OnInitialUpdate();
     // The document changed: stop the preview and rebuild the list and the repeat group.
