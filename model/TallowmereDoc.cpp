@@ -20,36 +20,42 @@ constexpr uint64_t kRecordMemory = sizeof(CEffect) + 2 * sizeof(void*) + 16;
 
 CTallowmereDoc::CTallowmereDoc() = default;
 
+void CTallowmereDoc::ListChanged(ListChange change) {
+    SetModified(true);
+    m_lastChange = change;
+    NotifyViews();
+    m_lastChange = ListChange();
+}
+
 void CTallowmereDoc::AddEffect(std::unique_ptr<CEffect> effect) {
     m_arrEffects.push_back(std::move(effect));
-    SetModified(true);
-    NotifyViews();
+    ListChanged({ListChange::Kind::Added, GetCount() - 1});
 }
 
 void CTallowmereDoc::UpdateEffect(const CEffect* effect, std::string text, int effectIndex,
                                   int speed, int loops) {
-    for (const auto& record : m_arrEffects) {
-        if (record.get() != effect) continue;
-        record->SetText(std::move(text));
-        record->SetEffect(effectIndex);
-        record->SetSpeed(speed);
-        record->SetLoops(loops);
+    int row = 0;
+    for (int i = 0; i < GetCount(); ++i) {
+        CEffect& record = *m_arrEffects[i];
+        if (&record != effect) continue;
+        record.SetText(std::move(text));
+        record.SetEffect(effectIndex);
+        record.SetSpeed(speed);
+        record.SetLoops(loops);
+        row = i;
     }
-    SetModified(true);
-    NotifyViews();
+    ListChanged({ListChange::Kind::Updated, row});
 }
 
 void CTallowmereDoc::DeleteEffect(int position) {
     m_arrEffects.erase(m_arrEffects.begin() + position);
-    SetModified(true);
-    NotifyViews();
+    ListChanged({ListChange::Kind::Deleted, position});
 }
 
 int CTallowmereDoc::MoveUp(int position) {
     if (position == 0) return 0;
     std::swap(m_arrEffects[position - 1], m_arrEffects[position]);
-    SetModified(true);
-    NotifyViews();
+    ListChanged({ListChange::Kind::Swapped, position - 1});
     return position - 1;
 }
 
@@ -57,8 +63,7 @@ int CTallowmereDoc::MoveDown(int position) {
     const int last = GetCount() - 1;
     if (position == last) return last;
     std::swap(m_arrEffects[position], m_arrEffects[position + 1]);
-    SetModified(true);
-    NotifyViews();
+    ListChanged({ListChange::Kind::Swapped, position});
     return position + 1;
 }
 

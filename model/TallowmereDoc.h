@@ -12,6 +12,15 @@ namespace glintwick {
 
 class CArchive;
 
+// What the last change to the effect list was, so a view can update just that; a view may as
+// well rebuild everything. Any change not made by a list operation (a load, a new project) is
+// All.
+struct ListChange {
+    enum class Kind { All, Added, Updated, Deleted, Swapped };
+    Kind kind = Kind::All;
+    int row = 0;  // Added: the new row; Updated, Deleted: the row; Swapped: the upper of the two
+};
+
 class CTallowmereDoc : public CDocumentBase {
 public:
     CTallowmereDoc();
@@ -52,7 +61,14 @@ public:
     // start a file name's extension-less stem, with the project extension.
     std::string GetProposedFileName() const;
 
+    // Read by the views while they refresh.
+    const ListChange& LastListChange() const { return m_lastChange; }
+
 private:
+    // Every list operation ends here: the project is marked and every view refreshes.
+    void ListChanged(ListChange change);
+
+    ListChange m_lastChange;
     int m_bAutoStart = 1;
     std::string m_strFinalText;
     int m_nRepeat = 0;

@@ -4,7 +4,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/listctrl.h>
+#include <wx/dataview.h>
 #include <wx/radiobut.h>
 #include <wx/slider.h>
 #include <wx/statbmp.h>
@@ -137,8 +137,7 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
                                         c.kind == K::CentredEdit ? wxTE_CENTRE : 0);
                 break;
             case K::ReportList:
-                window = new wxListCtrl(parent, id, pos, size,
-                                        wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN);
+                window = new wxDataViewCtrl(parent, id, pos, size, wxDV_SINGLE | wxBORDER_SUNKEN);
                 break;
             case K::DropDownList:
                 // The template's height is the opened list's; the closed box is one line.

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <wx/button.h>
-#include <wx/listctrl.h>
+#include <wx/dataview.h>
 #include <wx/radiobut.h>
 #include <wx/scrolwin.h>
 #include <wx/stattext.h>
@@ -12,6 +12,7 @@
 #include "model/DocumentBase.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/TickSchedule.h"
+#include "ui/EffectListModel.h"
 #include "ui/LayoutManager.h"
 
 namespace glintwick {
@@ -36,8 +37,8 @@ public:
     void OnDelete(wxCommandEvent& event);
     void OnMoveUp(wxCommandEvent& event);
     void OnMoveDown(wxCommandEvent& event);
-    void OnDblClkList(wxListEvent& event);
-    void OnItemChangedList(wxListEvent& event);
+    void OnDblClkList(wxDataViewEvent& event);
+    void OnItemChangedList(wxDataViewEvent& event);
     void OnRepeatForever(wxCommandEvent& event);
     void OnRepeatTimes(wxCommandEvent& event);
     void OnKillFocusRepeatCount(wxFocusEvent& event);
@@ -62,7 +63,10 @@ public:
     long FirstSelectedRow() const;
 
     // The form's controls, for the frame and the tests.
-    wxListCtrl* EffectsList() const { return m_lstEffects; }
+    wxDataViewCtrl* EffectsList() const { return m_lstEffects; }
+    CEffectListModel* EffectsModel() const { return m_model.get(); }
+    // Selects `row` as a click would, and brings it into view.
+    void SelectRow(long row);
     wxButton* AddNewButton() const { return m_btnAddNew; }
     wxButton* EditButton() const { return m_btnEdit; }
     wxButton* DeleteButton() const { return m_btnDelete; }
@@ -85,7 +89,8 @@ private:
     CPreviewPlayer m_player;
     CLayoutManager m_layout;
 
-    wxListCtrl* m_lstEffects = nullptr;
+    wxObjectDataPtr<CEffectListModel> m_model;
+    wxDataViewCtrl* m_lstEffects = nullptr;
     wxButton* m_btnAddNew = nullptr;
     wxButton* m_btnEdit = nullptr;
     wxButton* m_btnDelete = nullptr;
@@ -108,8 +113,7 @@ private:
     void EnableRowButtons(long row);
     void EnableRepeatCount(bool enable);
     void StoreRepeatCount();
-    void FillRow(long row, const class CEffect& effect);
-    void KeepScrollPosition(long top);
+    void ShowChangedRow();
     void MoveSelected(int (CTallowmereDoc::*move)(int));
     // The sequence's duration in the frame's status bar, where it does not disturb the form.
     void ShowDuration();

@@ -88,7 +88,7 @@ TEST_F(FileCommandsTest, SaveChangesQuestionYesNoAndCancelOnNew) {
     AddEffects({{"dropped", 0, 10, 1}});
     wxTEST_DIALOG(Commands().OnFileNew(), ExpectMessage(question, wxID_NO));
     EXPECT_EQ(doc.GetCount(), 0);
-    EXPECT_EQ(view->EffectsList()->GetItemCount(), 0);
+    EXPECT_EQ(RowCount(view), 0);
 }
 
 TEST_F(FileCommandsTest, OpeningATruncatedFileLeavesANewUntitledProject) {
@@ -100,10 +100,10 @@ TEST_F(FileCommandsTest, OpeningATruncatedFileLeavesANewUntitledProject) {
     wxTEST_DIALOG(Commands().OnFileOpen(), ExpectFile(File("cut.gwk")),
                   ExpectMessage("Unexpected file format.", wxID_OK));
     EXPECT_EQ(doc.GetCount(), 0);
-    EXPECT_EQ(view->EffectsList()->GetItemCount(), 0);
+    EXPECT_EQ(RowCount(view), 0);
     EXPECT_EQ(frame->GetTitle(), "Untitled - Glintwick by Orvane");
     wxTEST_DIALOG(Commands().OnFileOpen(), ExpectFile(File("whole.gwk")));
-    EXPECT_EQ(view->EffectsList()->GetItemCount(), 2);
+    EXPECT_EQ(RowCount(view), 2);
 }
 
 TEST_F(FileCommandsTest, AMissingFileIsReportedAndTheProjectStays) {

@@ -38,8 +38,7 @@ public:
             // Play a little, so the preview display shows a frame.
             wxCommandEvent click;
             m_frame->GetView()->OnStart(click);
-            m_frame->GetView()->EffectsList()->SetItemState(3, wxLIST_STATE_SELECTED,
-                                                            wxLIST_STATE_SELECTED);
+            m_frame->GetView()->SelectRow(3);
         } else if (scene == "effect") {
             auto* dialog = new CEffectDlg(m_frame, *m_doc.GetAt(8));
             dialog->Move(0, 0);
