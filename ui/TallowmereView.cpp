@@ -127,9 +127,12 @@ void CTallowmereView::CreateColumns() {
         {str::kColumnSpeed, numbers},
         {str::kColumnLoops, numbers}};
     unsigned column = 0;
-    for (const auto& [title, columnWidth] : columns)
-        m_lstEffects->AppendTextColumn(ToWx(title), column++, wxDATAVIEW_CELL_INERT, columnWidth,
-                                       wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
+    for (const auto& [title, columnWidth] : columns) {
+        wxDataViewColumn* added =
+            m_lstEffects->AppendTextColumn(ToWx(title), column++, wxDATAVIEW_CELL_INERT,
+                                           columnWidth, wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
+        added->GetRenderer()->EnableEllipsize(wxELLIPSIZE_END);
+    }
 }
 
 void CTallowmereView::SetRules() {
