@@ -37,6 +37,18 @@ uint64_t LoadingMemory() {
 
 }  // namespace
 
+void CByteSource::Append(std::string& out, size_t count) {
+    const size_t at = out.size();
+    out.resize(at + count);
+    Read(out.data() + at, count);
+}
+
+void CMemorySource::Append(std::string& out, size_t count) {
+    if (count > Remaining()) throw CArchiveFormatError("input ends early");
+    out.append(m_bytes.data() + m_pos, count);
+    m_pos += count;
+}
+
 void CMemorySource::Read(char* out, size_t count) {
     if (count > Remaining()) throw CArchiveFormatError("input ends early");
     std::copy_n(m_bytes.data() + m_pos, count, out);
@@ -121,8 +133,9 @@ std::string CArchive::ReadString() {
     // Checked against the bytes left before anything is allocated.
     if (length > Remaining()) throw CArchiveFormatError("string past the end");
     ChargeMemory(length);
-    std::string text(length, '\0');
-    m_source->Read(text.data(), length);
+    std::string text;
+    text.reserve(length);
+    m_source->Append(text, length);
     return text;
 }
 

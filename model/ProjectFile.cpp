@@ -28,6 +28,17 @@ public:
 
     uint64_t Remaining() const override { return m_left; }
 
+    // Texts come out of the buffer in one piece where they can.
+    void Append(std::string& out, size_t count) override {
+        if (count <= m_end - m_next && count <= m_left) {
+            out.append(m_buffer + m_next, count);
+            m_next += count;
+            m_left -= count;
+            return;
+        }
+        CByteSource::Append(out, count);
+    }
+
     void Read(char* out, size_t count) override {
         if (count > m_left) throw CArchiveFormatError("input ends early");
         while (count > 0) {
@@ -66,7 +77,7 @@ private:
     std::string m_path;
     uint64_t m_left = 0;
     CFileDescriptor m_fd;
-    char m_buffer[64 * 1024];
+    char m_buffer[256 * 1024];
     size_t m_next = 0;
     size_t m_end = 0;
 };

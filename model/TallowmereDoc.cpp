@@ -122,7 +122,9 @@ void CTallowmereDoc::Serialize(CArchive& ar) {
     // A count that the remaining bytes cannot hold is refused before anything is allocated.
     if (static_cast<uint64_t>(count) > ar.Remaining() / kMinimumRecordBytes)
         throw CArchiveFormatError("record count past the end");
-    // The list grows as records arrive: a count is only a claim until the records are read.
+    // The list grows as records arrive: a count is only a claim until the records are read,
+    // but room for as many as the bytes left can hold is safe to make at once.
+    m_arrEffects.reserve(m_arrEffects.size() + static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) {
         ar.ChargeMemory(kRecordMemory);
         // Every field is read over, so the record starts without the default text.
