@@ -14,6 +14,14 @@ namespace glintwick {
 
 namespace {
 
+// The record's words in a list this module reuses: measuring a long project splits many texts,
+// and neither allocates for each nor leaves a list behind in every record.
+const WordList& WordsOf(const CEffect& effect) {
+    static thread_local WordList words;
+    SplitTextIntoWords(effect.GetText(), words);
+    return words;
+}
+
 // Frame calls in one loop: the non-empty frames and the call that ends the loop. Closed forms
 // of the frame rules, so that a project of thousands of long texts is measured at once.
 double FrameCallsPerLoop(const CEffect& effect) {
@@ -27,7 +35,7 @@ double FrameCallsPerLoop(const CEffect& effect) {
         case EffectIndex::StarAcross:
         case EffectIndex::UppercaseAcross: frames = length; break;
         case EffectIndex::TypewriterWords:
-            frames = static_cast<double>(effect.GetWords().size());
+            frames = static_cast<double>(WordsOf(effect).size());
             break;
         case EffectIndex::Flashing: frames = length > 0 ? 5 : 0; break;
         case EffectIndex::Expand: frames = length > 0 ? half + 3 : 0; break;
@@ -36,7 +44,7 @@ double FrameCallsPerLoop(const CEffect& effect) {
             frames = length > 0 ? (length + 1) * (length + 40) / 2 : 19;
             break;
         case EffectIndex::ShootingWords: {
-            const WordList& words = effect.GetWords();
+            const WordList& words = WordsOf(effect);
             double placed = 0;
             for (size_t i = 0; i < words.size(); ++i) {
                 frames += length + 20 - placed;
@@ -52,15 +60,17 @@ double FrameCallsPerLoop(const CEffect& effect) {
 
 }  // namespace
 
-SequenceTiming MeasureTiming(const CTallowmereDoc& doc) {
+SequenceTiming MeasureTiming(const CTallowmereDoc& doc, bool perEffect) {
     SequenceTiming timing;
+    timing.effects = doc.GetCount();
+    if (perEffect) timing.loopTicks.reserve(static_cast<size_t>(doc.GetCount()));
     double pass = 1;  // the idle tick after the last effect
     bool endless = false;
     for (int i = 0; i < doc.GetCount(); ++i) {
         const CEffect& effect = *doc.GetAt(i);
         const double period = FramePeriodTicks(effect.GetSpeed());
         const double loop = FrameCallsPerLoop(effect) * period;
-        timing.loopTicks.push_back(loop);
+        if (perEffect) timing.loopTicks.push_back(loop);
         if (effect.GetLoops() < 0) endless = true;  // its loop counter never meets the count
         pass += 1 + static_cast<double>(std::max(effect.GetLoops(), 0)) * loop;
     }
@@ -77,7 +87,7 @@ std::string DescribeTiming(const SequenceTiming& timing, int repeat) {
         std::snprintf(text, sizeof text, "%.2f", ticks * kTickMilliseconds / 1000.0);
         return std::string(text);
     };
-    if (timing.loopTicks.empty()) return str::kNoEffectsDuration;
+    if (timing.effects == 0) return str::kNoEffectsDuration;
     if (timing.passTicks && timing.totalTicks && repeat > 1)
         return FormatMessage(str::kTotalDuration, seconds(*timing.passTicks),
                              seconds(*timing.totalTicks));

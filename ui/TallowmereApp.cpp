@@ -7,6 +7,7 @@
 #include <wx/msgout.h>
 #include <wx/stdpaths.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 
@@ -35,6 +36,8 @@ CTallowmereApp::~CTallowmereApp() = default;
 
 namespace {
 
+// The process's start, near enough: when the program's statics are made.
+const std::chrono::steady_clock::time_point g_started = std::chrono::steady_clock::now();
 std::vector<std::string> g_rawArguments;
 
 // The one project name among the raw arguments: the parser has checked that there is at most
@@ -106,7 +109,12 @@ bool CTallowmereApp::OnInit() {
     SetHelpBookPath(FindHelpBook(wxStandardPaths::Get().GetExecutablePath()));
     // The start-up measurement ends the program at its first idle moment.
     if (wxGetenv("GLINTWICK_EXIT_WHEN_IDLE")) {
-        Bind(wxEVT_IDLE, [this](wxIdleEvent&) { ExitMainLoop(); });
+        Bind(wxEVT_IDLE, [this](wxIdleEvent&) {
+            const std::chrono::duration<double, std::milli> took =
+                std::chrono::steady_clock::now() - g_started;
+            std::fprintf(stderr, "glintwick: idle after %.0f ms\n", took.count());
+            ExitMainLoop();
+        });
     }
     return true;
 }

@@ -207,7 +207,7 @@ void CTallowmereView::ShowChangedRow() {
 void CTallowmereView::ShowDuration() {
     auto* frame = As<wxFrame>(wxGetTopLevelParent(this));
     if (!frame || !frame->GetStatusBar()) return;
-    const std::string text = DescribeTiming(MeasureTiming(m_doc), m_doc.GetRepeat());
+    const std::string text = DescribeTiming(MeasureTiming(m_doc, false), m_doc.GetRepeat());
     frame->SetStatusText(wxString::FromUTF8(text));
 }
 
