@@ -28,6 +28,7 @@ public:
 
 private:
     friend void SplitTextIntoWords(std::string_view text, WordList& words);
+
     std::vector<uint32_t> m_ends;
 };
 
@@ -36,6 +37,20 @@ private:
 // are shorter than 4 GiB, the most a project file can hold; a longer one throws
 // std::length_error.
 void SplitTextIntoWords(std::string_view text, WordList& words);
+
+// The same rule without a list: calls `visit` with the end of each word in turn. A word runs
+// from a space (or the start) up to the next space; a space right after the start or another
+// space is a word of its own.
+template <typename Visit>
+void ForEachWordEnd(std::string_view text, Visit&& visit) {
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(' ', start + 1);
+        if (end == std::string_view::npos) end = text.size();
+        visit(end);
+        start = end;
+    }
+}
 
 // The twelve effects by their catalogue index, the number records, project files and scripts
 // store. An index read from a file may lie outside the catalogue: compare, never assume.

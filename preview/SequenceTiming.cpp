@@ -14,14 +14,6 @@ namespace glintwick {
 
 namespace {
 
-// The record's words in a list this module reuses: measuring a long project splits many texts,
-// and neither allocates for each nor leaves a list behind in every record.
-const WordList& WordsOf(const CEffect& effect) {
-    static thread_local WordList words;
-    SplitTextIntoWords(effect.GetText(), words);
-    return words;
-}
-
 // Frame calls in one loop: the non-empty frames and the call that ends the loop. Closed forms
 // of the frame rules, so that a project of thousands of long texts is measured at once.
 double FrameCallsPerLoop(const CEffect& effect) {
@@ -35,7 +27,7 @@ double FrameCallsPerLoop(const CEffect& effect) {
         case EffectIndex::StarAcross:
         case EffectIndex::UppercaseAcross: frames = length; break;
         case EffectIndex::TypewriterWords:
-            frames = static_cast<double>(WordsOf(effect).size());
+            ForEachWordEnd(effect.GetText(), [&](size_t) { ++frames; });
             break;
         case EffectIndex::Flashing: frames = length > 0 ? 5 : 0; break;
         case EffectIndex::Expand: frames = length > 0 ? half + 3 : 0; break;
@@ -44,12 +36,12 @@ double FrameCallsPerLoop(const CEffect& effect) {
             frames = length > 0 ? (length + 1) * (length + 40) / 2 : 19;
             break;
         case EffectIndex::ShootingWords: {
-            const WordList& words = WordsOf(effect);
+            // Each word flies in from the text's length plus 20 less what already stands.
             double placed = 0;
-            for (size_t i = 0; i < words.size(); ++i) {
+            ForEachWordEnd(effect.GetText(), [&](size_t end) {
                 frames += length + 20 - placed;
-                placed += static_cast<double>(words.Length(i));
-            }
+                placed = static_cast<double>(end);
+            });
             break;
         }
         case EffectIndex::NoEffect: frames = length > 0 ? 3 : 0; break;
