@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <string>
 
 #include "ui/Accessibility.h"
 
@@ -76,20 +77,20 @@ void InitValue(gpointer iface, gpointer) {
     value->set_value = SetValue;
 }
 
-wxScopedCharBuffer Utf8Text(AtkText* object) {
+std::string Utf8Text(AtkText* object) {
     const Source* source = SourceOf(object);
-    return (source ? source->text() : wxString()).utf8_str();
+    return source ? source->text().utf8_string() : std::string();
 }
 
 gchar* Text(AtkText* object, gint start, gint end) {
-    const wxScopedCharBuffer text = Utf8Text(object);
-    const gint count = static_cast<gint>(g_utf8_strlen(text.data(), -1));
+    const std::string text = Utf8Text(object);
+    const gint count = static_cast<gint>(g_utf8_strlen(text.c_str(), -1));
     end = end < 0 ? count : std::min(end, count);
-    return g_utf8_substring(text.data(), std::clamp(start, 0, end), end);
+    return g_utf8_substring(text.c_str(), std::clamp(start, 0, end), end);
 }
 
 gint CharacterCount(AtkText* object) {
-    return static_cast<gint>(g_utf8_strlen(Utf8Text(object).data(), -1));
+    return static_cast<gint>(g_utf8_strlen(Utf8Text(object).c_str(), -1));
 }
 
 gint NoCaret(AtkText*) { return -1; }
@@ -181,7 +182,7 @@ void GiveOwnAccessible(wxWindow* window, GType type, AtkRole role, Source* sourc
 }  // namespace
 
 void SetAccessibleName(wxWindow* window, const wxString& name) {
-    atk_object_set_name(AtkOf(window), name.utf8_str());
+    atk_object_set_name(AtkOf(window), name.utf8_string().c_str());
 }
 
 void SetAccessibleRole(wxWindow* window, AccessibleRole role) {
