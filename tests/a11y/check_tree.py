@@ -232,10 +232,11 @@ try:
     press(main, "push button", "Start")
     check_quiet_marquee(main, "Preview Effects")
     press(main, "push button", "Stop")
-    if effects_list.getRoleName() == "table":
-        check_effects_list(effects_list, project["effects"], effect_names)
+    table = effects_list if effects_list.getRoleName() == "table" else find(effects_list, "table")
+    if table:
+        check_effects_list(table, project["effects"], effect_names)
     else:
-        print("effects list: a %s, not a table yet: rows not checked" % effects_list.getRoleName())
+        print("effects list: a %s, no table yet: rows not checked" % effects_list.getRoleName())
 
     check_dialog("Options", lambda: key("alt+t", "o"), [
         ("push button", "OK"), ("push button", "Cancel"), ("text", "Final Text:"),
