@@ -1,5 +1,4 @@
-// The accessibility seam on GTK: the widgets' ATK objects, and ATK objects of our own for the
-// windows the program draws itself.
+// The accessibility seam on GTK: the widgets' ATK objects, and our own for the drawn windows.
 #include <gtk/gtk-a11y.h>
 #include <gtk/gtk.h>
 #include <wx/window.h>

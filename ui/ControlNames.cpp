@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <optional>
+#include <string>
 
 #include "ui/Accessibility.h"
 #include "ui/TemplateGeometry.h"
@@ -78,8 +79,7 @@ std::optional<size_t> LabelAbove(Controls controls, const res::ControlTemplate& 
     return best;
 }
 
-}  // namespace
-
+// The template indexes of the texts that name control `index`, in reading order.
 std::vector<size_t> NamingTexts(const res::DialogTemplate& templ, size_t index) {
     const res::ControlTemplate& control = templ.controls[index];
     if (!NeedsName(control)) return {};
@@ -108,6 +108,8 @@ std::string NameFromTexts(const res::DialogTemplate& templ, size_t index) {
     if (!name.empty() && name.back() == ' ') name.pop_back();
     return name;
 }
+
+}  // namespace
 
 void NameControls(const res::DialogTemplate& templ, const std::vector<wxWindow*>& windows) {
     for (size_t i = 0; i < templ.controls.size(); ++i) {

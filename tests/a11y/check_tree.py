@@ -1,5 +1,4 @@
-"""Reads the program's accessibility tree as a screen reader does (AT-SPI) and checks the roles
-and names of the controls of the main window and of each dialog, opened with real keys.
+"""Checks the roles and names screen readers get (AT-SPI) in every window, opened with real keys.
 
 Usage: check_tree.py PROGRAM CLI PROJECT BUS_LAUNCHER, with /usr/bin/python3 (it has pyatspi), on
 an X server and a D-Bus session of its own; BUS_LAUNCHER (at-spi-bus-launcher) starts the
