@@ -9,6 +9,9 @@ packages=(
   # `make package`: the judges (lintian, desktop-file-validate, appstreamcli), and man, bash
   # completion and strace for trying the installed package; gio for the desktop entry test.
   lintian desktop-file-utils appstream man-db bash-completion strace libglib2.0-bin
+  # The accessibility check: the accessibility bus, Python's AT-SPI, a D-Bus session per run
+  # and real keys.
+  at-spi2-core python3-pyatspi dbus-daemon xdotool
 )
 # desktop-file-utils and libglib2.0-bin: the desktop entry test validates the entry with
 # desktop-file-validate and starts it with gio launch.

@@ -17,10 +17,13 @@
 
 #include "resources/Art.h"
 #include "resources/Ids.h"
+#include "ui/Accessibility.h"
+#include "ui/ControlNames.h"
 #include "ui/HyperLink.h"
 #include "ui/PlatformStyle.h"
 #include "ui/SafeCast.h"
 #include "ui/SunkenText.h"
+#include "ui/TemplateGeometry.h"
 #include "ui/UpDownCtrl.h"
 #include "ui/WxText.h"
 
@@ -46,8 +49,6 @@ namespace {
 
 using K = res::ControlKind;
 
-constexpr int kClosedListHeight = 14;  // dialog units
-
 bool ShowsOneLineOfText(K kind) {
     return kind == K::Edit || kind == K::CentredEdit || kind == K::DropDownList;
 }
@@ -64,11 +65,8 @@ const res::ControlTemplate* RowPartner(const res::DialogTemplate& templ,
     const res::ControlTemplate* best = nullptr;
     int bestDistance = 0;
     for (const res::ControlTemplate& c : templ.controls) {
-        if (!ShowsOneLineOfText(c.kind)) continue;
-        // A drop-down list's template height is its opened list's; closed it is one line.
-        const int height = c.kind == K::DropDownList ? kClosedListHeight : c.height;
-        if (c.y >= label.y + label.height || label.y >= c.y + height) continue;
-        const int distance = std::max(c.x - (label.x + label.width), label.x - (c.x + c.width));
+        if (!ShowsOneLineOfText(c.kind) || !ShareARow(c, label)) continue;
+        const int distance = GapAcross(c, label);
         if (!best || distance < bestDistance) best = &c, bestDistance = distance;
     }
     return best;
@@ -184,6 +182,7 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
         previous = window;
     }
     AlignLabelsWithTheirRow(templ, windows);
+    NameControls(templ, windows);
     return created;
 }
 
@@ -193,6 +192,7 @@ std::map<int, wxWindow*> BuildDialog(wxDialog* dialog, const res::DialogTemplate
     dialog->SetClientSize(TemplateSizeInPixels(dialog, templ));
     auto controls = BuildControls(dialog, templ);
     dialog->SetEscapeId(escapeId);
+    SetAccessibleRole(dialog, AccessibleRole::Dialog);
     dialog->CentreOnParent();
     return controls;
 }

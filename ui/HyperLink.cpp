@@ -8,6 +8,7 @@
 
 #include "resources/Art.h"
 #include "resources/StringTable.h"
+#include "ui/Accessibility.h"
 #include "ui/WebBrowser.h"
 
 namespace glintwick {
@@ -30,6 +31,8 @@ CHyperLink::CHyperLink(wxWindow* parent, int id, const wxString& text, const wxP
     : wxControl(parent, id, pos, size, wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE) {
     SetLabel(text);
     SetName(text);
+    SetAccessibleRole(this, AccessibleRole::Link);
+    if (!text.empty()) SetAccessibleName(this, text);
     SetForegroundColour(wxColour(0, 0, 255));
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetCursor(HandCursor());
@@ -54,8 +57,9 @@ wxString CHyperLink::Address() { return str::kMakerUrl; }
 
 void CHyperLink::Open() { BrowserLauncher()(Address()); }
 
-void CHyperLink::SetBitmap(const wxBitmap& bitmap) {
+void CHyperLink::SetBitmap(const wxBitmap& bitmap, const wxString& name) {
     m_bitmap = bitmap;
+    SetAccessibleName(this, name);
     SetSize(bitmap.GetWidth(), bitmap.GetHeight());
     Refresh();
 }

@@ -4,6 +4,8 @@
 #include <wx/dcbuffer.h>
 #include <wx/settings.h>
 
+#include "ui/Accessibility.h"
+
 namespace glintwick {
 
 // clang-format off
@@ -16,6 +18,8 @@ CSunkenText::CSunkenText(wxWindow* parent, int id, const wxPoint& pos, const wxS
     : wxControl(parent, id, pos, size, wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetInitialSize(size);
+    // A screen reader reads the frame when asked and is never told of each new one.
+    ExposeAsMarquee(this, [this] { return m_text; });
 }
 
 wxSize CSunkenText::DoGetBestSize() const {

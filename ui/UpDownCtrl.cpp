@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "ui/Accessibility.h"
+
 namespace glintwick {
 
 // clang-format off
@@ -23,6 +25,9 @@ CUpDownCtrl::CUpDownCtrl(wxWindow* parent, int id, const wxPoint& pos, const wxS
     : wxControl(parent, id, pos, size, wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE), m_repeat(this) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetInitialSize(size);
+    ExposeAsSpinButton(this,
+                       {[this] { return CurrentValue(); }, [this] { return m_low; },
+                        [this] { return m_high; }, [this](int value) { SetCurrentValue(value); }});
 }
 
 wxSize CUpDownCtrl::DoGetBestSize() const { return FromDIP(wxSize(16, 24)); }
@@ -38,16 +43,20 @@ void CUpDownCtrl::SetRange(int low, int high) {
     m_position = std::clamp(m_position, std::min(low, high), std::max(low, high));
 }
 
-void CUpDownCtrl::Step(int direction) {
-    // The buddy's number is where stepping starts; text that is no number keeps the last one.
-    if (m_buddy) {
-        long value = 0;
-        if (m_buddy->GetValue().Trim().Trim(false).ToLong(&value))
-            m_position = static_cast<int>(value);
-    }
-    m_position = std::clamp(m_position + direction, m_low, m_high);
-    if (m_buddy) m_buddy->SetValue(wxString::Format("%d", m_position));
+int CUpDownCtrl::CurrentValue() const {
+    long value = 0;
+    if (m_buddy && m_buddy->GetValue().Trim().Trim(false).ToLong(&value))
+        return static_cast<int>(value);
+    return m_position;
 }
+
+void CUpDownCtrl::SetCurrentValue(int value) {
+    m_position = std::clamp(value, m_low, m_high);
+    if (m_buddy) m_buddy->SetValue(wxString::Format("%d", m_position));
+    NotifyValueChanged(this);
+}
+
+void CUpDownCtrl::Step(int direction) { SetCurrentValue(CurrentValue() + direction); }
 
 void CUpDownCtrl::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
