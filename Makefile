@@ -30,6 +30,7 @@ bench: build
 	@$(BUILD)/bin/core_bench
 	@xvfb-run -a $(BUILD)/bin/ui_bench
 	@scripts/measure_startup.sh $(BUILD)
+	@scripts/measure_scale.sh $(BUILD)
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps

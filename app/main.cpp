@@ -24,7 +24,9 @@ int main(int argc, char** argv) {
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     if ((!x11 || !*x11) && (!wayland || !*wayland)) {
-        std::fprintf(stderr, "glintwick: no display to open a window on (run it under xvfb-run on a machine without one)\n");
+        std::fprintf(stderr,
+                     "glintwick: no display to open a window on (run it under xvfb-run on a "
+                     "machine without one)\n");
         return 1;
     }
     glintwick::IgnoreFileSizeSignal();

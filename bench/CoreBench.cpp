@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/Effect.h"
+#include "model/PathParts.h"
 #include "model/ProjectFile.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
@@ -147,8 +148,8 @@ void BuildLargeProject(Workspace& w) {
             std::make_unique<CEffect>(RandomText(rng, kProjectTextLength), effect, speed, loops));
     }
     w.doc.SetRepeat(3);
-    w.doc.m_strFinalText = RandomText(rng, 80);
-    w.scriptBytes = w.doc.WriteScript(std::filesystem::path(w.scriptPath).filename().string());
+    w.doc.SetOptions(RandomText(rng, 80), 1);
+    w.scriptBytes = WriteScript(w.doc, std::filesystem::path(w.scriptPath).filename().string());
     w.projectBytes = SerializeProject(w.doc);
     w.pageBytes = PreviewPageHtml(w.doc, "bench.js");
     // The load benchmarks need the project on disk even when run on their own.
@@ -181,9 +182,9 @@ void BuildPlayerProject(Workspace& w) {
             std::make_unique<CEffect>(RandomText(rng, kPlayerTextLength), effect, speed, 2));
     }
     w.playerDoc.SetRepeat(0);
-    for (const auto& effect : w.playerDoc.m_arrEffects) {
+    for (int i = 0; i < w.playerDoc.GetCount(); ++i) {
         WordList words;
-        SplitTextIntoWords(effect->GetText(), words);
+        SplitTextIntoWords(w.playerDoc.GetAt(i)->GetText(), words);
         w.playerWords.push_back(std::move(words));
     }
 
@@ -198,8 +199,8 @@ void BuildPlayerProject(Workspace& w) {
             return;
         }
         if (tick.action != PlayerTick::Action::Show) continue;
-        const int position = player.m_nCurEffect;
-        const int step = player.m_nStep - 1;
+        const int position = player.CurrentEffect();
+        const int step = player.NextStep() - 1;
         const CEffect* effect = w.playerDoc.GetAt(position);
         const std::string direct = FrameFor(effect->GetEffect(), effect->GetText(),
                                             w.playerWords[static_cast<size_t>(position)], step);
@@ -291,7 +292,7 @@ void BM_Generate_WriteScriptInMemory(benchmark::State& state) {
     const std::string title = std::filesystem::path(w.scriptPath).filename().string();
     size_t bytes = 0;
     for (auto _ : state) {
-        std::string script = w.doc.WriteScript(title);
+        std::string script = WriteScript(w.doc, title);
         bytes = script.size();
         benchmark::DoNotOptimize(script);
     }
@@ -480,7 +481,7 @@ void BM_Player_BaselineDirectFrames(benchmark::State& state) {
         for (const auto& shown : w.playerShown) {
             const CEffect* effect = w.playerDoc.GetAt(shown.position);
             std::string frame =
-                FrameFor(shown.effect, effect->m_strText,
+                FrameFor(shown.effect, effect->GetText(),
                          w.playerWords[static_cast<size_t>(shown.position)], shown.step);
             benchmark::DoNotOptimize(frame);
         }

@@ -6,14 +6,15 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <thread>
 
 #include "cli/ProjectJson.h"
 #include "model/CodePage.h"
+#include "model/CoreTexts.h"
 #include "model/FileError.h"
+#include "model/PathParts.h"
 #include "model/ProjectFile.h"
 #include "model/RegularFile.h"
 #include "model/SafeFile.h"
@@ -22,7 +23,6 @@
 #include "preview/Frames.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/SequenceTiming.h"
-#include "model/CoreTexts.h"
 #include "script/BrowserPreview.h"
 #include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
@@ -48,9 +48,7 @@ bool LoadOrReport(CTallowmereDoc& doc, const std::string& path) {
 }
 
 volatile std::sig_atomic_t g_interrupted = 0;
-extern "C" void OnInterrupt(int) {
-    g_interrupted = 1;
-}
+extern "C" void OnInterrupt(int) { g_interrupted = 1; }
 
 // A frame as the terminal may show it: UTF-8, with every control character in a visible, inert
 // form, so that a text cannot clear the screen or write the clipboard. C0 controls and DEL
@@ -109,7 +107,7 @@ int Show(const std::string& projectPath) {
     // Durations in seconds as the players count them; null where the sequence never ends.
     const SequenceTiming timing = MeasureTiming(doc);
     auto seconds = [](std::optional<double> ticks) {
-        return ticks ? nlohmann::ordered_json(*ticks * SequenceTiming::kTickMilliseconds / 1000.0)
+        return ticks ? nlohmann::ordered_json(*ticks * kTickMilliseconds / 1000.0)
                      : nlohmann::ordered_json(nullptr);
     };
     nlohmann::ordered_json loops = nlohmann::ordered_json::array();
@@ -206,7 +204,7 @@ int Play(const std::string& projectPath, bool trace, long long ticks) {
     std::signal(SIGINT, OnInterrupt);
     auto next = std::chrono::steady_clock::now();
     for (long long tick = 1; !g_interrupted && (ticks < 0 || tick <= ticks); ++tick) {
-        next += std::chrono::milliseconds(10);
+        next += std::chrono::milliseconds(kTickMilliseconds);
         std::this_thread::sleep_until(next);
         const PlayerTick result = player.Tick();
         if (result.action == PlayerTick::Action::Stop) break;

@@ -27,14 +27,14 @@ std::string TextFromUtf8(const std::string& utf8, const std::string& what) {
 
 nlohmann::ordered_json ProjectToJson(CTallowmereDoc& doc) {
     nlohmann::ordered_json json;
-    json["finalText"] = TextToJson(doc.m_strFinalText);
-    json["autoStart"] = doc.m_bAutoStart;
-    json["repeat"] = doc.m_nRepeat;
+    json["finalText"] = TextToJson(doc.GetFinalText());
+    json["autoStart"] = doc.GetAutoStart();
+    json["repeat"] = doc.GetRepeat();
     json["effects"] = nlohmann::ordered_json::array();
     for (int i = 0; i < doc.GetCount(); ++i) {
         const CEffect* effect = doc.GetAt(i);
         nlohmann::ordered_json entry;
-        entry["text"] = TextToJson(effect->m_strText);
+        entry["text"] = TextToJson(effect->GetText());
         entry["effect"] = effect->GetEffect();
         entry["speed"] = effect->GetSpeed();
         entry["loops"] = effect->GetLoops();
@@ -72,9 +72,10 @@ std::string TextField(const nlohmann::json& object, const char* key, const std::
 void ProjectFromJson(const nlohmann::json& json, CTallowmereDoc& doc) {
     if (!json.is_object()) throw CJsonProjectError("the project must be a JSON object");
     doc.InitNewProject();
-    doc.m_strFinalText = TextField(json, "finalText", "", "");
-    doc.m_bAutoStart = IntField(json, "autoStart", 1, "");
-    doc.m_nRepeat = IntField(json, "repeat", 0, "");
+    std::string finalText = TextField(json, "finalText", "", "");
+    const int autoStart = IntField(json, "autoStart", 1, "");
+    doc.SetOptions(std::move(finalText), autoStart);
+    doc.SetRepeat(IntField(json, "repeat", 0, ""));
     if (!json.contains("effects")) return;
     const auto& effects = json.at("effects");
     if (!effects.is_array()) throw CJsonProjectError("effects must be an array");
@@ -91,7 +92,7 @@ void ProjectFromJson(const nlohmann::json& json, CTallowmereDoc& doc) {
         // A project file with an effect outside the catalogue would not load again.
         if (!CEffect::IsValidEffectIndex(effect->GetEffect()))
             throw CJsonProjectError(where + "effect must be 0 to 11");
-        doc.m_arrEffects.push_back(std::move(effect));
+        doc.AppendLoaded(std::move(effect));
     }
 }
 

@@ -24,6 +24,18 @@ uint64_t LoadingMemory() { return ProcessMemoryLimit() / 2; }
 
 }  // namespace
 
+void CByteSource::Append(std::string& out, size_t count) {
+    const size_t at = out.size();
+    out.resize(at + count);
+    Read(out.data() + at, count);
+}
+
+void CMemorySource::Append(std::string& out, size_t count) {
+    if (count > Remaining()) throw CArchiveFormatError("input ends early");
+    out.append(m_bytes.data() + m_pos, count);
+    m_pos += count;
+}
+
 void CMemorySource::Read(char* out, size_t count) {
     if (count > Remaining()) throw CArchiveFormatError("input ends early");
     std::copy_n(m_bytes.data() + m_pos, count, out);
@@ -31,7 +43,8 @@ void CMemorySource::Read(char* out, size_t count) {
 }
 
 CArchive::CArchive(std::string_view in)
-    : m_memory(std::make_unique<CMemorySource>(in)), m_source(m_memory.get()),
+    : m_memory(std::make_unique<CMemorySource>(in)),
+      m_source(m_memory.get()),
       m_memoryLeft(LoadingMemory()) {}
 
 CArchive::CArchive(CByteSource& source) : m_source(&source), m_memoryLeft(LoadingMemory()) {}
@@ -107,8 +120,9 @@ std::string CArchive::ReadString() {
     // Checked against the bytes left before anything is allocated.
     if (length > Remaining()) throw CArchiveFormatError("string past the end");
     ChargeMemory(length);
-    std::string text(length, '\0');
-    m_source->Read(text.data(), length);
+    std::string text;
+    text.reserve(length);
+    m_source->Append(text, length);
     return text;
 }
 

@@ -24,6 +24,8 @@ public:
     virtual uint64_t Remaining() const = 0;
     // Copies the next `count` bytes to `out`; CArchiveFormatError when fewer are left.
     virtual void Read(char* out, size_t count) = 0;
+    // Appends the next `count` bytes to `out` (no zero-filled room first, as Read would need).
+    virtual void Append(std::string& out, size_t count);
 };
 
 // Bytes held in memory, which must outlive the source.
@@ -32,6 +34,7 @@ public:
     explicit CMemorySource(std::string_view bytes) : m_bytes(bytes) {}
     uint64_t Remaining() const override { return m_bytes.size() - m_pos; }
     void Read(char* out, size_t count) override;
+    void Append(std::string& out, size_t count) override;
 
 private:
     std::string_view m_bytes;
@@ -49,7 +52,6 @@ public:
     ~CArchive();
 
     bool IsStoring() const { return m_out != nullptr; }
-    bool IsLoading() const { return m_out == nullptr; }
     // Bytes not yet read (loading only).
     uint64_t Remaining() const { return m_source->Remaining(); }
 

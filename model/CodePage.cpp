@@ -108,7 +108,6 @@ char32_t DecodeUtf8(std::string_view s, size_t& pos) {
     return ch;
 }
 
-
 std::string ReadableUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());

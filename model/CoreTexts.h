@@ -37,13 +37,10 @@ inline constexpr const char* kFileErrorDirectoryFull =
 inline constexpr const char* kFileErrorBadSeek = "Seek failed on %1";
 inline constexpr const char* kFileErrorHardIO =
     "A hardware I/O error was reported while accessing %1.";
-inline constexpr const char* kFileErrorSharing =
-    "A sharing violation occurred while accessing %1.";
-inline constexpr const char* kFileErrorLocking =
-    "A locking violation occurred while accessing %1.";
+inline constexpr const char* kFileErrorSharing = "A sharing violation occurred while accessing %1.";
+inline constexpr const char* kFileErrorLocking = "A locking violation occurred while accessing %1.";
 inline constexpr const char* kFileErrorDiskFull = "Disk full while accessing %1.";
-inline constexpr const char* kFileErrorEndOfFile =
-    "An attempt was made to access %1 past its end.";
+inline constexpr const char* kFileErrorEndOfFile = "An attempt was made to access %1 past its end.";
 inline constexpr const char* kNoEffectsDefined = "You have not defined any effects yet.";
 inline constexpr const char* kScriptNameWarning =
     "The script name \"%1\" is not a valid JavaScript name, so the script will not run in a page.";

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "model/CoreTexts.h"
-#include "model/platform/FileSystem.h"
+#include "model/PathParts.h"
 
 namespace glintwick {
 
@@ -18,8 +18,7 @@ void CDocumentBase::SetModified(bool modified) {
 
 void CDocumentBase::SetPathName(const std::string& path) {
     m_strPathName = path;
-    const auto slash = path.find_last_of(kPathSeparators);
-    m_strTitle = slash == std::string::npos ? path : path.substr(slash + 1);
+    m_strTitle = FileNameOf(path);
     NotifyTitleChanged();
 }
 

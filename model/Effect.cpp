@@ -17,15 +17,7 @@ void SplitTextIntoWords(std::string_view text, WordList& words) {
     const size_t count = static_cast<size_t>(std::count(text.begin(), text.end(), ' ')) +
                          (!text.empty() && text[0] != ' ' ? 1 : 0);
     words.m_ends.reserve(count);
-    // A word runs from a space (or the start) up to the next space; a space right after the
-    // start or another space is a word of its own.
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find(' ', start + 1);
-        if (end == std::string_view::npos) end = text.size();
-        words.m_ends.push_back(static_cast<uint32_t>(end));
-        start = end;
-    }
+    ForEachWordEnd(text, [&](size_t end) { words.m_ends.push_back(static_cast<uint32_t>(end)); });
 }
 
 std::string CEffect::GetEffectNameByIndex(int index) { return str::kEffectNames[index]; }
@@ -43,9 +35,9 @@ std::string CEffect::GetEffectName() const {
     return IsValidEffectIndex(m_nEffect) ? GetEffectNameByIndex(m_nEffect) : std::string();
 }
 
-void CEffect::SplitWords() { SplitTextIntoWords(m_strText, m_arrWords); }
+void CEffect::SplitWords() const { SplitTextIntoWords(m_strText, m_arrWords); }
 
-const WordList& CEffect::GetWords() {
+const WordList& CEffect::GetWords() const {
     SplitWords();
     return m_arrWords;
 }

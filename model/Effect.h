@@ -28,6 +28,7 @@ public:
 
 private:
     friend void SplitTextIntoWords(std::string_view text, WordList& words);
+
     std::vector<uint32_t> m_ends;
 };
 
@@ -36,6 +37,37 @@ private:
 // are shorter than 4 GiB, the most a project file can hold; a longer one throws
 // std::length_error.
 void SplitTextIntoWords(std::string_view text, WordList& words);
+
+// The same rule without a list: calls `visit` with the end of each word in turn. A word runs
+// from a space (or the start) up to the next space; a space right after the start or another
+// space is a word of its own.
+template <typename Visit>
+void ForEachWordEnd(std::string_view text, Visit&& visit) {
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(' ', start + 1);
+        if (end == std::string_view::npos) end = text.size();
+        visit(end);
+        start = end;
+    }
+}
+
+// The twelve effects by their catalogue index, the number records, project files and scripts
+// store. An index read from a file may lie outside the catalogue: compare, never assume.
+enum class EffectIndex : int {
+    TypewriterLetters = 0,
+    TypewriterWords = 1,
+    ScrollLeftToRight = 2,
+    ScrollRightToLeft = 3,
+    Flashing = 4,
+    StarAcross = 5,
+    UppercaseAcross = 6,
+    Expand = 7,
+    Shrink = 8,
+    ShootingLetters = 9,
+    ShootingWords = 10,
+    NoEffect = 11,
+};
 
 class CEffect {
 public:
@@ -49,15 +81,17 @@ public:
     static std::string GetEffectNameByIndex(int index);
     static bool IsValidEffectIndex(int index) { return index >= 0 && index < kNumEffects; }
     // The one definition of a word-based effect.
-    static bool IsWordBased(int index) { return index == 1 || index == 10; }
+    static bool IsWordBased(int index) {
+        return index == static_cast<int>(EffectIndex::TypewriterWords) ||
+               index == static_cast<int>(EffectIndex::ShootingWords);
+    }
 
     CEffect();
     CEffect(std::string text, int effect, int speed, int loops);
-    virtual ~CEffect() = default;
     CEffect(const CEffect&) = delete;
     CEffect& operator=(const CEffect&) = delete;
 
-    std::string GetText() const { return m_strText; }
+    const std::string& GetText() const { return m_strText; }
     void SetText(std::string text) { m_strText = std::move(text); }
     int GetEffect() const { return m_nEffect; }
     void SetEffect(int effect) { m_nEffect = effect; }
@@ -68,18 +102,17 @@ public:
     // The catalogue name of the effect index; empty for an index outside the catalogue.
     std::string GetEffectName() const;
 
-    void SplitWords();
+    // Cuts the text into its words again (a cache of the text, not part of the record).
+    void SplitWords() const;
     // Splits again and returns the record's list, valid until the next split.
-    const WordList& GetWords();
+    const WordList& GetWords() const;
+    // The words of the last split, without splitting (none before the first).
+    size_t CachedWordCount() const { return m_arrWords.size(); }
 
-    virtual void Serialize(CArchive& ar);
+    void Serialize(CArchive& ar);
 
-    // Script text of this record (see the script writer).
-    std::string GetScriptEntry(int position) const;
-    std::string GetWordArrayScript(int position);
-    std::string GetEffectFunctionScript() const;
-
-    WordList m_arrWords;
+private:
+    mutable WordList m_arrWords;
     std::string m_strText;
     int m_nEffect;
     int m_nSpeed;

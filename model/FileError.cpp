@@ -2,24 +2,9 @@
 #include "model/FileError.h"
 
 #include "model/CoreTexts.h"
+#include "model/MessageFormat.h"
 
 namespace glintwick {
-
-std::string FormatMessage(const char* templ, const std::string& arg1, const std::string& arg2) {
-    std::string out;
-    for (const char* p = templ; *p; ++p) {
-        if (p[0] == '%' && p[1] == '1') {
-            out += arg1;
-            ++p;
-        } else if (p[0] == '%' && p[1] == '2') {
-            out += arg2;
-            ++p;
-        } else {
-            out += *p;
-        }
-    }
-    return out;
-}
 
 namespace {
 
@@ -48,7 +33,9 @@ const char* TemplateFor(FailureCause cause) {
 }  // namespace
 
 CFileFailure::CFileFailure(FailureCause cause, std::string path)
-    : m_cause(cause), m_path(std::move(path)), m_message(FormatMessage(TemplateFor(m_cause), m_path)) {}
+    : m_cause(cause),
+      m_path(std::move(path)),
+      m_message(FormatMessage(TemplateFor(m_cause), m_path)) {}
 
 std::string CFileFailure::Message() const { return m_message; }
 

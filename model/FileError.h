@@ -27,10 +27,6 @@ enum class FailureCause {
     FailedToSave,
 };
 
-// Replaces %1 (and %2) in a message template.
-std::string FormatMessage(const char* templ, const std::string& arg1,
-                          const std::string& arg2 = std::string());
-
 // The platform error number's cause. `path` helps tell a missing file from a missing folder.
 FailureCause CauseFromErrno(int err, const std::string& path);
 

@@ -25,6 +25,17 @@ public:
 
     uint64_t Remaining() const override { return m_left; }
 
+    // Texts come out of the buffer in one piece where they can.
+    void Append(std::string& out, size_t count) override {
+        if (count <= m_end - m_next && count <= m_left) {
+            out.append(m_buffer + m_next, count);
+            m_next += count;
+            m_left -= count;
+            return;
+        }
+        CByteSource::Append(out, count);
+    }
+
     void Read(char* out, size_t count) override {
         if (count > m_left) throw CArchiveFormatError("input ends early");
         while (count > 0) {
@@ -60,7 +71,7 @@ private:
     std::string m_path;
     uint64_t m_left = 0;
     CFileDescriptor m_fd;
-    char m_buffer[64 * 1024];
+    char m_buffer[256 * 1024];
     size_t m_next = 0;
     size_t m_end = 0;
 };
@@ -103,15 +114,12 @@ void LoadProject(CTallowmereDoc& doc, const std::string& path) {
     try {
         auto source = std::make_unique<CFileSource>(path);
         CTallowmereDoc loaded;
-        loaded.m_nRepeat = doc.m_nRepeat;  // a file of length zero keeps the repeat count
+        loaded.SetRepeat(doc.GetRepeat());  // a file of length zero keeps the repeat count
         if (source->Remaining() > 0) {
             CArchive ar(*source);
             loaded.Serialize(ar);
         }
-        doc.m_arrEffects = std::move(loaded.m_arrEffects);
-        doc.m_strFinalText = std::move(loaded.m_strFinalText);
-        doc.m_bAutoStart = loaded.m_bAutoStart;
-        doc.m_nRepeat = loaded.m_nRepeat;
+        doc.TakeContents(loaded);
         doc.SetModified(false);
         doc.SetPathName(path);
         doc.NotifyViews();

@@ -44,7 +44,8 @@ std::string AbbreviatePath(const std::string& path, size_t length) {
     const std::string ellipsis = "...";
     if (chars(name) + ellipsis.size() + 1 >= length) {
         // Not even "/.../name" fits: the name alone, cut with an ellipsis if need be.
-        return chars(name) <= length ? name : FirstCharacters(name, length - ellipsis.size()) + ellipsis;
+        return chars(name) <= length ? name
+                                     : FirstCharacters(name, length - ellipsis.size()) + ellipsis;
     }
     // Root part: "/" for an absolute path, else the first folder.
     const size_t rootEnd = path.find_first_of(kPathSeparators);

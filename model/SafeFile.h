@@ -1,10 +1,11 @@
 // Whole-file writes that never leave a half-written target.
 #pragma once
 
+#include <sys/types.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 #include "model/FileError.h"
 
@@ -36,8 +37,5 @@ WriteCall& FileWriteCall();
 // Makes a write beyond the file-size limit fail with EFBIG, reported as a full disk, instead of
 // killing the process with SIGXFSZ half-way through a save. Both programs call it at start.
 void IgnoreFileSizeSignal();
-
-// The file name without its folder.
-std::string FileNameOf(const std::string& path);
 
 }  // namespace glintwick

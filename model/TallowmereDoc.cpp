@@ -20,33 +20,42 @@ constexpr uint64_t kRecordMemory = sizeof(CEffect) + 2 * sizeof(void*) + 16;
 
 CTallowmereDoc::CTallowmereDoc() = default;
 
-void CTallowmereDoc::AddEffect(std::unique_ptr<CEffect> effect) {
-    m_arrEffects.push_back(std::move(effect));
+void CTallowmereDoc::ListChanged(ListChange change) {
     SetModified(true);
+    m_lastChange = change;
     NotifyViews();
+    m_lastChange = ListChange();
 }
 
-void CTallowmereDoc::UpdateEffect(CEffect* effect, std::string text, int effectIndex, int speed,
-                                  int loops) {
-    effect->SetText(std::move(text));
-    effect->SetEffect(effectIndex);
-    effect->SetSpeed(speed);
-    effect->SetLoops(loops);
-    SetModified(true);
-    NotifyViews();
+void CTallowmereDoc::AddEffect(std::unique_ptr<CEffect> effect) {
+    m_arrEffects.push_back(std::move(effect));
+    ListChanged({ListChange::Kind::Added, GetCount() - 1});
+}
+
+void CTallowmereDoc::UpdateEffect(const CEffect* effect, std::string text, int effectIndex,
+                                  int speed, int loops) {
+    int row = 0;
+    for (int i = 0; i < GetCount(); ++i) {
+        CEffect& record = *m_arrEffects[i];
+        if (&record != effect) continue;
+        record.SetText(std::move(text));
+        record.SetEffect(effectIndex);
+        record.SetSpeed(speed);
+        record.SetLoops(loops);
+        row = i;
+    }
+    ListChanged({ListChange::Kind::Updated, row});
 }
 
 void CTallowmereDoc::DeleteEffect(int position) {
     m_arrEffects.erase(m_arrEffects.begin() + position);
-    SetModified(true);
-    NotifyViews();
+    ListChanged({ListChange::Kind::Deleted, position});
 }
 
 int CTallowmereDoc::MoveUp(int position) {
     if (position == 0) return 0;
     std::swap(m_arrEffects[position - 1], m_arrEffects[position]);
-    SetModified(true);
-    NotifyViews();
+    ListChanged({ListChange::Kind::Swapped, position - 1});
     return position - 1;
 }
 
@@ -54,8 +63,7 @@ int CTallowmereDoc::MoveDown(int position) {
     const int last = GetCount() - 1;
     if (position == last) return last;
     std::swap(m_arrEffects[position], m_arrEffects[position + 1]);
-    SetModified(true);
-    NotifyViews();
+    ListChanged({ListChange::Kind::Swapped, position});
     return position + 1;
 }
 
@@ -63,6 +71,23 @@ void CTallowmereDoc::SetRepeat(int repeat) {
     if (repeat == m_nRepeat) return;
     m_nRepeat = repeat;
     SetModified(true);
+}
+
+void CTallowmereDoc::SetOptions(std::string finalText, int autoStart) {
+    m_strFinalText = std::move(finalText);
+    m_bAutoStart = autoStart;
+    SetModified(true);
+}
+
+void CTallowmereDoc::AppendLoaded(std::unique_ptr<CEffect> effect) {
+    m_arrEffects.push_back(std::move(effect));
+}
+
+void CTallowmereDoc::TakeContents(CTallowmereDoc& loaded) {
+    m_arrEffects = std::move(loaded.m_arrEffects);
+    m_strFinalText = std::move(loaded.m_strFinalText);
+    m_bAutoStart = loaded.m_bAutoStart;
+    m_nRepeat = loaded.m_nRepeat;
 }
 
 void CTallowmereDoc::ResetContents() {
@@ -97,7 +122,9 @@ void CTallowmereDoc::Serialize(CArchive& ar) {
     // A count that the remaining bytes cannot hold is refused before anything is allocated.
     if (static_cast<uint64_t>(count) > ar.Remaining() / kMinimumRecordBytes)
         throw CArchiveFormatError("record count past the end");
-    // The list grows as records arrive: a count is only a claim until the records are read.
+    // The list grows as records arrive: a count is only a claim until the records are read,
+    // but room for as many as the bytes left can hold is safe to make at once.
+    m_arrEffects.reserve(m_arrEffects.size() + static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) {
         ar.ChargeMemory(kRecordMemory);
         // Every field is read over, so the record starts without the default text.
@@ -108,7 +135,7 @@ void CTallowmereDoc::Serialize(CArchive& ar) {
         // the bytes are not a project.
         if (!CEffect::IsValidEffectIndex(effect->GetEffect()))
             throw CArchiveFormatError("effect index outside the catalogue");
-        m_arrEffects.push_back(std::move(effect));
+        AppendLoaded(std::move(effect));
     }
 }
 

@@ -12,20 +12,37 @@ namespace glintwick {
 
 class CArchive;
 
+// What the last change to the effect list was, so a view can update just that; a view may as
+// well rebuild everything. Any change not made by a list operation (a load, a new project) is
+// All.
+struct ListChange {
+    enum class Kind { All, Added, Updated, Deleted, Swapped };
+    Kind kind = Kind::All;
+    int row = 0;  // Added: the new row; Updated, Deleted: the row; Swapped: the upper of the two
+};
+
 class CTallowmereDoc : public CDocumentBase {
 public:
     CTallowmereDoc();
 
     int GetCount() const { return static_cast<int>(m_arrEffects.size()); }
-    // Callers pass 0 to count - 1. The record stays owned by the document.
-    CEffect* GetAt(int position) const { return m_arrEffects[position].get(); }
+    // Callers pass 0 to count - 1. The record stays owned by the document, which alone changes
+    // it.
+    const CEffect* GetAt(int position) const { return m_arrEffects[position].get(); }
     void AddEffect(std::unique_ptr<CEffect> effect);
-    void UpdateEffect(CEffect* effect, std::string text, int effectIndex, int speed, int loops);
+    // `effect` is one of the document's records.
+    void UpdateEffect(const CEffect* effect, std::string text, int effectIndex, int speed,
+                      int loops);
     void DeleteEffect(int position);
     int MoveUp(int position);
     int MoveDown(int position);
     int GetRepeat() const { return m_nRepeat; }
     void SetRepeat(int repeat);
+    const std::string& GetFinalText() const { return m_strFinalText; }
+    int GetAutoStart() const { return m_bAutoStart; }
+    // The two settings of the Options dialog; marks the project modified even when they are
+    // unchanged, and refreshes no view.
+    void SetOptions(std::string finalText, int autoStart);
 
     // Empties the list and the final text and turns automatic start on; keeps the repeat
     // count, the modified flag and the path.
@@ -34,14 +51,24 @@ public:
     void InitNewProject();
 
     void Serialize(CArchive& ar);
-
-    // The complete text of the generated script for a file named `fileTitle`.
-    std::string WriteScript(const std::string& fileTitle);
+    // Appends a record as a load does: neither marks the project nor tells the views.
+    void AppendLoaded(std::unique_ptr<CEffect> effect);
+    // Takes over the records and the three settings of `loaded` (a project just read), leaving
+    // the flag, the path and the views to the caller.
+    void TakeContents(CTallowmereDoc& loaded);
 
     // What Save As proposes: the path, or the title cut at the first character that cannot
     // start a file name's extension-less stem, with the project extension.
     std::string GetProposedFileName() const;
 
+    // Read by the views while they refresh.
+    const ListChange& LastListChange() const { return m_lastChange; }
+
+private:
+    // Every list operation ends here: the project is marked and every view refreshes.
+    void ListChanged(ListChange change);
+
+    ListChange m_lastChange;
     int m_bAutoStart = 1;
     std::string m_strFinalText;
     int m_nRepeat = 0;

@@ -7,12 +7,8 @@ namespace glintwick {
 
 namespace {
 
-bool IsLeadSurrogate(char32_t ch) {
-    return ch >= 0xD800 && ch <= 0xDBFF;
-}
-bool IsTrailSurrogate(char32_t ch) {
-    return ch >= 0xDC00 && ch <= 0xDFFF;
-}
+bool IsLeadSurrogate(char32_t ch) { return ch >= 0xD800 && ch <= 0xDBFF; }
+bool IsTrailSurrogate(char32_t ch) { return ch >= 0xDC00 && ch <= 0xDFFF; }
 
 // The three-byte form of a surrogate at `pos`, which strict UTF-8 decoding refuses.
 bool DecodeSurrogate(std::string_view s, size_t& pos, char32_t& ch) {

@@ -36,7 +36,8 @@ std::optional<std::string> CEffectPreviewTicker::Tick() {
         --m_nCountdown;
         return std::nullopt;
     }
-    m_nCountdown = 21 - PlayableSpeed(m_nSpeed);
+    // Counting down from one period takes one tick more: a frame every 22 - speed ticks.
+    m_nCountdown = FramePeriodTicks(m_nSpeed);
     if (CEffect::IsValidEffectIndex(m_nEffect)) {
         ++m_nStep;
         m_strFrame = FrameFor(m_nEffect, m_strText, m_words, m_nStep);

@@ -20,6 +20,13 @@ public:
     // One timer tick; returns the text to show when a non-empty frame is due.
     std::optional<std::string> Tick();
 
+    // What the preview plays and the frame it computed last.
+    const std::string& Text() const { return m_strText; }
+    const std::string& Frame() const { return m_strFrame; }
+
+private:
+    void SplitForWordEffects();
+
     std::string m_strText;
     int m_nEffect;
     int m_nSpeed;
@@ -27,9 +34,6 @@ public:
     int m_nStep = 0;
     int m_nCountdown = 0;
     std::string m_strFrame;
-
-private:
-    void SplitForWordEffects();
 };
 
 }  // namespace glintwick

@@ -106,19 +106,19 @@ std::string FrameNoEffect(const std::string& text, int step) {
 }
 
 std::string FrameFor(int effect, const std::string& text, const WordList& words, int step) {
-    switch (effect) {
-        case 0: return FrameTypewriterLetters(text, step);
-        case 1: return FrameTypewriterWords(text, words, step);
-        case 2: return FrameScrollLeftToRight(text, step);
-        case 3: return FrameScrollRightToLeft(text, step);
-        case 4: return FrameFlashing(text, step);
-        case 5: return FrameStarAcross(text, step);
-        case 6: return FrameUppercaseAcross(text, step);
-        case 7: return FrameExpand(text, step);
-        case 8: return FrameShrink(text, step);
-        case 9: return FrameShootingLetters(text, step);
-        case 10: return FrameShootingWords(text, words, step);
-        case 11: return FrameNoEffect(text, step);
+    switch (static_cast<EffectIndex>(effect)) {
+        case EffectIndex::TypewriterLetters: return FrameTypewriterLetters(text, step);
+        case EffectIndex::TypewriterWords: return FrameTypewriterWords(text, words, step);
+        case EffectIndex::ScrollLeftToRight: return FrameScrollLeftToRight(text, step);
+        case EffectIndex::ScrollRightToLeft: return FrameScrollRightToLeft(text, step);
+        case EffectIndex::Flashing: return FrameFlashing(text, step);
+        case EffectIndex::StarAcross: return FrameStarAcross(text, step);
+        case EffectIndex::UppercaseAcross: return FrameUppercaseAcross(text, step);
+        case EffectIndex::Expand: return FrameExpand(text, step);
+        case EffectIndex::Shrink: return FrameShrink(text, step);
+        case EffectIndex::ShootingLetters: return FrameShootingLetters(text, step);
+        case EffectIndex::ShootingWords: return FrameShootingWords(text, words, step);
+        case EffectIndex::NoEffect: return FrameNoEffect(text, step);
         default: return std::string();
     }
 }

@@ -14,6 +14,8 @@ const WordList kNoWords;
 
 int PlayableSpeed(int speed) { return std::clamp(speed, 1, 20); }
 
+int FramePeriodTicks(int speed) { return 21 - PlayableSpeed(speed); }
+
 void CPreviewPlayer::Start() {
     m_nEffectCount = m_doc.GetCount();
     m_nRepeat = m_doc.GetRepeat();
@@ -41,7 +43,7 @@ PlayerTick CPreviewPlayer::Tick() {
     if (m_nCurLoop == m_nLoops) {
         ++m_nCurEffect;
         if (m_nCurEffect == m_nEffectCount) return result;
-        CEffect* effect = m_doc.GetAt(m_nCurEffect);
+        const CEffect* effect = m_doc.GetAt(m_nCurEffect);
         m_strText = effect->GetText();
         m_nEffect = effect->GetEffect();
         // Only the word-based effects split their text.
@@ -52,8 +54,8 @@ PlayerTick CPreviewPlayer::Tick() {
         m_nStep = 1;
         m_nTicks = 0;
     }
-    // A frame every 21 - speed ticks; the empty frame ends a loop and shows nothing new.
-    if (21 - PlayableSpeed(m_nSpeed) - m_nTicks == 0) {
+    // A frame every period; the empty frame ends a loop and shows nothing new.
+    if (FramePeriodTicks(m_nSpeed) - m_nTicks == 0) {
         std::string frame =
             FrameFor(m_nEffect, m_strText, m_pWords ? *m_pWords : kNoWords, m_nStep);
         ++m_nStep;

@@ -19,6 +19,11 @@ struct PlayerTick {
 // The speed the players time an effect with: values outside 1 to 20 (possible only from an
 // altered project file) count as the nearer of 1 and 20, so no effect stalls a preview.
 int PlayableSpeed(int speed);
+// The players' clock, as the page's: one tick every 10 ms.
+inline constexpr int kTickMilliseconds = 10;
+// Ticks from one frame to the next at `speed` (the page's rule, 21 - speed, on the playable
+// speed): 20 at speed 1, 1 at speed 20.
+int FramePeriodTicks(int speed);
 
 class CPreviewPlayer {
 public:
@@ -29,6 +34,11 @@ public:
     // One timer tick; the window shows the frame or stops the preview as told.
     PlayerTick Tick();
 
+    // The effect now playing (-1 before the first) and the step of the next frame.
+    int CurrentEffect() const { return m_nCurEffect; }
+    int NextStep() const { return m_nStep; }
+
+private:
     int m_nEffectCount = 0;
     int m_nRepeat = 0;
     int m_nCurRepeat = 1;
@@ -43,8 +53,6 @@ public:
     int m_nEffect = 0;
     int m_nSpeed = CEffect::kDefaultSpeed;
     int m_nLoops = 0;
-
-private:
     const CTallowmereDoc& m_doc;
 };
 

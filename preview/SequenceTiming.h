@@ -12,8 +12,9 @@ class CTallowmereDoc;
 // Tick counts are doubles: exact up to 2^53 ticks (about 2.8 million years), and no project,
 // however long its texts and however many its loops and repeats, can make one overflow.
 struct SequenceTiming {
-    static constexpr int kTickMilliseconds = 10;
-    // Per effect: one loop, from its first frame period to the period of its ending step.
+    int effects = 0;
+    // Per effect: one loop, from its first frame period to the period of its ending step (left
+    // empty when only the pass is asked for).
     std::vector<double> loopTicks;
     // One pass: every effect's loading tick and loops, plus the idle tick at the pass's end;
     // none when an effect's loop count makes it play without end.
@@ -23,7 +24,8 @@ struct SequenceTiming {
 };
 
 // Counts exactly as the main preview and the page tick: a frame every 21 - speed ticks.
-SequenceTiming MeasureTiming(CTallowmereDoc& doc);
+// With `perEffect` false only the pass and total are measured (the status bar's need).
+SequenceTiming MeasureTiming(const CTallowmereDoc& doc, bool perEffect = true);
 
 // The durations in words, seconds to two decimals: "One pass: 1.23 s", with all passes when
 // the sequence repeats a number of times or the note that it repeats without end, or the

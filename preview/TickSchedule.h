@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "preview/PreviewPlayer.h"
+
 namespace glintwick {
 
 // A timer event arrives late more often than not, so a preview that played one tick per event
@@ -12,7 +14,6 @@ namespace glintwick {
 // and moves the rest of the schedule later, so the preview never bursts through missed frames.
 class CTickSchedule {
 public:
-    static constexpr int kTickMilliseconds = 10;
     static constexpr int kMaxTicksPerEvent = 10;
 
     // Playing from tick 0 at `now` (milliseconds on any steady clock).
@@ -27,8 +28,8 @@ public:
     static std::int64_t Now();
 
 private:
-    std::int64_t m_nOrigin = 0;     // the clock time that tick 0 stands for
-    std::int64_t m_nPlayed = 0;     // ticks handed out since Start
+    std::int64_t m_nOrigin = 0;  // the clock time that tick 0 stands for
+    std::int64_t m_nPlayed = 0;  // ticks handed out since Start
     std::int64_t m_nPausedAt = 0;
     bool m_bPaused = false;
 };

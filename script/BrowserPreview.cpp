@@ -10,12 +10,12 @@
 #include "embedded/StatusStripSource.h"
 #include "model/CodePage.h"
 #include "model/Effect.h"
+#include "model/PathParts.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "preview/SequenceTiming.h"
 #include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
-#include "model/platform/FileSystem.h"
 
 namespace glintwick {
 
@@ -30,9 +30,7 @@ constexpr std::array<bool, 256> kMarkupCharacters = [] {
     return table;
 }();
 
-bool IsMarkupCharacter(char c) {
-    return kMarkupCharacters[static_cast<unsigned char>(c)];
-}
+bool IsMarkupCharacter(char c) { return kMarkupCharacters[static_cast<unsigned char>(c)]; }
 
 void AppendHtmlEscaped(std::string& out, std::string_view text) {
     // Runs without markup characters go in whole.
@@ -42,21 +40,11 @@ void AppendHtmlEscaped(std::string& out, std::string_view text) {
         out.append(text, from, special - from);
         if (special == text.size()) break;
         switch (text[special]) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += "&#39;";
-                break;
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += "&#39;"; break;
         }
         from = special + 1;
     }
@@ -116,14 +104,10 @@ std::string EffectRows(const CTallowmereDoc& doc) {
 
 }  // namespace
 
-std::string_view StatusStripScript() {
-    return kStatusStripSource;
-}
+std::string_view StatusStripScript() { return kStatusStripSource; }
 
 std::string PreviewScriptName(const std::string& fileName) {
-    std::string name = fileName.substr(fileName.find_last_of(kPathSeparators) + 1);
-    const size_t dot = name.find_last_of('.');
-    if (dot != std::string::npos && dot > 0) name.erase(dot);
+    std::string name = StemOf(FileNameOf(fileName));
     // "my page" becomes my_page, "2024" _2024, "status" status_preview: different files keep
     // different scripts wherever that can be.
     for (char& c : name)
@@ -133,7 +117,7 @@ std::string PreviewScriptName(const std::string& fileName) {
     return IsUsableScriptName(name) ? name : kFallbackScriptName;
 }
 
-std::string PreviewPageHtml(CTallowmereDoc& doc, const std::string& scriptFileTitle) {
+std::string PreviewPageHtml(const CTallowmereDoc& doc, const std::string& scriptFileTitle) {
     const std::string scriptName = ScriptNameFromTitle(scriptFileTitle);
     if (!IsUsableScriptName(scriptName) || scriptFileTitle.size() < 3 ||
         scriptFileTitle.compare(scriptFileTitle.size() - 3, 3, ".js") != 0)
@@ -150,20 +134,18 @@ std::string PreviewPageHtml(CTallowmereDoc& doc, const std::string& scriptFileTi
         {{"SCRIPT_FILE", file},
          {"SCRIPT_NAME", scriptName},
          {"EFFECT_COUNT", count},
-         {"AUTO_START", doc.m_bAutoStart ? "The script starts by itself when the page loads."
-                                         : "The script waits for Start: automatic start is off."},
+         {"AUTO_START", doc.GetAutoStart() ? "The script starts by itself when the page loads."
+                                           : "The script waits for Start: automatic start is off."},
          {"DURATION", duration},
          {"EFFECT_ROWS", rows},
          {"TAGS", tagLines},
          {"STRIP_SCRIPT", StatusStripScript()}});
 }
 
-std::string WritePreviewFiles(CTallowmereDoc& doc, const std::string& pagePath,
+std::string WritePreviewFiles(const CTallowmereDoc& doc, const std::string& pagePath,
                               const std::string& scriptFileTitle, bool followLinks) {
     const std::string page = PreviewPageHtml(doc, scriptFileTitle);
-    const size_t slash = pagePath.find_last_of(kPathSeparators);
-    const std::string folder =
-        slash == std::string::npos ? std::string() : pagePath.substr(0, slash + 1);
+    const std::string folder = FolderPrefixOf(pagePath);
     // The file system spells names in UTF-8; the page's link, in the code page, resolves to it.
     const std::string scriptPath = folder + CodePageToUtf8(scriptFileTitle);
     if (scriptPath == pagePath)

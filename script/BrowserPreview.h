@@ -15,7 +15,7 @@ inline constexpr const char* kStatusStripFileName = "glintwick-strip.js";
 // The preview page (Windows-1252, no network resources) that loads the script file
 // `scriptFileTitle` from its own folder and drives it with Start, Start with an effect number
 // and Stop. `scriptFileTitle` must be a usable script name followed by ".js".
-std::string PreviewPageHtml(CTallowmereDoc& doc, const std::string& scriptFileTitle);
+std::string PreviewPageHtml(const CTallowmereDoc& doc, const std::string& scriptFileTitle);
 
 // The script name a preview page can drive for a page or project file name: its name without
 // folder and extension, with characters an identifier cannot hold as "_", a leading digit
@@ -27,7 +27,7 @@ std::string PreviewScriptName(const std::string& fileNameInCodePage);
 // `scriptFileTitle` in the same folder, and returns the script's path. Both writes are atomic;
 // failures throw CFileFailure; a page path that is the script's throws std::invalid_argument.
 // Without `followLinks`, a link in the place of either file is replaced, not written through.
-std::string WritePreviewFiles(CTallowmereDoc& doc, const std::string& pagePath,
+std::string WritePreviewFiles(const CTallowmereDoc& doc, const std::string& pagePath,
                               const std::string& scriptFileTitle, bool followLinks = true);
 
 // The tag for a file of any name: as LinkTagFor, with the characters that would end the

@@ -56,7 +56,8 @@ int CPreviewFolder::RemoveAbandoned(const std::string& tempDir) {
     for (const auto& entry : fs::directory_iterator(NativePath(tempDir), error)) {
         const std::string path = PathString(entry.path());
         const long pid = ProcessOf(PathString(entry.path().filename()));
-        if (pid <= 0 || pid == CurrentProcessId() || IsProcessRunning(pid) || !IsPrivateFolder(path))
+        if (pid <= 0 || pid == CurrentProcessId() || IsProcessRunning(pid) ||
+            !IsPrivateFolder(path))
             continue;
         RemoveTree(path);
         ++removed;

@@ -6,8 +6,9 @@
 #include <string_view>
 
 #include "model/CodePage.h"
-#include "model/FileError.h"
 #include "model/CoreTexts.h"
+#include "model/FileError.h"
+#include "model/MessageFormat.h"
 #include "script/ScriptWriter.h"
 
 namespace glintwick {
@@ -29,10 +30,8 @@ bool IsLetter(unsigned char b) {
         case 0x9F:
         case 0xAA:
         case 0xB5:
-        case 0xBA:
-            return true;
-        default:
-            return false;
+        case 0xBA: return true;
+        default: return false;
     }
 }
 

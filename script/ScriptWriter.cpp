@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "model/CodePage.h"
+#include "model/CoreTexts.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
-#include "model/CoreTexts.h"
 #include "script/ScriptTemplates.h"
 
 namespace glintwick {
@@ -113,34 +113,36 @@ std::string ReplaceNameToken(const char* templ, const std::string& scriptName) {
     return out;
 }
 
-std::string CEffect::GetScriptEntry(int position) const {
-    const std::string first =
-        IsWordBased(m_nEffect) ? std::to_string(position) : EscapeScriptText(m_strText);
-    return FillTemplate(
-        IsWordBased(m_nEffect) ? script::kEntryNumber : script::kEntryText,
-        {first, std::to_string(m_nEffect), std::to_string(m_nSpeed), std::to_string(m_nLoops)});
+std::string GetScriptEntry(const CEffect& effect, int position) {
+    const bool words = CEffect::IsWordBased(effect.GetEffect());
+    const std::string first = words ? std::to_string(position) : EscapeScriptText(effect.GetText());
+    return FillTemplate(words ? script::kEntryNumber : script::kEntryText,
+                        {first, std::to_string(effect.GetEffect()),
+                         std::to_string(effect.GetSpeed()), std::to_string(effect.GetLoops())});
 }
 
-std::string CEffect::GetWordArrayScript(int position) {
-    if (!IsWordBased(m_nEffect)) return std::string();
-    SplitWords();
+std::string GetWordArrayScript(const CEffect& effect, int position) {
+    if (!CEffect::IsWordBased(effect.GetEffect())) return std::string();
+    const WordList& words = effect.GetWords();
+    const std::string& text = effect.GetText();
     std::string out = FillTemplate(script::kWordArrayHead, {std::to_string(position)});
-    out.reserve(out.size() + m_strText.size() + 3 * m_arrWords.size() + 1);
-    for (size_t i = 0; i < m_arrWords.size(); ++i) {
+    out.reserve(out.size() + text.size() + 3 * words.size() + 1);
+    for (size_t i = 0; i < words.size(); ++i) {
         if (i > 0) out += ',';
         out += '"';
-        AppendEscapedScriptText(out, m_arrWords.Word(m_strText, i));
+        AppendEscapedScriptText(out, words.Word(text, i));
         out += '"';
     }
     out += ']';
     return out;
 }
 
-std::string CEffect::GetEffectFunctionScript() const {
-    return IsValidEffectIndex(m_nEffect) ? script::kEffectFunctions[m_nEffect] : std::string();
+std::string GetEffectFunctionScript(const CEffect& effect) {
+    const int index = effect.GetEffect();
+    return CEffect::IsValidEffectIndex(index) ? script::kEffectFunctions[index] : std::string();
 }
 
-std::string CTallowmereDoc::WriteScript(const std::string& fileTitle) {
+std::string WriteScript(const CTallowmereDoc& doc, const std::string& fileTitle) {
     const std::string name = ScriptNameInScript(ScriptNameFromTitle(fileTitle));
     std::array<bool, CEffect::kNumEffects> used{};
     std::string main = FillTemplate(script::kHeader, {str::kAppTitle});
@@ -151,17 +153,17 @@ std::string CTallowmereDoc::WriteScript(const std::string& fileTitle) {
     main += ReplaceNameToken(script::kStopFunction, name);
     main += ReplaceNameToken(script::kInitCall, name);
     main += ReplaceNameToken(script::kInitHead, name);
-    main += FillTemplate(
-        script::kStateFields,
-        {std::to_string(m_nRepeat), EscapeScriptText(m_strFinalText), std::to_string(GetCount())});
-    for (int i = 0; i < GetCount(); ++i) {
-        CEffect* effect = GetAt(i);
+    main += FillTemplate(script::kStateFields,
+                         {std::to_string(doc.GetRepeat()), EscapeScriptText(doc.GetFinalText()),
+                          std::to_string(doc.GetCount())});
+    for (int i = 0; i < doc.GetCount(); ++i) {
+        const CEffect& effect = *doc.GetAt(i);
         if (i > 0) main += ',';
-        main += effect->GetScriptEntry(i);
-        wordArrays += effect->GetWordArrayScript(i);
-        const int index = effect->GetEffect();
+        main += GetScriptEntry(effect, i);
+        wordArrays += GetWordArrayScript(effect, i);
+        const int index = effect.GetEffect();
         if (CEffect::IsValidEffectIndex(index) && !used[index]) {
-            functions += effect->GetEffectFunctionScript();
+            functions += GetEffectFunctionScript(effect);
             used[index] = true;
         }
     }
@@ -172,13 +174,13 @@ std::string CTallowmereDoc::WriteScript(const std::string& fileTitle) {
     main += script::kDoEffectFunction;
 
     main += functions;
-    if (m_bAutoStart) main += ReplaceNameToken(script::kAutoStartCall, name);
+    if (doc.GetAutoStart()) main += ReplaceNameToken(script::kAutoStartCall, name);
     return main;
 }
 
-void GenerateScriptFile(CTallowmereDoc& doc, const std::string& path, const std::string& fileTitle,
-                        bool followLinks) {
-    WriteFileAtomically(path, doc.WriteScript(fileTitle), FailureCause::DiskFull, followLinks);
+void GenerateScriptFile(const CTallowmereDoc& doc, const std::string& path,
+                        const std::string& fileTitle, bool followLinks) {
+    WriteFileAtomically(path, WriteScript(doc, fileTitle), FailureCause::DiskFull, followLinks);
 }
 
 }  // namespace glintwick

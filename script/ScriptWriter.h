@@ -7,7 +7,18 @@
 
 namespace glintwick {
 
+class CEffect;
 class CTallowmereDoc;
+
+// The complete text of the generated script of `doc` for a file named `fileTitle`.
+std::string WriteScript(const CTallowmereDoc& doc, const std::string& fileTitle);
+// A record's entry of the stea array at list position `position`: its text (or, for a
+// word-based effect, the position as a string), effect index, speed and loops.
+std::string GetScriptEntry(const CEffect& effect, int position);
+// The word array of a word-based record ("" for any other).
+std::string GetWordArrayScript(const CEffect& effect, int position);
+// The frame function of the record's effect ("" for an index outside the catalogue).
+std::string GetEffectFunctionScript(const CEffect& effect);
 
 // Escapes a user text for a double-quoted script string: backslash, double quote, CR and LF
 // with short escapes; every other control byte but TAB, 0x7F and every byte from 0x80 up as
@@ -35,7 +46,7 @@ std::string ReplaceNameToken(const char* templ, const std::string& scriptName);
 // the code page). Failures to create the file carry the platform's cause; failures while
 // writing report a full disk. The document is not marked modified. Without `followLinks`, a
 // link at `path` is replaced rather than written through.
-void GenerateScriptFile(CTallowmereDoc& doc, const std::string& path, const std::string& fileTitle,
-                        bool followLinks = true);
+void GenerateScriptFile(const CTallowmereDoc& doc, const std::string& path,
+                        const std::string& fileTitle, bool followLinks = true);
 
 }  // namespace glintwick

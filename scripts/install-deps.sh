@@ -4,12 +4,15 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config clang libclang-rt-14-dev
+  build-essential cmake pkg-config clang clang-format libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   libwxgtk3.2-dev libgtk-3-dev libx11-dev libxfixes-dev libxtst-dev xvfb xauth imagemagick chromium
   # `make package`: the judges (lintian, desktop-file-validate, appstreamcli), and man, bash
   # completion and strace for trying the installed package; gio for the desktop entry test.
   lintian desktop-file-utils appstream man-db bash-completion strace libglib2.0-bin
+  # The accessibility check: the accessibility bus, Python's AT-SPI, a D-Bus session per run
+  # and real keys.
+  at-spi2-core python3-pyatspi dbus-daemon xdotool
 )
 # desktop-file-utils and libglib2.0-bin: the desktop entry test validates the entry with
 # desktop-file-validate and starts it with gio launch.

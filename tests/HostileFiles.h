@@ -10,13 +10,14 @@ namespace glintwick::test {
 struct HostileFile {
     std::string name;
     std::string bytes;
-    bool loads;        // false: refused with "Unexpected file format."
-    int effectCount;   // when it loads
+    bool loads;       // false: refused with "Unexpected file format."
+    int effectCount;  // when it loads
 };
 
 inline std::string Int32(int32_t value) {
     std::string out;
-    for (int i = 0; i < 4; ++i) out += static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        out += static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
     return out;
 }
 
@@ -41,8 +42,13 @@ inline std::string Record(const std::string& text, int effect, int speed, int lo
 inline std::vector<HostileFile> HostileFiles() {
     const std::string ok = Record("abc", 0, 10, 1);
     return {
-        {"length-past-end", Text("") + Int32(1) + Int32(0) + Int32(1) + "\x09" "abc", false, 0},
-        {"length-ffffffff", std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF") + Int32(0) + Int32(0), false, 0},
+        {"length-past-end",
+         Text("") + Int32(1) + Int32(0) + Int32(1) +
+             "\x09"
+             "abc",
+         false, 0},
+        {"length-ffffffff", std::string("\xFF\xFF\xFF\xFF\xFF\xFF\xFF") + Int32(0) + Int32(0),
+         false, 0},
         {"2^31-1-records", Project(0, {}, INT32_MAX) + std::string(4, '\0'), false, 0},
         {"effect-12", Project(0, {Record("x", 12, 10, 1)}, 1), false, 0},
         {"effect-minus-1", Project(0, {Record("x", -1, 10, 1)}, 1), false, 0},
@@ -56,8 +62,10 @@ inline std::vector<HostileFile> HostileFiles() {
         {"text-500", Project(1, {Record(std::string(500, 'a'), 9, 20, 1)}, 1), true, 1},
         {"text-501", Project(1, {Record(std::string(501, 'b'), 7, 20, 1)}, 1), true, 1},
         {"text-65534", Project(1, {Record(std::string(65534, 'c'), 10, 20, 1)}, 1), true, 1},
-        {"utf16-lone-surrogate", std::string("\xFF\xFE\xFF\x01\x00\xD8", 6) + Int32(1) + Int32(0) + Int32(0), false, 0},
-        {"utf16-outside-code-page", std::string("\xFF\xFE\xFF\x01\x2D\x4E", 6) + Int32(1) + Int32(0) + Int32(0), false, 0},
+        {"utf16-lone-surrogate",
+         std::string("\xFF\xFE\xFF\x01\x00\xD8", 6) + Int32(1) + Int32(0) + Int32(0), false, 0},
+        {"utf16-outside-code-page",
+         std::string("\xFF\xFE\xFF\x01\x2D\x4E", 6) + Int32(1) + Int32(0) + Int32(0), false, 0},
         {"trailing-garbage", Project(1, {ok}, 1) + "garbage after the last record", true, 1},
     };
 }

@@ -9,13 +9,15 @@
 
 namespace glintwick {
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CAboutDlg, wxDialog)
     EVT_INIT_DIALOG(CAboutDlg::OnInitDialog)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 CAboutDlg::CAboutDlg(wxWindow* parent)
-    : wxDialog(parent, id::kAboutDialog, ToWx(str::kAboutCaption), wxDefaultPosition,
-               wxDefaultSize, kDialogStyle),
+    : wxDialog(parent, id::kAboutDialog, ToWx(str::kAboutCaption), wxDefaultPosition, wxDefaultSize,
+               kDialogStyle),
       m_fontBold(wxFontInfo(wxSize(0, 15)).FaceName("Arial").Bold()),
       m_fontUnderline(wxFontInfo(wxSize(0, 15)).FaceName("Arial").Underlined()) {
     BuildDialog(this, res::kAboutDialog, wxID_OK);

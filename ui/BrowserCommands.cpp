@@ -5,15 +5,17 @@
 
 #include "model/CodePage.h"
 #include "model/FileError.h"
+#include "model/MessageFormat.h"
+#include "model/PathParts.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "resources/StringTable.h"
 #include "script/BrowserPreview.h"
-#include "ui/ScriptDoneDlg.h"
 #include "script/ScriptWriter.h"
 #include "ui/DocumentCommands.h"
 #include "ui/FileDialogs.h"
 #include "ui/Prompt.h"
+#include "ui/ScriptDoneDlg.h"
 #include "ui/WebBrowser.h"
 #include "ui/WxText.h"
 

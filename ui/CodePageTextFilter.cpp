@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "model/FileError.h"
+#include "model/MessageFormat.h"
 #include "resources/StringTable.h"
 #include "ui/Prompt.h"
 #include "ui/WxText.h"

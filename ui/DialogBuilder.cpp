@@ -4,7 +4,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
-#include <wx/listctrl.h>
+#include <wx/dataview.h>
 #include <wx/radiobut.h>
 #include <wx/slider.h>
 #include <wx/statbmp.h>
@@ -17,10 +17,13 @@
 
 #include "resources/Art.h"
 #include "resources/Ids.h"
+#include "ui/Accessibility.h"
+#include "ui/ControlNames.h"
+#include "ui/HyperLink.h"
 #include "ui/PlatformStyle.h"
 #include "ui/SafeCast.h"
-#include "ui/HyperLink.h"
 #include "ui/SunkenText.h"
+#include "ui/TemplateGeometry.h"
 #include "ui/UpDownCtrl.h"
 #include "ui/WxText.h"
 
@@ -46,8 +49,6 @@ namespace {
 
 using K = res::ControlKind;
 
-constexpr int kClosedListHeight = 14;  // dialog units
-
 bool ShowsOneLineOfText(K kind) {
     return kind == K::Edit || kind == K::CentredEdit || kind == K::DropDownList;
 }
@@ -59,15 +60,13 @@ bool IsOneLineLabel(const res::ControlTemplate& c) {
 
 // The text box in the same row as `label` (their rectangles share some height) that is nearest
 // to it across, or none.
-const res::ControlTemplate* RowPartner(const res::DialogTemplate& templ, const res::ControlTemplate& label) {
+const res::ControlTemplate* RowPartner(const res::DialogTemplate& templ,
+                                       const res::ControlTemplate& label) {
     const res::ControlTemplate* best = nullptr;
     int bestDistance = 0;
     for (const res::ControlTemplate& c : templ.controls) {
-        if (!ShowsOneLineOfText(c.kind)) continue;
-        // A drop-down list's template height is its opened list's; closed it is one line.
-        const int height = c.kind == K::DropDownList ? kClosedListHeight : c.height;
-        if (c.y >= label.y + label.height || label.y >= c.y + height) continue;
-        const int distance = std::max(c.x - (label.x + label.width), label.x - (c.x + c.width));
+        if (!ShowsOneLineOfText(c.kind) || !ShareARow(c, label)) continue;
+        const int distance = GapAcross(c, label);
         if (!best || distance < bestDistance) best = &c, bestDistance = distance;
     }
     return best;
@@ -77,7 +76,8 @@ const res::ControlTemplate* RowPartner(const res::DialogTemplate& templ, const r
 // the same row is centred on that box at its own natural height, so both texts share one
 // baseline as the dialog-unit templates mean (drawn as designed, a label's text would start at
 // the label's top, a few pixels above the text beside it).
-void AlignLabelsWithTheirRow(const res::DialogTemplate& templ, const std::vector<wxWindow*>& windows) {
+void AlignLabelsWithTheirRow(const res::DialogTemplate& templ,
+                             const std::vector<wxWindow*>& windows) {
     for (size_t i = 0; i < templ.controls.size(); ++i) {
         const res::ControlTemplate& label = templ.controls[i];
         if (!IsOneLineLabel(label)) continue;
@@ -120,25 +120,22 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
                 // A label of more than one line wraps at its width; a one-line label that
                 // does not fit shows an ellipsis rather than being cut mid-letter.
                 const bool multiLine = c.height > 12;
-                auto* label = new wxStaticText(
-                    parent, id, text, pos, size,
-                    wxST_NO_AUTORESIZE | (multiLine ? 0 : wxST_ELLIPSIZE_END) |
-                        (c.kind == K::RightLabel ? wxALIGN_RIGHT : wxALIGN_LEFT));
+                auto* label =
+                    new wxStaticText(parent, id, text, pos, size,
+                                     wxST_NO_AUTORESIZE | (multiLine ? 0 : wxST_ELLIPSIZE_END) |
+                                         (c.kind == K::RightLabel ? wxALIGN_RIGHT : wxALIGN_LEFT));
                 if (multiLine) label->Wrap(size.x);
                 window = label;
                 break;
             }
-            case K::SunkenText:
-                window = new CSunkenText(parent, id, pos, size);
-                break;
+            case K::SunkenText: window = new CSunkenText(parent, id, pos, size); break;
             case K::Edit:
             case K::CentredEdit:
                 window = new wxTextCtrl(parent, id, text, pos, size,
                                         c.kind == K::CentredEdit ? wxTE_CENTRE : 0);
                 break;
             case K::ReportList:
-                window = new wxListCtrl(parent, id, pos, size,
-                                        wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN);
+                window = new wxDataViewCtrl(parent, id, pos, size, wxDV_SINGLE | wxBORDER_SUNKEN);
                 break;
             case K::DropDownList:
                 // The template's height is the opened list's; the closed box is one line.
@@ -146,8 +143,8 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
                 window = new wxChoice(parent, id, pos, size);
                 break;
             case K::Slider: {
-                auto* slider = new wxSlider(parent, id, 1, 1, 20, pos, size,
-                                            wxSL_HORIZONTAL | wxSL_AUTOTICKS);
+                auto* slider =
+                    new wxSlider(parent, id, 1, 1, 20, pos, size, wxSL_HORIZONTAL | wxSL_AUTOTICKS);
                 TickEveryValue(slider);
                 window = slider;
                 break;
@@ -157,12 +154,8 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
                 window = new wxRadioButton(parent, id, text, pos, size,
                                            c.kind == K::FirstRadio ? wxRB_GROUP : 0);
                 break;
-            case K::CheckBox:
-                window = new wxCheckBox(parent, id, text, pos, size);
-                break;
-            case K::GroupBox:
-                window = new wxStaticBox(parent, id, text, pos, size);
-                break;
+            case K::CheckBox: window = new wxCheckBox(parent, id, text, pos, size); break;
+            case K::GroupBox: window = new wxStaticBox(parent, id, text, pos, size); break;
             case K::UpDown: {
                 // Sits at the right edge of the control before it, which gives up that room.
                 auto* buddy = As<wxTextCtrl>(previous);
@@ -178,11 +171,10 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
                 break;
             }
             case K::Icon:
-                window = new wxStaticBitmap(parent, id, ProgramIcons().GetIcon(32), pos, wxDefaultSize);
+                window =
+                    new wxStaticBitmap(parent, id, ProgramIcons().GetIcon(32), pos, wxDefaultSize);
                 break;
-            case K::Link:
-                window = new CHyperLink(parent, id, text, pos, size);
-                break;
+            case K::Link: window = new CHyperLink(parent, id, text, pos, size); break;
         }
         if (c.startsDisabled) window->Disable();
         if (c.id >= 0) created[c.id] = window;
@@ -190,6 +182,7 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
         previous = window;
     }
     AlignLabelsWithTheirRow(templ, windows);
+    NameControls(templ, windows);
     return created;
 }
 
@@ -199,6 +192,7 @@ std::map<int, wxWindow*> BuildDialog(wxDialog* dialog, const res::DialogTemplate
     dialog->SetClientSize(TemplateSizeInPixels(dialog, templ));
     auto controls = BuildControls(dialog, templ);
     dialog->SetEscapeId(escapeId);
+    SetAccessibleRole(dialog, AccessibleRole::Dialog);
     dialog->CentreOnParent();
     return controls;
 }

@@ -4,17 +4,18 @@
 #include <wx/filename.h>
 
 #include "model/FileError.h"
+#include "model/MessageFormat.h"
 #include "model/ProjectFile.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "resources/StringTable.h"
-#include "ui/OptionsDlg.h"
-#include "ui/ScriptDoneDlg.h"
 #include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
 #include "ui/FileDialogs.h"
+#include "ui/OptionsDlg.h"
 #include "ui/Prompt.h"
 #include "ui/RecentFileStore.h"
+#include "ui/ScriptDoneDlg.h"
 #include "ui/TallowmereView.h"
 #include "ui/WxText.h"
 
@@ -44,12 +45,9 @@ bool CDocumentCommands::SaveModified() {
     const wxString question =
         ReadableToWx(FormatMessage(str::kSaveChangesPrompt, m_doc.GetTitle()));
     switch (ShowMessageBox(m_owner, question, wxYES_NO | wxCANCEL | wxICON_EXCLAMATION)) {
-        case wxYES:
-            return DoFileSave();
-        case wxNO:
-            return true;
-        default:
-            return false;
+        case wxYES: return DoFileSave();
+        case wxNO: return true;
+        default: return false;
     }
 }
 
@@ -131,7 +129,8 @@ void CDocumentCommands::OnGenerateJavascript() {
     const std::string warning = ScriptNameWarning(fileName);
     if (!warning.empty()) {
         const wxString question = ReadableToWx(warning + " " + str::kGenerateAnyway);
-        if (ShowMessageBox(m_owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) != wxYES)
+        if (ShowMessageBox(m_owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) !=
+            wxYES)
             return;
     }
     try {
@@ -147,12 +146,10 @@ void CDocumentCommands::OnGenerateJavascript() {
 
 void CDocumentCommands::OnOptions() {
     COptionsDlg dialog(m_owner);
-    dialog.m_strFinalText = m_doc.m_strFinalText;
-    dialog.m_bAutoStart = m_doc.m_bAutoStart;
+    dialog.m_strFinalText = m_doc.GetFinalText();
+    dialog.m_bAutoStart = m_doc.GetAutoStart();
     if (dialog.ShowModal() != wxID_OK) return;
-    m_doc.m_strFinalText = dialog.m_strFinalText;
-    m_doc.m_bAutoStart = dialog.m_bAutoStart;
-    m_doc.SetModified(true);
+    m_doc.SetOptions(dialog.m_strFinalText, dialog.m_bAutoStart);
 }
 
 }  // namespace glintwick

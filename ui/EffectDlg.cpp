@@ -6,6 +6,7 @@
 #include "model/Effect.h"
 #include "model/FileError.h"
 #include "model/IntegerText.h"
+#include "model/MessageFormat.h"
 #include "resources/Ids.h"
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
@@ -25,11 +26,13 @@ constexpr int kMinLoops = 1;
 constexpr int kMaxLoops = 10;
 }  // namespace
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CEffectDlg, wxDialog)
     EVT_INIT_DIALOG(CEffectDlg::OnInitDialog)
     EVT_TIMER(id::kPreviewTimer, CEffectDlg::OnTimer)
     EVT_BUTTON(id::kMoreInfoButton, CEffectDlg::OnMoreInfo)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 CEffectDlg::CEffectDlg(wxWindow* parent)
     : wxDialog(parent, id::kEffectDialog, ToWx(str::kEffectCaption), wxDefaultPosition,
@@ -106,8 +109,9 @@ bool CEffectDlg::TransferDataFromWindow() {
     const std::optional<int> loops = ParseDialogInteger(m_edtLoops->GetValue().ToStdString());
     if (!loops) return Refuse(m_edtLoops, ToWx(str::kEnterInteger));
     if (*loops < kMinLoops || *loops > kMaxLoops) {
-        return Refuse(m_edtLoops, ToWx(FormatMessage(str::kEnterIntegerBetween, std::to_string(kMinLoops),
-                                                     std::to_string(kMaxLoops))));
+        return Refuse(m_edtLoops,
+                      ToWx(FormatMessage(str::kEnterIntegerBetween, std::to_string(kMinLoops),
+                                         std::to_string(kMaxLoops))));
     }
     m_nLoops = *loops;
     return true;
@@ -130,7 +134,7 @@ bool CEffectDlg::Refuse(wxTextCtrl* edit, const wxString& message) {
 
 void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
     event.Skip();  // the standard initialisation exchanges the values to the controls
-    m_timer.Start(CTickSchedule::kTickMilliseconds);
+    m_timer.Start(kTickMilliseconds);
     m_schedule.Start(CTickSchedule::Now());
     m_sldSpeed->SetRange(1, 20);
     TickEveryValue(m_sldSpeed);
@@ -144,7 +148,9 @@ void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
     FindWindow(wxID_OK)->SetFocus();
 }
 
-void CEffectDlg::ShowSpeed() { m_stcSpeed->SetLabel(wxString::Format("%d", m_sldSpeed->GetValue())); }
+void CEffectDlg::ShowSpeed() {
+    m_stcSpeed->SetLabel(wxString::Format("%d", m_sldSpeed->GetValue()));
+}
 
 // Each timer event plays the ticks the clock calls for, so the loop keeps the page's time.
 void CEffectDlg::OnTimer(wxTimerEvent&) {
@@ -155,7 +161,7 @@ void CEffectDlg::TickPreview() {
     // While a validation message waits or shows, the ticks only animate, so the message is
     // not shown again and again.
     if (!m_bMessagePending) {
-        const std::string liveText = FromEditWx(m_edtText->GetValue()).value_or(m_ticker.m_strText);
+        const std::string liveText = FromEditWx(m_edtText->GetValue()).value_or(m_ticker.Text());
         const int liveEffect = m_cboEffect->GetSelection();
         const int liveSpeed = m_sldSpeed->GetValue();
         if (m_ticker.Differs(liveText, liveEffect, liveSpeed)) {

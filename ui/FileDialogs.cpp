@@ -4,6 +4,7 @@
 #include <wx/filename.h>
 
 #include "model/FileError.h"
+#include "model/MessageFormat.h"
 #include "resources/StringTable.h"
 #include "ui/Prompt.h"
 #include "ui/WxText.h"
@@ -15,7 +16,9 @@ void CFileDialog::SetPath(const wxString& path) {
     m_setPath = path;
 }
 
-wxString CFileDialog::GetPath() const { return m_setPath.empty() ? wxFileDialog::GetPath() : m_setPath; }
+wxString CFileDialog::GetPath() const {
+    return m_setPath.empty() ? wxFileDialog::GetPath() : m_setPath;
+}
 
 wxString WithDefaultExtension(const wxString& path, const wxString& extension) {
     wxFileName name(path);
@@ -25,13 +28,15 @@ wxString WithDefaultExtension(const wxString& path, const wxString& extension) {
 
 bool ConfirmReplace(wxWindow* owner, const wxString& chosen, const wxString& completed) {
     if (completed == chosen || !wxFileName::Exists(completed)) return true;
-    const wxString question = ReadableToWx(FormatMessage(str::kReplaceQuestion, PathFromWx(completed)));
+    const wxString question =
+        ReadableToWx(FormatMessage(str::kReplaceQuestion, PathFromWx(completed)));
     return ShowMessageBox(owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) == wxYES;
 }
 
 wxString AskScriptPath(wxWindow* owner, const wxString& title, const wxString& defaultName) {
     const wxString wildcard = wxString(str::kScriptFilter) + "|*.js";
-    CFileDialog dialog(owner, title, wxEmptyString, defaultName, wildcard, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    CFileDialog dialog(owner, title, wxEmptyString, defaultName, wildcard,
+                       wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return wxString();
     const wxString path = WithDefaultExtension(dialog.GetPath(), "js");
     return ConfirmReplace(owner, dialog.GetPath(), path) ? path : wxString();

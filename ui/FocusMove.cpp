@@ -7,7 +7,8 @@ namespace glintwick {
 
 void MoveFocusFrom(std::initializer_list<wxWindow*> leaving, wxWindow* next) {
     wxWindow* focus = wxWindow::FindFocus();
-    if (focus && std::find(leaving.begin(), leaving.end(), focus) != leaving.end()) next->SetFocus();
+    if (focus && std::find(leaving.begin(), leaving.end(), focus) != leaving.end())
+        next->SetFocus();
 }
 
 }  // namespace glintwick

@@ -8,10 +8,12 @@
 
 #include "resources/Art.h"
 #include "resources/StringTable.h"
+#include "ui/Accessibility.h"
 #include "ui/WebBrowser.h"
 
 namespace glintwick {
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CHyperLink, wxControl)
     EVT_PAINT(CHyperLink::OnPaint)
     EVT_LEFT_DOWN(CHyperLink::OnLeftDown)
@@ -22,12 +24,15 @@ wxBEGIN_EVENT_TABLE(CHyperLink, wxControl)
     EVT_SET_FOCUS(CHyperLink::OnFocus)
     EVT_KILL_FOCUS(CHyperLink::OnFocus)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 CHyperLink::CHyperLink(wxWindow* parent, int id, const wxString& text, const wxPoint& pos,
                        const wxSize& size)
     : wxControl(parent, id, pos, size, wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE) {
     SetLabel(text);
     SetName(text);
+    SetAccessibleRole(this, AccessibleRole::Link);
+    if (!text.empty()) SetAccessibleName(this, text);
     SetForegroundColour(wxColour(0, 0, 255));
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetCursor(HandCursor());
@@ -38,7 +43,8 @@ CHyperLink::CHyperLink(wxWindow* parent, int id, const wxString& text, const wxP
 void CHyperLink::FitText() {
     // A text link is as wide as its text: the hand and the click belong to the text, not to
     // the empty rest of the room its template gives it.
-    if (!m_bitmap.IsOk() && !GetLabel().empty()) SetSize(std::min(GetSize().x, GetBestSize().x), GetSize().y);
+    if (!m_bitmap.IsOk() && !GetLabel().empty())
+        SetSize(std::min(GetSize().x, GetBestSize().x), GetSize().y);
 }
 
 bool CHyperLink::SetFont(const wxFont& font) {
@@ -51,8 +57,9 @@ wxString CHyperLink::Address() { return str::kMakerUrl; }
 
 void CHyperLink::Open() { BrowserLauncher()(Address()); }
 
-void CHyperLink::SetBitmap(const wxBitmap& bitmap) {
+void CHyperLink::SetBitmap(const wxBitmap& bitmap, const wxString& name) {
     m_bitmap = bitmap;
+    SetAccessibleName(this, name);
     SetSize(bitmap.GetWidth(), bitmap.GetHeight());
     Refresh();
 }

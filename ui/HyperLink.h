@@ -12,10 +12,12 @@ namespace glintwick {
 // It takes the keyboard focus, and Enter or Space open the page too.
 class CHyperLink : public wxControl {
 public:
-    CHyperLink(wxWindow* parent, int id, const wxString& text, const wxPoint& pos, const wxSize& size);
+    CHyperLink(wxWindow* parent, int id, const wxString& text, const wxPoint& pos,
+               const wxSize& size);
 
-    // Shows `bitmap` instead of the text and takes its size.
-    void SetBitmap(const wxBitmap& bitmap);
+    // Shows `bitmap` instead of the text and takes its size; `name` is what a screen reader
+    // says for the picture.
+    void SetBitmap(const wxBitmap& bitmap, const wxString& name);
     bool SetFont(const wxFont& font) override;
     static wxString Address();
     // Opens the maker's page; a failure to start a browser is not reported.

@@ -3,13 +3,10 @@
 
 namespace glintwick {
 
-void CLayoutManager::Init(wxWindow* parent) {
-    Init(parent, parent ? parent->GetSize() : wxSize());
-}
+void CLayoutManager::Init(wxWindow* parent) { Init(parent, parent ? parent->GetSize() : wxSize()); }
 
 void CLayoutManager::Init(wxWindow* parent, const wxSize& reference) {
     m_entries.clear();
-    m_nCount = 0;
     m_parent = parent;
     if (!parent) return;
     m_reference = reference;
@@ -17,7 +14,6 @@ void CLayoutManager::Init(wxWindow* parent, const wxSize& reference) {
         if (child->IsTopLevel()) continue;
         const wxRect r = child->GetRect();
         m_entries.push_back({r.x, r.y, r.x + r.width, r.y + r.height, child, 0, 0});
-        ++m_nCount;
     }
 }
 

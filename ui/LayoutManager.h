@@ -2,8 +2,8 @@
 #pragma once
 
 #include <wx/gdicmn.h>
-#include <wx/window.h>
 #include <wx/weakref.h>
+#include <wx/window.h>
 
 #include <list>
 
@@ -43,7 +43,6 @@ public:
 
 private:
     std::list<LayoutEntry> m_entries;
-    int m_nCount = 0;
     wxWeakRef<wxWindow> m_parent;
     wxSize m_reference;
 };

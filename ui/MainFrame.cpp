@@ -13,9 +13,9 @@
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
 #include "ui/AboutDlg.h"
+#include "ui/HelpAccess.h"
 #include "ui/PlatformStyle.h"
 #include "ui/SafeCast.h"
-#include "ui/HelpAccess.h"
 #include "ui/SplashWnd.h"
 #include "ui/TallowmereView.h"
 #include "ui/WxText.h"
@@ -26,6 +26,7 @@ namespace {
 const wxSize kMinimumTrackingSize(475, 380);
 }
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(id::MenuId(id::kEditUndo), CMainFrame::OnEditCommand)
     EVT_MENU(id::MenuId(id::kEditCut), CMainFrame::OnEditCommand)
@@ -49,6 +50,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(id::MenuId(id::kAppAbout), CMainFrame::OnAppAbout)
     EVT_CLOSE(CMainFrame::OnClose)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 CMainFrame::CMainFrame(CTallowmereDoc& doc)
     : wxFrame(nullptr, id::kMainFrame, CaptionFor(doc)), m_doc(doc) {
@@ -98,13 +100,13 @@ void CMainFrame::BuildMenu() {
 void CMainFrame::BuildShortcuts() {
     std::vector<wxAcceleratorEntry> entries;
     for (const res::ShortcutTemplate& s : res::kMainShortcuts) {
-        int flags = (s.ctrl ? wxACCEL_CTRL : 0) | (s.alt ? wxACCEL_ALT : 0) | (s.shift ? wxACCEL_SHIFT : 0);
+        int flags =
+            (s.ctrl ? wxACCEL_CTRL : 0) | (s.alt ? wxACCEL_ALT : 0) | (s.shift ? wxACCEL_SHIFT : 0);
         int key = s.key;
         switch (s.key) {
             case res::kKeyBack: key = WXK_BACK; break;
             case res::kKeyDelete: key = WXK_DELETE; break;
             case res::kKeyInsert: key = WXK_INSERT; break;
-            case res::kKeyF1: key = WXK_F1; break;
             case res::kKeyF6: key = WXK_F6; break;
             default: break;
         }

@@ -1,22 +1,24 @@
 // The Options dialog: layout from template 137 and the exchange of its two values.
 #include "ui/OptionsDlg.h"
 
-#include "model/FileError.h"
 #include "resources/Ids.h"
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
 #include "ui/CodePageTextFilter.h"
 #include "ui/DialogBuilder.h"
 #include "ui/HelpAccess.h"
-#include "ui/Prompt.h"
 #include "ui/WxText.h"
 
 namespace glintwick {
 
-wxBEGIN_EVENT_TABLE(COptionsDlg, wxDialog) EVT_INIT_DIALOG(COptionsDlg::OnInitDialog)
-    EVT_BUTTON(id::kMoreInfoButton, COptionsDlg::OnMoreInfo) wxEND_EVENT_TABLE()
+// clang-format off
+wxBEGIN_EVENT_TABLE(COptionsDlg, wxDialog)
+    EVT_INIT_DIALOG(COptionsDlg::OnInitDialog)
+    EVT_BUTTON(id::kMoreInfoButton, COptionsDlg::OnMoreInfo)
+wxEND_EVENT_TABLE()
+// clang-format on
 
-        COptionsDlg::COptionsDlg(wxWindow* parent)
+COptionsDlg::COptionsDlg(wxWindow* parent)
     : wxDialog(parent, id::kOptionsDialog, ToWx(str::kOptionsCaption), wxDefaultPosition,
                wxDefaultSize, kDialogStyle) {
     auto controls = BuildDialog(this, res::kOptionsDialog, wxID_CANCEL);
@@ -45,8 +47,6 @@ void COptionsDlg::OnInitDialog(wxInitDialogEvent& event) {
     m_edtFinalText->SetFocus();
 }
 
-void COptionsDlg::OnMoreInfo(wxCommandEvent&) {
-    ShowHelpTopic(kHelpTopicOptions);
-}
+void COptionsDlg::OnMoreInfo(wxCommandEvent&) { ShowHelpTopic(kHelpTopicOptions); }
 
 }  // namespace glintwick

@@ -45,7 +45,8 @@ void CRecentFileStore::UpdateMenu() {
     }
     if (position == wxNOT_FOUND) return;
     for (size_t i = 0; i < CRecentFiles::kMaxEntries; ++i)
-        if (m_menu->FindItem(first + static_cast<int>(i))) m_menu->Destroy(first + static_cast<int>(i));
+        if (m_menu->FindItem(first + static_cast<int>(i)))
+            m_menu->Destroy(first + static_cast<int>(i));
     const auto& paths = m_files.Paths();
     if (paths.empty()) {
         m_menu->Insert(position, first, str::kMenuRecentFile);

@@ -10,10 +10,14 @@
 
 namespace glintwick {
 
-wxBEGIN_EVENT_TABLE(CScriptDoneDlg, wxDialog) EVT_INIT_DIALOG(CScriptDoneDlg::OnInitDialog)
-    EVT_BUTTON(id::kMoreInfoButton, CScriptDoneDlg::OnMoreInfo) wxEND_EVENT_TABLE()
+// clang-format off
+wxBEGIN_EVENT_TABLE(CScriptDoneDlg, wxDialog)
+    EVT_INIT_DIALOG(CScriptDoneDlg::OnInitDialog)
+    EVT_BUTTON(id::kMoreInfoButton, CScriptDoneDlg::OnMoreInfo)
+wxEND_EVENT_TABLE()
+// clang-format on
 
-        CScriptDoneDlg::CScriptDoneDlg(wxWindow* parent)
+CScriptDoneDlg::CScriptDoneDlg(wxWindow* parent)
     : wxDialog(parent, id::kScriptDoneDialog, ToWx(str::kScriptDoneCaption), wxDefaultPosition,
                wxDefaultSize, kDialogStyle) {
     // A bold face of the system's choosing, 15 pixels to the cell.
@@ -42,8 +46,6 @@ void CScriptDoneDlg::OnInitDialog(wxInitDialogEvent& event) {
     });
 }
 
-void CScriptDoneDlg::OnMoreInfo(wxCommandEvent&) {
-    ShowHelpTopic(kHelpTopicScriptDone);
-}
+void CScriptDoneDlg::OnMoreInfo(wxCommandEvent&) { ShowHelpTopic(kHelpTopicScriptDone); }
 
 }  // namespace glintwick

@@ -35,10 +35,12 @@ CSplashFilter g_filter;
 bool CSplashWnd::s_bSplashEnabled = false;
 CSplashWnd* CSplashWnd::s_pSplash = nullptr;
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CSplashWnd, wxFrame)
     EVT_PAINT(CSplashWnd::OnPaint)
     EVT_TIMER(wxID_ANY, CSplashWnd::OnTimer)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 void CSplashWnd::EnableSplash(bool enable) { s_bSplashEnabled = enable; }
 
@@ -70,7 +72,8 @@ CSplashWnd::CSplashWnd(wxWindow* parent, const wxBitmap& picture)
       m_timer(this) {
     // Centred over the work area (the owner is not yet visible at start-up), and kept inside it.
     const int display = wxDisplay::GetFromWindow(parent ? parent : this);
-    const wxRect area = wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
+    const wxRect area =
+        wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
     wxRect rect(wxPoint(0, 0), picture.GetSize());
     rect = rect.CentreIn(area);
     rect.x = std::max(area.x, std::min(rect.x, area.GetRight() - rect.width + 1));

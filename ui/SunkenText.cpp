@@ -4,16 +4,22 @@
 #include <wx/dcbuffer.h>
 #include <wx/settings.h>
 
+#include "ui/Accessibility.h"
+
 namespace glintwick {
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CSunkenText, wxControl)
     EVT_PAINT(CSunkenText::OnPaint)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 CSunkenText::CSunkenText(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size)
     : wxControl(parent, id, pos, size, wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetInitialSize(size);
+    // A screen reader reads the frame when asked and is never told of each new one.
+    ExposeAsMarquee(this, [this] { return m_text; });
 }
 
 wxSize CSunkenText::DoGetBestSize() const {
@@ -36,8 +42,11 @@ void CSunkenText::OnPaint(wxPaintEvent&) {
     // background and the shadow: lighter than the upper edge, but always visible.
     const wxColour background = GetParent()->GetBackgroundColour();
     const wxColour shadow = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNSHADOW);
-    const auto halfway = [](unsigned char a, unsigned char b) { return static_cast<unsigned char>((a + b) / 2); };
-    const wxColour lower(halfway(background.Red(), shadow.Red()), halfway(background.Green(), shadow.Green()),
+    const auto halfway = [](unsigned char a, unsigned char b) {
+        return static_cast<unsigned char>((a + b) / 2);
+    };
+    const wxColour lower(halfway(background.Red(), shadow.Red()),
+                         halfway(background.Green(), shadow.Green()),
                          halfway(background.Blue(), shadow.Blue()));
     dc.SetPen(wxPen(shadow));
     dc.DrawLine(0, 0, size.x - 1, 0);

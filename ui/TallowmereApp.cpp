@@ -7,6 +7,7 @@
 #include <wx/msgout.h>
 #include <wx/stdpaths.h>
 
+#include <chrono>
 #include <cstdio>
 
 #include "model/FileError.h"
@@ -15,12 +16,12 @@
 #include "model/platform/FileSystem.h"
 #include "resources/StringTable.h"
 #include "script/PreviewFolder.h"
-#include "ui/PlatformStyle.h"
 #include "ui/HelpAccess.h"
+#include "ui/MainFrame.h"
+#include "ui/PlatformStyle.h"
+#include "ui/Prompt.h"
 #include "ui/ShellRegistration.h"
 #include "ui/SplashWnd.h"
-#include "ui/MainFrame.h"
-#include "ui/Prompt.h"
 #include "ui/TallowmereView.h"
 #include "ui/WxText.h"
 
@@ -35,6 +36,8 @@ CTallowmereApp::~CTallowmereApp() = default;
 
 namespace {
 
+// The process's start, near enough: when the program's statics are made.
+const std::chrono::steady_clock::time_point g_started = std::chrono::steady_clock::now();
 std::vector<std::string> g_rawArguments;
 
 // The one project name among the raw arguments: the parser has checked that there is at most
@@ -80,7 +83,8 @@ bool CTallowmereApp::OnInit() {
     for (const std::string& raw : g_rawArguments) arguments.push_back(PathToWx(raw));
     if (arguments.empty()) arguments.push_back(argv[0]);
     std::vector<wxChar*> pointers;
-    for (const wxString& argument : arguments) pointers.push_back(const_cast<wxChar*>(argument.wx_str()));
+    for (const wxString& argument : arguments)
+        pointers.push_back(const_cast<wxChar*>(argument.wx_str()));
     wxCmdLineParser parser;
     parser.SetCmdLine(static_cast<int>(pointers.size()), pointers.data());
     parser.AddParam("project", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
@@ -105,7 +109,12 @@ bool CTallowmereApp::OnInit() {
     SetHelpBookPath(FindHelpBook(wxStandardPaths::Get().GetExecutablePath()));
     // The start-up measurement ends the program at its first idle moment.
     if (wxGetenv("GLINTWICK_EXIT_WHEN_IDLE")) {
-        Bind(wxEVT_IDLE, [this](wxIdleEvent&) { ExitMainLoop(); });
+        Bind(wxEVT_IDLE, [this](wxIdleEvent&) {
+            const std::chrono::duration<double, std::milli> took =
+                std::chrono::steady_clock::now() - g_started;
+            std::fprintf(stderr, "glintwick: idle after %.0f ms\n", took.count());
+            ExitMainLoop();
+        });
     }
     return true;
 }

@@ -25,7 +25,6 @@ public:
     bool OnInit() override;
     int OnExit() override;
 
-    CTallowmereDoc& GetDocument() const { return *m_doc; }
     CMainFrame* GetMainFrame() const { return m_frame; }
 
     // Opens the frame on a new project, or on `path` when it is not empty; false (after the

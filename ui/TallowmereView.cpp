@@ -6,16 +6,15 @@
 #include <algorithm>
 #include <memory>
 
-#include "model/FileError.h"
 #include "model/IntegerText.h"
-#include "preview/SequenceTiming.h"
 #include "model/TallowmereDoc.h"
-#include "ui/EffectDlg.h"
+#include "preview/SequenceTiming.h"
 #include "resources/Art.h"
 #include "resources/Ids.h"
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
 #include "ui/DialogBuilder.h"
+#include "ui/EffectDlg.h"
 #include "ui/FocusMove.h"
 #include "ui/HyperLink.h"
 #include "ui/Prompt.h"
@@ -29,19 +28,18 @@ namespace glintwick {
 namespace {
 constexpr int kMinRepeat = 1;
 constexpr int kMaxRepeat = 100;
-constexpr int kPreviewPeriodMs = CTickSchedule::kTickMilliseconds;
+constexpr int kPreviewPeriodMs = kTickMilliseconds;
 }  // namespace
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CTallowmereView, wxScrolledWindow)
     EVT_BUTTON(id::kAddNewButton, CTallowmereView::OnAddNew)
     EVT_BUTTON(id::kEditButton, CTallowmereView::OnEdit)
     EVT_BUTTON(id::kDeleteButton, CTallowmereView::OnDelete)
     EVT_BUTTON(id::kMoveUpButton, CTallowmereView::OnMoveUp)
     EVT_BUTTON(id::kMoveDownButton, CTallowmereView::OnMoveDown)
-    EVT_LIST_ITEM_ACTIVATED(id::kEffectsList, CTallowmereView::OnDblClkList)
-    EVT_LIST_ITEM_SELECTED(id::kEffectsList, CTallowmereView::OnItemChangedList)
-    EVT_LIST_ITEM_DESELECTED(id::kEffectsList, CTallowmereView::OnItemChangedList)
-    EVT_LIST_ITEM_FOCUSED(id::kEffectsList, CTallowmereView::OnItemChangedList)
+    EVT_DATAVIEW_ITEM_ACTIVATED(id::kEffectsList, CTallowmereView::OnDblClkList)
+    EVT_DATAVIEW_SELECTION_CHANGED(id::kEffectsList, CTallowmereView::OnItemChangedList)
     EVT_RADIOBUTTON(id::kForeverRadio, CTallowmereView::OnRepeatForever)
     EVT_RADIOBUTTON(id::kTimesRadio, CTallowmereView::OnRepeatTimes)
     EVT_BUTTON(id::kStartButton, CTallowmereView::OnStart)
@@ -50,16 +48,19 @@ wxBEGIN_EVENT_TABLE(CTallowmereView, wxScrolledWindow)
     EVT_TIMER(id::kPreviewTimer, CTallowmereView::OnTimer)
     EVT_SIZE(CTallowmereView::OnSize)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 CTallowmereView::CTallowmereView(wxWindow* parent, CTallowmereDoc& doc)
     : wxScrolledWindow(parent, id::kMainForm, wxDefaultPosition, wxDefaultSize,
                        wxHSCROLL | wxVSCROLL | wxTAB_TRAVERSAL),
       m_player(doc),
+      m_model(new CEffectListModel(doc)),
       m_doc(doc),
       m_timer(this, id::kPreviewTimer) {
     auto controls = BuildControls(this, res::kMainForm);
     auto button = [&](int id) { return wxStaticCast(controls[id], wxButton); };
-    m_lstEffects = wxStaticCast(controls[id::kEffectsList], wxListCtrl);
+    m_lstEffects = wxStaticCast(controls[id::kEffectsList], wxDataViewCtrl);
+    m_lstEffects->AssociateModel(m_model.get());
     m_btnAddNew = button(id::kAddNewButton);
     m_btnEdit = button(id::kEditButton);
     m_btnDelete = button(id::kDeleteButton);
@@ -75,7 +76,7 @@ CTallowmereView::CTallowmereView(wxWindow* parent, CTallowmereDoc& doc)
     m_btnPause = button(id::kPauseButton);
     m_btnStop = button(id::kStopButton);
     m_picLogo = wxStaticCast(controls[id::kLogoPicture], CHyperLink);
-    m_picLogo->SetBitmap(LogoBitmap());
+    m_picLogo->SetBitmap(LogoBitmap(), ToWx(str::kCompany));
     m_edtRepeatCount->Bind(wxEVT_KILL_FOCUS, &CTallowmereView::OnKillFocusRepeatCount, this);
 
     SetScrollRate(10, 10);
@@ -114,29 +115,41 @@ void CTallowmereView::OnInitialUpdate() {
     m_doc.SetModified(false);
 }
 
+// The columns take their designed shares of the list's width once; fixed widths also spare
+// the list from measuring every row of a long project.
 void CTallowmereView::CreateColumns() {
-    while (m_lstEffects->GetColumnCount() > 0) m_lstEffects->DeleteColumn(m_lstEffects->GetColumnCount() - 1);
+    m_lstEffects->ClearColumns();
     const int width = m_lstEffects->GetSize().x;
     const int numbers = static_cast<int>(width * 0.14);
-    m_lstEffects->AppendColumn(ToWx(str::kColumnText), wxLIST_FORMAT_LEFT, static_cast<int>(width * 0.4));
-    m_lstEffects->AppendColumn(ToWx(str::kColumnEffect), wxLIST_FORMAT_LEFT, static_cast<int>(width * 0.3));
-    m_lstEffects->AppendColumn(ToWx(str::kColumnSpeed), wxLIST_FORMAT_LEFT, numbers);
-    m_lstEffects->AppendColumn(ToWx(str::kColumnLoops), wxLIST_FORMAT_LEFT, numbers);
+    const std::pair<const char*, int> columns[] = {
+        {str::kColumnText, static_cast<int>(width * 0.4)},
+        {str::kColumnEffect, static_cast<int>(width * 0.3)},
+        {str::kColumnSpeed, numbers},
+        {str::kColumnLoops, numbers}};
+    unsigned column = 0;
+    for (const auto& [title, columnWidth] : columns) {
+        wxDataViewColumn* added =
+            m_lstEffects->AppendTextColumn(ToWx(title), column++, wxDATAVIEW_CELL_INERT,
+                                           columnWidth, wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
+        added->GetRenderer()->EnableEllipsize(wxELLIPSIZE_END);
+    }
 }
 
 void CTallowmereView::SetRules() {
-    constexpr int kFixed = LAYOUT_KEEP_SIZE | LAYOUT_KEEP_NEAR;        // 3
-    constexpr int kFollow = LAYOUT_KEEP_SIZE | LAYOUT_FOLLOW_FAR;      // 5
-    constexpr int kStretch = LAYOUT_KEEP_NEAR | LAYOUT_FOLLOW_FAR;     // 6
+    constexpr int kFixed = LAYOUT_KEEP_SIZE | LAYOUT_KEEP_NEAR;     // 3
+    constexpr int kFollow = LAYOUT_KEEP_SIZE | LAYOUT_FOLLOW_FAR;   // 5
+    constexpr int kStretch = LAYOUT_KEEP_NEAR | LAYOUT_FOLLOW_FAR;  // 6
     m_layout.SetRule(m_lstEffects, kStretch, kStretch);
     for (wxWindow* button : {m_btnAddNew, m_btnEdit, m_btnDelete, m_btnMoveUp, m_btnMoveDown})
         m_layout.SetRule(button, kFollow, kFixed);
     m_layout.SetRuleById(id::kRepeatGroup, kStretch, kFollow);
-    for (int id : {id::kForeverRadio, id::kTimesRadio, id::kCountEdit, id::kUpDown, id::kTimesLabel})
+    for (int id :
+         {id::kForeverRadio, id::kTimesRadio, id::kCountEdit, id::kUpDown, id::kTimesLabel})
         m_layout.SetRuleById(id, kFixed, kFollow);
     m_layout.SetRuleById(id::kPreviewGroup, kStretch, kFollow);
     m_layout.SetRule(m_stcDisplay, kStretch, kFollow);
-    for (wxWindow* button : {m_btnStart, m_btnPause, m_btnStop}) m_layout.SetRule(button, kFixed, kFollow);
+    for (wxWindow* button : {m_btnStart, m_btnPause, m_btnStop})
+        m_layout.SetRule(button, kFixed, kFollow);
     m_layout.SetRule(m_picLogo, kFollow, kFollow);
 }
 
@@ -151,24 +164,24 @@ void CTallowmereView::ShrinkFrameToForm() {
     if (wanted != now) frame->SetClientSize(wanted + extra);
 }
 
-void CTallowmereView::FillRow(long row, const CEffect& effect) {
-    m_lstEffects->InsertItem(row, ToWxShown(effect.m_strText));
-    m_lstEffects->SetItem(row, 1, ToWx(effect.GetEffectName()));
-    m_lstEffects->SetItem(row, 2, wxString::Format("%d", effect.GetSpeed()));
-    m_lstEffects->SetItem(row, 3, wxString::Format("%d", effect.GetLoops()));
-}
-
 void CTallowmereView::OnUpdate() {
     OnStop();
-    const long top = m_lstEffects->GetItemCount() > 0 ? m_lstEffects->GetTopItem() : 0;
-    m_lstEffects->Freeze();
-    m_lstEffects->DeleteAllItems();
-    if (m_lstEffects->GetColumnCount() > 0) {
-        for (int i = 0; i < m_doc.GetCount(); ++i) FillRow(i, *m_doc.GetAt(i));
+    // Only what the document changed is drawn anew; the list keeps its scroll position.
+    const ListChange& change = m_doc.LastListChange();
+    const auto row = static_cast<unsigned>(change.row);
+    switch (change.kind) {
+        case ListChange::Kind::Added: m_model->RowAppended(); break;
+        case ListChange::Kind::Updated: m_model->RowChanged(row); break;
+        case ListChange::Kind::Deleted: m_model->RowDeleted(row); break;
+        case ListChange::Kind::Swapped:
+            m_model->RowChanged(row);
+            m_model->RowChanged(row + 1);
+            break;
+        case ListChange::Kind::All: m_model->Reset(static_cast<unsigned>(m_doc.GetCount())); break;
     }
-    KeepScrollPosition(top);
-    m_lstEffects->Thaw();
+    m_lstEffects->UnselectAll();
     m_nSelectionMark = -1;
+    ShowChangedRow();
 
     const int repeat = m_doc.GetRepeat();
     m_rdoForever->SetValue(repeat == 0);
@@ -179,19 +192,14 @@ void CTallowmereView::OnUpdate() {
     ShowDuration();
 }
 
-// A refill would scroll the list back to its top: the rows the user looked at stay in view,
-// and the row a command just changed is brought into view.
-void CTallowmereView::KeepScrollPosition(long top) {
-    const long count = m_lstEffects->GetItemCount();
-    if (count == 0) return;
-    const long perPage = std::max(1, m_lstEffects->GetCountPerPage());
-    m_lstEffects->EnsureVisible(std::min(count - 1, top + perPage - 1));
-    m_lstEffects->EnsureVisible(std::min(count - 1, top));
-    if (m_nRowToShow >= 0 && m_nRowToShow < count) {
-        // The changed row keeps the keyboard's place (focused, not selected), so the arrow
-        // keys go on from there rather than from the top.
-        m_lstEffects->EnsureVisible(m_nRowToShow);
-        m_lstEffects->SetItemState(m_nRowToShow, wxLIST_STATE_FOCUSED, wxLIST_STATE_FOCUSED);
+// The row a command just changed comes into view and keeps the keyboard's place (current, not
+// selected), so the arrow keys go on from there.
+void CTallowmereView::ShowChangedRow() {
+    if (m_nRowToShow >= 0 && m_nRowToShow < m_doc.GetCount()) {
+        const wxDataViewItem item = m_model->GetItem(static_cast<unsigned>(m_nRowToShow));
+        m_lstEffects->EnsureVisible(item);
+        m_lstEffects->SetCurrentItem(item);
+        m_lstEffects->UnselectAll();  // the toolkit selects the row it puts the cursor on
     }
     m_nRowToShow = -1;
 }
@@ -199,7 +207,7 @@ void CTallowmereView::KeepScrollPosition(long top) {
 void CTallowmereView::ShowDuration() {
     auto* frame = As<wxFrame>(wxGetTopLevelParent(this));
     if (!frame || !frame->GetStatusBar()) return;
-    const std::string text = DescribeTiming(MeasureTiming(m_doc), m_doc.GetRepeat());
+    const std::string text = DescribeTiming(MeasureTiming(m_doc, false), m_doc.GetRepeat());
     frame->SetStatusText(wxString::FromUTF8(text));
 }
 
@@ -208,7 +216,7 @@ void CTallowmereView::EnableRowButtons(long row) {
     m_btnEdit->Enable(selected);
     m_btnDelete->Enable(selected);
     m_btnMoveUp->Enable(selected && row > 0);
-    m_btnMoveDown->Enable(selected && row < m_lstEffects->GetItemCount() - 1);
+    m_btnMoveDown->Enable(selected && row < m_doc.GetCount() - 1);
 }
 
 void CTallowmereView::EnableRepeatCount(bool enable) {
@@ -232,20 +240,21 @@ void CTallowmereView::OnEdit(wxCommandEvent&) {
         ShowMessageBox(this, ToWx(str::kChooseEffect), wxOK | wxICON_EXCLAMATION);
         return;
     }
-    CEffect* effect = m_doc.GetAt(static_cast<int>(row));
+    const CEffect* effect = m_doc.GetAt(static_cast<int>(row));
     CEffectDlg dialog(this, *effect);
     if (dialog.ShowModal() != wxID_OK) return;
     OnStop();
     m_nRowToShow = row;
-    m_doc.UpdateEffect(effect, dialog.m_strText, dialog.m_nEffect, dialog.m_nSpeed, dialog.m_nLoops);
+    m_doc.UpdateEffect(effect, dialog.m_strText, dialog.m_nEffect, dialog.m_nSpeed,
+                       dialog.m_nLoops);
 }
 
 void CTallowmereView::OnDelete(wxCommandEvent&) {
     const long row = m_nSelectionMark;
     if (row < 0 || row >= m_doc.GetCount()) return;
-    const int answer = ShowMessageBox(this, ToWx(str::kDeleteQuestion),
-                                      wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION,
-                                      ToWx(str::kDeleteCaption));
+    const int answer =
+        ShowMessageBox(this, ToWx(str::kDeleteQuestion), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION,
+                       ToWx(str::kDeleteCaption));
     if (answer != wxYES) return;
     OnStop();
     m_doc.DeleteEffect(static_cast<int>(row));
@@ -263,28 +272,38 @@ void CTallowmereView::MoveSelected(int (CTallowmereDoc::*move)(int)) {
     m_nRowToShow = row;
     const int moved = (m_doc.*move)(static_cast<int>(row));
     m_nRowToShow = -1;  // a move at either end refreshes nothing
-    m_lstEffects->EnsureVisible(moved);
-    m_lstEffects->SetItemState(moved, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
-                               wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+    SelectRow(moved);
     m_lstEffects->SetFocus();
 }
 
-void CTallowmereView::OnDblClkList(wxListEvent&) {
-    if (m_lstEffects->GetSelectedItemCount() > 0) {
+void CTallowmereView::OnDblClkList(wxDataViewEvent&) {
+    if (FirstSelectedRow() >= 0) {
         wxCommandEvent none;
         OnEdit(none);
     }
 }
 
 long CTallowmereView::FirstSelectedRow() const {
-    return m_lstEffects->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+    const wxDataViewItem item = m_lstEffects->GetSelection();
+    return item.IsOk() ? static_cast<long>(m_model->GetRow(item)) : -1;
 }
 
-void CTallowmereView::OnItemChangedList(wxListEvent& event) {
-    // wx reports selection, deselection and focus separately; the buttons follow the row that
-    // is selected once the change is done.
-    if (event.GetEventType() == wxEVT_LIST_ITEM_SELECTED) m_nSelectionMark = event.GetIndex();
-    EnableRowButtons(FirstSelectedRow());
+void CTallowmereView::SelectRow(long row) {
+    const wxDataViewItem item = m_model->GetItem(static_cast<unsigned>(row));
+    m_lstEffects->Select(item);
+    m_lstEffects->SetCurrentItem(item);
+    m_lstEffects->EnsureVisible(item);
+    // A selection made here sends no notification: the buttons follow it as they would.
+    m_nSelectionMark = row;
+    EnableRowButtons(row);
+}
+
+void CTallowmereView::OnItemChangedList(wxDataViewEvent&) {
+    // The buttons follow the row that is selected once the change is done; the selection mark
+    // is the row the user selected last.
+    const long row = FirstSelectedRow();
+    if (row >= 0) m_nSelectionMark = row;
+    EnableRowButtons(row);
 }
 
 void CTallowmereView::OnRepeatForever(wxCommandEvent&) {
@@ -360,7 +379,8 @@ void CTallowmereView::OnStop() {
 
 // Each timer event plays the ticks the clock calls for, so a pass lasts what the page takes.
 void CTallowmereView::OnTimer(wxTimerEvent&) {
-    for (int due = m_schedule.TicksDue(CTickSchedule::Now()); due > 0 && IsPlaying(); --due) TickPreview();
+    for (int due = m_schedule.TicksDue(CTickSchedule::Now()); due > 0 && IsPlaying(); --due)
+        TickPreview();
 }
 
 void CTallowmereView::TickPreview() {

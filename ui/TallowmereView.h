@@ -2,7 +2,7 @@
 #pragma once
 
 #include <wx/button.h>
-#include <wx/listctrl.h>
+#include <wx/dataview.h>
 #include <wx/radiobut.h>
 #include <wx/scrolwin.h>
 #include <wx/stattext.h>
@@ -12,6 +12,7 @@
 #include "model/DocumentBase.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/TickSchedule.h"
+#include "ui/EffectListModel.h"
 #include "ui/LayoutManager.h"
 
 namespace glintwick {
@@ -26,8 +27,6 @@ public:
     CTallowmereView(wxWindow* parent, CTallowmereDoc& doc);
     ~CTallowmereView() override;
 
-    CTallowmereDoc& GetDocument() const { return m_doc; }
-
     // A project was created or opened.
     void OnInitialUpdate();
     // The document changed: stop the preview and rebuild the list and the repeat group.
@@ -38,8 +37,8 @@ public:
     void OnDelete(wxCommandEvent& event);
     void OnMoveUp(wxCommandEvent& event);
     void OnMoveDown(wxCommandEvent& event);
-    void OnDblClkList(wxListEvent& event);
-    void OnItemChangedList(wxListEvent& event);
+    void OnDblClkList(wxDataViewEvent& event);
+    void OnItemChangedList(wxDataViewEvent& event);
     void OnRepeatForever(wxCommandEvent& event);
     void OnRepeatTimes(wxCommandEvent& event);
     void OnKillFocusRepeatCount(wxFocusEvent& event);
@@ -63,12 +62,35 @@ public:
     int GetTimerInterval() const { return m_timer.GetInterval(); }
     long FirstSelectedRow() const;
 
+    // The form's controls, for the frame and the tests.
+    wxDataViewCtrl* EffectsList() const { return m_lstEffects; }
+    CEffectListModel* EffectsModel() const { return m_model.get(); }
+    // Selects `row` as a click would, and brings it into view.
+    void SelectRow(long row);
+    wxButton* AddNewButton() const { return m_btnAddNew; }
+    wxButton* EditButton() const { return m_btnEdit; }
+    wxButton* DeleteButton() const { return m_btnDelete; }
+    wxButton* MoveUpButton() const { return m_btnMoveUp; }
+    wxButton* MoveDownButton() const { return m_btnMoveDown; }
+    wxRadioButton* ForeverRadio() const { return m_rdoForever; }
+    wxRadioButton* TimesRadio() const { return m_rdoTimes; }
+    wxTextCtrl* CountEdit() const { return m_edtRepeatCount; }
+    CUpDownCtrl* CountArrows() const { return m_spnRepeatCount; }
+    wxStaticText* TimesLabel() const { return m_stcTimes; }
+    CSunkenText* Display() const { return m_stcDisplay; }
+    wxButton* StartButton() const { return m_btnStart; }
+    wxButton* PauseButton() const { return m_btnPause; }
+    wxButton* StopButton() const { return m_btnStop; }
+    CHyperLink* LogoLink() const { return m_picLogo; }
+
+private:
     int m_bFirstUpdate = 1;
     int m_bPaused = 0;
     CPreviewPlayer m_player;
     CLayoutManager m_layout;
 
-    wxListCtrl* m_lstEffects = nullptr;
+    wxObjectDataPtr<CEffectListModel> m_model;
+    wxDataViewCtrl* m_lstEffects = nullptr;
     wxButton* m_btnAddNew = nullptr;
     wxButton* m_btnEdit = nullptr;
     wxButton* m_btnDelete = nullptr;
@@ -85,15 +107,13 @@ public:
     wxButton* m_btnStop = nullptr;
     CHyperLink* m_picLogo = nullptr;
 
-private:
     void CreateColumns();
     void SetRules();
     void ShrinkFrameToForm();
     void EnableRowButtons(long row);
     void EnableRepeatCount(bool enable);
     void StoreRepeatCount();
-    void FillRow(long row, const class CEffect& effect);
-    void KeepScrollPosition(long top);
+    void ShowChangedRow();
     void MoveSelected(int (CTallowmereDoc::*move)(int));
     // The sequence's duration in the frame's status bar, where it does not disturb the form.
     void ShowDuration();

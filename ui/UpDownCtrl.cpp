@@ -7,8 +7,11 @@
 
 #include <algorithm>
 
+#include "ui/Accessibility.h"
+
 namespace glintwick {
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CUpDownCtrl, wxControl)
     EVT_PAINT(CUpDownCtrl::OnPaint)
     EVT_LEFT_DOWN(CUpDownCtrl::OnMouseDown)
@@ -16,11 +19,15 @@ wxBEGIN_EVENT_TABLE(CUpDownCtrl, wxControl)
     EVT_LEFT_UP(CUpDownCtrl::OnMouseUp)
     EVT_TIMER(wxID_ANY, CUpDownCtrl::OnRepeat)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 CUpDownCtrl::CUpDownCtrl(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size)
     : wxControl(parent, id, pos, size, wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE), m_repeat(this) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetInitialSize(size);
+    ExposeAsSpinButton(this,
+                       {[this] { return CurrentValue(); }, [this] { return m_low; },
+                        [this] { return m_high; }, [this](int value) { SetCurrentValue(value); }});
 }
 
 wxSize CUpDownCtrl::DoGetBestSize() const { return FromDIP(wxSize(16, 24)); }
@@ -36,15 +43,20 @@ void CUpDownCtrl::SetRange(int low, int high) {
     m_position = std::clamp(m_position, std::min(low, high), std::max(low, high));
 }
 
-void CUpDownCtrl::Step(int direction) {
-    // The buddy's number is where stepping starts; text that is no number keeps the last one.
-    if (m_buddy) {
-        long value = 0;
-        if (m_buddy->GetValue().Trim().Trim(false).ToLong(&value)) m_position = static_cast<int>(value);
-    }
-    m_position = std::clamp(m_position + direction, m_low, m_high);
-    if (m_buddy) m_buddy->SetValue(wxString::Format("%d", m_position));
+int CUpDownCtrl::CurrentValue() const {
+    long value = 0;
+    if (m_buddy && m_buddy->GetValue().Trim().Trim(false).ToLong(&value))
+        return static_cast<int>(value);
+    return m_position;
 }
+
+void CUpDownCtrl::SetCurrentValue(int value) {
+    m_position = std::clamp(value, m_low, m_high);
+    if (m_buddy) m_buddy->SetValue(wxString::Format("%d", m_position));
+    NotifyValueChanged(this);
+}
+
+void CUpDownCtrl::Step(int direction) { SetCurrentValue(CurrentValue() + direction); }
 
 void CUpDownCtrl::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
@@ -60,8 +72,8 @@ void CUpDownCtrl::OnPaint(wxPaintEvent&) {
     renderer.DrawPushButton(this, dc, wxRect(0, 0, size.x, half), flagsUp);
     renderer.DrawPushButton(this, dc, wxRect(0, half, size.x, size.y - half), flagsDown);
 
-    const wxColour ink = wxSystemSettings::GetColour(IsEnabled() ? wxSYS_COLOUR_BTNTEXT
-                                                                 : wxSYS_COLOUR_GRAYTEXT);
+    const wxColour ink =
+        wxSystemSettings::GetColour(IsEnabled() ? wxSYS_COLOUR_BTNTEXT : wxSYS_COLOUR_GRAYTEXT);
     dc.SetPen(ink);
     dc.SetBrush(ink);
     const int w = std::max(3, std::min(size.x - 6, half - 4) | 1);

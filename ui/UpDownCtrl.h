@@ -17,7 +17,11 @@ public:
     void SetRange(int low, int high);
     int GetLow() const { return m_low; }
     int GetHigh() const { return m_high; }
-    // One step up (+1) or down (-1), written into the buddy as a decimal number.
+    // The buddy's number; while its text is no number, the last value stepped to.
+    int CurrentValue() const;
+    // `value` within the range, written into the buddy as a decimal number.
+    void SetCurrentValue(int value);
+    // One step up (+1) or down (-1) from the current value.
     void Step(int direction);
 
     bool AcceptsFocus() const override { return false; }

@@ -14,7 +14,9 @@ wxString CodePageToWx(std::string_view codePageText, bool nulAsSymbol) {
     wxString out;
     out.reserve(codePageText.size());
     for (char c : codePageText) {
-        const char32_t ch = nulAsSymbol && c == '\0' ? kNullSymbol : CodePageToUnicode(static_cast<unsigned char>(c));
+        const char32_t ch = nulAsSymbol && c == '\0'
+                                ? kNullSymbol
+                                : CodePageToUnicode(static_cast<unsigned char>(c));
         out += static_cast<wxUniChar>(ch);
     }
     return out;
@@ -27,7 +29,8 @@ std::optional<std::string> WxToCodePage(const wxString& text, bool symbolAsNul) 
     for (wxUniChar ch : text) {
         char byte = 0;
         const auto value = static_cast<char32_t>(ch.GetValue());
-        if (!(symbolAsNul && value == kNullSymbol) && !UnicodeToCodePage(value, byte)) return std::nullopt;
+        if (!(symbolAsNul && value == kNullSymbol) && !UnicodeToCodePage(value, byte))
+            return std::nullopt;
         out += byte;
     }
     return out;

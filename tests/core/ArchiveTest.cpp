@@ -59,7 +59,9 @@ TEST(Archive, StringPrefixFormsSwitchAt255And65534) {
 TEST(Archive, ReadsThe16BitFormIntoTheCodePage) {
     // "é€a" as UTF-16LE with a one-byte count of 3.
     const std::string wide = Bytes({0xFF, 0xFE, 0xFF, 3, 0xE9, 0x00, 0xAC, 0x20, 'a', 0});
-    EXPECT_EQ(Loaded(wide), "\xE9\x80" "a");
+    EXPECT_EQ(Loaded(wide),
+              "\xE9\x80"
+              "a");
     // The count itself may use the long forms.
     std::string longWide = Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0x2C, 0x01});
     for (int i = 0; i < 300; ++i) longWide += Bytes({'z', 0});
@@ -75,13 +77,13 @@ TEST(Archive, RefusesTextThatWouldChangeOnTheNextSave) {
 
 TEST(Archive, InputEndingEarlyIsAFormatError) {
     const std::string truncated[] = {
-        Bytes({}),                                // no prefix
-        Bytes({5, 'a', 'b'}),                     // characters missing
-        Bytes({0xFF, 0x00}),                      // 16-bit length cut
-        Bytes({0xFF, 0xFF, 0xFF, 0x10}),          // 32-bit length cut
-        Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}),  // 4 GB claimed by 7 bytes
+        Bytes({}),                                                      // no prefix
+        Bytes({5, 'a', 'b'}),                                           // characters missing
+        Bytes({0xFF, 0x00}),                                            // 16-bit length cut
+        Bytes({0xFF, 0xFF, 0xFF, 0x10}),                                // 32-bit length cut
+        Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}),              // 4 GB claimed by 7 bytes
         Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}),  // wide, huge count
-        Bytes({0xFF, 0xFE, 0xFF, 2, 'a', 0}),     // wide, one unit short
+        Bytes({0xFF, 0xFE, 0xFF, 2, 'a', 0}),                           // wide, one unit short
     };
     for (const auto& bytes : truncated) EXPECT_THROW(Loaded(bytes), CArchiveFormatError);
     CArchive ar{std::string_view("abc")};

@@ -8,6 +8,7 @@
 #include "model/FileError.h"
 #include "preview/SequenceTiming.h"
 #include "script/BrowserPreview.h"
+#include "script/ScriptWriter.h"
 
 namespace glintwick {
 namespace {
@@ -25,7 +26,7 @@ std::string Lower(std::string s) {
 
 CTallowmereDoc& Project(CTallowmereDoc& doc) {
     doc.InitNewProject();
-    doc.m_nRepeat = 2;
+    doc.SetRepeat(2);
     // A text an HTML page must not take for markup, with a code page letter (e-acute).
     test::Fill(doc, {{"<b>Caf\xE9 & \"bar\" 'n' </script>", 0, 20, 1}, {"Have fun", 10, 20, 1}});
     return doc;
@@ -54,8 +55,9 @@ TEST(PreviewPage, FillsEveryPlaceFromTheProject) {
     EXPECT_EQ(page.find("CHARSET"), std::string::npos);
     EXPECT_NE(page.find(DescribeTiming(MeasureTiming(doc), doc.GetRepeat())), std::string::npos);
     EXPECT_NE(page.find("starts by itself"), std::string::npos);
-    doc.m_bAutoStart = 0;
-    doc.GetAt(0)->SetText("plain");
+    doc.SetOptions(doc.GetFinalText(), 0);
+    doc.UpdateEffect(doc.GetAt(0), "plain", doc.GetAt(0)->GetEffect(), doc.GetAt(0)->GetSpeed(),
+                     doc.GetAt(0)->GetLoops());
     const std::string plain = PreviewPageHtml(doc, "promo.js");
     EXPECT_NE(plain.find("automatic start is off"), std::string::npos);
     EXPECT_NE(plain.find("&lt;SCRIPT SRC=&#39;promo.js&#39;&gt;&lt;/SCRIPT&gt;\n"),
@@ -118,7 +120,7 @@ TEST(PreviewFiles, WriteTheGeneratedScriptUnchangedBesideThePage) {
     const std::string scriptPath = WritePreviewFiles(doc, folder.File("page.html"), "caf\xE9.js");
     // The file system spells the name in UTF-8, as the page's link resolves it.
     EXPECT_EQ(scriptPath, folder.File("caf\xC3\xA9.js"));
-    EXPECT_EQ(test::ReadFile(scriptPath), doc.WriteScript("caf\xE9.js"));
+    EXPECT_EQ(test::ReadFile(scriptPath), WriteScript(doc, "caf\xE9.js"));
     EXPECT_EQ(test::ReadFile(folder.File("page.html")), PreviewPageHtml(doc, "caf\xE9.js"));
     EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"caf\xC3\xA9.js", "page.html"}));
 

@@ -12,7 +12,7 @@ namespace {
 TEST(CliPlay, ControlBytesReachTheTerminalInAVisibleInertForm) {
     CTallowmereDoc doc;
     doc.InitNewProject();
-    doc.m_nRepeat = 1;
+    doc.SetRepeat(1);
     test::Fill(doc, {{"A\x1b[2J\x1b]52;c;cHdu\x07"
                       "B\x9d\x01\x7f"
                       "C\tD",

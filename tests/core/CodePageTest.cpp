@@ -29,7 +29,7 @@ TEST(CodePage, MapsTheWindowsRangeAndRefusesWhatItCannotHold) {
     EXPECT_EQ(rejected, U'\U0001F600');
     EXPECT_FALSE(Utf8ToCodePage("\xC3", out, rejected));  // truncated sequence
     EXPECT_EQ(rejected, U'\uFFFD');
-    EXPECT_FALSE(Utf8ToCodePage("\xC0\xAF", out, rejected));  // overlong
+    EXPECT_FALSE(Utf8ToCodePage("\xC0\xAF", out, rejected));      // overlong
     EXPECT_FALSE(Utf8ToCodePage("\xED\xA0\x80", out, rejected));  // surrogate
 }
 

@@ -28,15 +28,15 @@ protected:
 
 TEST(NewProject, IsEmptyUntitledUnmodifiedAndRepeatsForever) {
     CTallowmereDoc doc;
-    doc.m_nRepeat = 7;
-    doc.m_bAutoStart = 0;
-    doc.m_strFinalText = "bye";
+    doc.SetRepeat(7);
+    doc.SetOptions(doc.GetFinalText(), 0);
+    doc.SetOptions("bye", doc.GetAutoStart());
     doc.SetPathName("/tmp/x.gwk");
     doc.SetModified(true);
     doc.InitNewProject();
     EXPECT_EQ(doc.GetCount(), 0);
-    EXPECT_EQ(doc.m_strFinalText, "");
-    EXPECT_EQ(doc.m_bAutoStart, 1);
+    EXPECT_EQ(doc.GetFinalText(), "");
+    EXPECT_EQ(doc.GetAutoStart(), 1);
     EXPECT_EQ(doc.GetRepeat(), 0);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), "");
@@ -101,7 +101,7 @@ TEST_F(DocumentTest, MovesAtTheEndsChangeNothing) {
 }
 
 TEST_F(DocumentTest, UpdateWithUnchangedValuesStillMarksModifiedAndRefreshes) {
-    CEffect* q = doc.GetAt(1);
+    const CEffect* q = doc.GetAt(1);
     doc.UpdateEffect(q, q->GetText(), q->GetEffect(), q->GetSpeed(), q->GetLoops());
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(view.updates, 1);
@@ -124,12 +124,12 @@ TEST_F(DocumentTest, SetRepeatMarksModifiedOnlyOnChangeAndNeverRefreshes) {
 TEST_F(DocumentTest, ResetContentsKeepsRepeatModifiedFlagAndPath) {
     doc.SetRepeat(4);
     doc.SetPathName("/some/where/show.gwk");
-    doc.m_bAutoStart = 0;
-    doc.m_strFinalText = "end";
+    doc.SetOptions(doc.GetFinalText(), 0);
+    doc.SetOptions("end", doc.GetAutoStart());
     doc.ResetContents();
     EXPECT_EQ(doc.GetCount(), 0);
-    EXPECT_EQ(doc.m_strFinalText, "");
-    EXPECT_EQ(doc.m_bAutoStart, 1);
+    EXPECT_EQ(doc.GetFinalText(), "");
+    EXPECT_EQ(doc.GetAutoStart(), 1);
     EXPECT_EQ(doc.GetRepeat(), 4);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "show.gwk");

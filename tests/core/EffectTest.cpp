@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Effect.h"
+#include "script/ScriptWriter.h"
 
 namespace glintwick {
 namespace {
@@ -20,12 +21,11 @@ TEST(EffectRecord, DefaultsAndConstructedValues) {
     EXPECT_EQ(defaults.GetEffect(), 0);
     EXPECT_EQ(defaults.GetSpeed(), 10);
     EXPECT_EQ(defaults.GetLoops(), 1);
-    EXPECT_TRUE(defaults.m_arrWords.empty());
+    EXPECT_EQ(defaults.GetWords().size(), 6u);
     EXPECT_EQ(defaults.GetEffectName(), "Typewriter - letter by letter");
 
     CEffect shooting("Have fun", 10, 20, 3);
     EXPECT_EQ(shooting.GetEffectName(), "Shooting Words");
-    EXPECT_TRUE(shooting.m_arrWords.empty()) << "words are made only on request";
     EXPECT_EQ(shooting.GetWords().size(), 2u);
 }
 
@@ -37,7 +37,7 @@ TEST(EffectRecord, SettersStoreAnyValueAndNameIsEmptyOutsideCatalogue) {
     EXPECT_EQ(effect.GetSpeed(), 25);
     EXPECT_EQ(effect.GetLoops(), -5);
     EXPECT_EQ(effect.GetEffectName(), "");
-    EXPECT_EQ(effect.GetEffectFunctionScript(), "");
+    EXPECT_EQ(GetEffectFunctionScript(effect), "");
 }
 
 using Words = std::vector<std::string>;
@@ -64,7 +64,8 @@ TEST(WordSplitting, FollowsTheSpaceRule) {
 }
 
 TEST(WordSplitting, WordsJoinBackToTextAndSplittingTwiceDoesNotDouble) {
-    const std::string texts[] = {"", " ", "  x  y ", "a b  c   d", " lead", "trail  ", "\xE9t\xE9 \x80"};
+    const std::string texts[] = {"",      " ",       "  x  y ",       "a b  c   d",
+                                 " lead", "trail  ", "\xE9t\xE9 \x80"};
     for (const auto& text : texts) {
         CEffect effect(text, 1, 10, 1);
         effect.SplitWords();

@@ -30,8 +30,9 @@ class FaultInjection : public ::testing::Test {
 protected:
     void SetUp() override {
         doc.InitNewProject();
-        doc.m_strFinalText = "Thanks for visiting";
-        test::Fill(doc, {{"Welcome to my page", 5, 12, 2}, {"Have fun", 10, 20, 1}, {"C:\\new", 3, 7, 1}});
+        doc.SetOptions("Thanks for visiting", doc.GetAutoStart());
+        test::Fill(
+            doc, {{"Welcome to my page", 5, 12, 2}, {"Have fun", 10, 20, 1}, {"C:\\new", 3, 7, 1}});
         doc.SetModified(true);
         doc.SetPathName(target);
         test::WriteFile(target, "the previous file");
@@ -66,7 +67,8 @@ protected:
 TEST_F(FaultInjection, ProjectSaveKeepsTheOldFileFlagAndPathAtEveryFailingByte) {
     const size_t size = SerializeProject(doc).size();
     doc.SetPathName(folder.File("elsewhere.gwk"));
-    const size_t cases = FailAtEveryByte(size, [&] { SaveProject(doc, target); }, target);
+    const size_t cases = FailAtEveryByte(
+        size, [&] { SaveProject(doc, target); }, target);
     EXPECT_EQ(cases, size);
     std::cout << "  project save failed at each of " << cases << " byte counts\n";
     EXPECT_TRUE(doc.IsModified());
@@ -79,8 +81,9 @@ TEST_F(FaultInjection, ProjectSaveKeepsTheOldFileFlagAndPathAtEveryFailingByte) 
 TEST_F(FaultInjection, ScriptGenerationKeepsTheOldScriptAtEveryFailingByte) {
     const std::string script = folder.File("show.js");
     std::rename(target.c_str(), script.c_str());
-    const size_t size = doc.WriteScript("show.js").size();
-    const size_t cases = FailAtEveryByte(size, [&] { GenerateScriptFile(doc, script, "show.js"); }, script);
+    const size_t size = WriteScript(doc, "show.js").size();
+    const size_t cases = FailAtEveryByte(
+        size, [&] { GenerateScriptFile(doc, script, "show.js"); }, script);
     EXPECT_EQ(cases, size);
     std::cout << "  script generation failed at each of " << cases << " byte counts\n";
 }

@@ -35,15 +35,22 @@ TEST(Frames, LetterAndWordEffectsOnShortTexts) {
 }
 
 TEST(Frames, UppercaseAcrossUsesTheCodePage) {
-    EXPECT_EQ(Loop(6, "\xE9\x9A" "1"), (Frames{"\xC9\x9A" "1", "\xE9\x8A" "1", "\xE9\x9A" "1"}));
+    EXPECT_EQ(Loop(6,
+                   "\xE9\x9A"
+                   "1"),
+              (Frames{"\xC9\x9A"
+                      "1",
+                      "\xE9\x8A"
+                      "1",
+                      "\xE9\x9A"
+                      "1"}));
 }
 
 TEST(Frames, ExpandAndShrinkForEvenAndOddLengths) {
     EXPECT_EQ(Loop(7, "abcdef"), (Frames{"  af", " abef", "abcdef", "abcdef", "abcdef", "abcdef"}));
     EXPECT_EQ(Loop(7, "abcde"), (Frames{" ae", "abde", "abcde", "abcde", "abcde"}));
     EXPECT_EQ(Loop(7, "x"), (Frames{"x", "x", "x"}));
-    EXPECT_EQ(Loop(8, "abcdef"),
-              (Frames{"abcdef", "abcdef", "abcdef", " abef", "  af", "   "}));
+    EXPECT_EQ(Loop(8, "abcdef"), (Frames{"abcdef", "abcdef", "abcdef", " abef", "  af", "   "}));
     EXPECT_EQ(Loop(8, "abcde"), (Frames{"abcde", "abcde", "abde", " ae", "  "}));
     EXPECT_EQ(Loop(8, "x"), (Frames{"x", "x"})) << "the step-3 frame of one letter is empty";
 }

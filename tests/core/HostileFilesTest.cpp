@@ -41,7 +41,6 @@ TEST(HostileFiles, EachLoadsOrIsRefusedExactlyAndPlays) {
                 stopped = player.Tick().action == PlayerTick::Action::Stop;
             EXPECT_TRUE(stopped);
         }
-
     }
 }
 
@@ -57,9 +56,11 @@ TEST(HostileFiles, TheCliRefusesOrShowsEachWithBoundedMemory) {
         EXPECT_EQ(shown.exitCode, file.loads ? 0 : 1);
         EXPECT_EQ(shown.err, file.loads ? "" : "Unexpected file format.\n");
         EXPECT_LT(shown.peakKb, 64 * 1024) << "the CLI's peak resident size";
-        std::cout << "  " << file.name << ": glintwick-cli show peak RSS " << shown.peakKb << " KiB\n";
+        std::cout << "  " << file.name << ": glintwick-cli show peak RSS " << shown.peakKb
+                  << " KiB\n";
         if (file.loads) {
-            const test::ChildResult generated = test::RunCli({"generate", path, folder.File("out.js")});
+            const test::ChildResult generated =
+                test::RunCli({"generate", path, folder.File("out.js")});
             EXPECT_EQ(generated.exitCode, 0) << generated.err;
         }
     }

@@ -64,7 +64,7 @@ TEST(OddFiles, ASymbolicLinkToAProjectLoadsIt) {
     ASSERT_EQ(::symlink(real.c_str(), link.c_str()), 0);
     CTallowmereDoc doc;
     EXPECT_EQ(LoadMessage(doc, link), "");
-    EXPECT_EQ(doc.m_strFinalText, "ok");
+    EXPECT_EQ(doc.GetFinalText(), "ok");
     EXPECT_EQ(doc.GetRepeat(), 3);
 }
 

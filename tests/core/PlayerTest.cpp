@@ -35,7 +35,7 @@ using Trace = std::vector<std::string>;
 TEST(PreviewPlayer, OneEffectTwoLoopsOnePassTimeline) {
     CTallowmereDoc doc;
     doc.InitNewProject();
-    doc.m_nRepeat = 1;
+    doc.SetRepeat(1);
     test::Fill(doc, {{"abc", 0, 20, 2}});
     EXPECT_EQ(PlayTicks(doc, 100),
               (Trace{"", "a", "ab", "abc", "abc", "a", "ab", "abc", "abc", "abc", "stop"}));
@@ -44,7 +44,7 @@ TEST(PreviewPlayer, OneEffectTwoLoopsOnePassTimeline) {
 TEST(PreviewPlayer, SpeedSetsTheFramePeriodAndFirstFrameFollowsTheLoadingTick) {
     CTallowmereDoc doc;
     doc.InitNewProject();
-    doc.m_nRepeat = 1;
+    doc.SetRepeat(1);
     test::Fill(doc, {{"xy", 0, 10, 1}});
     const Trace trace = PlayTicks(doc, 1000);
     // Loaded on tick 1; frames every 11 ticks: 12, 23; the empty frame at 34; idle 35; stop 36.
@@ -61,11 +61,11 @@ TEST(PreviewPlayer, RepeatCountsPassesAndForeverNeverStops) {
     doc.InitNewProject();
     test::Fill(doc, {{"a", 0, 20, 1}});
     // One pass: load, "a", empty frame, idle = 4 ticks; the next pass loads on the 5th.
-    doc.m_nRepeat = 3;
+    doc.SetRepeat(3);
     const Trace three = PlayTicks(doc, 100);
     ASSERT_EQ(three.size(), 3u * 4 + 1);
     EXPECT_EQ(std::count(three.begin(), three.end(), "a"), 11) << "shown from tick 2 to the stop";
-    doc.m_nRepeat = 0;
+    doc.SetRepeat(0);
     const Trace forever = PlayTicks(doc, 5000);
     EXPECT_EQ(forever.size(), 5000u);
     EXPECT_EQ(std::count(forever.begin(), forever.end(), "stop"), 0);
@@ -74,7 +74,7 @@ TEST(PreviewPlayer, RepeatCountsPassesAndForeverNeverStops) {
 TEST(PreviewPlayer, EmptyListStopsOnTickRepeatPlusOne) {
     CTallowmereDoc doc;
     doc.InitNewProject();
-    doc.m_nRepeat = 4;
+    doc.SetRepeat(4);
     const Trace trace = PlayTicks(doc, 100);
     ASSERT_EQ(trace.size(), 5u);
     EXPECT_EQ(trace.back(), "stop");
@@ -83,20 +83,20 @@ TEST(PreviewPlayer, EmptyListStopsOnTickRepeatPlusOne) {
 TEST(PreviewPlayer, SequenceMovesOnAfterLoopsAndKeepsLastFrameThroughEmptyEffects) {
     CTallowmereDoc doc;
     doc.InitNewProject();
-    doc.m_nRepeat = 1;
+    doc.SetRepeat(1);
     test::Fill(doc, {{"ab", 0, 20, 1}, {"", 11, 20, 2}, {"z", 4, 20, 1}, {"q", 0, 20, 0}});
     // Effect 0: load, two frames, the empty frame. The empty No Effect: load, two empty
     // loops. Flashing: load, five frames, the empty frame. The zero-loop effect is loaded and
     // left on the next tick, which is also the idle tick at the end of the pass.
-    EXPECT_EQ(PlayTicks(doc, 100), (Trace{"", "a", "ab", "ab", "ab", "ab", "ab", "ab", "z", "z", "z",
-                                    " ", " ", " ", " ", " ", "stop"}));
+    EXPECT_EQ(PlayTicks(doc, 100), (Trace{"", "a", "ab", "ab", "ab", "ab", "ab", "ab", "z", "z",
+                                          "z", " ", " ", " ", " ", " ", "stop"}));
 }
 
 TEST(PreviewPlayer, SpeedsOutsideTheRangeAreTimedAsTheNearestEnd) {
     CTallowmereDoc fast, clamped;
     for (auto* doc : {&fast, &clamped}) {
         doc->InitNewProject();
-        doc->m_nRepeat = 1;
+        doc->SetRepeat(1);
     }
     test::Fill(fast, {{"hello", 6, 20, 1}, {"x", 0, 1, 1}});
     test::Fill(clamped, {{"hello", 6, 2147483647, 1}, {"x", 0, -40, 1}});
@@ -123,7 +123,7 @@ TEST(EffectPreviewTicker, RestartBeginsAtStepOneAtTheNextFrameTimeKeepingTheOldF
     EXPECT_FALSE(ticker.Differs("abc", 0, 19));
     ticker.Restart("Hi you", 1, 19);
     EXPECT_FALSE(ticker.Tick()) << "the countdown is not reset";
-    EXPECT_EQ(ticker.m_strFrame, "a") << "the old frame stays until the next frame time";
+    EXPECT_EQ(ticker.Frame(), "a") << "the old frame stays until the next frame time";
     EXPECT_EQ(ticker.Tick().value_or("-"), "Hi");
     ticker.Tick();
     ticker.Tick();
@@ -137,7 +137,7 @@ TEST(EffectPreviewTicker, SpeedOneGivesAFrameEvery21TicksAndNoSelectionKeepsTheF
     EXPECT_EQ(frames, 3);
     ticker.Restart("abc", -1, 20);
     for (int tick = 0; tick < 10; ++tick) ticker.Tick();
-    EXPECT_EQ(ticker.m_strFrame, "abc");
+    EXPECT_EQ(ticker.Frame(), "abc");
 }
 
 // A text of 16 MB of spaces plays in a small multiple of its size: only the word-based effects
@@ -175,9 +175,9 @@ TEST(PreviewPlayer, OnlyWordBasedEffectsSplitTheirText) {
     CPreviewPlayer player(doc);
     player.Start();
     for (int tick = 0; tick < 200; ++tick) player.Tick();
-    EXPECT_TRUE(doc.GetAt(0)->m_arrWords.empty());
-    EXPECT_EQ(doc.GetAt(1)->m_arrWords.size(), 2u);
-    EXPECT_TRUE(doc.GetAt(2)->m_arrWords.empty());
+    EXPECT_EQ(doc.GetAt(0)->CachedWordCount(), 0u);
+    EXPECT_EQ(doc.GetAt(1)->CachedWordCount(), 2u);
+    EXPECT_EQ(doc.GetAt(2)->CachedWordCount(), 0u);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "TestSupport.h"
 #include "script/BrowserPreview.h"
 #include "script/PreviewFolder.h"
+#include "script/ScriptWriter.h"
 
 namespace glintwick {
 namespace {
@@ -59,7 +60,8 @@ TEST(PreviewFolder, SomethingElseInItsPlaceIsLeftAloneForANewFolder) {
          },
          true},
         {"a link to a folder",
-         [&](const std::string& path) { EXPECT_EQ(::symlink(victim.c_str(), path.c_str()), 0); }, false},
+         [&](const std::string& path) { EXPECT_EQ(::symlink(victim.c_str(), path.c_str()), 0); },
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,7 +97,7 @@ TEST(PreviewFolder, PageAndScriptReplaceLinksInTheirPlace) {
     WritePreviewFiles(doc, dir + "/demo.html", "demo.js", false);
     EXPECT_EQ(ReadFile(outside), "not the preview's");
     EXPECT_TRUE(S_ISREG(ModeOf(dir + "/demo.html")));
-    EXPECT_EQ(ReadFile(dir + "/demo.js"), doc.WriteScript("demo.js"));
+    EXPECT_EQ(ReadFile(dir + "/demo.js"), WriteScript(doc, "demo.js"));
 }
 
 // Only this user's private folders of processes that no longer run are removed.

@@ -1,9 +1,9 @@
 // Saving and loading project files: exact bytes, state rules, hostile input and safe saves.
 #include <gtest/gtest.h>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <csignal>
 
 #include "TestSupport.h"
 #include "model/FileError.h"
@@ -15,13 +15,13 @@ namespace {
 
 using test::Bytes;
 using test::LoadMessage;
-using test::SaveMessage;
 using test::ReadFile;
+using test::SaveMessage;
 using test::TempFolder;
 using test::WriteFile;
 
-const std::string kDefaultRecord =
-    Bytes({0x1F}) + "Enter your Status Bar text here" + Bytes({0, 0, 0, 0, 10, 0, 0, 0, 1, 0, 0, 0});
+const std::string kDefaultRecord = Bytes({0x1F}) + "Enter your Status Bar text here" +
+                                   Bytes({0, 0, 0, 0, 10, 0, 0, 0, 1, 0, 0, 0});
 const std::string kExample57 = Bytes({0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0}) + kDefaultRecord;
 
 TEST(ProjectFile, NewProjectWithOneDefaultEffectIs57Bytes) {
@@ -45,16 +45,16 @@ TEST(ProjectFile, NewProjectWithOneDefaultEffectIs57Bytes) {
     ASSERT_EQ(loaded.GetCount(), 1);
     EXPECT_EQ(loaded.GetAt(0)->GetText(), "Enter your Status Bar text here");
     EXPECT_EQ(loaded.GetRepeat(), 0);
-    EXPECT_EQ(loaded.m_bAutoStart, 1);
+    EXPECT_EQ(loaded.GetAutoStart(), 1);
 }
 
 TEST(ProjectFile, SaveThenLoadKeepsEveryFieldIncludingOutOfRangeNumbers) {
     TempFolder folder;
     CTallowmereDoc doc;
     doc.InitNewProject();
-    doc.m_strFinalText = std::string(300, 'F') + "\xE9";
-    doc.m_bAutoStart = 0;
-    doc.m_nRepeat = 5000;
+    doc.SetOptions(std::string(300, 'F') + "\xE9", doc.GetAutoStart());
+    doc.SetOptions(doc.GetFinalText(), 0);
+    doc.SetRepeat(5000);
     test::Fill(doc, {{"", 11, 0, 0}, {std::string(500, 'x'), 9, 21, -5}, {"a \"b\" \\", 10, 7, 3}});
     const std::string path = folder.File("all.gwk");
     ASSERT_EQ(SaveMessage(doc, path), "");
@@ -71,11 +71,11 @@ TEST(ProjectFile, EmptyFileLoadsAsEmptyProjectKeepingRepeat) {
     CTallowmereDoc doc;
     doc.InitNewProject();
     doc.SetRepeat(7);
-    doc.m_bAutoStart = 0;
+    doc.SetOptions(doc.GetFinalText(), 0);
     test::Fill(doc, {{"old", 0, 10, 1}});
     ASSERT_EQ(LoadMessage(doc, folder.File("empty.gwk")), "");
     EXPECT_EQ(doc.GetCount(), 0);
-    EXPECT_EQ(doc.m_bAutoStart, 1);
+    EXPECT_EQ(doc.GetAutoStart(), 1);
     EXPECT_EQ(doc.GetRepeat(), 7);
     EXPECT_FALSE(doc.IsModified());
 }
@@ -85,13 +85,14 @@ TEST(ProjectFile, ZeroOrNegativeCountKeepsSettingsAndTrailingBytesAreIgnored) {
     const std::string head = Bytes({3, 'e', 'n', 'd', 0, 0, 0, 0, 2, 0, 0, 0});
     for (int count : {0, -1, INT32_MIN}) {
         std::string bytes = head;
-        for (int i = 0; i < 4; ++i) bytes += static_cast<char>((static_cast<uint32_t>(count) >> (8 * i)) & 0xFF);
+        for (int i = 0; i < 4; ++i)
+            bytes += static_cast<char>((static_cast<uint32_t>(count) >> (8 * i)) & 0xFF);
         WriteFile(folder.File("n.gwk"), bytes + "junk");
         CTallowmereDoc doc;
         ASSERT_EQ(LoadMessage(doc, folder.File("n.gwk")), "") << count;
         EXPECT_EQ(doc.GetCount(), 0);
-        EXPECT_EQ(doc.m_strFinalText, "end");
-        EXPECT_EQ(doc.m_bAutoStart, 0);
+        EXPECT_EQ(doc.GetFinalText(), "end");
+        EXPECT_EQ(doc.GetAutoStart(), 0);
         EXPECT_EQ(doc.GetRepeat(), 2);
     }
     WriteFile(folder.File("t.gwk"), kExample57 + "trailing garbage");
@@ -102,15 +103,14 @@ TEST(ProjectFile, ZeroOrNegativeCountKeepsSettingsAndTrailingBytesAreIgnored) {
 
 TEST(ProjectFile, SixteenBitStringsLoadAndSaveBackAsEightBit) {
     TempFolder folder;
-    const std::string bytes = Bytes({0xFF, 0xFE, 0xFF, 2, 'h', 0, 0xE9, 0, 1, 0, 0, 0, 0, 0, 0, 0,
-                                     0, 0, 0, 0});
+    const std::string bytes =
+        Bytes({0xFF, 0xFE, 0xFF, 2, 'h', 0, 0xE9, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     WriteFile(folder.File("w.gwk"), bytes);
     CTallowmereDoc doc;
     ASSERT_EQ(LoadMessage(doc, folder.File("w.gwk")), "");
-    EXPECT_EQ(doc.m_strFinalText, "h\xE9");
+    EXPECT_EQ(doc.GetFinalText(), "h\xE9");
     EXPECT_EQ(SerializeProject(doc).substr(0, 3), Bytes({2, 'h', 0xE9}));
 }
-
 
 // Every truncation of a real project, and crafted files that claim more than they hold.
 TEST(ProjectFile, EveryTruncationGivesUnexpectedFormatAndANewProject) {
@@ -136,14 +136,16 @@ TEST(ProjectFile, HostileCountsLengthsAndIndicesAreRefusedWithSmallMemory) {
     auto withRecord = [](int effect) {
         std::string bytes = Bytes({0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 1, 'x'});
         for (int v : {effect, 10, 1})
-            for (int i = 0; i < 4; ++i) bytes += static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
+            for (int i = 0; i < 4; ++i)
+                bytes += static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
         return bytes;
     };
     const std::string files[] = {
-        Bytes({0, 1, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 0, 0, 0}),  // 2^31-1 records
-        Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0}),        // 4 GB text
-        Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0}),             // 4 G wide units
-        Bytes({0xFF, 0xFE, 0xFF, 1, 0x00, 0xD8, 0, 0, 0, 0}),                            // lone surrogate
+        Bytes({0,    1,    0,    0, 0, 0, 0, 0, 0, 0xFF,
+               0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 0, 0, 0}),  // 2^31-1 records
+        Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0}),  // 4 GB text
+        Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0}),  // 4 G wide units
+        Bytes({0xFF, 0xFE, 0xFF, 1, 0x00, 0xD8, 0, 0, 0, 0}),                 // lone surrogate
         withRecord(12),
         withRecord(-1),
     };
@@ -186,7 +188,8 @@ protected:
     }
     void ExpectUntouched(const std::string& message) {
         EXPECT_EQ(ReadFile(target), "previous bytes");
-        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"show.gwk"}) << "no temporary file left";
+        EXPECT_EQ(folder.Entries(), std::vector<std::string>{"show.gwk"})
+            << "no temporary file left";
         EXPECT_TRUE(doc.IsModified());
         EXPECT_EQ(doc.GetPathName(), "");
         EXPECT_FALSE(message.empty());

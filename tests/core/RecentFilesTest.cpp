@@ -1,8 +1,7 @@
-// The recent-file list's order and cap, path abbreviation and the script-name check.
+// The recent-file list's order and cap, and path abbreviation.
 #include <gtest/gtest.h>
 
 #include "model/RecentFiles.h"
-#include "script/ScriptName.h"
 
 namespace glintwick {
 namespace {
@@ -27,7 +26,8 @@ TEST(RecentFiles, PathsAreShortenedToThirtyCharactersKeepingTheName) {
     EXPECT_EQ(AbbreviatePath("/home/ann/a-very-long-project-name-indeed.gwk"),
               "a-very-long-project-name-in...");
     EXPECT_EQ(AbbreviatePath("/x/" + std::string(28, 'n')), std::string(28, 'n'));
-    EXPECT_EQ(AbbreviatePath("rel/folder/deeper/and/deeper/file.gwk"), "rel/.../and/deeper/file.gwk");
+    EXPECT_EQ(AbbreviatePath("rel/folder/deeper/and/deeper/file.gwk"),
+              "rel/.../and/deeper/file.gwk");
 }
 
 // Lengths are characters of the UTF-8 name, the limit is exact and a cut never splits one.
@@ -50,15 +50,6 @@ TEST(RecentFiles, AbbreviationCountsCharactersToTheExactLimit) {
         {"/aaaa/bbbb/" + times("n", 26), times("n", 26)},
     };
     for (const auto& c : cases) EXPECT_EQ(AbbreviatePath(c.path), c.shown) << c.path;
-}
-
-TEST(ScriptName, OnlyIdentifiersThePageDoesNotOwnAreUsable) {
-    for (const char* good : {"promo", "my_effects", "$x", "caf\xE9", "effects2", "_"})
-        EXPECT_TRUE(IsUsableScriptName(good)) << good;
-    for (const char* bad : {"", "my effects", "my-page", "2fast", "page.h", "status", "name",
-                            "top", "self", "parent", "length", "history", "location", "event",
-                            "closed", "function", "var", "eval", "doEffect", "stEffect3"})
-        EXPECT_FALSE(IsUsableScriptName(bad)) << bad;
 }
 
 }  // namespace

@@ -20,15 +20,16 @@ size_t Count(const std::string& s, const std::string& what) {
 
 CTallowmereDoc& PromoProject(CTallowmereDoc& doc) {
     doc.InitNewProject();
-    doc.m_nRepeat = 3;
-    doc.m_strFinalText = "Thanks";
+    doc.SetRepeat(3);
+    doc.SetOptions("Thanks", doc.GetAutoStart());
     test::Fill(doc, {{"Welcome to my page", 5, 12, 2}, {"Have fun", 10, 20, 1}});
+    doc.SetModified(false);  // as a project just opened
     return doc;
 }
 
 TEST(ScriptWriter, PromoExampleIsExact) {
     CTallowmereDoc doc;
-    const std::string script = PromoProject(doc).WriteScript("promo.js");
+    const std::string script = WriteScript(PromoProject(doc), "promo.js");
     const std::string expected =
         "// ******** Glintwick by Orvane 1.0 **********\r\n"
         "function promo_start() {clearInterval(promo.sttm);promo_init();if (arguments.length>0) "
@@ -56,9 +57,9 @@ TEST(ScriptWriter, PromoExampleIsExact) {
 TEST(ScriptWriter, EachUsedEffectFunctionOnceInOrderOfFirstUse) {
     CTallowmereDoc doc;
     doc.InitNewProject();
-    doc.m_bAutoStart = 0;
+    doc.SetOptions(doc.GetFinalText(), 0);
     test::Fill(doc, {{"a", 9, 10, 1}, {"b", 0, 10, 1}, {"c", 9, 10, 1}, {"d", 0, 10, 1}});
-    const std::string script = doc.WriteScript("x.js");
+    const std::string script = WriteScript(doc, "x.js");
     EXPECT_EQ(Count(script, "function stEffect9("), 1u);
     EXPECT_EQ(Count(script, "function stEffect0("), 1u);
     EXPECT_LT(script.find("function stEffect9("), script.find("function stEffect0("));
@@ -70,21 +71,22 @@ TEST(ScriptWriter, EachUsedEffectFunctionOnceInOrderOfFirstUse) {
 TEST(ScriptWriter, WordArraysFollowTheEntriesInListOrderByPosition) {
     CTallowmereDoc doc;
     doc.InitNewProject();
-    test::Fill(doc, {{"Hi you", 1, 10, 1}, {"plain", 0, 10, 1}, {"", 10, 10, 1}, {"a  b", 10, 1, 2}});
-    const std::string script = doc.WriteScript("w.js");
+    test::Fill(doc,
+               {{"Hi you", 1, 10, 1}, {"plain", 0, 10, 1}, {"", 10, 10, 1}, {"a  b", 10, 1, 2}});
+    const std::string script = WriteScript(doc, "w.js");
     EXPECT_NE(script.find("stea:[\"0\",1,10,1,\"plain\",0,10,1,\"2\",10,10,1,\"3\",10,1,2],"
                           "stwa0:[\"Hi\",\" you\"],stwa2:[],stwa3:[\"a\",\" \",\" b\"]};}\r\n"),
               std::string::npos);
-    EXPECT_EQ(doc.GetAt(3)->m_arrWords.size(), 3u) << "the record's words were refreshed";
+    EXPECT_EQ(doc.GetAt(3)->CachedWordCount(), 3u) << "the record's words were refreshed";
 }
 
 TEST(ScriptWriter, UserTextsAreEscapedSoThePageShowsWhatThePreviewShows) {
     EXPECT_EQ(EscapeScriptText("C:\\new \"x\"\r\n\xE9"), "C:\\\\new \\\"x\\\"\\r\\n\\u00E9");
     CTallowmereDoc doc;
     doc.InitNewProject();
-    doc.m_strFinalText = "end\\";
+    doc.SetOptions("end\\", doc.GetAutoStart());
     test::Fill(doc, {{"say \"hi\"\\", 0, 10, 1}, {"q\" w\\", 1, 10, 1}});
-    const std::string script = doc.WriteScript("e.js");
+    const std::string script = WriteScript(doc, "e.js");
     EXPECT_NE(script.find("stft:\"end\\\\\""), std::string::npos);
     EXPECT_NE(script.find("[\"say \\\"hi\\\"\\\\\",0,10,1,"), std::string::npos);
     EXPECT_NE(script.find("stwa1:[\"q\\\"\",\" w\\\\\"]"), std::string::npos);
@@ -117,9 +119,9 @@ TEST(ScriptWriter, TheWholeScriptIsAsciiAndNamesItsFunctionsWithEscapes) {
     for (int b = 0; b < 256; ++b) everyByte += static_cast<char>(b);
     CTallowmereDoc doc;
     doc.InitNewProject();
-    doc.m_strFinalText = everyByte;
+    doc.SetOptions(everyByte, doc.GetAutoStart());
     test::Fill(doc, {{everyByte, 0, 10, 1}, {everyByte, 1, 10, 1}, {everyByte, 10, 10, 1}});
-    const std::string script = doc.WriteScript("caf\xE9.js");
+    const std::string script = WriteScript(doc, "caf\xE9.js");
     for (char c : script) ASSERT_LT(static_cast<unsigned char>(c), 0x80) << "a byte beyond ASCII";
     EXPECT_NE(script.find("function caf\\u00E9_start() {clearInterval(caf\\u00E9.sttm);"),
               std::string::npos);
@@ -135,7 +137,7 @@ TEST(ScriptWriter, ScriptNameLosesExactlyThreeCharactersAndEmptyValuesAreWritten
     CTallowmereDoc doc;
     doc.InitNewProject();
     test::Fill(doc, {{"t", 11, 10, 1}});
-    const std::string script = doc.WriteScript("my effects.js");
+    const std::string script = WriteScript(doc, "my effects.js");
     EXPECT_NE(script.find("{stel:0,stft:\"\",stec:1,"), std::string::npos);
     EXPECT_NE(script.find("function my effects_start()"), std::string::npos);
     EXPECT_TRUE(EndsWith(script, "my effects_start();"));
@@ -147,7 +149,7 @@ TEST(ScriptWriter, GenerateWritesAtomicallyAndNeverMarksModified) {
     PromoProject(doc);
     const std::string path = folder.File("promo.js");
     GenerateScriptFile(doc, path, "promo.js");
-    EXPECT_EQ(test::ReadFile(path), doc.WriteScript("promo.js"));
+    EXPECT_EQ(test::ReadFile(path), WriteScript(doc, "promo.js"));
     EXPECT_FALSE(doc.IsModified());
     const std::string first = test::ReadFile(path);
     GenerateScriptFile(doc, path, "promo.js");

@@ -17,7 +17,7 @@ namespace {
 TEST(SequenceTiming, OneEffectTimelineCountsEveryTick) {
     CTallowmereDoc doc;
     doc.InitNewProject();
-    doc.m_nRepeat = 1;
+    doc.SetRepeat(1);
     test::Fill(doc, {{"abc", 0, 20, 2}});
     const SequenceTiming timing = MeasureTiming(doc);
     EXPECT_EQ(timing.loopTicks, std::vector<double>{4});  // a, ab, abc and the ending step
@@ -30,14 +30,14 @@ TEST(SequenceTiming, AgreesWithThePlayerOnRandomProjects) {
     for (int project = 0; project < 200; ++project) {
         CTallowmereDoc doc;
         doc.InitNewProject();
-        doc.m_nRepeat = 1 + static_cast<int>(random() % 3);
+        doc.SetRepeat(1 + static_cast<int>(random() % 3));
         const int effects = static_cast<int>(random() % 4);
         for (int i = 0; i < effects; ++i) {
             std::string text(random() % 12, 'x');
             for (auto& c : text) c = " ab"[random() % 3];
-            doc.m_arrEffects.push_back(std::make_unique<CEffect>(
-                text, static_cast<int>(random() % 12), 1 + static_cast<int>(random() % 20),
-                static_cast<int>(random() % 4)));
+            doc.AppendLoaded(std::make_unique<CEffect>(text, static_cast<int>(random() % 12),
+                                                       1 + static_cast<int>(random() % 20),
+                                                       static_cast<int>(random() % 4)));
         }
         const SequenceTiming timing = MeasureTiming(doc);
         CPreviewPlayer player(doc);
@@ -71,7 +71,7 @@ TEST(SequenceTiming, ForeverAndEndlessLoopsHaveNoTotal) {
     test::Fill(doc, {{"ab", 4, 10, 1}});
     EXPECT_FALSE(MeasureTiming(doc).totalTicks.has_value());
     EXPECT_EQ(MeasureTiming(doc).passTicks, 1 + 6 * 11 + 1);
-    doc.m_nRepeat = 2;
+    doc.SetRepeat(2);
     test::Fill(doc, {{"x", 0, 10, -5}});
     EXPECT_FALSE(MeasureTiming(doc).passTicks.has_value());
     EXPECT_FALSE(MeasureTiming(doc).totalTicks.has_value());
@@ -85,7 +85,7 @@ TEST(SequenceTiming, TheLongestRepeatAndLoopsGiveTheirTrueDuration) {
     const double total = pass * INT32_MAX;
     CTallowmereDoc doc;
     doc.InitNewProject();
-    doc.m_nRepeat = INT32_MAX;
+    doc.SetRepeat(INT32_MAX);
     test::Fill(doc, {{"Enter your Status Bar text here", 0, 10, INT32_MAX}});
     const SequenceTiming timing = MeasureTiming(doc);
     EXPECT_EQ(timing.passTicks, pass);
@@ -133,9 +133,9 @@ TEST(SequenceTiming, DescriptionNamesEmptyAndEndlessProjects) {
     for (const auto& c : cases) {
         CTallowmereDoc doc;
         doc.InitNewProject();
-        doc.m_nRepeat = c.repeat;
+        doc.SetRepeat(c.repeat);
         for (const auto& e : c.effects)
-            doc.m_arrEffects.push_back(std::make_unique<CEffect>(e.text, e.effect, e.speed, e.loops));
+            doc.AppendLoaded(std::make_unique<CEffect>(e.text, e.effect, e.speed, e.loops));
         EXPECT_EQ(DescribeTiming(MeasureTiming(doc), c.repeat), c.text) << c.repeat;
     }
 }

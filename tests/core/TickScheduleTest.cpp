@@ -13,7 +13,8 @@ struct Event {
 };
 
 void ExpectTicks(CTickSchedule& schedule, std::int64_t start, std::initializer_list<Event> events) {
-    for (const Event& e : events) EXPECT_EQ(schedule.TicksDue(start + e.at), e.ticks) << "at " << e.at;
+    for (const Event& e : events)
+        EXPECT_EQ(schedule.TicksDue(start + e.at), e.ticks) << "at " << e.at;
 }
 
 TEST(TickSchedule, LateEventsPlayEveryTickTheClockCallsFor) {

@@ -8,6 +8,7 @@
 #include "model/Archive.h"
 #include "model/ProjectFile.h"
 #include "model/TallowmereDoc.h"
+#include "script/ScriptWriter.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     Check(SerializeProject(again) == saved);
     Check(again.GetCount() == loaded.GetCount());
-    const std::string script = loaded.WriteScript("fuzz.js");
+    const std::string script = WriteScript(loaded, "fuzz.js");
     Check(script.rfind("// ******** Glintwick by Orvane 1.0 **********\r\n", 0) == 0);
     return 0;
 }

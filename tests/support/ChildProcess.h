@@ -8,11 +8,11 @@
 namespace glintwick::test {
 
 struct ChildLaunch {
-    std::vector<std::string> argv = {};                    // program path first
+    std::vector<std::string> argv = {};                         // program path first
     std::vector<std::pair<std::string, std::string>> env = {};  // set on top of this process's
-    long long fileSizeLimit = -1;                          // RLIMIT_FSIZE in bytes, or none
-    long long addressSpaceLimit = -1;                      // RLIMIT_AS in bytes, or none
-    double timeoutSeconds = 60;                            // then the child is killed
+    long long fileSizeLimit = -1;                               // RLIMIT_FSIZE in bytes, or none
+    long long addressSpaceLimit = -1;                           // RLIMIT_AS in bytes, or none
+    double timeoutSeconds = 60;                                 // then the child is killed
 };
 
 struct ChildResult {

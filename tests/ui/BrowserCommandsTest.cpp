@@ -10,6 +10,7 @@
 #include "resources/Ids.h"
 #include "script/BrowserPreview.h"
 #include "script/PreviewFolder.h"
+#include "script/ScriptWriter.h"
 #include "ui/ScriptDoneDlg.h"
 #include "ui/WebBrowser.h"
 
@@ -66,7 +67,7 @@ TEST_F(BrowserCommandsTest, PreviewOpensThePageOfTheUnsavedProjectAndCleansUpAtT
     EXPECT_EQ(opened[0], wxFileName::FileNameToURL(wxFileName(page)));
     EXPECT_EQ(ReadText(page), PreviewPageHtml(doc, "Untitled.js"));
     EXPECT_EQ(ReadText(wxString::FromUTF8(previewFolder) + "/Untitled.js"),
-              doc.WriteScript("Untitled.js"));
+              WriteScript(doc, "Untitled.js"));
     EXPECT_TRUE(doc.IsModified()) << "previewing saves nothing";
 
     // Later edits show in the next preview, in the same folder, also after it was removed.

@@ -24,7 +24,8 @@ protected:
         if (message.empty()) {
             accepted = dialog->TransferDataFromWindow();
         } else {
-            wxTEST_DIALOG(accepted = dialog->TransferDataFromWindow(), ExpectMessage(message, wxID_OK));
+            wxTEST_DIALOG(accepted = dialog->TransferDataFromWindow(),
+                          ExpectMessage(message, wxID_OK));
         }
         return accepted;
     }
@@ -50,7 +51,8 @@ TEST_F(EffectDlgTest, LoopCountOutsideOneToTenIsRefusedWithTheRange) {
 }
 
 TEST_F(EffectDlgTest, LoopCountThatIsNoIntegerIsRefused) {
-    for (const char* loops : {"abc", "", "-0"}) EXPECT_FALSE(OkWithLoops(loops, "Please enter an integer.")) << loops;
+    for (const char* loops : {"abc", "", "-0"})
+        EXPECT_FALSE(OkWithLoops(loops, "Please enter an integer.")) << loops;
     EXPECT_TRUE(OkWithLoops(" 7 ", ""));
     EXPECT_EQ(dialog->m_nLoops, 7);
 }
@@ -93,7 +95,7 @@ TEST_F(EffectDlgTest, InvalidLoopsWhileTypingShowsTheMessageOnceAndStillTakesThe
         ExpectMessage("Please enter an integer between 1 and 10.", wxID_OK));
     dialog->TickPreview();  // no second message: the values were taken over
     EXPECT_EQ(dialog->m_strText, "typed");
-    EXPECT_EQ(dialog->Ticker().m_strText, "typed");
+    EXPECT_EQ(dialog->Ticker().Text(), "typed");
 }
 
 TEST_F(EffectDlgTest, TextRefusesCharactersOutsideTheCodePage) {

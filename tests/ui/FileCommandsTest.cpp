@@ -11,13 +11,14 @@
 #include "UiTestSupport.h"
 #include "model/ProjectFile.h"
 #include "resources/Ids.h"
-#include "ui/OptionsDlg.h"
-#include "ui/ScriptDoneDlg.h"
+#include "script/ScriptWriter.h"
 #include "ui/AboutDlg.h"
 #include "ui/HelpAccess.h"
+#include "ui/OptionsDlg.h"
 #include "ui/RecentFileStore.h"
-#include "ui/gtk/SettingsFile.h"
+#include "ui/ScriptDoneDlg.h"
 #include "ui/TallowmereApp.h"
+#include "ui/gtk/SettingsFile.h"
 
 namespace glintwick::test {
 namespace {
@@ -88,7 +89,7 @@ TEST_F(FileCommandsTest, SaveChangesQuestionYesNoAndCancelOnNew) {
     AddEffects({{"dropped", 0, 10, 1}});
     wxTEST_DIALOG(Commands().OnFileNew(), ExpectMessage(question, wxID_NO));
     EXPECT_EQ(doc.GetCount(), 0);
-    EXPECT_EQ(view->m_lstEffects->GetItemCount(), 0);
+    EXPECT_EQ(RowCount(view), 0);
 }
 
 TEST_F(FileCommandsTest, OpeningATruncatedFileLeavesANewUntitledProject) {
@@ -100,10 +101,10 @@ TEST_F(FileCommandsTest, OpeningATruncatedFileLeavesANewUntitledProject) {
     wxTEST_DIALOG(Commands().OnFileOpen(), ExpectFile(File("cut.gwk")),
                   ExpectMessage("Unexpected file format.", wxID_OK));
     EXPECT_EQ(doc.GetCount(), 0);
-    EXPECT_EQ(view->m_lstEffects->GetItemCount(), 0);
+    EXPECT_EQ(RowCount(view), 0);
     EXPECT_EQ(frame->GetTitle(), "Untitled - Glintwick by Orvane");
     wxTEST_DIALOG(Commands().OnFileOpen(), ExpectFile(File("whole.gwk")));
-    EXPECT_EQ(view->m_lstEffects->GetItemCount(), 2);
+    EXPECT_EQ(RowCount(view), 2);
 }
 
 TEST_F(FileCommandsTest, AMissingFileIsReportedAndTheProjectStays) {
@@ -199,20 +200,20 @@ TEST_F(FileCommandsTest, OptionsOkAlwaysMarksModifiedAndCancelChangesNothing) {
                       return wxID_CANCEL;
                   }));
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.m_bAutoStart, 1);
+    EXPECT_EQ(doc.GetAutoStart(), 1);
     wxTEST_DIALOG(Commands().OnOptions(), ExpectDialog<COptionsDlg>([](COptionsDlg& dialog) {
                       dialog.InitDialog();
                       dialog.FinalTextEdit()->SetValue("Bye");
                       dialog.AutoStartCheck()->SetValue(false);
                       return dialog.TransferDataFromWindow() ? wxID_OK : wxID_NONE;
                   }));
-    EXPECT_EQ(doc.m_strFinalText, "Bye");
-    EXPECT_EQ(doc.m_bAutoStart, 0);
+    EXPECT_EQ(doc.GetFinalText(), "Bye");
+    EXPECT_EQ(doc.GetAutoStart(), 0);
 }
 
 TEST_F(FileCommandsTest, OptionsRefusesMoreThan300CharactersAndShowsOddFlagsCleared) {
-    doc.m_strFinalText = std::string(301, 'f');
-    doc.m_bAutoStart = 7;
+    doc.SetOptions(std::string(301, 'f'), doc.GetAutoStart());
+    doc.SetOptions(doc.GetFinalText(), 7);
     wxTEST_DIALOG(Commands().OnOptions(), ExpectDialog<COptionsDlg>([](COptionsDlg& dialog) {
                       dialog.InitDialog();
                       EXPECT_FALSE(dialog.AutoStartCheck()->GetValue());
@@ -224,8 +225,8 @@ TEST_F(FileCommandsTest, OptionsRefusesMoreThan300CharactersAndShowsOddFlagsClea
                       dialog.FinalTextEdit()->SetValue(wxString(300, 'f'));
                       return dialog.TransferDataFromWindow() ? wxID_OK : wxID_NONE;
                   }));
-    EXPECT_EQ(doc.m_strFinalText.size(), 300u);
-    EXPECT_EQ(doc.m_bAutoStart, 0);
+    EXPECT_EQ(doc.GetFinalText().size(), 300u);
+    EXPECT_EQ(doc.GetAutoStart(), 0);
 }
 
 TEST_F(FileCommandsTest, GenerateRefusesAnEmptyListWithoutAskingForAFile) {
@@ -249,7 +250,7 @@ TEST_F(FileCommandsTest, GenerateWritesTheScriptAndShowsTheTagSelected) {
                       dialog.Hide();
                       return wxID_OK;
                   }));
-    EXPECT_EQ(ReadText(File("effects.js")), doc.WriteScript("effects.js"));
+    EXPECT_EQ(ReadText(File("effects.js")), WriteScript(doc, "effects.js"));
     EXPECT_FALSE(doc.IsModified());
 }
 

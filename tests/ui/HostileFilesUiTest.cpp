@@ -45,12 +45,12 @@ TEST_F(HostileFilesUiTest, EveryCraftedFileOpensOrIsRefusedWithoutHarm) {
         if (!file.loads) {
             wxTEST_DIALOG(EXPECT_FALSE(frame->Commands().OpenDocumentFile(path.utf8_string())),
                           ExpectMessage("Unexpected file format.", wxID_OK));
-            EXPECT_EQ(view->m_lstEffects->GetItemCount(), 0);
+            EXPECT_EQ(RowCount(view), 0);
             EXPECT_EQ(doc.GetTitle(), "Untitled");
             continue;
         }
         ASSERT_TRUE(frame->Commands().OpenDocumentFile(path.utf8_string()));
-        ASSERT_EQ(view->m_lstEffects->GetItemCount(), file.effectCount);
+        ASSERT_EQ(RowCount(view), file.effectCount);
 
         // Both previews tick without stalling or reaching outside their tables.
         auto click = Click();
@@ -67,7 +67,8 @@ TEST_F(HostileFilesUiTest, EveryCraftedFileOpensOrIsRefusedWithoutHarm) {
         }
 
         const wxString script = folder + "/page.js";
-        wxTEST_DIALOG(frame->Commands().OnGenerateJavascript(), AnswerGenerate(script), CloseResult());
+        wxTEST_DIALOG(frame->Commands().OnGenerateJavascript(), AnswerGenerate(script),
+                      CloseResult());
         EXPECT_TRUE(wxFileName::FileExists(script));
         wxRemoveFile(script);
     }

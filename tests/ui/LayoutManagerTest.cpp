@@ -14,9 +14,11 @@ protected:
         frame = new wxFrame(nullptr, wxID_ANY, "layout");
         parent = new wxPanel(frame, wxID_ANY, wxPoint(0, 0), wxSize(400, 300));
         for (int rule = 0; rule < 8; ++rule)
-            children[rule] = new wxPanel(parent, 100 + rule, wxPoint(20 + rule, 30), wxSize(50, 40));
+            children[rule] =
+                new wxPanel(parent, 100 + rule, wxPoint(20 + rule, 30), wxSize(50, 40));
         layout.Init(parent);
-        for (int rule = 0; rule < 8; ++rule) EXPECT_TRUE(layout.SetRuleById(100 + rule, rule, rule));
+        for (int rule = 0; rule < 8; ++rule)
+            EXPECT_TRUE(layout.SetRuleById(100 + rule, rule, rule));
     }
     void TearDown() override { frame->Destroy(); }
     void ResizeParent(int width, int height) {

@@ -60,9 +60,7 @@ private:
     fs::path m_path;
 };
 
-void MakeFifo(const fs::path& path) {
-    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path;
-}
+void MakeFifo(const fs::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path; }
 
 void MakeSparse(const fs::path& path, long long size) {
     std::ofstream(path, std::ios::binary).close();
@@ -99,7 +97,7 @@ struct StartCase {
 void MakeSpacesProject(const fs::path& path, size_t size, int effect) {
     CTallowmereDoc doc;
     doc.InitNewProject();
-    doc.m_arrEffects.push_back(std::make_unique<CEffect>(std::string(size, ' '), effect, 20, 1));
+    doc.AppendLoaded(std::make_unique<CEffect>(std::string(size, ' '), effect, 20, 1));
     std::ofstream(path, std::ios::binary) << SerializeProject(doc);
 }
 

@@ -9,14 +9,14 @@
 
 #include "model/ProjectFile.h"
 #include "model/TallowmereDoc.h"
-#include "ui/EffectDlg.h"
 #include "resources/Art.h"
-#include "ui/OptionsDlg.h"
-#include "ui/ScriptDoneDlg.h"
 #include "ui/AboutDlg.h"
-#include "ui/SplashWnd.h"
-#include "ui/PlatformStyle.h"
+#include "ui/EffectDlg.h"
 #include "ui/MainFrame.h"
+#include "ui/OptionsDlg.h"
+#include "ui/PlatformStyle.h"
+#include "ui/ScriptDoneDlg.h"
+#include "ui/SplashWnd.h"
 #include "ui/TallowmereView.h"
 
 namespace glintwick {
@@ -38,8 +38,7 @@ public:
             // Play a little, so the preview display shows a frame.
             wxCommandEvent click;
             m_frame->GetView()->OnStart(click);
-            m_frame->GetView()->m_lstEffects->SetItemState(3, wxLIST_STATE_SELECTED,
-                                                           wxLIST_STATE_SELECTED);
+            m_frame->GetView()->SelectRow(3);
         } else if (scene == "effect") {
             auto* dialog = new CEffectDlg(m_frame, *m_doc.GetAt(8));
             dialog->Move(0, 0);

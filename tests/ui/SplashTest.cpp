@@ -46,18 +46,18 @@ TEST_F(SplashTest, ShowsThePictureCentredOnceAndASecondShowChangesNothing) {
 
 TEST_F(SplashTest, FirstClickClosesItAndIsSwallowedTheNextGetsThrough) {
     ASSERT_NE(CSplashWnd::Current(), nullptr);
-    EXPECT_TRUE(Deliver(view->m_btnAddNew, wxEVT_MOTION)) << "moving the mouse passes";
-    EXPECT_TRUE(Deliver(view->m_btnAddNew, wxEVT_LEFT_UP)) << "a release passes";
+    EXPECT_TRUE(Deliver(view->AddNewButton(), wxEVT_MOTION)) << "moving the mouse passes";
+    EXPECT_TRUE(Deliver(view->AddNewButton(), wxEVT_LEFT_UP)) << "a release passes";
     EXPECT_NE(CSplashWnd::Current(), nullptr);
-    EXPECT_FALSE(Deliver(view->m_lstEffects, wxEVT_LEFT_DOWN));
+    EXPECT_FALSE(Deliver(view->EffectsList(), wxEVT_LEFT_DOWN));
     EXPECT_EQ(CSplashWnd::Current(), nullptr);
-    EXPECT_TRUE(Deliver(view->m_lstEffects, wxEVT_LEFT_DOWN));
+    EXPECT_TRUE(Deliver(view->EffectsList(), wxEVT_LEFT_DOWN));
 }
 
 TEST_F(SplashTest, AKeyPressClosesItAndIsSwallowed) {
-    EXPECT_FALSE(Deliver(view->m_edtRepeatCount, wxEVT_KEY_DOWN));
+    EXPECT_FALSE(Deliver(view->CountEdit(), wxEVT_KEY_DOWN));
     EXPECT_EQ(CSplashWnd::Current(), nullptr);
-    EXPECT_TRUE(Deliver(view->m_edtRepeatCount, wxEVT_KEY_DOWN));
+    EXPECT_TRUE(Deliver(view->CountEdit(), wxEVT_KEY_DOWN));
 }
 
 TEST_F(SplashTest, ClosesByItselfAfterOneSecond) {

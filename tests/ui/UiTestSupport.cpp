@@ -10,8 +10,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "ui/PlatformStyle.h"
 #include "ui/HelpAccess.h"
+#include "ui/PlatformStyle.h"
 
 namespace glintwick::test {
 
@@ -47,9 +47,18 @@ void FrameTest::AddEffects(std::initializer_list<std::tuple<std::string, int, in
         doc.AddEffect(std::make_unique<CEffect>(text, effect, speed, loops));
 }
 
-void FrameTest::SelectRow(long row) {
-    view->m_lstEffects->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
-                                     wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+void FrameTest::SelectRow(long row) { view->SelectRow(row); }
+
+long RowCount(const CTallowmereView* view) {
+    return static_cast<long>(view->EffectsModel()->GetCount());
+}
+
+wxString Cell(const CTallowmereView* view, long row, unsigned column) {
+    return view->EffectsModel()->CellText(static_cast<unsigned>(row), column);
+}
+
+int ColumnWidth(const CTallowmereView* view, unsigned column) {
+    return view->EffectsList()->GetColumn(column)->GetWidth();
 }
 
 void FrameTest::Flush() {
@@ -59,9 +68,7 @@ void FrameTest::Flush() {
     }
 }
 
-wxCommandEvent Click() {
-    return wxCommandEvent(wxEVT_BUTTON);
-}
+wxCommandEvent Click() { return wxCommandEvent(wxEVT_BUTTON); }
 
 }  // namespace glintwick::test
 

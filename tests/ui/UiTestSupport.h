@@ -91,4 +91,9 @@ protected:
 
 wxCommandEvent Click();
 
+// The effects list as the user sees it: its rows, a cell's text, a column's width.
+long RowCount(const CTallowmereView* view);
+wxString Cell(const CTallowmereView* view, long row, unsigned column);
+int ColumnWidth(const CTallowmereView* view, unsigned column);
+
 }  // namespace glintwick::test

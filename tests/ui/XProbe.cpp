@@ -36,8 +36,8 @@ std::vector<unsigned char> Property(Window window, const char* name, Atom type, 
     unsigned char* data = nullptr;
     std::vector<unsigned char> bytes;
     items = 0;
-    if (XGetWindowProperty(XDisplay(), window, XInternAtom(XDisplay(), name, False), 0, 1024,
-                           False, type, &actualType, &format, &items, &after, &data) == Success &&
+    if (XGetWindowProperty(XDisplay(), window, XInternAtom(XDisplay(), name, False), 0, 1024, False,
+                           type, &actualType, &format, &items, &after, &data) == Success &&
         data) {
         const size_t size = items * (format == 32 ? sizeof(long) : format / 8);
         bytes.assign(data, data + size);
@@ -153,8 +153,8 @@ int Luminance(const wxImage& image, int x, int y) {
 int MostMarksOnARow(wxWindow* window, const wxRect& inWindow, int threshold) {
     wxPoint offset;
     const wxImage image = DrawnWithOffset(window, offset);
-    const wxRect area = wxRect(inWindow.GetPosition() + offset, inWindow.GetSize()).Intersect(
-        wxRect(image.GetSize()));
+    const wxRect area = wxRect(inWindow.GetPosition() + offset, inWindow.GetSize())
+                            .Intersect(wxRect(image.GetSize()));
     int most = 0;
     for (int y = area.y; y <= area.GetBottom(); ++y) {
         int marks = 0;
@@ -181,7 +181,8 @@ std::pair<int, int> InkRows(wxWindow* window, const wxRect& inWindow) {
     const wxRect area(inWindow.GetPosition() + offset, inWindow.GetSize());
     int first = -1, last = -1;
     for (int y = std::max(area.y, 0); y < std::min(area.GetBottom() + 1, image.GetHeight()); ++y) {
-        for (int x = std::max(area.x, 0); x < std::min(area.GetRight() + 1, image.GetWidth()); ++x) {
+        for (int x = std::max(area.x, 0); x < std::min(area.GetRight() + 1, image.GetWidth());
+             ++x) {
             if (Luminance(image, x, y) < 110) {
                 if (first < 0) first = y - offset.y;
                 last = y - offset.y;
@@ -236,7 +237,8 @@ void FocusForKeys(wxWindow* window) {
     Pump(50);
 }
 
-ChildProgram::ChildProgram(const std::vector<std::string>& argv, const std::vector<std::string>& env) {
+ChildProgram::ChildProgram(const std::vector<std::string>& argv,
+                           const std::vector<std::string>& env) {
     char templ[] = "/tmp/gwk-child-stderr-XXXXXX";
     const int fd = mkstemp(templ);
     m_stderrPath = templ;
@@ -261,7 +263,8 @@ ChildProgram::~ChildProgram() {
     unlink(m_stderrPath.c_str());
 }
 
-std::string ChildProgram::WaitForWindow(const std::function<bool(const std::string&)>& match, int ms) {
+std::string ChildProgram::WaitForWindow(const std::function<bool(const std::string&)>& match,
+                                        int ms) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (std::chrono::steady_clock::now() < end) {
         std::vector<std::pair<Window, std::string>> windows;
@@ -283,7 +286,8 @@ void ChildProgram::CloseWindow(const std::string& title) {
         event.xclient.window = window;
         event.xclient.message_type = XInternAtom(XDisplay(), "WM_PROTOCOLS", False);
         event.xclient.format = 32;
-        event.xclient.data.l[0] = static_cast<long>(XInternAtom(XDisplay(), "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[0] =
+            static_cast<long>(XInternAtom(XDisplay(), "WM_DELETE_WINDOW", False));
         event.xclient.data.l[1] = CurrentTime;
         XSendEvent(XDisplay(), window, False, NoEventMask, &event);
     }

@@ -45,7 +45,8 @@ bool ClaimedByAnotherType(const FileTypeRegistration& where) {
         if (!dir.empty()) roots.push_back(dir);
     for (const auto& root : roots) {
         std::istringstream globs(
-            ReadSmallFile((fs::path(root) / "mime" / "globs2").string(), kGlobListLimit).value_or(""));
+            ReadSmallFile((fs::path(root) / "mime" / "globs2").string(), kGlobListLimit)
+                .value_or(""));
         for (std::string line; std::getline(globs, line);) {
             // weight:type:glob[:flags]
             std::stringstream fields(line);
@@ -77,7 +78,8 @@ bool WriteIfDifferent(const fs::path& path, const std::string& text) {
 }
 
 void RunQuietly(const std::string& tool, const std::string& argument) {
-    std::vector<char*> argv{const_cast<char*>(tool.c_str()), const_cast<char*>(argument.c_str()), nullptr};
+    std::vector<char*> argv{const_cast<char*>(tool.c_str()), const_cast<char*>(argument.c_str()),
+                            nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
@@ -135,25 +137,35 @@ FileTypeRegistration RegistrationFromEnvironment() {
 }
 
 std::string MimePackageText() {
-    return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                       "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                       "  <mime-type type=\"") + str::kMimeType + "\">\n"
-           "    <comment>" + str::kFileTypeName + "</comment>\n"
-           "    <glob pattern=\"" + kGlob + "\"/>\n"
+    return std::string(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+               "  <mime-type type=\"") +
+           str::kMimeType +
+           "\">\n"
+           "    <comment>" +
+           str::kFileTypeName +
+           "</comment>\n"
+           "    <glob pattern=\"" +
+           kGlob +
+           "\"/>\n"
            "  </mime-type>\n"
            "</mime-info>\n";
 }
 
 std::string DesktopEntryText(const std::string& program, bool withMimeType) {
-    std::string text = "[Desktop Entry]\n"
-                       "Type=Application\n"
-                       "Name=Glintwick\n"
-                       "GenericName=Status bar message animator\n"
-                       "Comment=Build animated status-bar messages and generate their JavaScript\n"
-                       "Exec=" + QuoteExec(program) + " %f\n"
-                       "Icon=glintwick\n"
-                       "Terminal=false\n"
-                       "Categories=Development;WebDevelopment;\n";
+    std::string text =
+        "[Desktop Entry]\n"
+        "Type=Application\n"
+        "Name=Glintwick\n"
+        "GenericName=Status bar message animator\n"
+        "Comment=Build animated status-bar messages and generate their JavaScript\n"
+        "Exec=" +
+        QuoteExec(program) +
+        " %f\n"
+        "Icon=glintwick\n"
+        "Terminal=false\n"
+        "Categories=Development;WebDevelopment;\n";
     if (withMimeType) text += std::string("MimeType=") + str::kMimeType + ";\n";
     text += std::string("X-Orvane-TypeId=") + str::kFileTypeId + "\n";
     return text;
@@ -169,7 +181,8 @@ int RegisterFileType(const FileTypeRegistration& where) {
         ++written;
         RunQuietly("update-mime-database", (home / "mime").string());
     }
-    if (WriteIfDifferent(home / "applications" / kDesktopFile, DesktopEntryText(where.program, ours))) {
+    if (WriteIfDifferent(home / "applications" / kDesktopFile,
+                         DesktopEntryText(where.program, ours))) {
         ++written;
         RunQuietly("update-desktop-database", (home / "applications").string());
     }

@@ -6,9 +6,9 @@
 namespace glintwick {
 
 struct FileTypeRegistration {
-    std::string dataHome;   // $XDG_DATA_HOME or ~/.local/share
-    std::string dataDirs;   // $XDG_DATA_DIRS or /usr/local/share:/usr/share
-    std::string program;    // the program's full path, for the desktop entry's Exec line
+    std::string dataHome;  // $XDG_DATA_HOME or ~/.local/share
+    std::string dataDirs;  // $XDG_DATA_DIRS or /usr/local/share:/usr/share
+    std::string program;   // the program's full path, for the desktop entry's Exec line
 };
 
 // The locations from the environment, for the running program.

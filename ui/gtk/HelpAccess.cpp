@@ -101,7 +101,8 @@ void PlaceNewViewer(wxHtmlHelpController& viewer) {
     if (viewer.GetFrame()) return;
     const wxRect screen =
         wxDisplay(g_mainFrame ? wxDisplay::GetFromWindow(g_mainFrame.get()) : 0).GetClientArea();
-    const wxSize size(std::min(kViewerWidth, screen.width * 9 / 10), std::min(kViewerHeight, screen.height * 9 / 10));
+    const wxSize size(std::min(kViewerWidth, screen.width * 9 / 10),
+                      std::min(kViewerHeight, screen.height * 9 / 10));
     const wxRect over = g_mainFrame ? g_mainFrame->GetScreenRect() : screen;
     wxPoint place(over.x + (over.width - size.x) / 2, over.y + (over.height - size.y) / 2);
     place.x = std::clamp(place.x, screen.x, screen.GetRight() + 1 - size.x);
@@ -121,10 +122,12 @@ void PlaceNewViewer(wxHtmlHelpController& viewer) {
 // The width the tree needs to show the titles below `item` whole.
 int WidestEntry(const wxTreeCtrl& tree, const wxTreeItemId& item, int depth) {
     int widest = item != tree.GetRootItem() || !tree.HasFlag(wxTR_HIDE_ROOT)
-                     ? tree.GetTextExtent(tree.GetItemText(item)).x + (depth + 1) * static_cast<int>(tree.GetIndent())
+                     ? tree.GetTextExtent(tree.GetItemText(item)).x +
+                           (depth + 1) * static_cast<int>(tree.GetIndent())
                      : 0;
     wxTreeItemIdValue cookie;
-    for (auto child = tree.GetFirstChild(item, cookie); child.IsOk(); child = tree.GetNextChild(item, cookie))
+    for (auto child = tree.GetFirstChild(item, cookie); child.IsOk();
+         child = tree.GetNextChild(item, cookie))
         widest = std::max(widest, WidestEntry(tree, child, depth + 1));
     return widest;
 }
@@ -147,7 +150,8 @@ void ArrangeViewer() {
         for (size_t i = 0; i < tabs->GetPageCount(); ++i)
             allTabs += tabs->GetTextExtent(tabs->GetPageText(i)).x + tabs->FromDIP(36);
         // The contents as wide as their longest title, unless that would take half the window.
-        needed = std::max({std::min(needed, frame->GetSize().x / 2), allTabs, tabs->GetBestSize().x});
+        needed =
+            std::max({std::min(needed, frame->GetSize().x / 2), allTabs, tabs->GetBestSize().x});
         if (splitter->GetSashPosition() < needed) splitter->SetSashPosition(needed);
     }
 }

@@ -60,13 +60,9 @@ wxString HelpBookPathFor(const wxString& programPath) {
 }
 
 // The help file always lies beside the program, installed or not.
-wxString FindHelpBook(const wxString& programPath) {
-    return HelpBookPathFor(programPath);
-}
+wxString FindHelpBook(const wxString& programPath) { return HelpBookPathFor(programPath); }
 
-void SetHelpBookPath(const wxString& path) {
-    g_helpFile = path;
-}
+void SetHelpBookPath(const wxString& path) { g_helpFile = path; }
 
 void InitializeHelp(wxWindow* mainFrame) {
     g_mainFrame = mainFrame;
@@ -74,20 +70,14 @@ void InitializeHelp(wxWindow* mainFrame) {
                reinterpret_cast<DWORD_PTR>(&g_dwHelpCookie));
 }
 
-void UninitializeHelp() {
-    CallViewer(nullptr, wxString(), HH_UNINITIALIZE, g_dwHelpCookie);
-}
+void UninitializeHelp() { CallViewer(nullptr, wxString(), HH_UNINITIALIZE, g_dwHelpCookie); }
 
 // The viewer's windows belong to the viewer, which closes them as the process ends.
 void ReleaseHelp() {}
 
-void ShowHelpContents() {
-    CallViewer(MainFrameHandle(), g_helpFile, HH_DISPLAY_TOC, 0);
-}
+void ShowHelpContents() { CallViewer(MainFrameHandle(), g_helpFile, HH_DISPLAY_TOC, 0); }
 
-void ShowHelpIndex() {
-    CallViewer(MainFrameHandle(), g_helpFile, HH_DISPLAY_INDEX, 0);
-}
+void ShowHelpIndex() { CallViewer(MainFrameHandle(), g_helpFile, HH_DISPLAY_INDEX, 0); }
 
 void ShowHelpSearch() {
     // The query record as the viewer's search page takes it: an empty query, the viewer's own

@@ -13,9 +13,7 @@ namespace glintwick {
 namespace {
 
 // Key "Tallowmere", sub-key "Glintwick", section "Recent File List", values File1 to File4.
-wxRegConfig Settings() {
-    return wxRegConfig(str::kAppName, str::kSettingsKey);
-}
+wxRegConfig Settings() { return wxRegConfig(str::kAppName, str::kSettingsKey); }
 
 wxString EntryPath(size_t index) {
     return wxString("/") + str::kRecentFileSection + "/" +

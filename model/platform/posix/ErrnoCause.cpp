@@ -4,14 +4,14 @@
 #include <cerrno>
 
 #include "model/FileError.h"
+#include "model/PathParts.h"
 
 namespace glintwick {
 
 namespace {
 
 bool ParentFolderExists(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string folder = FolderOf(path);
     struct stat st {};
     return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
@@ -25,37 +25,26 @@ FailureCause CauseFromErrno(int err, const std::string& path) {
         case ENOTDIR:
         case ENAMETOOLONG:
         case EINVAL:
-        case ELOOP:
-            return FailureCause::BadPath;
+        case ELOOP: return FailureCause::BadPath;
         case EMFILE:
-        case ENFILE:
-            return FailureCause::TooManyOpenFiles;
+        case ENFILE: return FailureCause::TooManyOpenFiles;
         case EACCES:
         case EPERM:
         case EROFS:
         case EISDIR:
-        case EEXIST:
-            return FailureCause::AccessDenied;
-        case EBADF:
-            return FailureCause::InvalidFile;
-        case EMLINK:
-            return FailureCause::DirectoryFull;
-        case ESPIPE:
-            return FailureCause::BadSeek;
-        case EIO:
-            return FailureCause::HardIO;
+        case EEXIST: return FailureCause::AccessDenied;
+        case EBADF: return FailureCause::InvalidFile;
+        case EMLINK: return FailureCause::DirectoryFull;
+        case ESPIPE: return FailureCause::BadSeek;
+        case EIO: return FailureCause::HardIO;
         case ETXTBSY:
-        case EBUSY:
-            return FailureCause::SharingViolation;
+        case EBUSY: return FailureCause::SharingViolation;
         case ENOLCK:
-        case EDEADLK:
-            return FailureCause::LockViolation;
+        case EDEADLK: return FailureCause::LockViolation;
         case ENOSPC:
         case EDQUOT:
-        case EFBIG:
-            return FailureCause::DiskFull;
-        default:
-            return FailureCause::Generic;
+        case EFBIG: return FailureCause::DiskFull;
+        default: return FailureCause::Generic;
     }
 }
 

@@ -29,12 +29,8 @@ bool SomethingAt(const std::string& path) {
     return ::lstat(path.c_str(), &st) == 0;
 }
 
-std::filesystem::path NativePath(const std::string& path) {
-    return path;
-}
-std::string PathString(const std::filesystem::path& path) {
-    return path.string();
-}
+std::filesystem::path NativePath(const std::string& path) { return path; }
+std::string PathString(const std::filesystem::path& path) { return path.string(); }
 
 std::string MakePrivateFolder(const std::string& prefix) {
     // mkdtemp makes the folder with mode 0700 under a name nobody could prepare.

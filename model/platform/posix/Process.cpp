@@ -10,9 +10,7 @@
 
 namespace glintwick {
 
-long CurrentProcessId() {
-    return static_cast<long>(::getpid());
-}
+long CurrentProcessId() { return static_cast<long>(::getpid()); }
 
 bool IsProcessRunning(long pid) {
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;

@@ -10,18 +10,13 @@
 #include <csignal>
 #include <cstdlib>
 
-#include "model/platform/posix/FileAttributes.h"
+#include "model/PathParts.h"
 #include "model/RegularFile.h"
+#include "model/platform/posix/FileAttributes.h"
 
 namespace glintwick {
 
 namespace {
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // Saving through a symbolic link replaces the file it points to, not the link.
 std::string ResolveTarget(const std::string& path) {
@@ -79,18 +74,11 @@ void WriteInPlace(const std::string& target, std::string_view bytes,
 
 }  // namespace
 
-void IgnoreFileSizeSignal() {
-    std::signal(SIGXFSZ, SIG_IGN);
-}
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 WriteCall& FileWriteCall() {
     static WriteCall call = &::write;
     return call;
-}
-
-std::string FileNameOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 bool IsWritableFile(const std::string& path) {

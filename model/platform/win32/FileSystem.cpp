@@ -36,12 +36,8 @@ bool SomethingAt(const std::string& path) {
     return ::GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::filesystem::path NativePath(const std::string& path) {
-    return WidePath(path);
-}
-std::string PathString(const std::filesystem::path& path) {
-    return PathFromWide(path.native());
-}
+std::filesystem::path NativePath(const std::string& path) { return WidePath(path); }
+std::string PathString(const std::filesystem::path& path) { return PathFromWide(path.native()); }
 
 std::string MakePrivateFolder(const std::string& prefix) {
     // A folder in the user's own temporary folder is the user's alone: it takes that folder's

@@ -16,9 +16,7 @@
 
 namespace glintwick {
 
-long CurrentProcessId() {
-    return static_cast<long>(::GetCurrentProcessId());
-}
+long CurrentProcessId() { return static_cast<long>(::GetCurrentProcessId()); }
 
 bool IsProcessRunning(long pid) {
     const CHandle process(

@@ -141,12 +141,6 @@ WriteCall& FileWriteCall() {
     return call;
 }
 
-std::string FileNameOf(const std::string& path) {
-    // A drive's colon ends a folder part too: "C:show.js" names show.js.
-    const auto separator = path.find_last_of("\\/:");
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
 bool IsWritableFile(const std::string& path) {
     // The read-only attribute means read-only; a folder is no file to save.
     const DWORD attributes = ::GetFileAttributesW(WidePath(path).c_str());

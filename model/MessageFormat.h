@@ -1,0 +1,13 @@
+// Filling the program's message templates: %1 and %2 stand for the values.
+#pragma once
+
+#include <string>
+
+namespace glintwick {
+
+// Replaces %1 (and %2) in a message template, in one pass, so a value that itself holds "%2"
+// stays as it is.
+std::string FormatMessage(const char* templ, const std::string& arg1,
+                          const std::string& arg2 = std::string());
+
+}  // namespace glintwick

@@ -1,0 +1,29 @@
+// Splitting paths at their last slash (either slash on Windows) and names at their last dot.
+#include "model/PathParts.h"
+
+#include "model/platform/FileSystem.h"
+
+namespace glintwick {
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of(kPathSeparators);
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string FolderPrefixOf(const std::string& path) {
+    const auto slash = path.find_last_of(kPathSeparators);
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string FileNameOf(const std::string& path) {
+    const auto slash = path.find_last_of(kPathSeparators);
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string StemOf(const std::string& fileName) {
+    const auto dot = fileName.find_last_of('.');
+    return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
+}
+
+}  // namespace glintwick

@@ -1,0 +1,18 @@
+// A path's parts as the file system names them: its folder, its file name and that name's stem.
+#pragma once
+
+#include <string>
+
+namespace glintwick {
+
+// The folder that holds `path`: "." for a bare name, "/" for a file in the root.
+std::string FolderOf(const std::string& path);
+// The folder with its trailing slash, ready to put a name after ("" for a bare name).
+std::string FolderPrefixOf(const std::string& path);
+// The name after the last slash, or backslash on Windows (the whole path when there is none).
+std::string FileNameOf(const std::string& path);
+// A file name less its last extension ("page.html" gives "page"); a leading dot is no
+// extension.
+std::string StemOf(const std::string& fileName);
+
+}  // namespace glintwick

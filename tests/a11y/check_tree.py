@@ -1,0 +1,268 @@
+"""Checks the roles and names screen readers get (AT-SPI) in every window, opened with real keys.
+
+Usage: check_tree.py PROGRAM CLI PROJECT BUS_LAUNCHER, with /usr/bin/python3 (it has pyatspi), on
+an X server and a D-Bus session of its own; BUS_LAUNCHER (at-spi-bus-launcher) starts the
+accessibility bus.
+"""
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+PROGRAM, CLI, PROJECT, BUS_LAUNCHER = sys.argv[1:5]
+WORK = tempfile.mkdtemp(prefix="glintwick-a11y-")
+# The accessibility bus and the program's settings live in this run's own folder.
+for var in ("AT_SPI_BUS_ADDRESS", "NO_AT_BRIDGE"):
+    os.environ.pop(var, None)
+os.environ.update(XDG_RUNTIME_DIR=WORK, HOME=WORK, XDG_CONFIG_HOME=WORK + "/config",
+                  XDG_DATA_HOME=WORK + "/data", TMPDIR=WORK)
+bus = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"])
+import pyatspi  # noqa: E402  (once the bus has its folder)
+from gi.repository import GLib  # noqa: E402
+
+MAIN = os.path.basename(PROJECT) + " - Glintwick by Orvane"
+# Controls that act or take the keyboard: each needs a name.
+INTERACTIVE = {"push button", "radio button", "check box", "text", "combo box", "slider",
+               "spin button", "link", "table", "marquee"}
+failures = []
+
+
+def expect(condition, message):
+    if not condition:
+        failures.append(message)
+    return condition
+
+
+def pump(seconds):
+    """Lets AT-SPI events arrive for `seconds`."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        while GLib.MainContext.default().iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def eventually(find, seconds):
+    """What `find` finds within `seconds`, or None."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        pump(0.1)
+        try:
+            found = find()
+        except Exception:  # a window closing under the walk
+            found = None
+        if found:
+            return found
+
+
+def wait_for(find, what, seconds=20, fatal=True):
+    """What `find` finds within `seconds`; without it the check cannot go on, unless not `fatal`."""
+    found = eventually(find, seconds)
+    if not found and fatal:
+        raise SystemExit("\n".join("FAIL: " + f for f in failures + ["no " + what]))
+    expect(found, "no %s after %d s" % (what, seconds))
+    return found
+
+
+def descendants(node, skip=None):
+    for child in node:
+        if child is not None and child != skip:
+            yield child
+            yield from descendants(child, skip)
+
+
+def find(root, role, name=None, state=None):
+    return next((o for o in descendants(root) if o.getRoleName() == role and
+                 name in (None, o.name) and (state is None or o.getState().contains(state))), None)
+
+
+def window(name):
+    app = next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "glintwick"), [])
+    return next((w for w in app if w.name == name), None)
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
+
+
+def focus_window(title):
+    """Gives the window the X keyboard focus, as a window manager would (Xvfb has none)."""
+    subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % title,
+                    "windowfocus", "--sync"], check=True, timeout=20, stdout=subprocess.DEVNULL)
+
+
+def press(root, role, name, *keys):
+    """Gives the control the keyboard focus, then presses `keys` (the space bar by default)."""
+    control = find(root, role, name)
+    if expect(control, "no %s %r to press" % (role, name)):
+        control.queryComponent().grabFocus()
+        wait_for(lambda: control.getState().contains(pyatspi.STATE_FOCUSED), "focus on " + name)
+        key(*(keys or ["space"]))
+    return control
+
+
+def check_controls(root, where, wanted, skip=None):
+    """Each (role, name) of `wanted` is there, and every control a user reaches has a name."""
+    for role, name in wanted:
+        expect(find(root, role, name), "%s: no %s named %r" % (where, role, name))
+    for node in descendants(root, skip):
+        reachable = node.getState().contains(pyatspi.STATE_FOCUSABLE)
+        if (reachable or node.getRoleName() in INTERACTIVE) and not node.name.strip():
+            failures.append("%s: a %s without a name" % (where, node.getRoleName()))
+
+
+def check_spin_button(root, name, value, low, high):
+    """The spin button holds `value` in `low`..`high`, now or within a second."""
+    spin = find(root, "spin button", name)
+    if expect(spin, "no spin button named %r" % name):
+        v = spin.queryValue()
+        got = lambda: (v.currentValue, v.minimumValue, v.maximumValue)
+        wait_for(lambda: got() == (value, low, high),
+                 "%r at %s (it is at %s)" % (name, (value, low, high), got()), 1, False)
+
+
+def check_labelled_by(root, role, name, labels):
+    control = find(root, role, name)
+    found = [r.getTarget(i).name for r in (control.getRelationSet() if control else [])
+             if r.getRelationType() == pyatspi.RELATION_LABELLED_BY for i in range(r.getNTargets())]
+    expect(sorted(found) == sorted(labels), "%r labelled by %s, not %s" % (name, found, labels))
+
+
+def check_quiet_marquee(root, name):
+    """The playing preview's frames can be read, but not one of them is announced."""
+    marquee = find(root, "marquee", name)
+    if not expect(marquee, "no marquee named %r" % name):
+        return
+    events, frames = [], set()
+    listener = lambda e: events.append(e) if e.source.getRoleName() == "marquee" else None
+    kinds = ["object:text-changed", "object:property-change", "object:visible-data-changed"]
+    pyatspi.Registry.registerEventListener(listener, *kinds)
+    for _ in range(15):
+        pump(0.1)
+        frames.add(marquee.queryText().getText(0, -1))
+    pyatspi.Registry.deregisterEventListener(listener, *kinds)
+    expect(len(frames - {""}) > 1, "%r: frames read %s" % (name, frames))
+    expect(not events, "%r: %d events while playing" % (name, len(events)))
+
+
+def check_effects_list(table, rows, effect_names):
+    """The effects list as a table: four column headers, one cell per column and row, and the
+    first row, selected with the keyboard, reported as selected."""
+    t = table.queryTable()
+    headers = [t.getColumnHeader(c).name for c in range(t.nColumns)]
+    expect(headers == ["Status Bar Text", "Effect", "Speed", "Loops"], "list headers %s" % headers)
+    expect(t.nRows == len(rows), "list of %d rows, not %d" % (t.nRows, len(rows)))
+    for r, row in enumerate(rows):
+        wanted = [row["text"], effect_names[row["effect"]], str(row["speed"]), str(row["loops"])]
+        cells = [t.getAccessibleAt(r, c).name for c in range(t.nColumns)]
+        expect(cells == wanted, "list row %d: %s, not %s" % (r, cells, wanted))
+    table.queryComponent().grabFocus()
+    key("Home")
+    wait_for(lambda: t.isRowSelected(0) and t.nSelectedRows == 1, "first row selected", 2, False)
+
+
+def check_dialog(title, open_it, wanted):
+    """Opens the dialog with `open_it`, checks it and its controls, closes it with Escape."""
+    open_it()
+    dialog = wait_for(lambda: window(title), "window %r" % title)
+    expect(dialog.getRoleName() == "dialog", "%r is a %s" % (title, dialog.getRoleName()))
+    focus_window(title)
+    check_controls(dialog, title, wanted)
+    return dialog
+
+
+def close_dialog(title):
+    key("Escape")
+    wait_for(lambda: not window(title), "closing of %r" % title)
+    focus_window(MAIN)
+
+
+def generate_script():
+    """File > Generate Javascript..., a.js typed into the chooser, which starts in this run's
+    folder (the program's own)."""
+    chooser = "Generate Javascript file"
+    key("alt+f", "Down", "Down", "Down", "Down", "Return")
+    focus_window(chooser)
+    box = wait_for(lambda: find(window(chooser), "text", state=pyatspi.STATE_FOCUSED), "name box")
+    subprocess.run(["xdotool", "type", "--delay", "30", "a.js"], check=True)
+    wait_for(lambda: box.queryText().getText(0, -1) == "a.js", "the typed name")
+    # The chooser ignores Return while it still reads its folder: press again until it goes.
+    for _ in range(10):
+        key("Return")
+        if eventually(lambda: not window(chooser), 2):
+            break
+
+
+project = json.loads(subprocess.run([CLI, "show", PROJECT], check=True, capture_output=True).stdout)
+program = subprocess.Popen([PROGRAM, os.path.abspath(PROJECT)], cwd=WORK, env=dict(
+    os.environ, GTK_MODULES="gail:atk-bridge", GTK_THEME="Adwaita"))
+try:
+    main = wait_for(lambda: window(MAIN), "main window")
+    # The start-up picture holds the keyboard for its second; it has gone when the main window
+    # is alone.
+    wait_for(lambda: len(window(MAIN).parent) == 1, "end of the start-up picture")
+    focus_window(MAIN)
+    effects_list = wait_for(lambda: find(main, "push button", "Add  New"), "form").parent[0]
+    repeat = "Repeat Effects time(s)"
+    check_controls(main, "main window", [
+        ("push button", "Add  New"), ("push button", "Edit"), ("push button", "Delete"),
+        ("push button", "Move Up"), ("push button", "Move Down"), ("radio button", "Forever"),
+        ("radio button", repeat), ("text", repeat), ("spin button", repeat),
+        ("marquee", "Preview Effects"), ("push button", "Start"), ("push button", "Pause"),
+        ("push button", "Stop"), ("link", "Orvane Software")], skip=effects_list)
+    check_spin_button(main, repeat, project["repeat"] or 1, 1, 100)
+    check_labelled_by(main, "text", repeat, ["Repeat Effects", "time(s)"])
+
+    loops = "Repeat time(s)"
+    effect = check_dialog("Effect", lambda: press(main, "push button", "Add  New"), [
+        ("push button", "OK"), ("push button", "Cancel"), ("text", "Status Bar Text:"),
+        ("combo box", "Effect:"), ("slider", "Speed:"), ("text", loops), ("spin button", loops),
+        ("marquee", "Preview Effect"), ("push button", "More Info")])
+    check_labelled_by(effect, "text", "Status Bar Text:", ["Status Bar Text:"])
+    check_quiet_marquee(effect, "Preview Effect")
+    check_spin_button(effect, loops, 1, 1, 10)
+    if press(effect, "text", loops, "Up"):
+        check_spin_button(effect, loops, 2, 1, 10)
+    effect_names = [item.name for item in find(effect, "combo box")[0]]
+    close_dialog("Effect")
+
+    press(main, "push button", "Start")
+    check_quiet_marquee(main, "Preview Effects")
+    press(main, "push button", "Stop")
+    table = effects_list if effects_list.getRoleName() == "table" else find(effects_list, "table")
+    if table:
+        check_effects_list(table, project["effects"], effect_names)
+    else:
+        print("effects list: a %s, no table yet: rows not checked" % effects_list.getRoleName())
+
+    check_dialog("Options", lambda: key("alt+t", "o"), [
+        ("push button", "OK"), ("push button", "Cancel"), ("text", "Final Text:"),
+        ("check box", "Start effects automatically after the page loads."),
+        ("push button", "More Info")])
+    close_dialog("Options")
+    check_dialog("About Glintwick", lambda: key("alt+h", "a"),
+                 [("push button", "OK"), ("link", "www.orvane.example")])
+    close_dialog("About Glintwick")
+
+    done = "Javascript file generated sucessfully"
+    tag = ("The necessary Javascript file has been created. To link this file to your HTML page "
+           "just copy the code in the line below and paste it into your HTML page.")
+    result = check_dialog(done, generate_script,
+                          [("push button", "OK"), ("push button", "More Info"), ("text", tag)])
+    box = find(result, "text", tag)
+    expect(box and box.queryText().getText(0, -1) == "<SCRIPT SRC='a.js'></SCRIPT>",
+           "the tag box does not read the tag")
+    close_dialog(done)
+finally:
+    program.kill()
+    bus.terminate()
+    program.wait()
+    bus.wait()
+    subprocess.run(["rm", "-rf", WORK])
+
+for failure in failures:
+    print("FAIL: " + failure)
+print("accessibility tree: " + ("%d faults" % len(failures) if failures else "as it should be"))
+sys.exit(1 if failures else 0)
