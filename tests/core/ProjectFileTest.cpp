@@ -65,6 +65,30 @@ TEST(ProjectFile, SaveThenLoadKeepsEveryFieldIncludingOutOfRangeNumbers) {
     EXPECT_EQ(loaded.GetAt(1)->GetLoops(), -5);
 }
 
+// The loader reads the file a piece at a time: fields and texts that cross from one piece to
+// the next, and texts longer than a piece, arrive whole, and a file cut inside one is refused.
+TEST(ProjectFile, LargeFilesLoadWholeAcrossTheReadersPieces) {
+    TempFolder folder;
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    for (size_t i = 0; i < 3000; ++i) {
+        const size_t length = i == 1000 ? 300000 : i == 2000 ? 65534 : (i * 7919) % 700;
+        doc.AddEffect(std::make_unique<CEffect>(
+            std::string(length, static_cast<char>('a' + i % 26)), static_cast<int>(i % 12),
+            static_cast<int>(i), -static_cast<int>(i)));
+    }
+    const std::string bytes = SerializeProject(doc);
+    const std::string path = folder.File("large.gwk");
+    ASSERT_EQ(SaveMessage(doc, path), "");
+    CTallowmereDoc loaded;
+    ASSERT_EQ(LoadMessage(loaded, path), "");
+    EXPECT_TRUE(SerializeProject(loaded) == bytes);
+    for (size_t cut : {size_t{262143}, size_t{262145}, bytes.size() / 2, bytes.size() - 1}) {
+        WriteFile(path, bytes.substr(0, cut));
+        EXPECT_EQ(LoadMessage(loaded, path), "Unexpected file format.") << cut;
+    }
+}
+
 TEST(ProjectFile, EmptyFileLoadsAsEmptyProjectKeepingRepeat) {
     TempFolder folder;
     WriteFile(folder.File("empty.gwk"), "");
