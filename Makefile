@@ -55,7 +55,7 @@ package: build
 
 # Windows: glintwick.exe, glintwick-cli.exe, glintwick.chm and glintwick-1.0-setup.exe in
 # $(WIN_BUILD), cross-built with MinGW-w64 against wxWidgets for MSW (built once per machine into
-# ~/.cache/glintwick by scripts/msw-libs.sh, about half an hour).
+# ~/.cache/glintwick by scripts/msw-libs.sh, 15 to 45 minutes).
 windows:
 	@scripts/install-deps.sh windows
 	@prefix=$$(scripts/msw-prefix.sh) && cmake -S . -B $(WIN_BUILD) -DCMAKE_BUILD_TYPE=Release \
