@@ -133,6 +133,9 @@ void CTallowmereView::CreateColumns() {
                                            columnWidth, wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
         added->GetRenderer()->EnableEllipsize(wxELLIPSIZE_END);
     }
+    // Where the list is drawn by wx itself (not on GTK), its header and rows are placed only
+    // on a change of size, which a list made at its final size never gets.
+    m_lstEffects->Layout();
 }
 
 void CTallowmereView::SetRules() {

@@ -105,6 +105,10 @@ close_and_wait "$caption" "$pid"
 echo "4. A second start leaves the association and the recent file as they are"
 start
 probe window "Untitled - Glintwick by Orvane" 90 >/dev/null || fail "no untitled window"
+# The empty list shows its column headers at once, not only after the window changes size.
+header=$(probe header "Untitled - Glintwick by Orvane")
+[[ "$header" =~ ^([0-9]+)x([0-9]+) ]] && [ "${BASH_REMATCH[1]}" -ge 300 ] &&
+  [ "${BASH_REMATCH[2]}" -ge 10 ] || fail "the effects list's column headers: \"$header\""
 [ "$(file_type)" = "$type" ] || fail "the file type changed at the second start"
 [ "$(extension)" = "OrvaneGWK.Document" ] || fail ".gwk lost its mapping"
 [ "$(probe regget 'Software\Tallowmere\Glintwick\Recent File List' File1)" = "$file1" ] || fail "File1 changed"

@@ -1,5 +1,6 @@
 // winprobe.exe: what the Wine tests ask of the desktop from inside it: windows, messages,
-// commands, a file held open by another process, registry values, long paths, resources.
+// commands, list headers, a file held open by another process, registry values, long paths,
+// resources.
 #include <windows.h>
 
 #include <cstdio>
@@ -127,6 +128,28 @@ int Hold(const std::wstring& path, const std::wstring& access, const std::wstrin
     return 0;
 }
 
+// header TITLE: for every visible column header inside that window, its size and place
+// within its parent, then its parent's size: "WIDTHxHEIGHT+X+Y in WIDTHxHEIGHT".
+int Header(const std::wstring& title) {
+    const HWND window = WindowTitled(title, 10);
+    if (!window) return 1;
+    ::EnumChildWindows(
+        window,
+        [](HWND child, LPARAM) -> BOOL {
+            RECT r{}, p{};
+            const HWND parent = ::GetParent(child);
+            if (ClassOf(child) == L"SysHeader32" && ::IsWindowVisible(child) &&
+                ::GetWindowRect(child, &r) && ::GetClientRect(parent, &p)) {
+                ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+                std::printf("%ldx%ld+%ld+%ld in %ldx%ld\n", r.right - r.left, r.bottom - r.top,
+                            r.left, r.top, p.right, p.bottom);
+            }
+            return TRUE;
+        },
+        0);
+    return 0;
+}
+
 // regget KEY VALUE: a string value under HKEY_CURRENT_USER, as UTF-8.
 int RegGet(const std::wstring& key, const std::wstring& name) {
     wchar_t value[4096] = {};
@@ -208,11 +231,12 @@ int wmain(int argc, wchar_t** argv) {
         return Post(argv[2], WM_COMMAND, std::wcstoul(argv[3], nullptr, 10));
     if (command == L"close" && argc == 3) return Post(argv[2], WM_CLOSE, 0);
     if (command == L"hold" && argc == 6) return Hold(argv[2], argv[3], argv[4], argv[5]);
+    if (command == L"header" && argc == 3) return Header(argv[2]);
     if (command == L"regget" && argc == 4) return RegGet(argv[2], argv[3]);
     if (command == L"longpath" && argc == 3) return LongPath(argv[2]);
     if (command == L"resources" && argc == 3) return Resources(argv[2]);
     std::fputs(
-        "usage: winprobe window|gone|message|command|close|hold|regget|longpath|resources ...\n",
+        "usage: winprobe window|gone|message|command|close|header|hold|regget|longpath|resources ...\n",
         stderr);
     return 2;
 }
