@@ -50,12 +50,13 @@ int SetDefaultValue(HKEY root, const std::wstring& key, const std::wstring& valu
 
 }  // namespace
 
-int RegisterFileAssociation(HKEY classes, const std::wstring& program) {
+int RegisterFileAssociation(HKEY classes, HKEY shellClasses, const std::wstring& program) {
     const std::wstring typeId = Wide(str::kFileTypeId);
     int written = SetDefaultValue(classes, typeId, Wide(str::kFileTypeName));
     written += SetDefaultValue(classes, typeId + L"\\shell\\open\\command", program + L" \"%1\"");
-    // Another program's claim on the extension stays.
-    const std::wstring mapped = DefaultValue(classes, kExtension);
+    // Another program's claim on the extension stays, the machine's as well as the user's: a
+    // per-user mapping would override a machine-wide one.
+    const std::wstring mapped = DefaultValue(shellClasses, kExtension);
     if (mapped.empty() || mapped == typeId) written += SetDefaultValue(classes, kExtension, typeId);
     return written;
 }
@@ -81,7 +82,7 @@ void RegisterProjectFileType() {
     if (::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Classes", 0, nullptr, 0,
                           KEY_READ | KEY_WRITE, nullptr, &classes, nullptr) != ERROR_SUCCESS)
         return;
-    const int written = RegisterFileAssociation(classes, ShortProgramPath());
+    const int written = RegisterFileAssociation(classes, HKEY_CLASSES_ROOT, ShortProgramPath());
     ::RegCloseKey(classes);
     if (written > 0) ::SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 }
