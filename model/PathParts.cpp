@@ -21,6 +21,12 @@ std::string FileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    const bool ends =
+        !folder.empty() && std::string(kPathSeparators).find(folder.back()) != std::string::npos;
+    return ends ? folder + name : folder + kPathSeparators[0] + name;
+}
+
 std::string StemOf(const std::string& fileName) {
     const auto dot = fileName.find_last_of('.');
     return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);

@@ -11,6 +11,8 @@ std::string FolderOf(const std::string& path);
 std::string FolderPrefixOf(const std::string& path);
 // The name after the last slash, or backslash on Windows (the whole path when there is none).
 std::string FileNameOf(const std::string& path);
+// `name` inside `folder`, joined by the platform's own separator ("/", backslash on Windows).
+std::string JoinPath(const std::string& folder, const std::string& name);
 // A file name less its last extension ("page.html" gives "page"); a leading dot is no
 // extension.
 std::string StemOf(const std::string& fileName);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "model/PathParts.h"
 #include "model/platform/FileSystem.h"
 #include "model/platform/Process.h"
 
@@ -45,7 +46,7 @@ const std::string& CPreviewFolder::Use() {
     if (!m_path.empty() && IsPrivateFolder(m_path)) return m_path;
     // A folder only this user can enter, under a name nobody could prepare.
     m_path.clear();
-    m_path = MakePrivateFolder(m_tempDir + "/" + std::string(kPrefix) +
+    m_path = MakePrivateFolder(JoinPath(m_tempDir, std::string(kPrefix)) +
                                std::to_string(CurrentProcessId()) + "-");
     return m_path;
 }

@@ -37,7 +37,7 @@ void CBrowserCommands::OnPreviewInBrowser() {
     std::string pagePath;
     try {
         // Checked before every use; the files replace whatever links might stand in their place.
-        pagePath = m_previewFolder.Use() + "/" + CodePageToUtf8(scriptName) + ".html";
+        pagePath = JoinPath(m_previewFolder.Use(), CodePageToUtf8(scriptName) + ".html");
         WritePreviewFiles(m_doc, pagePath, scriptName + ".js", false);
     } catch (const CFileFailure& failure) {
         ShowFileFailure(m_owner, failure, wxICON_ERROR);

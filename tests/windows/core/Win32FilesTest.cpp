@@ -229,6 +229,9 @@ TEST(WindowsPaths, NamesTitlesAndShortenedPathsSplitAtEitherSlash) {
     }
     EXPECT_EQ(AbbreviatePath("C:\\Users\\ann\\projects\\web\\2026\\summer\\site.gwk"),
               "C:\\...\\2026\\summer\\site.gwk");
+    // Paths the program makes itself use the backslash.
+    EXPECT_EQ(JoinPath("C:\\Temp", "page.html"), "C:\\Temp\\page.html");
+    EXPECT_EQ(JoinPath("C:\\Temp\\", "page.html"), "C:\\Temp\\page.html");
 }
 
 TEST(WindowsPaths, OneFileUnderDifferentSpellingsIsTheSameFile) {
