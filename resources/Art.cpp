@@ -3,6 +3,7 @@
 
 #include <wx/image.h>
 #include <wx/imagpng.h>
+#include <wx/window.h>
 
 #include "resources/art/hand136.xpm"
 #include "resources/art/icon16.xpm"
@@ -21,7 +22,12 @@ wxIconBundle ProgramIcons() {
     return icons;
 }
 
-wxBitmap LogoBitmap() { return wxBitmap(logo140_xpm); }
+wxBitmap LogoBitmap(const wxWindow& window) {
+    const wxBitmap logo(logo140_xpm);
+    const wxSize size = window.FromDIP(logo.GetSize());
+    if (size == logo.GetSize()) return logo;
+    return wxBitmap(logo.ConvertToImage().Scale(size.x, size.y, wxIMAGE_QUALITY_HIGH));
+}
 
 wxBitmap SplashBitmap() {
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);

@@ -18,8 +18,8 @@ wxEND_EVENT_TABLE()
 CAboutDlg::CAboutDlg(wxWindow* parent)
     : wxDialog(parent, id::kAboutDialog, ToWx(str::kAboutCaption), wxDefaultPosition, wxDefaultSize,
                kDialogStyle),
-      m_fontBold(wxFontInfo(wxSize(0, 15)).FaceName("Arial").Bold()),
-      m_fontUnderline(wxFontInfo(wxSize(0, 15)).FaceName("Arial").Underlined()) {
+      m_fontBold(wxFontInfo(wxSize(0, FromDIP(15))).FaceName("Arial").Bold()),
+      m_fontUnderline(wxFontInfo(wxSize(0, FromDIP(15))).FaceName("Arial").Underlined()) {
     BuildDialog(this, res::kAboutDialog, wxID_OK);
 }
 

@@ -171,8 +171,11 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
                 break;
             }
             case K::Icon:
-                window =
-                    new wxStaticBitmap(parent, id, ProgramIcons().GetIcon(32), pos, wxDefaultSize);
+                window = new wxStaticBitmap(
+                    parent, id,
+                    ProgramIcons().GetIcon(parent->FromDIP(32),
+                                           wxIconBundle::FALLBACK_NEAREST_LARGER),
+                    pos, wxDefaultSize);
                 break;
             case K::Link: window = new CHyperLink(parent, id, text, pos, size); break;
         }

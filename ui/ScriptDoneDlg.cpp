@@ -20,8 +20,8 @@ wxEND_EVENT_TABLE()
 CScriptDoneDlg::CScriptDoneDlg(wxWindow* parent)
     : wxDialog(parent, id::kScriptDoneDialog, ToWx(str::kScriptDoneCaption), wxDefaultPosition,
                wxDefaultSize, kDialogStyle) {
-    // A bold face of the system's choosing, 15 pixels to the cell.
-    m_fontTitle = wxFont(wxFontInfo(wxSize(0, 15)).Bold());
+    // A bold face of the system's choosing, 15 pixels to the cell at 96 dots per inch.
+    m_fontTitle = wxFont(wxFontInfo(wxSize(0, FromDIP(15))).Bold());
     auto controls = BuildDialog(this, res::kScriptDoneDialog, wxID_OK);
     m_stcTitle = wxStaticCast(controls[id::kTitleText], wxStaticText);
     m_edtTag = wxStaticCast(controls[id::kTagEdit], wxTextCtrl);

@@ -76,7 +76,7 @@ CTallowmereView::CTallowmereView(wxWindow* parent, CTallowmereDoc& doc)
     m_btnPause = button(id::kPauseButton);
     m_btnStop = button(id::kStopButton);
     m_picLogo = wxStaticCast(controls[id::kLogoPicture], CHyperLink);
-    m_picLogo->SetBitmap(LogoBitmap(), ToWx(str::kCompany));
+    m_picLogo->SetBitmap(LogoBitmap(*this), ToWx(str::kCompany));
     m_edtRepeatCount->Bind(wxEVT_KILL_FOCUS, &CTallowmereView::OnKillFocusRepeatCount, this);
 
     SetScrollRate(10, 10);

@@ -50,13 +50,14 @@ int SetDefaultValue(HKEY root, const std::wstring& key, const std::wstring& valu
 
 }  // namespace
 
-int RegisterFileAssociation(HKEY classes, HKEY shellClasses, const std::wstring& program) {
+int RegisterFileAssociation(HKEY classes, HKEY machineClasses, const std::wstring& program) {
     const std::wstring typeId = Wide(str::kFileTypeId);
     int written = SetDefaultValue(classes, typeId, Wide(str::kFileTypeName));
     written += SetDefaultValue(classes, typeId + L"\\shell\\open\\command", program + L" \"%1\"");
-    // Another program's claim on the extension stays, the machine's as well as the user's: a
-    // per-user mapping would override a machine-wide one.
-    const std::wstring mapped = DefaultValue(shellClasses, kExtension);
+    // Another program's claim on the extension stays, the machine's as well as the user's: the
+    // shell reads the user's mapping where there is one, which would override the machine's.
+    std::wstring mapped = DefaultValue(classes, kExtension);
+    if (mapped.empty() && machineClasses) mapped = DefaultValue(machineClasses, kExtension);
     if (mapped.empty() || mapped == typeId) written += SetDefaultValue(classes, kExtension, typeId);
     return written;
 }
@@ -82,7 +83,12 @@ void RegisterProjectFileType() {
     if (::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Classes", 0, nullptr, 0,
                           KEY_READ | KEY_WRITE, nullptr, &classes, nullptr) != ERROR_SUCCESS)
         return;
-    const int written = RegisterFileAssociation(classes, HKEY_CLASSES_ROOT, ShortProgramPath());
+    HKEY machine = nullptr;
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Classes", 0, KEY_READ, &machine) !=
+        ERROR_SUCCESS)
+        machine = nullptr;
+    const int written = RegisterFileAssociation(classes, machine, ShortProgramPath());
+    if (machine) ::RegCloseKey(machine);
     ::RegCloseKey(classes);
     if (written > 0) ::SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 }

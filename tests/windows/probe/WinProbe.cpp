@@ -236,7 +236,8 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"longpath" && argc == 3) return LongPath(argv[2]);
     if (command == L"resources" && argc == 3) return Resources(argv[2]);
     std::fputs(
-        "usage: winprobe window|gone|message|command|close|header|hold|regget|longpath|resources ...\n",
+        "usage: winprobe "
+        "window|gone|message|command|close|header|hold|regget|longpath|resources ...\n",
         stderr);
     return 2;
 }

@@ -50,7 +50,7 @@ class FileAssociation : public ::testing::Test {
 protected:
     void SetUp() override {
         ::RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
-        for (auto [name, key] : {std::pair{L"Classes", &classes}, {L"ShellView", &shellView}})
+        for (auto [name, key] : {std::pair{L"Classes", &classes}, {L"Machine", &machine}})
             ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER,
                                         (kTestKey + std::wstring(L"\\") + name).c_str(), 0, nullptr,
                                         0, KEY_ALL_ACCESS, nullptr, key, nullptr),
@@ -58,19 +58,19 @@ protected:
     }
     void TearDown() override {
         ::RegCloseKey(classes);
-        ::RegCloseKey(shellView);
+        ::RegCloseKey(machine);
         ::RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
     }
     static constexpr const wchar_t* kTestKey = L"Software\\GlintwickTest";
     HKEY classes = nullptr;
-    HKEY shellView = nullptr;  // stands for the classes the shell sees
+    HKEY machine = nullptr;  // stands for the machine's classes
 };
 
 TEST_F(FileAssociation, WritesTheTypeItsOpenCommandAndTheExtensionOnlyWhereFree) {
     const std::wstring program = L"C:\\PROGRA~1\\GLINTW~1\\GLINTW~1.EXE";
     const struct {
         const wchar_t* mappedBefore;    // nullptr: no .gwk key at all
-        const wchar_t* machineMapping;  // the shell's view when the user has no mapping
+        const wchar_t* machineMapping;  // nullptr: none
         int written;
         const wchar_t* mappedAfter;
     } cases[] = {
@@ -79,14 +79,15 @@ TEST_F(FileAssociation, WritesTheTypeItsOpenCommandAndTheExtensionOnlyWhereFree)
         {L"OrvaneGWK.Document", nullptr, 2, L"OrvaneGWK.Document"},
         {L"Other.Document", nullptr, 2, L"Other.Document"},
         {nullptr, L"Machine.Document", 2, L"(missing)"},
+        {L"", L"Machine.Document", 2, L""},
+        {L"OrvaneGWK.Document", L"Machine.Document", 2, L"OrvaneGWK.Document"},
     };
     for (const auto& c : cases) {
         TearDown();
         SetUp();
         if (c.mappedBefore) SetValue(classes, L".gwk", c.mappedBefore);
-        if (c.machineMapping) SetValue(shellView, L".gwk", c.machineMapping);
-        const HKEY shell = c.machineMapping ? shellView : classes;
-        EXPECT_EQ(RegisterFileAssociation(classes, shell, program), c.written) << c.written;
+        if (c.machineMapping) SetValue(machine, L".gwk", c.machineMapping);
+        EXPECT_EQ(RegisterFileAssociation(classes, machine, program), c.written) << c.written;
         EXPECT_EQ(Value(classes, L".gwk"), c.mappedAfter);
         EXPECT_EQ(Value(classes, L"OrvaneGWK.Document"), L"Glintwick Document");
         EXPECT_EQ(Value(classes, L"OrvaneGWK.Document\\shell\\open\\command"),
@@ -96,15 +97,15 @@ TEST_F(FileAssociation, WritesTheTypeItsOpenCommandAndTheExtensionOnlyWhereFree)
         EXPECT_EQ(SubKeys(classes, L"OrvaneGWK.Document\\shell"),
                   std::vector<std::wstring>{L"open"});
         EXPECT_EQ(SubKeys(classes, L".gwk"), std::vector<std::wstring>{});
-        EXPECT_EQ(Value(shellView, L".gwk"), c.machineMapping ? c.machineMapping : L"(missing)");
+        EXPECT_EQ(Value(machine, L".gwk"), c.machineMapping ? c.machineMapping : L"(missing)");
         // A second start finds everything in place and writes nothing.
-        EXPECT_EQ(RegisterFileAssociation(classes, shell, program), 0);
+        EXPECT_EQ(RegisterFileAssociation(classes, machine, program), 0);
     }
 }
 
 TEST_F(FileAssociation, AMovedProgramTakesOverItsOwnTypesCommand) {
-    RegisterFileAssociation(classes, classes, L"C:\\OLD\\GLINTW~1.EXE");
-    EXPECT_EQ(RegisterFileAssociation(classes, classes, L"D:\\NEW\\GLINTW~1.EXE"), 1);
+    RegisterFileAssociation(classes, nullptr, L"C:\\OLD\\GLINTW~1.EXE");
+    EXPECT_EQ(RegisterFileAssociation(classes, nullptr, L"D:\\NEW\\GLINTW~1.EXE"), 1);
     EXPECT_EQ(Value(classes, L"OrvaneGWK.Document\\shell\\open\\command"),
               L"D:\\NEW\\GLINTW~1.EXE \"%1\"");
 }
