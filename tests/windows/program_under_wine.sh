@@ -66,6 +66,9 @@ FileVersion: $version
 CompanyName: Orvane Software
 OriginalFilename: glintwick.exe"
 [ "$resources" = "$expected" ] || fail "the program's resources are: $resources"
+cli_resources=$(probe resources "$(windows_path "$build/bin/glintwick-cli.exe")")
+[ "$cli_resources" = "${expected/%glintwick.exe/glintwick-cli.exe}" ] ||
+  fail "the command-line tool's resources are: $cli_resources"
 
 echo "1. A project named on the command line opens and becomes File1"
 start "$(windows_path "$project")"
