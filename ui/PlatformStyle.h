@@ -16,4 +16,9 @@ void ApplyPlatformStyle();
 // controls; other windows, such as the help viewer, keep the theme's sizes.
 void UseCompactStyle(wxWindow* topLevel);
 
+// The width a list's columns share: the whole list on GTK, whose tree view draws its scroll
+// bar over the rows; on Windows, where wx draws the list, the rows less a vertical scroll bar,
+// so that a long project's list needs no horizontal one.
+int ListColumnsWidth(const wxWindow& list);
+
 }  // namespace glintwick

@@ -17,6 +17,7 @@
 #include "ui/EffectDlg.h"
 #include "ui/FocusMove.h"
 #include "ui/HyperLink.h"
+#include "ui/PlatformStyle.h"
 #include "ui/Prompt.h"
 #include "ui/SafeCast.h"
 #include "ui/SunkenText.h"
@@ -119,7 +120,7 @@ void CTallowmereView::OnInitialUpdate() {
 // the list from measuring every row of a long project.
 void CTallowmereView::CreateColumns() {
     m_lstEffects->ClearColumns();
-    const int width = m_lstEffects->GetSize().x;
+    const int width = ListColumnsWidth(*m_lstEffects);
     const int numbers = static_cast<int>(width * 0.14);
     const std::pair<const char*, int> columns[] = {
         {str::kColumnText, static_cast<int>(width * 0.4)},

@@ -67,6 +67,8 @@ void UseCompactStyle(wxWindow* topLevel) {
     gtk_style_context_add_class(gtk_widget_get_style_context(topLevel->GetHandle()), kCompactClass);
 }
 
+int ListColumnsWidth(const wxWindow& list) { return list.GetSize().x; }
+
 void ApplyPlatformStyle() {
     GdkScreen* screen = gdk_screen_get_default();
     if (!screen) return;
