@@ -31,6 +31,7 @@ bench: build
 	@xvfb-run -a $(BUILD)/bin/ui_bench
 	@scripts/measure_startup.sh $(BUILD)
 	@scripts/measure_scale.sh $(BUILD)
+	@node bench/browser_timing.js $(BUILD)/bin/glintwick-cli
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
