@@ -16,13 +16,16 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/glintwick.ico
   COMMENT "Making the program's icon")
 set(MSW_RESOURCE_DEPENDS ${CMAKE_SOURCE_DIR}/app/msw/glintwick.manifest
     ${CMAKE_SOURCE_DIR}/app/msw/VersionInfo.rc ${EMBEDDED_DIR}/embedded/VersionInfo.h)
-set_source_files_properties(app/msw/glintwick.rc PROPERTIES
+# Both programs carry the icon, made once before either's resources are compiled.
+add_custom_target(glintwick_icon DEPENDS ${CMAKE_BINARY_DIR}/glintwick.ico)
+set_source_files_properties(app/msw/glintwick.rc app/msw/glintwick-cli.rc PROPERTIES
   OBJECT_DEPENDS "${MSW_RESOURCE_DEPENDS};${CMAKE_BINARY_DIR}/glintwick.ico")
-set_source_files_properties(app/msw/glintwick-cli.rc PROPERTIES OBJECT_DEPENDS "${MSW_RESOURCE_DEPENDS}")
 
 add_executable(glintwick WIN32 app/msw/main.cpp app/msw/glintwick.rc)
 target_link_libraries(glintwick PRIVATE glintwick_ui)
 target_sources(glintwick-cli PRIVATE app/msw/glintwick-cli.rc)
+add_dependencies(glintwick glintwick_icon)
+add_dependencies(glintwick-cli glintwick_icon)
 
 include(cmake/WindowsHelp.cmake)
 enable_testing()
