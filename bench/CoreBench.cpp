@@ -132,7 +132,8 @@ struct Workspace {
         int step;
     };
     std::vector<ShownFrame> playerShown;
-    std::vector<WordList> playerWords;  // per position
+    std::vector<WordList> playerWords;     // per position
+    std::vector<std::string> playerTexts;  // per position
     std::string playerSetupError;
 };
 
@@ -186,6 +187,7 @@ void BuildPlayerProject(Workspace& w) {
         WordList words;
         SplitTextIntoWords(w.playerDoc.GetAt(i)->GetText(), words);
         w.playerWords.push_back(std::move(words));
+        w.playerTexts.emplace_back(w.playerDoc.GetAt(i)->GetText());
     }
 
     // Record which frame each shown tick carried, checking that calling the frame function
@@ -202,8 +204,9 @@ void BuildPlayerProject(Workspace& w) {
         const int position = player.CurrentEffect();
         const int step = player.NextStep() - 1;
         const CEffect* effect = w.playerDoc.GetAt(position);
-        const std::string direct = FrameFor(effect->GetEffect(), effect->GetText(),
-                                            w.playerWords[static_cast<size_t>(position)], step);
+        const std::string direct =
+            FrameFor(effect->GetEffect(), w.playerTexts[static_cast<size_t>(position)],
+                     w.playerWords[static_cast<size_t>(position)], step);
         if (direct != tick.frame) {
             w.playerSetupError = "shown frame does not match its direct computation";
             return;
@@ -479,10 +482,9 @@ void BM_Player_BaselineDirectFrames(benchmark::State& state) {
     }
     for (auto _ : state) {
         for (const auto& shown : w.playerShown) {
-            const CEffect* effect = w.playerDoc.GetAt(shown.position);
-            std::string frame =
-                FrameFor(shown.effect, effect->GetText(),
-                         w.playerWords[static_cast<size_t>(shown.position)], shown.step);
+            const auto position = static_cast<size_t>(shown.position);
+            std::string frame = FrameFor(shown.effect, w.playerTexts[position],
+                                         w.playerWords[position], shown.step);
             benchmark::DoNotOptimize(frame);
         }
     }

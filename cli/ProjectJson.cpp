@@ -8,7 +8,7 @@
 
 namespace glintwick {
 
-nlohmann::json TextToJson(const std::string& codePageText) {
+nlohmann::json TextToJson(std::string_view codePageText) {
     return nlohmann::json(CodePageToUtf8(codePageText));
 }
 
@@ -59,9 +59,9 @@ int IntField(const nlohmann::json& object, const char* key, int fallback,
     return static_cast<int>(value.get<int64_t>());
 }
 
-std::string TextField(const nlohmann::json& object, const char* key, const std::string& fallback,
+std::string TextField(const nlohmann::json& object, const char* key, std::string_view fallback,
                       const std::string& where) {
-    if (!object.contains(key)) return fallback;
+    if (!object.contains(key)) return std::string(fallback);
     const auto& value = object.at(key);
     if (!value.is_string()) throw CJsonProjectError(where + key + " must be a string");
     return TextFromUtf8(value.get<std::string>(), where + key);

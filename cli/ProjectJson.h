@@ -16,7 +16,7 @@ public:
 };
 
 // Code-page text as a JSON string value (UTF-8).
-nlohmann::json TextToJson(const std::string& codePageText);
+nlohmann::json TextToJson(std::string_view codePageText);
 // A UTF-8 text to code-page bytes; throws CJsonProjectError naming a character it cannot hold.
 std::string TextFromUtf8(const std::string& utf8, const std::string& what);
 

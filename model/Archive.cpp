@@ -5,6 +5,7 @@
 #include <new>
 
 #include "model/CodePage.h"
+#include "model/TextStore.h"
 #include "model/platform/Process.h"
 
 namespace glintwick {
@@ -109,21 +110,43 @@ uint32_t CArchive::ReadLength() {
     throw CArchiveFormatError("unexpected 16-bit marker");
 }
 
-std::string CArchive::ReadString() {
+// The length of the 8-bit bytes that follow, checked against the bytes left and charged
+// before anything is allocated; a 16-bit string is read here, converted into `converted`.
+std::optional<uint32_t> CArchive::ReadStringHead(std::string& converted) {
     const uint8_t first = ReadByte();
     uint32_t length = first;
     if (first == kLongPrefix) {
         const uint16_t word = ReadWord();
-        if (word == kWidePrefix) return ReadWideText();
+        if (word == kWidePrefix) {
+            converted = ReadWideText();
+            return std::nullopt;
+        }
         length = word == kDwordPrefix ? ReadDword() : word;
     }
-    // Checked against the bytes left before anything is allocated.
     if (length > Remaining()) throw CArchiveFormatError("string past the end");
     ChargeMemory(length);
+    return length;
+}
+
+std::string CArchive::ReadString() {
     std::string text;
-    text.reserve(length);
-    m_source->Append(text, length);
+    if (const auto length = ReadStringHead(text)) {
+        text.reserve(*length);
+        m_source->Append(text, *length);
+    }
     return text;
+}
+
+std::string_view CArchive::ReadText(CTextStore& store) {
+    std::string converted;
+    if (const auto length = ReadStringHead(converted)) {
+        char* at = store.Reserve(*length);
+        m_source->Read(at, *length);
+        return {at, *length};
+    }
+    char* at = store.Reserve(converted.size());
+    std::copy(converted.begin(), converted.end(), at);
+    return {at, converted.size()};
 }
 
 std::string CArchive::ReadWideText() {

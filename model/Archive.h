@@ -3,11 +3,14 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace glintwick {
+
+class CTextStore;
 
 // Thrown while loading when the bytes do not form a project: input that ends early, a length
 // that runs past the end, or a value the program cannot represent.
@@ -61,6 +64,8 @@ public:
     int32_t ReadInt();
     // Reads any of the three 8-bit prefix forms, or the 16-bit form converted to the code page.
     std::string ReadString();
+    // The same, its bytes put in `store`.
+    std::string_view ReadText(CTextStore& store);
 
     // Counts memory that loading is about to take against what the machine can give; throws
     // std::bad_alloc beyond it, so a crafted file fails as out of memory before it gets there.
@@ -68,6 +73,7 @@ public:
 
 private:
     uint32_t ReadLength();
+    std::optional<uint32_t> ReadStringHead(std::string& converted);
     uint8_t ReadByte();
     uint16_t ReadWord();
     uint32_t ReadDword();

@@ -23,13 +23,18 @@ void SplitTextIntoWords(std::string_view text, WordList& words) {
 std::string CEffect::GetEffectNameByIndex(int index) { return str::kEffectNames[index]; }
 
 CEffect::CEffect()
-    : m_strText(str::kDefaultEffectText),
+    : m_strOwnText(str::kDefaultEffectText),
+      m_strText(m_strOwnText),
       m_nEffect(kDefaultEffect),
       m_nSpeed(kDefaultSpeed),
       m_nLoops(kDefaultLoops) {}
 
 CEffect::CEffect(std::string text, int effect, int speed, int loops)
-    : m_strText(std::move(text)), m_nEffect(effect), m_nSpeed(speed), m_nLoops(loops) {}
+    : m_strOwnText(std::move(text)),
+      m_strText(m_strOwnText),
+      m_nEffect(effect),
+      m_nSpeed(speed),
+      m_nLoops(loops) {}
 
 std::string CEffect::GetEffectName() const {
     return IsValidEffectIndex(m_nEffect) ? GetEffectNameByIndex(m_nEffect) : std::string();
@@ -49,11 +54,20 @@ void CEffect::Serialize(CArchive& ar) {
         ar.WriteInt(m_nSpeed);
         ar.WriteInt(m_nLoops);
     } else {
-        m_strText = ar.ReadString();
-        m_nEffect = ar.ReadInt();
-        m_nSpeed = ar.ReadInt();
-        m_nLoops = ar.ReadInt();
+        SetText(ar.ReadString());
+        LoadNumbers(ar);
     }
+}
+
+void CEffect::Load(CArchive& ar, CTextStore& store) {
+    SetStoredText(ar.ReadText(store));
+    LoadNumbers(ar);
+}
+
+void CEffect::LoadNumbers(CArchive& ar) {
+    m_nEffect = ar.ReadInt();
+    m_nSpeed = ar.ReadInt();
+    m_nLoops = ar.ReadInt();
 }
 
 }  // namespace glintwick

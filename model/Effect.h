@@ -9,6 +9,7 @@
 namespace glintwick {
 
 class CArchive;
+class CTextStore;
 
 // The words of a text, kept as the positions where they end: word i runs from the end of
 // word i - 1 (or the text's start) to its own end. The text stays with its owner, so a list
@@ -91,8 +92,16 @@ public:
     CEffect(const CEffect&) = delete;
     CEffect& operator=(const CEffect&) = delete;
 
-    const std::string& GetText() const { return m_strText; }
-    void SetText(std::string text) { m_strText = std::move(text); }
+    std::string_view GetText() const { return m_strText; }
+    void SetText(std::string text) {
+        m_strOwnText = std::move(text);
+        m_strText = m_strOwnText;
+    }
+    // A text kept by the project's text store, which outlives the record.
+    void SetStoredText(std::string_view text) {
+        m_strOwnText = std::string();
+        m_strText = text;
+    }
     int GetEffect() const { return m_nEffect; }
     void SetEffect(int effect) { m_nEffect = effect; }
     int GetSpeed() const { return m_nSpeed; }
@@ -110,10 +119,15 @@ public:
     size_t CachedWordCount() const { return m_arrWords.size(); }
 
     void Serialize(CArchive& ar);
+    // Loads the record with its text put in `store`.
+    void Load(CArchive& ar, CTextStore& store);
 
 private:
+    void LoadNumbers(CArchive& ar);
+
     mutable WordList m_arrWords;
-    std::string m_strText;
+    std::string m_strOwnText;  // the text, unless a text store keeps it
+    std::string_view m_strText;
     int m_nEffect;
     int m_nSpeed;
     int m_nLoops;

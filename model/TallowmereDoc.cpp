@@ -85,6 +85,7 @@ void CTallowmereDoc::AppendLoaded(std::unique_ptr<CEffect> effect) {
 
 void CTallowmereDoc::TakeContents(CTallowmereDoc& loaded) {
     m_arrEffects = std::move(loaded.m_arrEffects);
+    m_texts = std::move(loaded.m_texts);
     m_strFinalText = std::move(loaded.m_strFinalText);
     m_bAutoStart = loaded.m_bAutoStart;
     m_nRepeat = loaded.m_nRepeat;
@@ -93,6 +94,7 @@ void CTallowmereDoc::TakeContents(CTallowmereDoc& loaded) {
 void CTallowmereDoc::ResetContents() {
     m_arrEffects.clear();
     m_arrEffects.shrink_to_fit();
+    m_texts.Clear();
     m_strFinalText.clear();
     m_bAutoStart = 1;
 }
@@ -130,7 +132,7 @@ void CTallowmereDoc::Serialize(CArchive& ar) {
         // Every field is read over, so the record starts without the default text.
         auto effect = std::make_unique<CEffect>(std::string(), CEffect::kDefaultEffect,
                                                 CEffect::kDefaultSpeed, CEffect::kDefaultLoops);
-        effect->Serialize(ar);
+        effect->Load(ar, m_texts);
         // Effect indices select table entries everywhere; one outside the catalogue means
         // the bytes are not a project.
         if (!CEffect::IsValidEffectIndex(effect->GetEffect()))

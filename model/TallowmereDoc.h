@@ -7,6 +7,7 @@
 
 #include "model/DocumentBase.h"
 #include "model/Effect.h"
+#include "model/TextStore.h"
 
 namespace glintwick {
 
@@ -72,6 +73,7 @@ private:
     int m_bAutoStart = 1;
     std::string m_strFinalText;
     int m_nRepeat = 0;
+    CTextStore m_texts;  // the loaded records' texts, declared first so that it outlives them
     std::vector<std::unique_ptr<CEffect>> m_arrEffects;
 };
 

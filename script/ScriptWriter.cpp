@@ -67,7 +67,7 @@ std::string ScriptNameInScript(const std::string& scriptName) {
     return out;
 }
 
-std::string EscapeScriptText(const std::string& text) {
+std::string EscapeScriptText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     AppendEscapedScriptText(out, text);
@@ -124,7 +124,7 @@ std::string GetScriptEntry(const CEffect& effect, int position) {
 std::string GetWordArrayScript(const CEffect& effect, int position) {
     if (!CEffect::IsWordBased(effect.GetEffect())) return std::string();
     const WordList& words = effect.GetWords();
-    const std::string& text = effect.GetText();
+    const std::string_view text = effect.GetText();
     std::string out = FillTemplate(script::kWordArrayHead, {std::to_string(position)});
     out.reserve(out.size() + text.size() + 3 * words.size() + 1);
     for (size_t i = 0; i < words.size(); ++i) {

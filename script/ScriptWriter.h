@@ -23,7 +23,7 @@ std::string GetEffectFunctionScript(const CEffect& effect);
 // Escapes a user text for a double-quoted script string: backslash, double quote, CR and LF
 // with short escapes; every other control byte but TAB, 0x7F and every byte from 0x80 up as
 // \uXXXX of its Windows-1252 character.
-std::string EscapeScriptText(const std::string& text);
+std::string EscapeScriptText(std::string_view text);
 void AppendEscapedScriptText(std::string& out, std::string_view text);
 
 // The file title less its last three characters (the ".js"), unchanged otherwise.

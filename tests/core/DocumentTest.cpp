@@ -11,7 +11,7 @@ using test::CountingView;
 
 std::vector<std::string> Texts(const CTallowmereDoc& doc) {
     std::vector<std::string> texts;
-    for (int i = 0; i < doc.GetCount(); ++i) texts.push_back(doc.GetAt(i)->GetText());
+    for (int i = 0; i < doc.GetCount(); ++i) texts.emplace_back(doc.GetAt(i)->GetText());
     return texts;
 }
 
@@ -102,7 +102,7 @@ TEST_F(DocumentTest, MovesAtTheEndsChangeNothing) {
 
 TEST_F(DocumentTest, UpdateWithUnchangedValuesStillMarksModifiedAndRefreshes) {
     const CEffect* q = doc.GetAt(1);
-    doc.UpdateEffect(q, q->GetText(), q->GetEffect(), q->GetSpeed(), q->GetLoops());
+    doc.UpdateEffect(q, std::string(q->GetText()), q->GetEffect(), q->GetSpeed(), q->GetLoops());
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(view.updates, 1);
     doc.UpdateEffect(q, "new", 9, 20, 4);
