@@ -53,7 +53,11 @@ int SetDefaultValue(HKEY root, const std::wstring& key, const std::wstring& valu
 int RegisterFileAssociation(HKEY classes, HKEY machineClasses, const std::wstring& program) {
     const std::wstring typeId = Wide(str::kFileTypeId);
     int written = SetDefaultValue(classes, typeId, Wide(str::kFileTypeName));
-    written += SetDefaultValue(classes, typeId + L"\\shell\\open\\command", program + L" \"%1\"");
+    // A volume without short names leaves blanks in the path: then it is quoted, or the shell
+    // would run its first word.
+    const bool blank = program.find(L' ') != std::wstring::npos;
+    const std::wstring command = (blank ? L'"' + program + L'"' : program) + L" \"%1\"";
+    written += SetDefaultValue(classes, typeId + L"\\shell\\open\\command", command);
     // Another program's claim on the extension stays, the machine's as well as the user's: the
     // shell reads the user's mapping where there is one, which would override the machine's.
     std::wstring mapped = DefaultValue(classes, kExtension);

@@ -108,6 +108,10 @@ TEST_F(FileAssociation, AMovedProgramTakesOverItsOwnTypesCommand) {
     EXPECT_EQ(RegisterFileAssociation(classes, nullptr, L"D:\\NEW\\GLINTW~1.EXE"), 1);
     EXPECT_EQ(Value(classes, L"OrvaneGWK.Document\\shell\\open\\command"),
               L"D:\\NEW\\GLINTW~1.EXE \"%1\"");
+    // Where the volume keeps no short names, the long path is quoted.
+    RegisterFileAssociation(classes, nullptr, L"E:\\Program Files\\Glintwick\\glintwick.exe");
+    EXPECT_EQ(Value(classes, L"OrvaneGWK.Document\\shell\\open\\command"),
+              L"\"E:\\Program Files\\Glintwick\\glintwick.exe\" \"%1\"");
 }
 
 TEST(ShortProgramPath, IsTheShortFormOfThisProgramsPath) {
