@@ -25,22 +25,25 @@ uint64_t LoadingMemory() { return ProcessMemoryLimit() / 2; }
 
 }  // namespace
 
-void CByteSource::Append(std::string& out, size_t count) {
-    const size_t at = out.size();
-    out.resize(at + count);
-    Read(out.data() + at, count);
-}
-
-void CMemorySource::Append(std::string& out, size_t count) {
-    if (count > Remaining()) throw CArchiveFormatError("input ends early");
-    out.append(m_bytes.data() + m_pos, count);
-    m_pos += count;
-}
-
-void CMemorySource::Read(char* out, size_t count) {
-    if (count > Remaining()) throw CArchiveFormatError("input ends early");
-    std::copy_n(m_bytes.data() + m_pos, count, out);
-    m_pos += count;
+void CByteSource::ReadBeyondWindow(char* out, size_t count) {
+    if (count > m_left) throw CArchiveFormatError("input ends early");
+    while (count > 0) {
+        if (Windowed() == 0) {
+            const size_t around = count >= kLongRead ? ReadAround(out, count) : 0;
+            if (around > 0) {
+                m_left -= around;
+                out += around;
+                count -= around;
+                continue;
+            }
+            Refill();
+        }
+        const size_t n = std::min(count, Windowed());
+        std::memcpy(out, m_next, n);
+        Consume(n);
+        out += n;
+        count -= n;
+    }
 }
 
 CArchive::CArchive(std::string_view in)

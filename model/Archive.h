@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -19,29 +20,71 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Where a loading archive takes its bytes from, front to back.
+// Where a loading archive takes its bytes from, front to back. The bytes at hand sit in a
+// window, so the small fields of a record are copied from it without a call per field.
 class CByteSource {
 public:
     virtual ~CByteSource() = default;
-    // Bytes left before the end.
-    virtual uint64_t Remaining() const = 0;
+    // Bytes left before the end, those in the window included.
+    uint64_t Remaining() const { return m_left; }
     // Copies the next `count` bytes to `out`; CArchiveFormatError when fewer are left.
-    virtual void Read(char* out, size_t count) = 0;
+    void Read(char* out, size_t count) {
+        if (count <= Windowed()) {
+            std::memcpy(out, m_next, count);
+            Consume(count);
+            return;
+        }
+        ReadBeyondWindow(out, count);
+    }
     // Appends the next `count` bytes to `out` (no zero-filled room first, as Read would need).
-    virtual void Append(std::string& out, size_t count);
-};
+    void Append(std::string& out, size_t count) {
+        if (count <= Windowed()) {
+            out.append(m_next, count);
+            Consume(count);
+            return;
+        }
+        const size_t at = out.size();
+        out.resize(at + count);
+        ReadBeyondWindow(out.data() + at, count);
+    }
 
-// Bytes held in memory, which must outlive the source.
-class CMemorySource : public CByteSource {
-public:
-    explicit CMemorySource(std::string_view bytes) : m_bytes(bytes) {}
-    uint64_t Remaining() const override { return m_bytes.size() - m_pos; }
-    void Read(char* out, size_t count) override;
-    void Append(std::string& out, size_t count) override;
+protected:
+    explicit CByteSource(uint64_t length) : m_left(length) {}
+    void SetWindow(const char* begin, size_t size) {
+        m_next = begin;
+        m_end = begin + size;
+    }
+    // Called with the window empty and bytes left: puts between one of them and all of them in
+    // the window.
+    virtual void Refill() = 0;
+    // Reads of at least this many bytes may skip the window.
+    static constexpr size_t kLongRead = 256 * 1024;
+    // Called with the window empty for a long read: copies up to `count` of the bytes left
+    // straight to `out` and says how many; 0 sends the read through the window.
+    virtual size_t ReadAround(char* /*out*/, size_t /*count*/) { return 0; }
 
 private:
-    std::string_view m_bytes;
-    size_t m_pos = 0;
+    size_t Windowed() const { return static_cast<size_t>(m_end - m_next); }
+    void Consume(size_t count) {
+        m_next += count;
+        m_left -= count;
+    }
+    void ReadBeyondWindow(char* out, size_t count);
+
+    const char* m_next = nullptr;
+    const char* m_end = nullptr;
+    uint64_t m_left;
+};
+
+// Bytes held in memory, which must outlive the source: the window is all of them.
+class CMemorySource : public CByteSource {
+public:
+    explicit CMemorySource(std::string_view bytes) : CByteSource(bytes.size()) {
+        SetWindow(bytes.data(), bytes.size());
+    }
+
+private:
+    void Refill() override {}  // never called: the window holds every byte
 };
 
 class CArchive {

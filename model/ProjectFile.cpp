@@ -20,47 +20,18 @@ namespace {
 // start, so every length in it is checked against what is really left.
 class CFileSource : public CByteSource {
 public:
-    explicit CFileSource(const std::string& path)
-        : m_path(path), m_fd(OpenRegularFile(path, m_left)) {}
-
-    uint64_t Remaining() const override { return m_left; }
-
-    // Texts come out of the buffer in one piece where they can.
-    void Append(std::string& out, size_t count) override {
-        if (count <= m_end - m_next && count <= m_left) {
-            out.append(m_buffer + m_next, count);
-            m_next += count;
-            m_left -= count;
-            return;
-        }
-        CByteSource::Append(out, count);
-    }
-
-    void Read(char* out, size_t count) override {
-        if (count > m_left) throw CArchiveFormatError("input ends early");
-        while (count > 0) {
-            if (m_next == m_end) {
-                // Long texts go straight to their place; small fields come from the buffer.
-                if (count >= sizeof m_buffer) {
-                    const size_t n = ReadSome(out, count);
-                    out += n;
-                    count -= n;
-                    m_left -= n;
-                    continue;
-                }
-                m_next = 0;
-                m_end = ReadSome(m_buffer, sizeof m_buffer);
-            }
-            const size_t n = std::min(count, m_end - m_next);
-            std::memcpy(out, m_buffer + m_next, n);
-            m_next += n;
-            out += n;
-            count -= n;
-            m_left -= n;
-        }
-    }
+    CFileSource(const std::string& path, CFileDescriptor fd, uint64_t length)
+        : CByteSource(length), m_path(path), m_fd(std::move(fd)) {}
 
 private:
+    void Refill() override {
+        const size_t n = ReadSome(m_buffer, std::min<uint64_t>(sizeof m_buffer, Remaining()));
+        SetWindow(m_buffer, n);
+    }
+
+    // Long texts go straight to their place.
+    size_t ReadAround(char* out, size_t count) override { return ReadSome(out, count); }
+
     size_t ReadSome(char* out, size_t count) {
         const size_t n = ReadFromFile(m_fd, out, count, m_path);
         // The file shrank while it was read: the bytes it claims are not there.
@@ -69,11 +40,8 @@ private:
     }
 
     std::string m_path;
-    uint64_t m_left = 0;
     CFileDescriptor m_fd;
-    char m_buffer[256 * 1024];
-    size_t m_next = 0;
-    size_t m_end = 0;
+    char m_buffer[kLongRead];
 };
 
 }  // namespace
@@ -112,7 +80,9 @@ void LoadProject(CTallowmereDoc& doc, const std::string& path) {
     // read into a project of their own, which takes the open one's place only when complete.
     FailureCause failure;
     try {
-        auto source = std::make_unique<CFileSource>(path);
+        uint64_t length = 0;
+        CFileDescriptor fd = OpenRegularFile(path, length);
+        auto source = std::make_unique<CFileSource>(path, std::move(fd), length);
         CTallowmereDoc loaded;
         loaded.SetRepeat(doc.GetRepeat());  // a file of length zero keeps the repeat count
         if (source->Remaining() > 0) {
