@@ -1,6 +1,7 @@
 // The project document's list and settings operations and its stored form.
 #include "model/TallowmereDoc.h"
 
+#include <new>
 #include <utility>
 
 #include "model/Archive.h"
@@ -28,7 +29,7 @@ void CTallowmereDoc::ListChanged(ListChange change) {
 }
 
 void CTallowmereDoc::AddEffect(std::unique_ptr<CEffect> effect) {
-    m_arrEffects.push_back(std::move(effect));
+    m_arrEffects.emplace_back(effect.release());
     ListChanged({ListChange::Kind::Added, GetCount() - 1});
 }
 
@@ -80,7 +81,7 @@ void CTallowmereDoc::SetOptions(std::string finalText, int autoStart) {
 }
 
 void CTallowmereDoc::AppendLoaded(std::unique_ptr<CEffect> effect) {
-    m_arrEffects.push_back(std::move(effect));
+    m_arrEffects.emplace_back(effect.release());
 }
 
 void CTallowmereDoc::TakeContents(CTallowmereDoc& loaded) {
@@ -129,15 +130,18 @@ void CTallowmereDoc::Serialize(CArchive& ar) {
     m_arrEffects.reserve(m_arrEffects.size() + static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) {
         ar.ChargeMemory(kRecordMemory);
-        // Every field is read over, so the record starts without the default text.
-        auto effect = std::make_unique<CEffect>(std::string(), CEffect::kDefaultEffect,
-                                                CEffect::kDefaultSpeed, CEffect::kDefaultLoops);
+        // Every field is read over, so the record starts without the default text. It is
+        // placed in the store beside the texts: no allocation of its own.
+        Record effect(new (m_texts.Reserve(sizeof(CEffect), alignof(CEffect)))
+                          CEffect(std::string(), CEffect::kDefaultEffect, CEffect::kDefaultSpeed,
+                                  CEffect::kDefaultLoops),
+                      RecordDeleter{true});
         effect->Load(ar, m_texts);
         // Effect indices select table entries everywhere; one outside the catalogue means
         // the bytes are not a project.
         if (!CEffect::IsValidEffectIndex(effect->GetEffect()))
             throw CArchiveFormatError("effect index outside the catalogue");
-        AppendLoaded(std::move(effect));
+        m_arrEffects.push_back(std::move(effect));
     }
 }
 

@@ -73,8 +73,20 @@ private:
     int m_bAutoStart = 1;
     std::string m_strFinalText;
     int m_nRepeat = 0;
-    CTextStore m_texts;  // the loaded records' texts, declared first so that it outlives them
-    std::vector<std::unique_ptr<CEffect>> m_arrEffects;
+    // A record of the list: an allocation of its own, or placed in `m_texts` by a load.
+    struct RecordDeleter {
+        bool placed = false;
+        void operator()(CEffect* effect) const {
+            if (placed)
+                effect->~CEffect();
+            else
+                delete effect;
+        }
+    };
+    using Record = std::unique_ptr<CEffect, RecordDeleter>;
+
+    CTextStore m_texts;  // the loaded records and their texts, declared first: it outlives them
+    std::vector<Record> m_arrEffects;
 };
 
 }  // namespace glintwick

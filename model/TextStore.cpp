@@ -1,6 +1,8 @@
-// Texts read from a project, kept in a few large blocks instead of one allocation each.
+// Texts and records read from a project, kept in a few large blocks instead of one allocation
+// each.
 #include "model/TextStore.h"
 
+#include <cstdint>
 #include <utility>
 
 namespace glintwick {
@@ -17,7 +19,13 @@ CTextStore& CTextStore::operator=(CTextStore&& other) noexcept {
     return *this;
 }
 
-char* CTextStore::Reserve(size_t size) {
+char* CTextStore::Reserve(size_t size, size_t alignment) {
+    // Blocks start at 16-byte boundaries, so a new block always fits the alignment.
+    const size_t pad = (0 - reinterpret_cast<uintptr_t>(m_next)) & (alignment - 1);
+    if (pad <= m_left) {
+        m_next += pad;
+        m_left -= pad;
+    }
     if (size > m_left) {
         // A long text gets a block of its own; the shared block goes on filling.
         if (size >= kBlockBytes / 4) {

@@ -1,4 +1,5 @@
-// Texts read from a project, kept in a few large blocks instead of one allocation each.
+// Texts and records read from a project, kept in a few large blocks instead of one allocation
+// each.
 #pragma once
 
 #include <cstddef>
@@ -13,8 +14,10 @@ public:
     CTextStore(CTextStore&& other) noexcept;
     CTextStore& operator=(CTextStore&& other) noexcept;
 
-    // Room for `size` bytes that stays in place until the store is cleared or destroyed.
-    char* Reserve(size_t size);
+    // Room for `size` bytes at a multiple of `alignment` (a power of two, at most 16) that stays
+    // in place until
+    // the store is cleared or destroyed.
+    char* Reserve(size_t size, size_t alignment = 1);
     void Clear();
 
 private:
