@@ -89,6 +89,31 @@ TEST(ProjectFile, LargeFilesLoadWholeAcrossTheReadersPieces) {
     }
 }
 
+// Loaded records live in the project's store: edits, deletes, moves and a second load over
+// them keep every text whole (AddressSanitizer watches the same run).
+TEST(ProjectFile, LoadedRecordsCanBeEditedMovedDeletedAndLoadedOver) {
+    TempFolder folder;
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    test::Fill(doc, {{"first", 0, 1, 1}, {"second", 1, 2, 2}, {"third", 2, 3, 3}});
+    const std::string path = folder.File("p.gwk");
+    ASSERT_EQ(SaveMessage(doc, path), "");
+    CTallowmereDoc loaded;
+    ASSERT_EQ(LoadMessage(loaded, path), "");
+    loaded.UpdateEffect(loaded.GetAt(0), std::string(loaded.GetAt(0)->GetText()) + " edited", 3, 4,
+                        5);
+    loaded.MoveDown(0);
+    loaded.DeleteEffect(2);
+    loaded.AddEffect(std::make_unique<CEffect>("added", 4, 5, 6));
+    std::vector<std::string> texts;
+    for (int i = 0; i < loaded.GetCount(); ++i) texts.emplace_back(loaded.GetAt(i)->GetText());
+    EXPECT_EQ(texts, (std::vector<std::string>{"second", "first edited", "added"}));
+    const std::string edited = SerializeProject(loaded);
+    ASSERT_EQ(LoadMessage(loaded, path), "");
+    EXPECT_EQ(SerializeProject(loaded), SerializeProject(doc));
+    EXPECT_NE(edited, SerializeProject(doc));
+}
+
 TEST(ProjectFile, EmptyFileLoadsAsEmptyProjectKeepingRepeat) {
     TempFolder folder;
     WriteFile(folder.File("empty.gwk"), "");
