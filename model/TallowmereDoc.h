@@ -22,6 +22,18 @@ struct ListChange {
     int row = 0;  // Added: the new row; Updated, Deleted: the row; Swapped: the upper of the two
 };
 
+// Ends a record of the project's list: one of its own allocation, or one a load placed in the
+// project's store (whose memory the store keeps).
+struct RecordDeleter {
+    bool placed = false;
+    void operator()(CEffect* effect) const {
+        if (placed)
+            effect->~CEffect();
+        else
+            delete effect;
+    }
+};
+
 class CTallowmereDoc : public CDocumentBase {
 public:
     CTallowmereDoc();
@@ -73,16 +85,6 @@ private:
     int m_bAutoStart = 1;
     std::string m_strFinalText;
     int m_nRepeat = 0;
-    // A record of the list: an allocation of its own, or placed in `m_texts` by a load.
-    struct RecordDeleter {
-        bool placed = false;
-        void operator()(CEffect* effect) const {
-            if (placed)
-                effect->~CEffect();
-            else
-                delete effect;
-        }
-    };
     using Record = std::unique_ptr<CEffect, RecordDeleter>;
 
     CTextStore m_texts;  // the loaded records and their texts, declared first: it outlives them
