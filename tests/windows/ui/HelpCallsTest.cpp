@@ -3,6 +3,8 @@
 #include <htmlhelp.h>  // windows.h is read first in the window layer
 #include <wx/app.h>
 
+#include <initializer_list>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -77,35 +79,45 @@ TEST(HelpFile, IsTheProgramsPathWithEveryHlpBecomingChm) {
     for (const auto& c : cases) EXPECT_EQ(HelpBookPathFor(c.program), c.help) << c.program;
 }
 
-TEST_F(HelpCalls, TheFrameInitializesTheViewerAndHandsItsCookieBackOnClose) {
-    auto* frame = new CMainFrame(FrameDocument());
-    ASSERT_EQ(g_calls.size(), 1u);
-    EXPECT_EQ(g_calls[0].command, static_cast<UINT>(28));
-    EXPECT_EQ(g_calls[0].caller, frame->GetHandle());
-    EXPECT_EQ(g_calls[0].file, L"(none)");
-    frame->Close(true);
-    wxTheApp->ProcessPendingEvents();
-    ASSERT_EQ(g_calls.size(), 2u);
-    EXPECT_EQ(g_calls[1].command, static_cast<UINT>(29));
-    EXPECT_EQ(g_calls[1].caller, nullptr);
-    EXPECT_EQ(g_calls[1].data, kCookie);
-}
-
-TEST_F(HelpCalls, TheHelpMenuShowsContentsIndexAndSearchOverTheFrame) {
+// Every help operation in one session: the frame initializes the viewer, the Help menu shows
+// contents, index and search over it, each More Info button opens its topic without an owner,
+// and closing the frame hands the cookie back.
+TEST_F(HelpCalls, EachOperationIsOneCallWithTheDesignedCommandDataWindowAndFile) {
     auto* frame = new CMainFrame(FrameDocument());
     for (int command : {id::kHelpContents, id::kHelpIndex, id::kHelpSearch}) {
         wxCommandEvent event(wxEVT_MENU, id::MenuId(command));
         frame->ProcessWindowEvent(event);
     }
-    ASSERT_EQ(g_calls.size(), 4u);
-    const UINT expected[] = {1, 2, 3};
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(g_calls[i + 1].command, expected[i]);
-        EXPECT_EQ(g_calls[i + 1].caller, frame->GetHandle());
-        EXPECT_EQ(g_calls[i + 1].file, kHelpFile);
+    CEffectDlg effect(nullptr);
+    COptionsDlg options(nullptr);
+    CScriptDoneDlg done(nullptr);
+    for (wxWindow* dialog : std::initializer_list<wxWindow*>{&effect, &options, &done}) {
+        wxCommandEvent press(wxEVT_BUTTON, id::kMoreInfoButton);
+        press.SetEventObject(dialog->FindWindow(id::kMoreInfoButton));
+        dialog->ProcessWindowEvent(press);
     }
-    EXPECT_EQ(g_calls[1].data, 0u);
-    EXPECT_EQ(g_calls[2].data, 0u);
+    const HWND main = frame->GetHandle();
+    frame->Close(true);
+    wxTheApp->ProcessPendingEvents();
+
+    const struct {
+        HWND caller;
+        const wchar_t* file;
+        UINT command;
+        DWORD_PTR data;  // the search's is its query record, checked below
+    } expected[] = {
+        {main, L"(none)", 28, 0},       {main, kHelpFile, 1, 0},
+        {main, kHelpFile, 2, 0},        {main, kHelpFile, 3, 0},
+        {nullptr, kHelpFile, 15, 3300}, {nullptr, kHelpFile, 15, 3320},
+        {nullptr, kHelpFile, 15, 3360}, {nullptr, L"(none)", 29, kCookie},
+    };
+    ASSERT_EQ(g_calls.size(), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(g_calls[i].caller, expected[i].caller) << i;
+        EXPECT_EQ(g_calls[i].file, expected[i].file) << i;
+        EXPECT_EQ(g_calls[i].command, expected[i].command) << i;
+        if (i != 0 && i != 3) EXPECT_EQ(g_calls[i].data, expected[i].data) << i;
+    }
     // The query record: its size, narrow strings, an empty query, the viewer's proximity, no
     // stemming, not titles only, executed at once, no window.
     const HH_FTS_QUERY& query = g_calls[3].query;
@@ -117,28 +129,6 @@ TEST_F(HelpCalls, TheHelpMenuShowsContentsIndexAndSearchOverTheFrame) {
     EXPECT_EQ(query.fTitleOnly, FALSE);
     EXPECT_EQ(query.fExecute, TRUE);
     EXPECT_EQ(query.pszWindow, nullptr);
-    frame->Destroy();
-}
-
-// Each More Info button opens its own topic, without an owner window; the dialog stays.
-TEST_F(HelpCalls, MoreInfoButtonsOpenTheirNumberedTopics) {
-    CEffectDlg effect(nullptr);
-    COptionsDlg options(nullptr);
-    CScriptDoneDlg done(nullptr);
-    wxWindow* dialogs[] = {&effect, &options, &done};
-    for (wxWindow* dialog : dialogs) {
-        wxCommandEvent press(wxEVT_BUTTON, id::kMoreInfoButton);
-        press.SetEventObject(dialog->FindWindow(id::kMoreInfoButton));
-        dialog->ProcessWindowEvent(press);
-    }
-    ASSERT_EQ(g_calls.size(), 3u);
-    const DWORD_PTR topics[] = {3300, 3320, 3360};
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(g_calls[i].command, static_cast<UINT>(15));
-        EXPECT_EQ(g_calls[i].data, topics[i]);
-        EXPECT_EQ(g_calls[i].caller, nullptr);
-        EXPECT_EQ(g_calls[i].file, kHelpFile);
-    }
 }
 
 }  // namespace
