@@ -48,23 +48,14 @@ const WordList& CEffect::GetWords() const {
 }
 
 void CEffect::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        ar.WriteString(m_strText);
-        ar.WriteInt(m_nEffect);
-        ar.WriteInt(m_nSpeed);
-        ar.WriteInt(m_nLoops);
-    } else {
-        SetText(ar.ReadString());
-        LoadNumbers(ar);
-    }
+    ar.WriteString(m_strText);
+    ar.WriteInt(m_nEffect);
+    ar.WriteInt(m_nSpeed);
+    ar.WriteInt(m_nLoops);
 }
 
 void CEffect::Load(CArchive& ar, CTextStore& store) {
     SetStoredText(ar.ReadText(store));
-    LoadNumbers(ar);
-}
-
-void CEffect::LoadNumbers(CArchive& ar) {
     m_nEffect = ar.ReadInt();
     m_nSpeed = ar.ReadInt();
     m_nLoops = ar.ReadInt();

@@ -118,13 +118,12 @@ public:
     // The words of the last split, without splitting (none before the first).
     size_t CachedWordCount() const { return m_arrWords.size(); }
 
+    // Writes the record to a storing archive; a load reads it with Load.
     void Serialize(CArchive& ar);
     // Loads the record with its text put in `store`.
     void Load(CArchive& ar, CTextStore& store);
 
 private:
-    void LoadNumbers(CArchive& ar);
-
     mutable WordList m_arrWords;
     std::string m_strOwnText;  // the text, unless a text store keeps it
     std::string_view m_strText;
