@@ -23,6 +23,7 @@ CTallowmereDoc::CTallowmereDoc() = default;
 
 void CTallowmereDoc::ListChanged(ListChange change) {
     SetModified(true);
+    ++m_listVersion;
     m_lastChange = change;
     NotifyViews();
     m_lastChange = ListChange();
@@ -82,9 +83,11 @@ void CTallowmereDoc::SetOptions(std::string finalText, int autoStart) {
 
 void CTallowmereDoc::AppendLoaded(std::unique_ptr<CEffect> effect) {
     m_arrEffects.emplace_back(effect.release());
+    ++m_listVersion;
 }
 
 void CTallowmereDoc::TakeContents(CTallowmereDoc& loaded) {
+    ++m_listVersion;
     m_arrEffects = std::move(loaded.m_arrEffects);
     m_texts = std::move(loaded.m_texts);
     m_strFinalText = std::move(loaded.m_strFinalText);
@@ -93,6 +96,7 @@ void CTallowmereDoc::TakeContents(CTallowmereDoc& loaded) {
 }
 
 void CTallowmereDoc::ResetContents() {
+    ++m_listVersion;
     m_arrEffects.clear();
     m_arrEffects.shrink_to_fit();
     m_texts.Clear();
@@ -122,6 +126,7 @@ void CTallowmereDoc::Serialize(CArchive& ar) {
     m_nRepeat = ar.ReadInt();
     const int32_t count = ar.ReadInt();
     if (count <= 0) return;
+    ++m_listVersion;
     // A count that the remaining bytes cannot hold is refused before anything is allocated.
     if (static_cast<uint64_t>(count) > ar.Remaining() / kMinimumRecordBytes)
         throw CArchiveFormatError("record count past the end");

@@ -1,6 +1,7 @@
 // The project: the ordered effect list and the three project-wide settings.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,12 +77,16 @@ public:
 
     // Read by the views while they refresh.
     const ListChange& LastListChange() const { return m_lastChange; }
+    // Moves on whenever the records may have changed, so a view can tell whether what it shows
+    // is still current.
+    uint64_t ListVersion() const { return m_listVersion; }
 
 private:
     // Every list operation ends here: the project is marked and every view refreshes.
     void ListChanged(ListChange change);
 
     ListChange m_lastChange;
+    uint64_t m_listVersion = 0;
     int m_bAutoStart = 1;
     std::string m_strFinalText;
     int m_nRepeat = 0;

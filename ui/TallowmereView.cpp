@@ -181,8 +181,12 @@ void CTallowmereView::OnUpdate() {
             m_model->RowChanged(row);
             m_model->RowChanged(row + 1);
             break;
-        case ListChange::Kind::All: m_model->Reset(static_cast<unsigned>(m_doc.GetCount())); break;
+        case ListChange::Kind::All:
+            if (m_doc.ListVersion() != m_shownListVersion)
+                m_model->Reset(static_cast<unsigned>(m_doc.GetCount()));
+            break;
     }
+    m_shownListVersion = m_doc.ListVersion();
     m_lstEffects->UnselectAll();
     m_nSelectionMark = -1;
     ShowChangedRow();
@@ -211,8 +215,12 @@ void CTallowmereView::ShowChangedRow() {
 void CTallowmereView::ShowDuration() {
     auto* frame = As<wxFrame>(wxGetTopLevelParent(this));
     if (!frame || !frame->GetStatusBar()) return;
-    const std::string text = DescribeTiming(MeasureTiming(m_doc, false), m_doc.GetRepeat());
-    frame->SetStatusText(wxString::FromUTF8(text));
+    if (m_doc.ListVersion() != m_timedListVersion || m_doc.GetRepeat() != m_timedRepeat) {
+        m_strDuration = DescribeTiming(MeasureTiming(m_doc, false), m_doc.GetRepeat());
+        m_timedListVersion = m_doc.ListVersion();
+        m_timedRepeat = m_doc.GetRepeat();
+    }
+    frame->SetStatusText(wxString::FromUTF8(m_strDuration));
 }
 
 void CTallowmereView::EnableRowButtons(long row) {

@@ -1,6 +1,8 @@
 // The project document's list and settings operations, modified flag, title and views.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "TestSupport.h"
 #include "model/TallowmereDoc.h"
 
@@ -69,6 +71,33 @@ TEST_F(DocumentTest, MovesAndDeletesKeepOrderAndReturnNewPosition) {
     EXPECT_EQ(Texts(doc), (std::vector<std::string>{"R", "Q"}));
     EXPECT_EQ(view.updates, 3);
     EXPECT_TRUE(doc.IsModified());
+}
+
+// A view rebuilds its rows only when the version has moved, so every way the records can
+// change must move it; the settings alone must not.
+TEST_F(DocumentTest, ListVersionMovesWithEveryChangeOfTheRecords) {
+    CTallowmereDoc loaded;
+    test::Fill(loaded, {{"L", 3, 5, 2}});
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"add", [&] { doc.AddEffect(std::make_unique<CEffect>()); }},
+        {"update", [&] { doc.UpdateEffect(doc.GetAt(0), "P", 0, 10, 1); }},
+        {"move up", [&] { doc.MoveUp(1); }},
+        {"move down", [&] { doc.MoveDown(0); }},
+        {"delete", [&] { doc.DeleteEffect(0); }},
+        {"append loaded", [&] { doc.AppendLoaded(std::make_unique<CEffect>()); }},
+        {"take loaded", [&] { doc.TakeContents(loaded); }},
+        {"reset", [&] { doc.ResetContents(); }},
+        {"new project", [&] { doc.InitNewProject(); }},
+    };
+    for (const auto& [name, change] : changes) {
+        const uint64_t before = doc.ListVersion();
+        change();
+        EXPECT_NE(doc.ListVersion(), before) << name;
+    }
+    const uint64_t before = doc.ListVersion();
+    doc.SetRepeat(4);
+    doc.SetOptions("end", 0);
+    EXPECT_EQ(doc.ListVersion(), before);
 }
 
 // A view that leaves during a refresh does not keep the others from hearing of it.
