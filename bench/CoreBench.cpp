@@ -491,9 +491,16 @@ void BM_Player_BaselineDirectFrames(benchmark::State& state) {
     state.counters["shown"] = static_cast<double>(w.playerShown.size());
 }
 
-// Wall time throughout, since the wait for fsync does not show as CPU time.
+// Wall time throughout, since the wait for fsync does not show as CPU time. Each benchmark runs
+// in short repetitions that main() interleaves with the others', so a figure and its baseline
+// meet the same moments of a busy machine.
+constexpr int kRepetitions = 7;
 void Configure(benchmark::internal::Benchmark* b) {
-    b->MinTime(0.5)->UseRealTime()->Unit(benchmark::kMillisecond);
+    b->MinTime(0.1)
+        ->Repetitions(kRepetitions)
+        ->ReportAggregatesOnly(true)
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
 }
 
 BENCHMARK(BM_Generate)->Apply(Configure);
@@ -513,34 +520,30 @@ BENCHMARK(BM_Frames_BaselineStringCopy)->Apply(Configure);
 BENCHMARK(BM_Player)->Apply(Configure);
 BENCHMARK(BM_Player_BaselineDirectFrames)->Apply(Configure);
 
-// The console report, plus the wall time of every run kept for the ratio summary.
+// The console report, plus each benchmark's median wall time kept for the ratio summary.
 class CRecordingReporter : public benchmark::ConsoleReporter {
 public:
     using benchmark::ConsoleReporter::ConsoleReporter;
 
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.error_occurred || run.run_type != Run::RT_Iteration || run.iterations <= 0)
-                continue;
-            Total& total = m_totals[run.run_name.function_name];
-            total.seconds += run.real_accumulated_time;
-            total.iterations += static_cast<double>(run.iterations);
+            if (!run.error_occurred && run.run_type == Run::RT_Aggregate &&
+                run.aggregate_name == "median" && run.iterations > 0)
+                m_medians[run.run_name.function_name] =
+                    run.real_accumulated_time / static_cast<double>(run.iterations);
         }
         benchmark::ConsoleReporter::ReportRuns(runs);
     }
 
-    // Mean wall time of one iteration in seconds, or a negative value if it did not run.
+    // Median over the repetitions of the wall time of one iteration in seconds, or a negative
+    // value if it did not run.
     double SecondsPerIteration(const std::string& name) const {
-        const auto it = m_totals.find(name);
-        return it == m_totals.end() ? -1.0 : it->second.seconds / it->second.iterations;
+        const auto it = m_medians.find(name);
+        return it == m_medians.end() ? -1.0 : it->second;
     }
 
 private:
-    struct Total {
-        double seconds = 0;
-        double iterations = 0;
-    };
-    std::map<std::string, Total> m_totals;
+    std::map<std::string, double> m_medians;
 };
 
 // Figure against baseline; for the file benchmarks also the share spent building or decoding
@@ -588,6 +591,13 @@ void PrintRatios(const CRecordingReporter& reporter) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Repetitions of different benchmarks take turns unless the command line says otherwise.
+    std::vector<char*> args(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + 1, interleave);
+    argc = static_cast<int>(args.size());
+    args.push_back(nullptr);
+    argv = args.data();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 

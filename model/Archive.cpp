@@ -28,16 +28,7 @@ uint64_t LoadingMemory() { return ProcessMemoryLimit() / 2; }
 void CByteSource::ReadBeyondWindow(char* out, size_t count) {
     if (count > m_left) throw CArchiveFormatError("input ends early");
     while (count > 0) {
-        if (Windowed() == 0) {
-            const size_t around = count >= kLongRead ? ReadAround(out, count) : 0;
-            if (around > 0) {
-                m_left -= around;
-                out += around;
-                count -= around;
-                continue;
-            }
-            Refill();
-        }
+        if (Windowed() == 0) Refill();
         const size_t n = std::min(count, Windowed());
         std::memcpy(out, m_next, n);
         Consume(n);
@@ -143,6 +134,7 @@ std::string CArchive::ReadString() {
 std::string_view CArchive::ReadText(CTextStore& store) {
     std::string converted;
     if (const auto length = ReadStringHead(converted)) {
+        if (const char* kept = m_source->TakeInPlace(*length)) return {kept, *length};
         char* at = store.Reserve(*length);
         m_source->Read(at, *length);
         return {at, *length};

@@ -48,20 +48,32 @@ public:
         ReadBeyondWindow(out.data() + at, count);
     }
 
+    // The next `count` bytes where they already lie, passed over, when the window holds them
+    // and its bytes stay in place as long as the loaded project; otherwise nullptr, and
+    // nothing is passed over.
+    const char* TakeInPlace(size_t count) {
+        if (!m_windowKept || (count > Windowed() && (count > m_left || !Grow(count))))
+            return nullptr;
+        const char* at = m_next;
+        Consume(count);
+        return at;
+    }
+
 protected:
     explicit CByteSource(uint64_t length) : m_left(length) {}
-    void SetWindow(const char* begin, size_t size) {
+    // `kept`: the bytes stay in place as long as the loaded project (see TakeInPlace).
+    void SetWindow(const char* begin, size_t size, bool kept = false) {
         m_next = begin;
         m_end = begin + size;
+        m_windowKept = kept;
     }
     // Called with the window empty and bytes left: puts between one of them and all of them in
     // the window.
     virtual void Refill() = 0;
-    // Reads of at least this many bytes may skip the window.
-    static constexpr size_t kLongRead = 256 * 1024;
-    // Called with the window empty for a long read: copies up to `count` of the bytes left
-    // straight to `out` and says how many; 0 sends the read through the window.
-    virtual size_t ReadAround(char* /*out*/, size_t /*count*/) { return 0; }
+    // Called when a kept window holds fewer than `count` bytes (no more than are left) that
+    // are wanted in place: reads on behind the window until it holds them and says so, or
+    // says it cannot.
+    virtual bool Grow(size_t /*count*/) { return false; }
 
 private:
     size_t Windowed() const { return static_cast<size_t>(m_end - m_next); }
@@ -74,6 +86,7 @@ private:
     const char* m_next = nullptr;
     const char* m_end = nullptr;
     uint64_t m_left;
+    bool m_windowKept = false;
 };
 
 // Bytes held in memory, which must outlive the source: the window is all of them.

@@ -70,6 +70,8 @@ public:
     // Takes over the records and the three settings of `loaded` (a project just read), leaving
     // the flag, the path and the views to the caller.
     void TakeContents(CTallowmereDoc& loaded);
+    // Keeps the bytes a load read, into which the loaded records' texts may point.
+    void KeepLoadedBytes(CTextStore&& bytes) { m_texts.Adopt(std::move(bytes)); }
 
     // What Save As proposes: the path, or the title cut at the first character that cannot
     // start a file name's extension-less stem, with the project extension.

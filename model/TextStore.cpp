@@ -42,6 +42,11 @@ char* CTextStore::Reserve(size_t size, size_t alignment) {
     return at;
 }
 
+void CTextStore::Adopt(CTextStore&& other) {
+    for (auto& block : other.m_blocks) m_blocks.push_back(std::move(block));
+    other.Clear();
+}
+
 void CTextStore::Clear() {
     m_blocks.clear();
     m_blocks.shrink_to_fit();

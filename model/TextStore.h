@@ -18,6 +18,8 @@ public:
     // in place until
     // the store is cleared or destroyed.
     char* Reserve(size_t size, size_t alignment = 1);
+    // Takes over the blocks of `other`, whose bytes stay where they are.
+    void Adopt(CTextStore&& other);
     void Clear();
 
 private:

@@ -67,6 +67,7 @@ TEST(ProjectFile, SaveThenLoadKeepsEveryFieldIncludingOutOfRangeNumbers) {
 
 // The loader reads the file a piece at a time: fields and texts that cross from one piece to
 // the next, and texts longer than a piece, arrive whole, and a file cut inside one is refused.
+// The texts stay in the bytes read, so a misplaced piece shows as a changed text.
 TEST(ProjectFile, LargeFilesLoadWholeAcrossTheReadersPieces) {
     TempFolder folder;
     CTallowmereDoc doc;
@@ -86,6 +87,23 @@ TEST(ProjectFile, LargeFilesLoadWholeAcrossTheReadersPieces) {
     for (size_t cut : {size_t{262143}, size_t{262145}, bytes.size() / 2, bytes.size() - 1}) {
         WriteFile(path, bytes.substr(0, cut));
         EXPECT_EQ(LoadMessage(loaded, path), "Unexpected file format.") << cut;
+    }
+
+    // The pieces go into blocks of 64 MiB: a record cut by a block's end, and a text longer
+    // than a block, arrive whole too.
+    CTallowmereDoc huge;
+    huge.InitNewProject();
+    for (size_t length : {(size_t{64} << 20) - 7, (size_t{64} << 20) + 1, size_t{5}}) {
+        std::string text(length, '\0');
+        for (size_t i = 0; i < length; ++i) text[i] = static_cast<char>(' ' + (i + length) % 90);
+        huge.AddEffect(std::make_unique<CEffect>(std::move(text), 1, 2, static_cast<int>(length)));
+    }
+    ASSERT_EQ(SaveMessage(huge, path), "");
+    ASSERT_EQ(LoadMessage(loaded, path), "");
+    ASSERT_EQ(loaded.GetCount(), huge.GetCount());
+    for (int i = 0; i < huge.GetCount(); ++i) {
+        EXPECT_TRUE(loaded.GetAt(i)->GetText() == huge.GetAt(i)->GetText()) << i;
+        EXPECT_EQ(loaded.GetAt(i)->GetLoops(), huge.GetAt(i)->GetLoops()) << i;
     }
 }
 
