@@ -36,22 +36,25 @@ void CTallowmereDoc::AddEffect(std::unique_ptr<CEffect> effect) {
 
 void CTallowmereDoc::UpdateEffect(const CEffect* effect, std::string text, int effectIndex,
                                   int speed, int loops) {
-    int row = 0;
     for (int i = 0; i < GetCount(); ++i) {
         CEffect& record = *m_arrEffects[i];
         if (&record != effect) continue;
+        const CEffect before(std::string(record.GetText()), record.GetEffect(), record.GetSpeed(),
+                             record.GetLoops());
         record.SetText(std::move(text));
         record.SetEffect(effectIndex);
         record.SetSpeed(speed);
         record.SetLoops(loops);
-        row = i;
+        ListChanged({ListChange::Kind::Updated, i, &before});
+        return;
     }
-    ListChanged({ListChange::Kind::Updated, row});
+    ListChanged({ListChange::Kind::Updated, 0});
 }
 
 void CTallowmereDoc::DeleteEffect(int position) {
+    const Record removed = std::move(m_arrEffects[position]);  // until the views have seen it go
     m_arrEffects.erase(m_arrEffects.begin() + position);
-    ListChanged({ListChange::Kind::Deleted, position});
+    ListChanged({ListChange::Kind::Deleted, position, removed.get()});
 }
 
 int CTallowmereDoc::MoveUp(int position) {

@@ -21,6 +21,8 @@ struct ListChange {
     enum class Kind { All, Added, Updated, Deleted, Swapped };
     Kind kind = Kind::All;
     int row = 0;  // Added: the new row; Updated, Deleted: the row; Swapped: the upper of the two
+    // Updated, Deleted: the record as it was, while the views refresh (none if unknown).
+    const CEffect* before = nullptr;
 };
 
 // Ends a record of the project's list: one of its own allocation, or one a load placed in the

@@ -50,21 +50,81 @@ double FrameCallsPerLoop(const CEffect& effect) {
     return frames + 1;
 }
 
+double LoopTicks(const CEffect& effect) {
+    return FrameCallsPerLoop(effect) * FramePeriodTicks(effect.GetSpeed());
+}
+
+// An effect's share of a pass: its loading tick and its loops; none when its loop counter never
+// meets the count.
+std::optional<double> PassShare(const CEffect& effect, double loop) {
+    if (effect.GetLoops() < 0) return std::nullopt;
+    return 1 + static_cast<double>(effect.GetLoops()) * loop;
+}
+
+constexpr double kExactTicks = 9007199254740992.0;  // 2^53
+
 }  // namespace
 
-SequenceTiming MeasureTiming(const CTallowmereDoc& doc, bool perEffect) {
+void CPassTally::Follow(const CTallowmereDoc& doc) {
+    const uint64_t version = doc.ListVersion();
+    if (m_version == version) return;
+    const ListChange& change = doc.LastListChange();
+    const bool follows = m_version && *m_version + 1 == version && m_exact;
+    switch (follows ? change.kind : ListChange::Kind::All) {
+        case ListChange::Kind::Added: Count(*doc.GetAt(change.row), 1); break;
+        case ListChange::Kind::Updated:
+        case ListChange::Kind::Deleted:
+            if (!change.before) {
+                Recount(doc);
+                break;
+            }
+            Count(*change.before, -1);
+            if (change.kind == ListChange::Kind::Updated) Count(*doc.GetAt(change.row), 1);
+            break;
+        case ListChange::Kind::Swapped: break;  // the order does not change a sum
+        case ListChange::Kind::All: Recount(doc); break;
+    }
+    m_version = version;
+}
+
+void CPassTally::Recount(const CTallowmereDoc& doc) {
+    *this = CPassTally();
+    for (int i = 0; i < doc.GetCount(); ++i) Count(*doc.GetAt(i), 1);
+}
+
+void CPassTally::Count(const CEffect& effect, int sign) {
+    const std::optional<double> share = PassShare(effect, LoopTicks(effect));
+    if (!share) {
+        m_endless += sign;
+        return;
+    }
+    m_endingTicks += sign * *share;
+    if (*share >= kExactTicks || m_endingTicks >= kExactTicks) m_exact = false;
+}
+
+SequenceTiming CPassTally::Timing(const CTallowmereDoc& doc) const {
     SequenceTiming timing;
     timing.effects = doc.GetCount();
-    if (perEffect) timing.loopTicks.reserve(static_cast<size_t>(doc.GetCount()));
+    if (m_endless == 0) {
+        timing.passTicks = 1 + m_endingTicks;  // and the idle tick after the last effect
+        if (doc.GetRepeat() > 0) timing.totalTicks = *timing.passTicks * doc.GetRepeat();
+    }
+    return timing;
+}
+
+SequenceTiming MeasureTiming(const CTallowmereDoc& doc) {
+    SequenceTiming timing;
+    timing.effects = doc.GetCount();
+    timing.loopTicks.reserve(static_cast<size_t>(doc.GetCount()));
     double pass = 1;  // the idle tick after the last effect
     bool endless = false;
     for (int i = 0; i < doc.GetCount(); ++i) {
         const CEffect& effect = *doc.GetAt(i);
-        const double period = FramePeriodTicks(effect.GetSpeed());
-        const double loop = FrameCallsPerLoop(effect) * period;
-        if (perEffect) timing.loopTicks.push_back(loop);
-        if (effect.GetLoops() < 0) endless = true;  // its loop counter never meets the count
-        pass += 1 + static_cast<double>(std::max(effect.GetLoops(), 0)) * loop;
+        const double loop = LoopTicks(effect);
+        timing.loopTicks.push_back(loop);
+        const std::optional<double> share = PassShare(effect, loop);
+        endless = endless || !share;
+        if (share) pass += *share;
     }
     if (!endless) {
         timing.passTicks = pass;

@@ -1,20 +1,21 @@
 // How long a project's effects and passes play, counted in the players' 10 ms ticks.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace glintwick {
 
+class CEffect;
 class CTallowmereDoc;
 
 // Tick counts are doubles: exact up to 2^53 ticks (about 2.8 million years), and no project,
 // however long its texts and however many its loops and repeats, can make one overflow.
 struct SequenceTiming {
     int effects = 0;
-    // Per effect: one loop, from its first frame period to the period of its ending step (left
-    // empty when only the pass is asked for).
+    // Per effect: one loop, from its first frame period to the period of its ending step.
     std::vector<double> loopTicks;
     // One pass: every effect's loading tick and loops, plus the idle tick at the pass's end;
     // none when an effect's loop count makes it play without end.
@@ -24,8 +25,27 @@ struct SequenceTiming {
 };
 
 // Counts exactly as the main preview and the page tick: a frame every 21 - speed ticks.
-// With `perEffect` false only the pass and total are measured (the status bar's need).
-SequenceTiming MeasureTiming(const CTallowmereDoc& doc, bool perEffect = true);
+SequenceTiming MeasureTiming(const CTallowmereDoc& doc);
+
+// A list's pass kept current one record at a time, so a command that adds, changes or removes
+// one effect measures that effect, not the whole list again.
+class CPassTally {
+public:
+    // Brings the tally up to `doc`'s list: only the record of its last change is counted when
+    // the tally saw the list just before that change, else the whole list.
+    void Follow(const CTallowmereDoc& doc);
+    // The pass and total of the list followed last, with `doc`'s count and repeat.
+    SequenceTiming Timing(const CTallowmereDoc& doc) const;
+
+private:
+    void Recount(const CTallowmereDoc& doc);
+    void Count(const CEffect& effect, int sign);
+
+    double m_endingTicks = 0;           // the shares of the effects that end
+    long long m_endless = 0;            // effects whose loop count makes them play without end
+    bool m_exact = true;                // false once a sum has grown past what doubles hold exactly
+    std::optional<uint64_t> m_version;  // the list version counted
+};
 
 // The durations in words, seconds to two decimals: "One pass: 1.23 s", with all passes when
 // the sequence repeats a number of times or the note that it repeats without end, or the

@@ -187,6 +187,7 @@ void CTallowmereView::OnUpdate() {
             break;
     }
     m_shownListVersion = m_doc.ListVersion();
+    m_passTally.Follow(m_doc);
     m_lstEffects->UnselectAll();
     m_nSelectionMark = -1;
     ShowChangedRow();
@@ -215,12 +216,8 @@ void CTallowmereView::ShowChangedRow() {
 void CTallowmereView::ShowDuration() {
     auto* frame = As<wxFrame>(wxGetTopLevelParent(this));
     if (!frame || !frame->GetStatusBar()) return;
-    if (m_doc.ListVersion() != m_timedListVersion || m_doc.GetRepeat() != m_timedRepeat) {
-        m_strDuration = DescribeTiming(MeasureTiming(m_doc, false), m_doc.GetRepeat());
-        m_timedListVersion = m_doc.ListVersion();
-        m_timedRepeat = m_doc.GetRepeat();
-    }
-    frame->SetStatusText(wxString::FromUTF8(m_strDuration));
+    const std::string text = DescribeTiming(m_passTally.Timing(m_doc), m_doc.GetRepeat());
+    frame->SetStatusText(wxString::FromUTF8(text));
 }
 
 void CTallowmereView::EnableRowButtons(long row) {

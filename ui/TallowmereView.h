@@ -11,6 +11,7 @@
 
 #include "model/DocumentBase.h"
 #include "preview/PreviewPlayer.h"
+#include "preview/SequenceTiming.h"
 #include "preview/TickSchedule.h"
 #include "ui/EffectListModel.h"
 #include "ui/LayoutManager.h"
@@ -123,13 +124,10 @@ private:
     CTickSchedule m_schedule;
     long m_nSelectionMark = -1;
     long m_nRowToShow = -1;  // the row the next refresh brings into view
-    // The document's list as the list control and the status bar last showed it: a refresh of
-    // an unchanged list (a view is refreshed more than once while a project opens) neither
-    // rebuilds the rows nor measures every effect again.
+    // The document's list as the list control last showed it: a refresh of an unchanged list (a
+    // view is refreshed more than once while a project opens) does not rebuild the rows.
     uint64_t m_shownListVersion = UINT64_MAX;
-    uint64_t m_timedListVersion = UINT64_MAX;
-    int m_timedRepeat = 0;
-    std::string m_strDuration;
+    CPassTally m_passTally;  // the pass the status bar states
 
     wxDECLARE_EVENT_TABLE();
 };

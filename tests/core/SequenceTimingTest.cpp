@@ -1,7 +1,9 @@
 // Durations of effects and passes agree with the ticks the player really takes.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <random>
 
 #include "TestSupport.h"
@@ -116,6 +118,50 @@ namespace glintwick {
 namespace {
 
 // The status bar's sentence for each kind of project, odd ones from files included.
+// The status bar follows the list one change at a time; after every command it must state
+// what measuring the whole list states.
+TEST(SequenceTiming, PassTallyFollowsEveryChangeAsAWholeMeasureWould) {
+    struct TallyView : CDocumentView {
+        void OnUpdate() override { tally.Follow(*doc); }
+        CTallowmereDoc* doc = nullptr;
+        CPassTally tally;
+    } view;
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    doc.SetRepeat(3);
+    view.doc = &doc;
+    doc.AddView(&view);
+    const CEffect stranger("not in the list", 0, 1, 1);
+    const std::string huge(65534, 'x');  // Shooting Letters' pass beyond what doubles hold exactly
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"add", [&] { doc.AddEffect(std::make_unique<CEffect>("one two", 9, 4, 2)); }},
+        {"add endless", [&] { doc.AddEffect(std::make_unique<CEffect>("abc", 0, 20, -1)); }},
+        {"add", [&] { doc.AddEffect(std::make_unique<CEffect>("a b c", 2, 7, 3)); }},
+        {"move", [&] { doc.MoveUp(2); }},
+        {"edit", [&] { doc.UpdateEffect(doc.GetAt(0), "longer text", 8, 11, 5); }},
+        {"delete endless", [&] { doc.DeleteEffect(2); }},
+        {"edit to endless", [&] { doc.UpdateEffect(doc.GetAt(1), "z", 5, 1, -3); }},
+        {"edit back", [&] { doc.UpdateEffect(doc.GetAt(1), "z y", 5, 1, 1); }},
+        {"edit a stranger", [&] { doc.UpdateEffect(&stranger, "q", 1, 1, 1); }},
+        {"add huge", [&] { doc.AddEffect(std::make_unique<CEffect>(huge, 9, 1, INT32_MAX)); }},
+        {"delete huge", [&] { doc.DeleteEffect(doc.GetCount() - 1); }},
+        {"delete", [&] { doc.DeleteEffect(0); }},
+        {"new project",
+         [&] {
+             doc.InitNewProject();  // the frame refreshes its views after it, as after an open
+             doc.NotifyViews();
+         }},
+    };
+    for (const auto& [name, command] : commands) {
+        command();
+        const SequenceTiming whole = MeasureTiming(doc);
+        const SequenceTiming tallied = view.tally.Timing(doc);
+        EXPECT_EQ(tallied.effects, whole.effects) << name;
+        EXPECT_EQ(tallied.passTicks, whole.passTicks) << name;
+        EXPECT_EQ(tallied.totalTicks, whole.totalTicks) << name;
+    }
+}
+
 TEST(SequenceTiming, DescriptionNamesEmptyAndEndlessProjects) {
     const struct {
         std::vector<test::EffectSpec> effects;
