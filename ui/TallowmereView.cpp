@@ -2,6 +2,7 @@
 #include "ui/TallowmereView.h"
 
 #include <wx/frame.h>
+#include <wx/spinbutt.h>
 
 #include <algorithm>
 #include <memory>
@@ -79,6 +80,9 @@ CTallowmereView::CTallowmereView(wxWindow* parent, CTallowmereDoc& doc)
     m_picLogo = wxStaticCast(controls[id::kLogoPicture], CHyperLink);
     m_picLogo->SetBitmap(LogoBitmap(*this), ToWx(str::kCompany));
     m_edtRepeatCount->Bind(wxEVT_KILL_FOCUS, &CTallowmereView::OnKillFocusRepeatCount, this);
+    // A count the arrows stepped to is the project's at once: it is what Save must write.
+    Bind(
+        wxEVT_SPIN, [this](wxSpinEvent&) { StoreRepeatCount(); }, id::kUpDown);
 
     SetScrollRate(10, 10);
     SetVirtualSize(GetFormSize());

@@ -1,6 +1,8 @@
 // The up-down arrows control: drawing, clicks with auto-repeat, and buddy arrow keys.
 #include "ui/UpDownCtrl.h"
 
+#include <wx/spinbutt.h>
+
 #include <wx/dcbuffer.h>
 #include <wx/renderer.h>
 #include <wx/settings.h>
@@ -56,7 +58,15 @@ void CUpDownCtrl::SetCurrentValue(int value) {
     NotifyValueChanged(this);
 }
 
-void CUpDownCtrl::Step(int direction) { SetCurrentValue(CurrentValue() + direction); }
+void CUpDownCtrl::Step(int direction) {
+    SetCurrentValue(CurrentValue() + direction);
+    // The owner hears of a step as of a spin control's: the arrows take no focus, so the
+    // buddy's losing it cannot tell of the change.
+    wxSpinEvent stepped(wxEVT_SPIN, GetId());
+    stepped.SetEventObject(this);
+    stepped.SetPosition(m_position);
+    ProcessWindowEvent(stepped);
+}
 
 void CUpDownCtrl::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);

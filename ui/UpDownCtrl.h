@@ -21,7 +21,7 @@ public:
     int CurrentValue() const;
     // `value` within the range, written into the buddy as a decimal number.
     void SetCurrentValue(int value);
-    // One step up (+1) or down (-1) from the current value.
+    // One step up (+1) or down (-1) from the current value, told to the parent as wxEVT_SPIN.
     void Step(int direction);
 
     bool AcceptsFocus() const override { return false; }

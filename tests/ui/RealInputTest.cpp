@@ -27,6 +27,7 @@
 #include "ui/ScriptDoneDlg.h"
 #include "ui/SunkenText.h"
 #include "ui/TallowmereView.h"
+#include "ui/UpDownCtrl.h"
 #include "ui/WebBrowser.h"
 
 namespace glintwick::test {
@@ -212,7 +213,7 @@ TEST_F(RealInputTest, TwoProjectNamesShowTheUsageInAMessageBox) {
 
 // A count typed into the box and saved with Ctrl+S (which leaves the focus in the box) is the
 // count that is saved.
-TEST_F(RealInputTest, ATypedRepeatCountIsSavedByTheShortcut) {
+TEST_F(RealInputTest, ATypedOrSteppedRepeatCountIsSavedByTheShortcut) {
     AddEffects({{"a", 0, 10, 1}});
     const std::string path = wxFileName::CreateTempFileName("gwk-count").utf8_string();
     ASSERT_TRUE(frame->Commands().DoSave(path));
@@ -226,6 +227,14 @@ TEST_F(RealInputTest, ATypedRepeatCountIsSavedByTheShortcut) {
     LoadProject(saved, path);
     EXPECT_EQ(saved.GetRepeat(), 7);
     EXPECT_FALSE(doc.IsModified());
+    // The arrows take no focus: a click on them, the focus elsewhere, then the shortcut.
+    FocusForKeys(view->StartButton());
+    const wxSize arrows = view->CountArrows()->GetClientSize();
+    ClickAt(view->CountArrows(), wxPoint(arrows.x / 2, arrows.y / 4));
+    PressKey('S', wxMOD_CONTROL);
+    EXPECT_EQ(view->CountEdit()->GetValue(), "8");
+    LoadProject(saved, path);
+    EXPECT_EQ(saved.GetRepeat(), 8);
     wxRemoveFile(path);
 }
 
