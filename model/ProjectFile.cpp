@@ -29,6 +29,13 @@ public:
     // The bytes read, for the loaded project to keep.
     CTextStore TakeBytes() { return std::move(m_bytes); }
 
+    // Whether the file gives bytes beyond the length it claimed (as a system file that
+    // claims no length does).
+    bool HasMoreBytes() {
+        char byte = 0;
+        return ReadFromFile(m_fd, &byte, 1, m_path) > 0;
+    }
+
 private:
     // Small enough that a piece is still in the processor's cache when its records are read.
     static constexpr uint64_t kPieceBytes = 1 << 17;
@@ -123,6 +130,8 @@ void LoadProject(CTallowmereDoc& doc, const std::string& path) {
         if (source->Remaining() > 0) {
             CArchive ar(*source);
             loaded.Serialize(ar);
+        } else if (source->HasMoreBytes()) {
+            throw CArchiveFormatError("bytes in a file of no length");
         }
         loaded.KeepLoadedBytes(source->TakeBytes());
         doc.TakeContents(loaded);

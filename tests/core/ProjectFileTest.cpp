@@ -132,7 +132,7 @@ TEST(ProjectFile, LoadedRecordsCanBeEditedMovedDeletedAndLoadedOver) {
     EXPECT_NE(edited, SerializeProject(doc));
 }
 
-TEST(ProjectFile, EmptyFileLoadsAsEmptyProjectKeepingRepeat) {
+TEST(ProjectFile, EmptyFileLoadsAsEmptyProjectKeepingRepeatButASystemFileOfNoLengthDoesNot) {
     TempFolder folder;
     WriteFile(folder.File("empty.gwk"), "");
     CTallowmereDoc doc;
@@ -145,6 +145,8 @@ TEST(ProjectFile, EmptyFileLoadsAsEmptyProjectKeepingRepeat) {
     EXPECT_EQ(doc.GetAutoStart(), 1);
     EXPECT_EQ(doc.GetRepeat(), 7);
     EXPECT_FALSE(doc.IsModified());
+    // A kernel file claims no length and has bytes: it is no empty project.
+    EXPECT_EQ(LoadMessage(doc, "/proc/self/status"), "Unexpected file format.");
 }
 
 TEST(ProjectFile, ZeroOrNegativeCountKeepsSettingsAndTrailingBytesAreIgnored) {
