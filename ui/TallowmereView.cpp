@@ -191,7 +191,6 @@ void CTallowmereView::OnUpdate() {
             break;
     }
     m_shownListVersion = m_doc.ListVersion();
-    m_passTally.Follow(m_doc);
     m_lstEffects->UnselectAll();
     m_nSelectionMark = -1;
     ShowChangedRow();
@@ -218,6 +217,8 @@ void CTallowmereView::ShowChangedRow() {
 }
 
 void CTallowmereView::ShowDuration() {
+    // Whoever asks, the sum is brought up to the list first (at once if it did not change).
+    m_passTally.Follow(m_doc);
     auto* frame = As<wxFrame>(wxGetTopLevelParent(this));
     if (!frame || !frame->GetStatusBar()) return;
     const std::string text = DescribeTiming(m_passTally.Timing(m_doc), m_doc.GetRepeat());
