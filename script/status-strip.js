@@ -87,7 +87,7 @@
     "#" + STRIP_ID + "[hidden]{display:none!important}" +
     "#" + TEXT_ID + "{" + RESET + "display:block!important;flex:1 1 auto!important;" +
     "min-width:0!important;white-space:pre!important;overflow:hidden!important;" +
-    "font:inherit!important;color:inherit!important}" +
+    "font:inherit!important;color:inherit!important;pointer-events:none!important}" +
     "#" + PAUSE_ID + "{" + RESET + "display:flex!important;align-items:center!important;" +
     "justify-content:center!important;gap:4px!important;flex:none!important;" +
     "width:28px!important;height:26px!important;margin-left:8px!important;" +

@@ -44,12 +44,18 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# playwright-core for the browser test, at the version package-lock.json pins; its browser is
-# Debian's chromium, so nothing else is downloaded.
+# playwright-core (its browser is Debian's chromium, so nothing else is downloaded) and axe-core
+# for the browser tests, at the versions package-lock.json pins.
 browser_tests="$(cd "$(dirname "$0")/../tests/browser" && pwd)"
-pinned="$(node -p "require('$browser_tests/package-lock.json').packages['node_modules/playwright-core'].version")"
-installed="$(node -p "try { require('$browser_tests/node_modules/playwright-core/package.json').version } catch (e) { '' }")"
-if [ "$pinned" != "$installed" ]; then
-  echo "Installing playwright-core $pinned for the browser test"
+pinned_missing="$(node -e '
+  const dir = process.argv[1];
+  const lock = require(dir + "/package-lock.json").packages;
+  const off = Object.keys(lock).filter((k) => k.startsWith("node_modules/")).filter((k) => {
+    try { return require(dir + "/" + k + "/package.json").version !== lock[k].version; } catch (e) { return true; }
+  });
+  console.log(off.join(" "));
+' "$browser_tests")"
+if [ -n "$pinned_missing" ]; then
+  echo "Installing the browser tests' pinned packages ($pinned_missing)"
   PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --prefix "$browser_tests" --no-audit --no-fund --silent
 fi

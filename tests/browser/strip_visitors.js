@@ -1,0 +1,364 @@
+'use strict';
+// The status strip as the visitors who need it most meet it, in Chromium under Playwright's
+// clock: with reduced motion the strip shows each message whole from the tick its effect
+// begins, screen readers get each message once and then the final text, the pause button
+// works from the keyboard and is remembered, and axe-core finds nothing on the preview page
+// or a plain page. The expected timeline is the generated script's own, run in Node.
+//
+// usage: node strip_visitors.js PATH-TO-glintwick-cli EXAMPLES-DIR
+
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { pathToFileURL } = require('url');
+const { loadPage, runPage } = require('../js/page_runtime');
+const support = require('./browser_support');
+
+const { START_TIME } = support;
+const LAG_TICKS = 2; // the strip draws at the next animation frame, about 16 ms on
+const failures = [];
+const fail = (label, message) => failures.push(`${label}: ${message}`);
+let cliPath;
+const cli = (args) => support.cli(cliPath, args);
+
+// Every effect kind, the word effects, loops, repeat counts, an empty text and final text,
+// and a project that plays forever.
+const PROJECTS = {
+  every_kind: {
+    finalText: 'All done', autoStart: 1, repeat: 2,
+    effects: [
+      [0, 'Typed in'], [1, 'Word by word'], [2, 'From the left'], [3, 'From the right'],
+      [4, 'Flash'], [5, 'Star'], [6, 'Wave'], [7, 'Expand me'], [8, 'Shrink me'], [9, 'Fly'],
+      [10, 'Words fly in'], [11, 'Plain'],
+    ].map(([effect, text]) => ({ text, effect, speed: 19, loops: 1 })),
+  },
+  words_forever: {
+    finalText: 'never shown', autoStart: 1, repeat: 0,
+    effects: [
+      { text: 'Two words here', effect: 1, speed: 15, loops: 2 },
+      { text: 'Words land', effect: 10, speed: 20, loops: 1 },
+      { text: 'Still', effect: 11, speed: 18, loops: 1 },
+    ],
+  },
+  loops_and_repeats: {
+    finalText: '', autoStart: 1, repeat: 3,
+    effects: [
+      { text: 'Sale', effect: 4, speed: 12, loops: 3 },
+      { text: 'ab', effect: 0, speed: 20, loops: 4 },
+      { text: '', effect: 11, speed: 20, loops: 1 },
+      { text: 'Right', effect: 3, speed: 19, loops: 1 },
+    ],
+  },
+};
+
+function scenarioDir(root, name) {
+  const dir = path.join(root, name);
+  fs.mkdirSync(dir, { recursive: true });
+  return dir;
+}
+
+// A page of the author's: a link, a paragraph, the script and then the strip.
+function plainPage(dir, scriptFile) {
+  const file = path.join(dir, 'page.html');
+  fs.writeFileSync(file, '<!DOCTYPE html>\n<html lang="en"><head><meta charset="utf-8">' +
+    '<title>My shop</title></head>\n<body><main><h1>My shop</h1><p><a href="#offers">Offers</a></p>' +
+    `<p id="offers">Today's offers.</p></main>\n<SCRIPT SRC='${scriptFile}'></SCRIPT>\n` +
+    "<SCRIPT SRC='glintwick-strip.js'></SCRIPT>\n</body></html>\n");
+  return pathToFileURL(file).href;
+}
+
+// The project's script and the strip in `dir`, and the timeline the script itself plays:
+// after tick t, the message of the effect that is on (its whole text) and the announcements.
+async function prepare(root, name, project, folder = name) {
+  const dir = scenarioDir(root, folder);
+  const gwk = await support.importProject(cliPath, dir, name, project);
+  await cli(['generate', gwk, path.join(dir, `${name}.js`)]);
+  await cli(['strip', path.join(dir, 'glintwick-strip.js')]);
+  const seconds = JSON.parse(await cli(['show', gwk])).timing.passSeconds;
+  const ticks = project.repeat === 0 ? Math.round(seconds * 250) : Math.round(seconds * 100 * project.repeat) + 60;
+  const run = runPage(loadPage(fs.readFileSync(path.join(dir, `${name}.js`)), name, false), ticks);
+  const messages = [''];
+  const announcements = [];
+  const begun = new Set();
+  let message = '';
+  for (let t = 1; t <= ticks; t += 1) {
+    const stopped = run.stoppedAt && t >= run.stoppedAt;
+    const index = run.stce[t - 1];
+    if (stopped) {
+      if (t === run.stoppedAt && project.finalText !== '' && project.finalText !== message) {
+        announcements.push({ tick: t, text: project.finalText });
+      }
+      message = project.finalText;
+    } else if (index >= 0 && index < project.effects.length && index !== run.stce[t - 2]) {
+      message = project.effects[index].text;
+      if (!begun.has(index) && message !== '') announcements.push({ tick: t, text: message });
+      begun.add(index);
+    }
+    messages.push(message);
+  }
+  return { dir, url: plainPage(dir, `${name}.js`), ticks, messages, announcements, run };
+}
+
+// Records in the page every change of the strip's text and every line added to the live log,
+// with the page's (fake) time.
+function recorder() {
+  window.__strip = [];
+  window.__live = [];
+  new MutationObserver((records) => {
+    const strip = document.getElementById('glintwick-status-strip');
+    const text = document.getElementById('glintwick-status-text');
+    if (!strip) return;
+    const shown = strip.hidden ? '' : text.textContent;
+    const last = window.__strip[window.__strip.length - 1];
+    if (!last || last.text !== shown) window.__strip.push({ time: Date.now(), text: shown });
+    for (const r of records) {
+      if (r.target.id !== 'glintwick-status-live') continue;
+      r.addedNodes.forEach((n) => window.__live.push({ time: Date.now(), text: n.textContent }));
+    }
+  }).observe(document, { subtree: true, childList: true, characterData: true, attributes: true });
+}
+
+const tickOf = (time) => Math.floor((time - START_TIME) / 10 + 0.5);
+
+// The strip after every tick, from its recorded changes.
+function stripByTick(changes, ticks) {
+  const out = [];
+  let i = 0;
+  let shown = '';
+  for (let t = 0; t <= ticks; t += 1) {
+    while (i < changes.length && changes[i].time <= START_TIME + t * 10 + 5) shown = changes[i++].text;
+    out.push(shown);
+  }
+  return out;
+}
+
+// With reduced motion the strip shows, within an animation frame, the message the script is
+// on; never a frame of an animation.
+function checkStillStrip(label, expected, shown) {
+  for (let t = 1; t < expected.length; t += 1) {
+    const recent = expected.slice(Math.max(0, t - LAG_TICKS), t + 1);
+    const settled = recent.every((m) => m === expected[t]);
+    if (settled ? shown[t] !== expected[t] : !recent.includes(shown[t])) {
+      return fail(label, `tick ${t}: the strip shows ${JSON.stringify(shown[t])}, the script is on ` +
+        JSON.stringify(expected[t]));
+    }
+  }
+  return undefined;
+}
+
+// Screen readers get each message once, on the tick its effect begins, then the final text.
+function checkAnnouncements(label, expected, live) {
+  const got = live.map((l) => ({ tick: tickOf(l.time), text: l.text }));
+  if (JSON.stringify(got) !== JSON.stringify(expected)) {
+    fail(label, `announced ${JSON.stringify(got)}, expected ${JSON.stringify(expected)}`);
+  }
+}
+
+async function motionScenario(browser, root, name, project) {
+  const p = await prepare(root, name, project);
+  for (const reducedMotion of [true, false]) {
+    const label = `${name}${reducedMotion ? ' with reduced motion' : ''}`;
+    const session = await support.openPage(browser, p.url, { reducedMotion, initScript: recorder });
+    await session.page.clock.runFor(p.ticks * 10);
+    const { strip, live } = await session.page.evaluate(() => ({ strip: window.__strip, live: window.__live }));
+    if (reducedMotion) {
+      checkStillStrip(label, p.messages, stripByTick(strip, p.ticks));
+      const changes = strip.filter((c) => c.text !== '').length;
+      console.log(`${label}: ${changes} texts on show, ${live.length} announced: ` +
+        JSON.stringify(live.map((l) => `${(tickOf(l.time) / 100).toFixed(2)} s ${l.text}`)));
+    }
+    checkAnnouncements(label, p.announcements, live);
+    await support.closePage(session, label, fail);
+  }
+}
+
+// ---------------------------------------------------------------- the pause button
+
+function pauseState(page) {
+  return page.evaluate(() => {
+    const button = document.getElementById('glintwick-status-pause');
+    const box = button.getBoundingClientRect();
+    const style = getComputedStyle(button);
+    const below = document.elementFromPoint(40, window.innerHeight - 12);
+    return {
+      focused: document.activeElement === button,
+      name: button.getAttribute('aria-label'),
+      tag: button.tagName,
+      width: box.width,
+      height: box.height,
+      outline: style.outlineStyle !== 'none' ? parseFloat(style.outlineWidth) : 0,
+      clicksThrough: !document.getElementById('glintwick-status-strip').contains(below),
+      atButton: document.elementFromPoint(box.x + box.width / 2, box.y + box.height / 2) === button,
+      status: String(window.status),
+      text: document.getElementById('glintwick-status-text').textContent,
+      effect: window.demo.stce,
+      stored: localStorage.getItem('glintwick-status-paused'),
+    };
+  });
+}
+
+async function tabTo(page, id, presses) {
+  for (let i = 1; i <= presses; i += 1) {
+    await page.keyboard.press('Tab');
+    if (await page.evaluate((want) => document.activeElement && document.activeElement.id === want, id)) return i;
+  }
+  return 0;
+}
+
+// Tab reaches the button; Enter pauses (the script's timer stops and the message shows
+// whole); the next page of the site starts paused, and a click plays it; Space plays the
+// first page on from where it stopped, so its final text comes late by exactly the pause.
+async function pauseScenario(browser, root, demo) {
+  const label = 'pause button';
+  const p = await prepare(root, 'demo', demo, 'pause');
+  const session = await support.openPage(browser, p.url, { initScript: recorder });
+  const { page } = session;
+  await page.clock.runFor(2000);
+  const presses = await tabTo(page, 'glintwick-status-pause', 6);
+  if (presses !== 2) fail(label, `the button took ${presses} presses of Tab, after the page's one link`);
+  const playing = await pauseState(page);
+  if (playing.name !== 'Pause messages' || playing.tag !== 'BUTTON' || playing.outline < 2) {
+    fail(label, `before pausing: ${JSON.stringify(playing)}`);
+  }
+  if (playing.width < 24 || playing.height < 24 || !playing.atButton || !playing.clicksThrough) {
+    fail(label, `size or pointer: ${JSON.stringify(playing)}`);
+  }
+  await page.keyboard.press('Enter');
+  const pausedAt = await page.evaluate(() => Date.now());
+  await page.clock.runFor(20);
+  const paused = await pauseState(page);
+  await page.clock.runFor(1500);
+  const later = await pauseState(page);
+  if (paused.name !== 'Play messages' || paused.stored !== '1' || later.status !== paused.status ||
+      paused.text !== demo.effects[paused.effect].text || later.text !== paused.text) {
+    fail(label, `paused: ${JSON.stringify(paused)}, 1.5 s later: ${JSON.stringify(later)}`);
+  }
+  // The next page of the site starts paused, showing its first message whole.
+  const next = await support.openPage(browser, p.url, { context: session.context });
+  await next.page.clock.runFor(1000);
+  const start = await pauseState(next.page);
+  if (start.name !== 'Play messages' || start.status !== '' || start.text !== demo.effects[0].text) {
+    fail(label, `the next page: ${JSON.stringify(start)}`);
+  }
+  await next.page.click('#glintwick-status-pause');
+  await next.page.clock.runFor(1000);
+  const resumed = await pauseState(next.page);
+  if (resumed.name !== 'Pause messages' || resumed.status === '' || resumed.stored !== '0') {
+    fail(label, `played by a click: ${JSON.stringify(resumed)}`);
+  }
+  await support.closePage(next, `${label}, next page`, fail);
+  await page.keyboard.press('Space');
+  const pausedFor = (await page.evaluate(() => Date.now())) - pausedAt;
+  await page.clock.runFor(p.ticks * 10);
+  const strip = await page.evaluate(() => window.__strip);
+  const final = strip.find((c) => c.text === demo.finalText);
+  const late = final ? tickOf(final.time) - p.run.stoppedAt : null;
+  if (!final || Math.abs(late * 10 - pausedFor) > 30) {
+    fail(label, `after ${pausedFor} ms paused the final text came ${late === null ? 'never' : `${late * 10} ms`} late`);
+  }
+  await support.closePage(session, label, fail);
+
+  // Without storage (switched off by the visitor) the button still pauses.
+  const noStorage = () => Object.defineProperty(window, 'localStorage', { get() { throw new Error('denied'); } });
+  const bare = await support.openPage(browser, p.url, { initScript: noStorage });
+  await bare.page.clock.runFor(1000);
+  await bare.page.click('#glintwick-status-pause');
+  const before = await bare.page.evaluate(() => String(window.status));
+  await bare.page.clock.runFor(500);
+  if ((await bare.page.evaluate(() => String(window.status))) !== before) fail(label, 'no pause without storage');
+  await support.closePage(bare, `${label} without storage`, fail);
+}
+
+// ---------------------------------------------------------------- the preview page and axe
+
+async function axeViolations(page) {
+  await page.addScriptTag({ path: require.resolve('axe-core/axe.min.js') });
+  const result = await page.evaluate(() => window.axe.run(document, {
+    runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'] },
+  }));
+  if (result.passes.length === 0) return ['axe-core checked nothing'];
+  return result.violations.map((v) => `${v.id} (${v.nodes.map((n) => n.target.join(' ')).join(', ')})`);
+}
+
+// The author's switch plays the preview as a visitor who asked for less motion sees it, and
+// Start plays even after the strip was paused. axe-core finds nothing on the preview page or
+// on the author's page, playing and paused.
+async function previewScenario(browser, root, examples, demo) {
+  const label = 'preview page';
+  const dir = scenarioDir(root, 'preview');
+  await cli(['preview', path.join(examples, 'demo.gwk'), path.join(dir, 'demo.html')]);
+  const session = await support.openPage(browser, pathToFileURL(path.join(dir, 'demo.html')).href,
+    { initScript: recorder });
+  const { page } = session;
+  await page.focus('#gw-less-motion');
+  await page.keyboard.press('Space');
+  await page.clock.runFor(3000);
+  const strip = await page.evaluate(() => window.__strip.map((c) => c.text));
+  const texts = new Set(['', ...demo.effects.map((e) => e.text)]);
+  const frames = strip.filter((t) => !texts.has(t));
+  if (strip.length < 3 || frames.length) fail(label, `with less motion the strip showed ${JSON.stringify(frames.slice(0, 3))}`);
+  await page.click('#glintwick-status-pause');
+  await page.click('#gw-start');
+  await page.clock.runFor(500);
+  if (await page.evaluate(() => window['glintwick status strip'].isPaused() || window.status === '')) {
+    fail(label, 'Start did not play while the strip was paused');
+  }
+  await support.closePage(session, label, fail);
+
+  const p = await prepare(root, 'demo', demo, 'axe');
+  for (const [name, url] of [['preview page', pathToFileURL(path.join(dir, 'demo.html')).href], ['plain page', p.url]]) {
+    const scan = await support.openPage(browser, url, { realClock: true });
+    await scan.page.waitForFunction(() => window.status !== '');
+    const playing = await axeViolations(scan.page);
+    await scan.page.click('#glintwick-status-pause');
+    const pausedScan = await axeViolations(scan.page);
+    if (playing.length || pausedScan.length) fail(`axe-core on the ${name}`, [...playing, ...pausedScan].join('; '));
+    scan.requests = [];
+    await support.closePage(scan, `axe-core on the ${name}`, fail);
+  }
+}
+
+async function main() {
+  [cliPath] = process.argv.slice(2);
+  const examples = process.argv[3];
+  if (!cliPath || !examples) {
+    console.error('usage: node strip_visitors.js PATH-TO-glintwick-cli EXAMPLES-DIR');
+    process.exit(2);
+  }
+  const browser = await support.launchChromium();
+  const root = fs.mkdtempSync(path.join(os.tmpdir(), 'glintwick-visitors-'));
+  const started = Date.now();
+  let passed = 0;
+  let jobs = [];
+  try {
+    const demo = JSON.parse(await cli(['show', path.join(examples, 'demo.gwk')]));
+    const projects = { demo, ...PROJECTS };
+    jobs = [
+      ...Object.entries(projects).map(([name, project]) => () => motionScenario(browser, root, name, project)),
+      () => pauseScenario(browser, root, demo),
+      () => previewScenario(browser, root, examples, demo),
+    ];
+    let next = 0;
+    const worker = async () => {
+      while (next < jobs.length) {
+        const before = failures.length;
+        await jobs[next++]();
+        if (failures.length === before) passed += 1;
+      }
+    };
+    await Promise.all([worker(), worker()]);
+    console.log(`${jobs.length} scenarios in ${((Date.now() - started) / 1000).toFixed(1)} s`);
+  } finally {
+    await browser.close();
+    if (failures.length === 0) fs.rmSync(root, { recursive: true, force: true });
+    else console.log(`work files kept in ${root}`);
+  }
+  failures.forEach((f) => console.log(`FAIL ${f}`));
+  console.log(`${passed} passed, ${jobs.length - passed} failed`);
+  process.exit(failures.length === 0 ? 0 : 1);
+}
+
+main().catch((e) => {
+  console.error(e.stack || e);
+  process.exit(1);
+});
