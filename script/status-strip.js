@@ -80,7 +80,7 @@
     "#" + STRIP_ID + "{" + RESET + "display:flex!important;align-items:center!important;" +
     "position:fixed!important;left:0!important;right:0!important;bottom:0!important;" +
     "z-index:2147483647!important;height:" + HEIGHT + "!important;margin:0!important;" +
-    "padding:0 2px 0 8px!important;background:#ececec!important;color:#000!important;" +
+    "padding:0 4px 0 8px!important;background:#ececec!important;color:#000!important;" +
     "border-top:1px solid #767676!important;font:13px/18px system-ui,sans-serif!important;" +
     "pointer-events:none!important;text-align:left!important;direction:ltr!important;" +
     "contain:strict!important}" +
@@ -95,7 +95,7 @@
     "cursor:pointer!important;pointer-events:auto!important}" +
     "#" + PAUSE_ID + ":hover{background:#dcdcdc!important}" +
     "#" + PAUSE_ID + ":focus-visible{outline:2px solid #0b57d0!important;" +
-    "outline-offset:-4px!important}" +
+    "outline-offset:0!important}" +
     // The picture on the button: two bars while it pauses, a triangle while it plays.
     "#" + PAUSE_ID + " span{" + RESET + "display:block!important;width:4px!important;" +
     "height:12px!important;background:#000!important}" +
