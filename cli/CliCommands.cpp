@@ -20,6 +20,7 @@
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "model/platform/FileSystem.h"
+#include "preview/FlashCheck.h"
 #include "preview/Frames.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/SequenceTiming.h"
@@ -71,6 +72,18 @@ std::string TerminalText(const std::string& frame) {
     return out;
 }
 
+// Seconds of the players' clock for a tick count: as a number, as JSON (null for none, where
+// the sequence never ends) and in words to two decimals.
+double SecondsOf(double ticks) { return ticks * kTickMilliseconds / 1000.0; }
+nlohmann::ordered_json SecondsJson(std::optional<double> ticks) {
+    return ticks ? nlohmann::ordered_json(SecondsOf(*ticks)) : nlohmann::ordered_json(nullptr);
+}
+std::string Seconds(double ticks) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.2f", SecondsOf(ticks));
+    return text;
+}
+
 // A command writes no file that it reads: the usage error, when `output` is `input`.
 bool RefuseToReplaceInput(const std::string& input, const std::string& output) {
     if (!IsSameFile(input, output)) return false;
@@ -106,15 +119,11 @@ int Show(const std::string& projectPath) {
     nlohmann::ordered_json json = ProjectToJson(doc);
     // Durations in seconds as the players count them; null where the sequence never ends.
     const SequenceTiming timing = MeasureTiming(doc);
-    auto seconds = [](std::optional<double> ticks) {
-        return ticks ? nlohmann::ordered_json(*ticks * kTickMilliseconds / 1000.0)
-                     : nlohmann::ordered_json(nullptr);
-    };
     nlohmann::ordered_json loops = nlohmann::ordered_json::array();
-    for (double ticks : timing.loopTicks) loops.push_back(seconds(ticks));
+    for (double ticks : timing.loopTicks) loops.push_back(SecondsJson(ticks));
     json["timing"] = {{"loopSeconds", loops},
-                      {"passSeconds", seconds(timing.passTicks)},
-                      {"totalSeconds", seconds(timing.totalTicks)}};
+                      {"passSeconds", SecondsJson(timing.passTicks)},
+                      {"totalSeconds", SecondsJson(timing.totalTicks)}};
     std::cout << json.dump() << '\n';
     return kExitOk;
 }
@@ -262,6 +271,64 @@ int Strip(const std::string& outputPath) {
     }
     std::cout << AddressSafeLinkTag(FileNameOf(outputPath)) << '\n';
     return kExitOk;
+}
+
+int Check(const std::string& projectPath, bool json) {
+    CTallowmereDoc doc;
+    if (!LoadOrReport(doc, projectPath)) return kExitFailure;
+    const TimelineCheck check = CheckTimeline(doc);
+    nlohmann::ordered_json findings = nlohmann::ordered_json::array();
+    std::string lines;
+    auto add = [&](nlohmann::ordered_json finding, const std::string& message) {
+        finding["message"] = message;
+        findings.push_back(std::move(finding));
+        lines += message + '\n';
+    };
+    for (const FlashFinding& flash : check.flashes) {
+        add({{"effect", flash.effect + 1},
+             {"criterion", "2.3.1"},
+             {"name", "Three Flashes or Below Threshold"},
+             {"level", "A"},
+             {"kind", "failure"},
+             {"flashes", flash.flashes},
+             {"atSeconds", SecondsOf(static_cast<double>(flash.tick))}},
+            "effect " + std::to_string(flash.effect + 1) + " (" +
+                doc.GetAt(flash.effect)->GetEffectName() + "): flashes " +
+                std::to_string(flash.flashes) + " times within one second (first at " +
+                Seconds(static_cast<double>(flash.tick)) +
+                " s), more than three: fails WCAG 2.3.1 Three Flashes or Below Threshold "
+                "(level A)");
+    }
+    const std::optional<double> moving = check.lastChangeTick;
+    if (!moving || *moving > kMaxMovingTicks) {
+        const std::string duration = !moving          ? "without end"
+                                     : check.complete ? "for " + Seconds(*moving) + " s"
+                                                      : "for more than " + Seconds(*moving) + " s";
+        add({{"effect", nullptr},
+             {"criterion", "2.2.2"},
+             {"name", "Pause, Stop, Hide"},
+             {"level", "A"},
+             {"kind", "note"},
+             {"movingSeconds", SecondsJson(moving)}},
+            "note: the sequence moves " + duration +
+                ", more than 5 s: WCAG 2.2.2 Pause, Stop, Hide (level A) is met when "
+                "glintwick-strip.js, which has a pause button, is on the page; a page with the "
+                "bare script must add a control that calls the script's NAME_stop()");
+    }
+    if (!check.complete)
+        lines += "note: the timeline is too long to check in full; only its first " +
+                 Seconds(static_cast<double>(check.examinedTicks)) + " s were checked\n";
+    if (json) {
+        nlohmann::ordered_json out;
+        out["findings"] = std::move(findings);
+        out["complete"] = check.complete;
+        out["checkedSeconds"] = SecondsOf(static_cast<double>(check.examinedTicks));
+        std::cout << out.dump() << '\n';
+    } else {
+        std::cout << lines;
+    }
+    if (!std::cout.flush()) return kExitFailure;
+    return check.flashes.empty() ? kExitOk : kExitFailure;
 }
 
 }  // namespace glintwick::cli

@@ -21,5 +21,8 @@ int Play(const std::string& projectPath, bool trace, long long ticks);
 int Preview(const std::string& projectPath, const std::string& pagePath, bool force);
 // The status strip script.
 int Strip(const std::string& outputPath);
+// The project's timeline against the WCAG criteria for flashes and motion: one line per finding,
+// or one JSON object; failure when an effect flashes more than three times a second.
+int Check(const std::string& projectPath, bool json);
 
 }  // namespace glintwick::cli

@@ -25,6 +25,9 @@ const char* const kUsage =
     "                                                 --force)\n"
     "  glintwick-cli strip OUTPUT.js                  write the status strip script, print its "
     "tag\n"
+    "  glintwick-cli check PROJECT.gwk [--json]       check the sequence for flashes (WCAG "
+    "2.3.1)\n"
+    "                                                 and motion (WCAG 2.2.2)\n"
     "  glintwick-cli --help                           print this text\n"
     "  glintwick-cli --version                        print the version\n";
 
@@ -64,6 +67,9 @@ int main(int argc, char** argv) {
     if (command == "preview" && argc == 5 && std::strcmp(argv[4], "--force") == 0)
         return Preview(argv[2], argv[3], true);
     if (command == "strip" && argc == 3) return Strip(argv[2]);
+    if (command == "check" && argc == 3) return Check(argv[2], false);
+    if (command == "check" && argc == 4 && std::strcmp(argv[3], "--json") == 0)
+        return Check(argv[2], true);
     if (command == "play" && argc >= 3) {
         bool trace = false;
         long long ticks = -1;

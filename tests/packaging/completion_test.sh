@@ -31,7 +31,7 @@ gwk='A.GWK,a.gwk,my project.gwk,sub'
 while IFS=';' read -r line expected; do
   check "glintwick-cli $line" "$expected" "$(complete_line "$line")"
 done <<EOF_CASES
-|;--help,--version,frames,generate,import,play,preview,show,strip
+|;--help,--version,check,frames,generate,import,play,preview,show,strip
 g|;generate
 --v|;--version
 generate |;$gwk
@@ -44,6 +44,8 @@ import b.json |;$gwk
 preview |;$gwk
 preview a.gwk |;d.html,e.htm,sub
 strip |;c.js,sub
+check |;$gwk
+check a.gwk |;--json
 frames 1|;1,10,11
 frames 1 |;
 play |;$gwk
