@@ -10,6 +10,8 @@
   if (window[MARK]) return;
 
   var HOLD_MS = 1000;
+  var RESCAN_MS = 250;
+  var LOOK_MS = 250;
   var LIVE_KEEP = 8;
   var STRIP_ID = "glintwick-status-strip";
   var TEXT_ID = "glintwick-status-text";
@@ -31,17 +33,18 @@
   var live = null;
   var spacer = null;
   var frameQueued = false;
+  var printing = false;
+  var drawn = { text: null, still: null, hidden: null, paused: null };
 
-  // What the page writes: the latest window.status, and whether a Glintwick script wrote it.
+  // The latest window.status, and what a still strip shows instead: each Glintwick message
+  // whole from the moment its effect begins, anything else once it stayed for a second.
   var status = "";
-  var fromScript = false;
-  // A text written by anything else is shown with less motion once it stayed for a second.
-  var foreignSettled = "";
+  var stillText = "";
   var foreignTimer = 0;
-  // The Glintwick scripts found on the page, by script name, and the one that wrote last.
+  // The Glintwick scripts found on the page, by script name.
   var scripts = {};
-  var lastScript = null;
   var lastScan = -Infinity;
+  var polling = false;
   var paused = readPaused();
 
   function now() {
@@ -70,74 +73,86 @@
     return reducedMotion !== null && reducedMotion.matches;
   }
 
-  // ---------------------------------------------------------------- the strip's elements
-
-  // Every rule is !important behind an id, and starts from "all: initial", so that the page's
-  // own style sheets neither hide, recolour nor resize the strip.
-  var RESET = "all:initial!important;box-sizing:border-box!important;";
-  var HEIGHT = "30px";
-  var CSS =
-    "#" + STRIP_ID + "{" + RESET + "display:flex!important;align-items:center!important;" +
-    "position:fixed!important;left:0!important;right:0!important;bottom:0!important;" +
-    "z-index:2147483647!important;height:" + HEIGHT + "!important;margin:0!important;" +
-    "padding:0 4px 0 8px!important;background:#ececec!important;color:#000!important;" +
-    "border-top:1px solid #767676!important;font:13px/18px system-ui,sans-serif!important;" +
-    "pointer-events:none!important;text-align:left!important;direction:ltr!important;" +
-    "contain:strict!important}" +
-    "#" + STRIP_ID + "[hidden]{display:none!important}" +
-    "#" + TEXT_ID + "{" + RESET + "display:block!important;flex:1 1 auto!important;" +
-    "min-width:0!important;white-space:pre!important;overflow:hidden!important;" +
-    "font:inherit!important;color:inherit!important;pointer-events:none!important}" +
-    "#" + PAUSE_ID + "{" + RESET + "display:flex!important;align-items:center!important;" +
-    "justify-content:center!important;gap:4px!important;flex:none!important;" +
-    "width:28px!important;height:26px!important;margin-left:8px!important;" +
-    "border:1px solid #595959!important;border-radius:4px!important;background:#fff!important;" +
-    "cursor:pointer!important;pointer-events:auto!important}" +
-    "#" + PAUSE_ID + ":hover{background:#dcdcdc!important}" +
-    "#" + PAUSE_ID + ":focus-visible{outline:2px solid #0b57d0!important;" +
-    "outline-offset:0!important}" +
-    // The picture on the button: two bars while it pauses, a triangle while it plays.
-    "#" + PAUSE_ID + " span{" + RESET + "display:block!important;width:4px!important;" +
-    "height:12px!important;background:#000!important}" +
-    "#" + PAUSE_ID + "[data-state=play] span{width:0!important;height:0!important;" +
-    "background:none!important;border-style:solid!important;border-color:transparent!important;" +
-    "border-width:7px 0 7px 12px!important;border-left-color:#000!important}" +
-    "#" + PAUSE_ID + "[data-state=play] span+span{display:none!important}" +
-    "#" + SPACER_ID + "{" + RESET + "display:block!important;height:" + HEIGHT + "!important}" +
-    "#" + LIVE_ID + "{" + RESET + "position:absolute!important;width:1px!important;" +
-    "height:1px!important;overflow:hidden!important;clip:rect(0 0 0 0)!important;" +
-    "clip-path:inset(50%)!important;white-space:nowrap!important}" +
-    "@media print{#" + STRIP_ID + ",#" + SPACER_ID + "{display:none!important}}";
-
-  // The spacer, as tall as the strip, lets the end of the page scroll clear of it; it goes
-  // after everything the page holds once the page has loaded.
-  function placeAtEnd() {
-    if (!strip) return;
-    scan();
-    document.body.appendChild(spacer);
-    document.body.appendChild(strip);
-    document.body.appendChild(live);
+  function forEachScript(visit) {
+    for (var name in scripts) visit(scripts[name]);
   }
 
-  function element(tag, id) {
+  function anyScript(test) {
+    for (var name in scripts) if (test(scripts[name])) return true;
+    return false;
+  }
+
+  // ---------------------------------------------------------------- the strip's elements
+
+  // The strip's look is set on its elements as !important inline styles, which no style sheet
+  // of the page can override, so the page neither hides, moves, recolours nor resizes it.
+  var HEIGHT = "30px";
+  var STRIP_CSS =
+    "all:initial;box-sizing:border-box;display:flex;align-items:center;position:fixed;" +
+    "left:0;right:0;bottom:0;top:auto;z-index:2147483647;margin:0;padding:0 4px 0 8px;" +
+    "background:#ececec;color:#000;border-top:1px solid #767676;" +
+    "font:13px/18px system-ui,sans-serif;pointer-events:none;text-align:left;direction:ltr;" +
+    "visibility:visible;opacity:1;transform:none;filter:none;clip-path:none";
+  var MOVING_CSS = "height:" + HEIGHT + ";contain:strict";
+  var STILL_CSS = "height:auto;min-height:" + HEIGHT + ";max-height:50vh;contain:layout paint style";
+  var TEXT_CSS =
+    "all:initial;box-sizing:border-box;display:block;flex:1 1 auto;min-width:0;" +
+    "overflow:hidden;font:inherit;color:inherit;pointer-events:none;visibility:visible";
+  var BUTTON_CSS =
+    "all:initial;box-sizing:border-box;display:flex;align-items:center;align-self:flex-end;" +
+    "justify-content:center;gap:4px;flex:none;width:28px;height:26px;margin:0 0 2px 8px;" +
+    "border:1px solid #595959;border-radius:4px;background:#fff;cursor:pointer;pointer-events:auto;" +
+    "visibility:visible;opacity:1;outline-offset:0";
+  var BAR_CSS = "all:initial;display:block;width:4px;height:12px;background:#000";
+  var TRIANGLE_CSS =
+    "all:initial;display:block;width:0;height:0;border-style:solid;" +
+    "border-color:transparent transparent transparent #000;border-width:7px 0 7px 12px";
+  var SPACER_CSS = "all:initial;display:block;height:" + HEIGHT;
+  var LIVE_CSS =
+    "all:initial;position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);" +
+    "clip-path:inset(50%);white-space:nowrap";
+
+  function pin(element, css) {
+    var rules = css.split(";");
+    for (var i = 0; i < rules.length; i += 1) {
+      var colon = rules[i].indexOf(":");
+      if (colon > 0) element.style.setProperty(rules[i].slice(0, colon), rules[i].slice(colon + 1), "important");
+    }
+  }
+
+  function element(tag, id, css) {
     var e = document.createElement(tag);
     if (id) e.id = id;
+    if (css) pin(e, css);
     return e;
+  }
+
+  // The spacer, as tall as the strip, lets the end of the page scroll clear of it; it goes
+  // after everything the page holds once the page has loaded. The strip goes after the body,
+  // so that no transform of the page's body can take it out of the window's corner.
+  function placeAtEnd() {
+    if (!strip) return;
+    document.body.appendChild(spacer);
+    document.body.appendChild(live);
+    document.documentElement.appendChild(strip);
+    scan();
+  }
+
+  function showFocus() {
+    var visible = pauseButton.matches && pauseButton.matches(":focus-visible");
+    pin(pauseButton, visible ? "outline:2px solid #0b57d0" : "outline:none");
   }
 
   function build() {
     if (strip || !document.body) return !!strip;
-    var style = element("style");
-    style.textContent = CSS;
-    (document.head || document.body).appendChild(style);
-    spacer = element("div", SPACER_ID);
+    spacer = element("div", SPACER_ID, SPACER_CSS);
     spacer.setAttribute("aria-hidden", "true");
-    strip = element("div", STRIP_ID);
+    strip = element("div", STRIP_ID, STRIP_CSS);
     strip.hidden = true;
     // Screen readers hear each message once from the live log, so the moving copy is hidden.
-    textBox = element("span", TEXT_ID);
+    textBox = element("span", TEXT_ID, TEXT_CSS);
     textBox.setAttribute("aria-hidden", "true");
-    pauseButton = element("button", PAUSE_ID);
+    pauseButton = element("button", PAUSE_ID, BUTTON_CSS);
     pauseButton.type = "button";
     pauseButton.appendChild(element("span"));
     pauseButton.appendChild(element("span"));
@@ -145,37 +160,64 @@
       setPaused(!paused);
       rememberPaused();
     });
+    pauseButton.addEventListener("focus", showFocus);
+    pauseButton.addEventListener("mouseenter", function () { pin(pauseButton, "background:#dcdcdc"); });
+    pauseButton.addEventListener("mouseleave", function () { pin(pauseButton, "background:#fff"); });
+    pauseButton.addEventListener("blur", function () {
+      showFocus();
+      queueRedraw();
+    });
     strip.appendChild(textBox);
     strip.appendChild(pauseButton);
-    live = element("div", LIVE_ID);
+    live = element("div", LIVE_ID, LIVE_CSS);
     live.setAttribute("role", "log");
     live.setAttribute("aria-live", "polite");
     live.setAttribute("aria-label", "Status messages");
+    waiting = [];
+    window.setTimeout(function () {
+      var lines = waiting;
+      waiting = null;
+      lines.forEach(announce);
+    }, 0);
     placeAtEnd();
     return true;
   }
 
-  // ---------------------------------------------------------------- what to show
+  // ---------------------------------------------------------------- drawing
 
-  function shownText() {
-    if (fromScript && lastScript && (paused || stillWanted())) return lastScript.message;
-    if (!fromScript && status !== "" && (paused || stillWanted())) return foreignSettled;
-    return status;
+  function drawButton() {
+    var name = paused ? PLAY_NAME : PAUSE_NAME;
+    pauseButton.setAttribute("aria-label", name);
+    pauseButton.title = name;
+    // Two bars while it pauses, a triangle while it plays.
+    pin(pauseButton.firstChild, paused ? TRIANGLE_CSS : BAR_CSS);
+    pin(pauseButton.lastChild, paused ? "display:none" : BAR_CSS);
   }
 
   // The strip is drawn at most once per animation frame, and only after something changed.
+  // A still strip wraps a long message onto more lines, so all of it can be read.
   function redraw() {
     frameQueued = false;
     if (!build()) return;
-    var text = shownText();
-    if (textBox.textContent !== text) textBox.textContent = text;
-    strip.hidden = text === "";
-    var name = paused ? PLAY_NAME : PAUSE_NAME;
-    if (pauseButton.getAttribute("aria-label") !== name) {
-      pauseButton.setAttribute("aria-label", name);
-      pauseButton.title = name;
-      pauseButton.setAttribute("data-state", paused ? "play" : "pause");
+    var still = paused || stillWanted();
+    var text = still ? stillText : status;
+    // Kept on show while paused (its button plays on) and while its button has the focus.
+    var hidden = printing || (text === "" && !(paused && anyScript(function (e) { return e.held; })) &&
+      document.activeElement !== pauseButton);
+    if (drawn.text !== text) textBox.textContent = text;
+    if (drawn.still !== still) {
+      pin(strip, still ? STILL_CSS : MOVING_CSS);
+      pin(textBox, still ? "white-space:pre-wrap;overflow-wrap:anywhere" : "white-space:pre");
     }
+    if (drawn.hidden !== hidden) {
+      strip.hidden = hidden;
+      pin(strip, hidden ? "display:none" : "display:flex");
+    }
+    if (drawn.paused !== paused) drawButton();
+    if (!hidden && (drawn.still !== still || drawn.hidden !== hidden || (still && drawn.text !== text))) {
+      pin(spacer, "height:" + (still ? strip.offsetHeight + "px" : HEIGHT));
+    }
+    drawn = { text: text, still: still, hidden: hidden, paused: paused };
   }
 
   function queueRedraw() {
@@ -185,12 +227,24 @@
   }
 
   // Each message is a line of its own in the log, so a screen reader reads every one in order.
+  // Lines wait until the log has been in the page for a moment: a screen reader takes no
+  // notice of what a region held when it came.
+  var waiting = null;
   function announce(text) {
     if (text === "" || !build()) return;
+    if (waiting) {
+      waiting.push(text);
+      return;
+    }
     var line = element("p");
     line.textContent = text;
     live.appendChild(line);
     while (live.childNodes.length > LIVE_KEEP) live.removeChild(live.firstChild);
+  }
+
+  function showStill(text) {
+    stillText = text;
+    queueRedraw();
   }
 
   // ---------------------------------------------------------------- Glintwick scripts
@@ -216,8 +270,12 @@
     return state.stce === state.stec && state.stcel === state.stel;
   }
 
-  // An effect of the script begins: its whole message is what a still strip shows and what a
-  // screen reader hears, once per run of the script (not again on every pass).
+  function loaded(state) {
+    return state.stce >= 0 && state.stce < state.stec;
+  }
+
+  // An effect of a playing script begins: its whole message is what a still strip shows and
+  // what a screen reader hears, once per run of the script (not again on every pass).
   function begin(entry, index) {
     entry.message = messageOf(entry.state, index);
     if (!entry.running && !entry.held) return;
@@ -225,9 +283,15 @@
       entry.announced[index] = true;
       announce(entry.message);
     }
-    lastScript = entry;
-    fromScript = true;
-    queueRedraw();
+    showStill(entry.message);
+  }
+
+  // A script seen writing a frame plays, whatever the strip thought of it before.
+  function playing(entry) {
+    if (entry.running || entry.held) return;
+    entry.running = true;
+    begin(entry, entry.state.stce);
+    if (paused) holdScript(entry);
   }
 
   // Watches one state object: a new effect is loaded by moving `stce`; the timer is started by
@@ -253,7 +317,7 @@
       Object.defineProperty(state, "sttm", {
         configurable: true, enumerable: true,
         get: function () {
-          if (entry.state === state) entry.running = false;
+          if (entry.state === state) entry.running = entry.held = false;
           return timer;
         },
         set: function (value) {
@@ -268,9 +332,10 @@
       return;
     }
     entry.timer = timer;
-    // Found while it plays: what it plays now counts as begun.
+    // Found while it plays (it has a timer, and has not ended or been stopped, which empties
+    // the status): what it plays now counts as begun.
     entry.running = typeof timer === "number" && !finished(state) && (index < 0 || status !== "");
-    if (index >= 0 && index < state.stec) begin(entry, index);
+    if (loaded(state)) begin(entry, index);
     if (entry.running && paused) holdScript(entry);
   }
 
@@ -311,7 +376,8 @@
   }
 
   // Who wrote `text`: the script whose tick is drawing a frame now (only its `sttg` is 0 with
-  // an effect loaded), or that has just played its last pass and shows its final text.
+  // an effect loaded; when the strip can only look now and then, a script that plays), or that
+  // has just played its last pass and shows its final text.
   function writer(text) {
     for (var pass = 0; pass < 2; pass += 1) {
       for (var name in scripts) {
@@ -319,17 +385,21 @@
         var state = window[name];
         if (state !== entry.state) adopt(entry, state);
         if (!isState(state)) continue;
-        if (text !== "" && state.sttg === 0 && state.stce >= 0 && state.stce < state.stec) return entry;
+        if (text !== "" && loaded(state) && (state.sttg === 0 || (polling && entry.running))) {
+          playing(entry);
+          return entry;
+        }
         if (finished(state) && text === state.stft) {
+          entry.running = false;
           if (entry.message !== text) {
             entry.message = text;
-            entry.running = false;
             announce(text);
           }
+          showStill(text);
           return entry;
         }
       }
-      if (pass === 0 && now() - lastScan >= HOLD_MS) scan();
+      if (pass === 0 && now() - lastScan >= RESCAN_MS) scan();
       else break;
     }
     return null;
@@ -342,12 +412,8 @@
     entry.held = true;
     entry.running = false;
     // A script paused before its first tick shows its first message.
-    if (entry.state.stce < 0 && entry.state.stec > 0) begin(entry, 0);
-    if (!lastScript) {
-      lastScript = entry;
-      fromScript = true;
-    }
-    queueRedraw();
+    if (!loaded(entry.state) && entry.state.stec > 0 && !finished(entry.state)) begin(entry, 0);
+    else showStill(entry.message);
   }
 
   // Plays on from where it was held, with the timer the script's own start would make.
@@ -358,11 +424,10 @@
 
   function setPaused(value) {
     paused = value;
-    for (var name in scripts) {
-      var entry = scripts[name];
+    forEachScript(function (entry) {
       if (paused && entry.running) holdScript(entry);
       else if (!paused && entry.held) resumeScript(entry);
-    }
+    });
     queueRedraw();
   }
 
@@ -371,19 +436,21 @@
   function onStatus(text) {
     status = text;
     var entry = text === "" ? null : writer(text);
-    fromScript = entry !== null;
-    if (entry) lastScript = entry;
-    if (!fromScript) {
-      // A text of someone else's: shown and announced once it stayed for a second.
+    if (!entry) {
+      // A text of someone else's: a still strip shows it, and a screen reader hears it, once it
+      // stayed for a second; an empty text clears the strip at once (unless a paused message
+      // keeps it).
       window.clearTimeout(foreignTimer);
-      if (text === "") foreignSettled = "";
-      else foreignTimer = window.setTimeout(function () {
-        if (status === text && !fromScript) {
-          foreignSettled = text;
-          announce(text);
-          queueRedraw();
-        }
-      }, HOLD_MS);
+      if (text === "") {
+        if (!anyScript(function (e) { return e.held; })) showStill("");
+      } else {
+        foreignTimer = window.setTimeout(function () {
+          if (status === text) {
+            announce(text);
+            showStill(text);
+          }
+        }, HOLD_MS);
+      }
     }
     queueRedraw();
   }
@@ -393,32 +460,44 @@
     return value === undefined || value === null ? "" : String(value);
   }
 
-  // window.status is an own accessor of the window in today's browsers: each write reaches the
-  // strip through it, so nothing runs while nothing changes. Elsewhere the strip looks once per
-  // animation frame.
+  // window.status is an own accessor of the window in today's browsers (or a plain value where
+  // a page replaced it): each write reaches the strip through an accessor of its own, so
+  // nothing runs while nothing changes. Where that cannot be, the strip looks at each animation
+  // frame while a script plays and four times a second otherwise.
   function followStatus() {
     var d = Object.getOwnPropertyDescriptor(window, "status");
+    var read = null;
+    var write = null;
     if (d && d.configurable && d.get && d.set) {
+      read = function () { return d.get.call(window); };
+      write = function (value) { d.set.call(window, value); };
+    } else if (d && d.configurable && "value" in d) {
+      var kept = d.value;
+      read = function () { return kept; };
+      write = function (value) { kept = value; };
+    }
+    if (read) {
       try {
         Object.defineProperty(window, "status", {
-          configurable: true, enumerable: d.enumerable,
-          get: function () { return d.get.call(window); },
+          configurable: true, enumerable: d.enumerable, get: read,
           set: function (value) {
-            d.set.call(window, value);
+            write(value);
             onStatus(currentStatus());
           },
         });
         return;
       } catch (e) {
-        // Looked at once per frame below.
+        // Looked at below.
       }
     }
+    polling = true;
     var look = function () {
       var text = currentStatus();
       if (text !== status) onStatus(text);
-      window.requestAnimationFrame(look);
+      if (anyScript(function (e) { return e.running; })) window.requestAnimationFrame(look);
+      else window.setTimeout(look, LOOK_MS);
     };
-    window.requestAnimationFrame(look);
+    look();
   }
 
   window[MARK] = {
@@ -427,18 +506,33 @@
       motion = mode;
       queueRedraw();
     },
-    pause: function () { setPaused(true); },
-    play: function () { setPaused(false); },
+    pause: function () {
+      setPaused(true);
+      rememberPaused();
+    },
+    play: function () {
+      setPaused(false);
+      rememberPaused();
+    },
     isPaused: function () { return paused; },
   };
   if (reducedMotion && reducedMotion.addEventListener) reducedMotion.addEventListener("change", queueRedraw);
+  // Left out of print, spacer and all.
+  function setPrinting(value) {
+    printing = value;
+    if (!build()) return;
+    pin(spacer, printing ? "display:none" : "display:block");
+    redraw();
+  }
+  window.addEventListener("beforeprint", function () { setPrinting(true); });
+  window.addEventListener("afterprint", function () { setPrinting(false); });
 
   // Included in the head, it builds the strip as soon as the body exists; included before the
   // end of the page, it moves its elements to the end once the page is there.
+  status = currentStatus();
   build();
   scan();
   followStatus();
-  status = currentStatus();
   if (status !== "") onStatus(status);
   queueRedraw();
   document.addEventListener("DOMContentLoaded", function () {

@@ -269,6 +269,69 @@ async function pauseScenario(browser, root, demo) {
   await support.closePage(bare, `${label} without storage`, fail);
 }
 
+// A page that works against the strip: its body is transformed and a layered rule hides the
+// strip, the strip comes only after the script's first ticks, and the page stops the script
+// and clears the status itself. The strip still sits at the window's bottom, pauses what it
+// found playing, stays with its Play button while paused, and never plays what the page
+// stopped. With reduced motion at 320 px a long message wraps to be read whole.
+async function hostilePageScenario(browser, root) {
+  const label = 'hostile page';
+  const long = 'Welcome to the shop: today every item in the store is twenty percent off, including shoes, hats and coats';
+  const p = await prepare(root, 'shop', {
+    finalText: 'Bye', autoStart: 1, repeat: 1,
+    effects: [{ text: 'First message here', effect: 0, speed: 15, loops: 1 }, { text: long, effect: 11, speed: 5, loops: 5 }],
+  });
+  const html = '<!DOCTYPE html>\n<html lang="en"><head><meta charset="utf-8"><title>Shop</title>' +
+    '<style>body{transform:translateZ(0)} @layer site{#glintwick-status-strip{display:none!important}}</style>' +
+    "<SCRIPT SRC='shop.js'></SCRIPT></head>\n<body><main><h1>Shop</h1>" + '<p style="height:3000px">Long page</p>' +
+    '<button id="stop" onclick="shop_stop()">Stop messages</button></main>\n' +
+    "<script>setTimeout(function () { var s = document.createElement('script'); s.src = 'glintwick-strip.js';" +
+    ' document.body.appendChild(s); }, 300);</script>\n</body></html>\n';
+  fs.writeFileSync(path.join(p.dir, 'hostile.html'), html);
+  const url = pathToFileURL(path.join(p.dir, 'hostile.html')).href;
+  const session = await support.openPage(browser, url, { initScript: recorder });
+  const { page } = session;
+  const look = () => page.evaluate(() => {
+    const strip = document.getElementById('glintwick-status-strip');
+    const box = strip.getBoundingClientRect();
+    return { status: String(window.status), atBottom: Math.abs(box.bottom - window.innerHeight) < 1 && box.height >= 30,
+      shown: getComputedStyle(strip).display !== 'none', live: window.__live.map((l) => l.text) };
+  });
+  await page.clock.runFor(600);
+  await page.waitForFunction(() => document.getElementById('glintwick-status-strip'));
+  await page.clock.runFor(100);
+  await page.click('#glintwick-status-pause');
+  const paused = await look();
+  await page.clock.runFor(500);
+  const held = await look();
+  if (!paused.atBottom || !paused.shown || held.status !== paused.status || !paused.live.includes('First message here')) {
+    fail(label, `a strip that came late: ${JSON.stringify(paused)}, then ${JSON.stringify(held)}`);
+  }
+  await page.evaluate(() => { window.status = ''; });
+  await page.clock.runFor(100);
+  if (!(await look()).shown) fail(label, 'an empty status took the Play button away while paused');
+  await page.click('#stop');
+  await page.click('#glintwick-status-pause');
+  await page.clock.runFor(500);
+  const stopped = await look();
+  if (stopped.status !== '') fail(label, `Play started what the page had stopped: ${JSON.stringify(stopped.status)}`);
+  await support.closePage(session, label, fail);
+
+  const narrow = await support.openPage(browser, p.url, { reducedMotion: true });
+  await narrow.page.setViewportSize({ width: 320, height: 500 });
+  await narrow.page.clock.runFor(2200);
+  const wrapped = await narrow.page.evaluate(() => {
+    const text = document.getElementById('glintwick-status-text');
+    return { text: text.textContent, whole: text.scrollHeight <= text.clientHeight && text.scrollWidth <= text.clientWidth,
+      strip: document.getElementById('glintwick-status-strip').offsetHeight,
+      spacer: document.getElementById('glintwick-status-spacer').offsetHeight };
+  });
+  if (wrapped.text !== long || !wrapped.whole || wrapped.strip <= 30 || wrapped.spacer !== wrapped.strip) {
+    fail(`${label} at 320 px`, `a long message with reduced motion: ${JSON.stringify(wrapped)}`);
+  }
+  await support.closePage(narrow, `${label} at 320 px`, fail);
+}
+
 // ---------------------------------------------------------------- the preview page and axe
 
 async function axeViolations(page) {
@@ -336,17 +399,14 @@ async function main() {
     jobs = [
       ...Object.entries(projects).map(([name, project]) => () => motionScenario(browser, root, name, project)),
       () => pauseScenario(browser, root, demo),
+      () => hostilePageScenario(browser, root),
       () => previewScenario(browser, root, examples, demo),
     ];
-    let next = 0;
-    const worker = async () => {
-      while (next < jobs.length) {
-        const before = failures.length;
-        await jobs[next++]();
-        if (failures.length === before) passed += 1;
-      }
-    };
-    await Promise.all([worker(), worker()]);
+    for (const job of jobs) {
+      const before = failures.length;
+      await job();
+      if (failures.length === before) passed += 1;
+    }
     console.log(`${jobs.length} scenarios in ${((Date.now() - started) / 1000).toFixed(1)} s`);
   } finally {
     await browser.close();
