@@ -52,7 +52,8 @@ inline constexpr int kTitleText = 1039;
 inline constexpr int kAutoStartCheck = 1041;
 inline constexpr int kLogoPicture = 1043;
 // Controls added after the designed ones
-inline constexpr int kSpeedValue = 1044;  // the Effect dialog's speed as a number
+inline constexpr int kSpeedValue = 1044;    // the Effect dialog's speed as a number
+inline constexpr int kFlashWarning = 1045;  // the Effect dialog's warning of fast flashes
 
 // Commands of the program
 inline constexpr int kHelpContents = 32771;

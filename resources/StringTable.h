@@ -60,6 +60,9 @@ inline constexpr const char* kRepeatLabel = "Repeat ";
 inline constexpr const char* kSpeedLabel = "Speed:";
 inline constexpr const char* kPreviewEffect = "Preview Effect";
 inline constexpr const char* kMoreInfo = "More Info";
+// Beside the loop count while the chosen effect, speed and text flash too fast in a page.
+inline constexpr const char* kFlashWarning =
+    "Warning: flashes %1 times a second in a page, which can trigger seizures.";
 
 // Menu 128
 inline constexpr const char* kMenuFile = "&File";
@@ -101,6 +104,10 @@ inline constexpr const char* kRecentFileEntry = "File%d";
 inline constexpr const char* kGenerateTitle = "Generate Javascript file";
 inline constexpr const char* kScriptFilter = "Javascript files (*.js)";
 inline constexpr const char* kGenerateAnyway = "Generate it anyway?";
+// Before Generate Javascript and Preview in Browser write a project that flashes too fast.
+inline constexpr const char* kFlashQuestion =
+    "Effect %1 flashes %2 times within one second; more than three flashes a second can trigger "
+    "seizures in some visitors. Write the script anyway?";
 inline constexpr const char* kScriptDoneCaption = "Javascript file generated sucessfully";
 inline constexpr const char* kCongratulations = "Congratulations!";
 inline constexpr const char* kScriptDoneText =

@@ -49,6 +49,8 @@ const ControlTemplate kEffectDialogControls[] = {
     {id::kPreviewText, K::SunkenText, "", 15, 120, 260, 15},
     {-1, K::Label, str::kTimes, 105, 85, 30, 10},
     {id::kMoreInfoButton, K::PushButton, str::kMoreInfo, 5, 150, 65, 14},
+    // In the free room right of the loop count; two lines, shown only while it warns.
+    {id::kFlashWarning, K::Label, "", 140, 81, 140, 22},
 };
 
 const ControlTemplate kAboutDialogControls[] = {

@@ -28,7 +28,7 @@ CBrowserCommands::CBrowserCommands(CTallowmereDoc& doc, wxWindow* owner)
 CBrowserCommands::~CBrowserCommands() = default;
 
 void CBrowserCommands::OnPreviewInBrowser() {
-    if (!HasEffectsOrSay(m_doc, m_owner)) return;
+    if (!HasEffectsOrSay(m_doc, m_owner) || !CalmOrConfirmed(m_doc, m_owner)) return;
     std::string fileName;
     char32_t rejected = 0;
     if (!Utf8ToCodePage(FileNameOf(m_doc.GetProposedFileName()), fileName, rejected))

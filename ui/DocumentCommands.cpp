@@ -8,6 +8,7 @@
 #include "model/ProjectFile.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
+#include "preview/FlashCheck.h"
 #include "resources/StringTable.h"
 #include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
@@ -34,6 +35,15 @@ bool HasEffectsOrSay(const CTallowmereDoc& doc, wxWindow* owner) {
     if (doc.GetCount() > 0) return true;
     ShowMessageBox(owner, str::kNoEffectsDefined, wxOK | wxICON_ERROR, str::kNoEffectsCaption);
     return false;
+}
+
+bool CalmOrConfirmed(const CTallowmereDoc& doc, wxWindow* owner) {
+    const TimelineCheck check = CheckTimeline(doc);
+    if (check.flashes.empty()) return true;
+    const FlashFinding& first = check.flashes.front();
+    const wxString question = ToWx(FormatMessage(
+        str::kFlashQuestion, std::to_string(first.effect + 1), std::to_string(first.flashes)));
+    return ShowMessageBox(owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) == wxYES;
 }
 
 CDocumentCommands::CDocumentCommands(CTallowmereDoc& doc, CTallowmereView& view,
@@ -118,7 +128,7 @@ void CDocumentCommands::OnOpenRecentFile(size_t index) {
 }
 
 void CDocumentCommands::OnGenerateJavascript() {
-    if (!HasEffectsOrSay(m_doc, m_owner)) return;
+    if (!HasEffectsOrSay(m_doc, m_owner) || !CalmOrConfirmed(m_doc, m_owner)) return;
     const wxString path = AskScriptPath(m_owner, str::kGenerateTitle, wxEmptyString);
     if (path.empty()) return;
     // The script holds its name in the code page; a name the code page cannot hold is no

@@ -7,6 +7,7 @@
 #include "model/FileError.h"
 #include "model/IntegerText.h"
 #include "model/MessageFormat.h"
+#include "preview/FlashCheck.h"
 #include "resources/Ids.h"
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
@@ -67,6 +68,8 @@ void CEffectDlg::Build() {
     m_spnLoops = wxStaticCast(controls[id::kUpDown], CUpDownCtrl);
     m_stcPreview = wxStaticCast(controls[id::kPreviewText], CSunkenText);
     m_stcSpeed = wxStaticCast(controls[id::kSpeedValue], wxStaticText);
+    m_stcFlashWarning = wxStaticCast(controls[id::kFlashWarning], wxStaticText);
+    m_stcFlashWarning->Hide();
     m_sldSpeed->Bind(wxEVT_SLIDER, [this](wxCommandEvent& event) {
         ShowSpeed();
         event.Skip();
@@ -145,11 +148,23 @@ void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
     for (int i = 0; i < CEffect::GetNumEffects(); ++i)
         m_cboEffect->Append(ToWx(CEffect::GetEffectNameByIndex(i)));
     m_cboEffect->SetSelection(CEffect::IsValidEffectIndex(m_nEffect) ? m_nEffect : wxNOT_FOUND);
+    ShowFlashWarning(m_strText, m_nEffect, m_nSpeed);
     FindWindow(wxID_OK)->SetFocus();
 }
 
 void CEffectDlg::ShowSpeed() {
     m_stcSpeed->SetLabel(wxString::Format("%d", m_sldSpeed->GetValue()));
+}
+
+void CEffectDlg::ShowFlashWarning(const std::string& text, int effect, int speed) {
+    const int flashes = FlashesOnItsOwn(text, effect, speed);
+    const bool warn = flashes > kMaxFlashesPerSecond;
+    if (warn) {
+        m_stcFlashWarning->SetLabel(
+            ToWx(FormatMessage(str::kFlashWarning, std::to_string(flashes))));
+        m_stcFlashWarning->Wrap(m_stcFlashWarning->GetSize().x);
+    }
+    m_stcFlashWarning->Show(warn);
 }
 
 // Each timer event plays the ticks the clock calls for, so the loop keeps the page's time.
@@ -168,6 +183,7 @@ void CEffectDlg::TickPreview() {
             // The preview takes the live values even when a later field fails validation.
             m_ticker.Restart(liveText, liveEffect, liveSpeed);
             ShowSpeed();
+            ShowFlashWarning(liveText, liveEffect, liveSpeed);
             m_bTicking = true;
             TransferDataFromWindow();
             m_bTicking = false;

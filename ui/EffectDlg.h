@@ -50,6 +50,7 @@ public:
     CUpDownCtrl* LoopsArrows() const { return m_spnLoops; }
     CSunkenText* PreviewText() const { return m_stcPreview; }
     wxStaticText* SpeedValue() const { return m_stcSpeed; }
+    wxStaticText* FlashWarning() const { return m_stcFlashWarning; }
     const CEffectPreviewTicker& Ticker() const { return m_ticker; }
 
 private:
@@ -57,6 +58,9 @@ private:
     void OnInitDialog(wxInitDialogEvent& event);
     // The slider's position as a number beside it.
     void ShowSpeed();
+    // Warns while these values, played over and over in a page, flash more than three times in
+    // a second; hidden otherwise.
+    void ShowFlashWarning(const std::string& text, int effect, int speed);
 
     // Shows a validation message for `edit` (after the tick when one is running); false.
     bool Refuse(wxTextCtrl* edit, const wxString& message);
@@ -73,6 +77,7 @@ private:
     CUpDownCtrl* m_spnLoops = nullptr;
     CSunkenText* m_stcPreview = nullptr;
     wxStaticText* m_stcSpeed = nullptr;
+    wxStaticText* m_stcFlashWarning = nullptr;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -130,6 +130,37 @@ TEST_F(BrowserCommandsTest, PreviewOfAnEmptyListOnlySaysSo) {
     EXPECT_TRUE(Commands().PreviewFolder().empty());
 }
 
+TEST_F(BrowserCommandsTest, GenerateAndPreviewAskFirstForAProjectThatFlashesTooFast) {
+    // Ten loops of Flashing at 20 complete nine flashes in 60 ms steps, all within a second.
+    AddEffects({{"calm", 0, 10, 1}, {"Sale", 4, 20, 10}});
+    const wxString question =
+        "Effect 2 flashes 9 times within one second; more than three flashes a second can "
+        "trigger seizures in some visitors. Write the script anyway?";
+    const auto ask = [&](int answer) {
+        return ExpectDialog<wxMessageDialog>([=](wxMessageDialog& box) {
+            EXPECT_EQ(box.GetMessage(), question);
+            EXPECT_TRUE(box.GetMessageDialogStyle() & wxNO_DEFAULT) << "No is the default";
+            return answer;
+        });
+    };
+    const auto done = ExpectDialog<CScriptDoneDlg>([](CScriptDoneDlg&) { return wxID_OK; });
+    const wxString script = folder + "/sale.js";
+    // No: no file is asked for, nothing is written and no browser opens.
+    wxTEST_DIALOG(RunMenuCommand(id::kGenerateJavascript), ask(wxID_NO));
+    wxTEST_DIALOG(RunMenuCommand(id::kToolsPreviewInBrowser), ask(wxID_NO));
+    EXPECT_TRUE(opened.empty());
+    EXPECT_TRUE(Commands().PreviewFolder().empty());
+    // Yes goes on as for any project.
+    wxTEST_DIALOG(RunMenuCommand(id::kGenerateJavascript), ask(wxID_YES), ExpectFile(script), done);
+    EXPECT_EQ(ReadText(script), WriteScript(doc, "sale.js"));
+    wxTEST_DIALOG(RunMenuCommand(id::kToolsPreviewInBrowser), ask(wxID_YES));
+    EXPECT_EQ(opened.size(), 1u);
+    // A calm project is not asked about.
+    doc.UpdateEffect(doc.GetAt(1), "Sale", 4, 15, 10);
+    RunMenuCommand(id::kToolsPreviewInBrowser);
+    EXPECT_EQ(opened.size(), 2u);
+}
+
 TEST_F(BrowserCommandsTest, SaveStripWritesTheScriptAndShowsItsTag) {
     wxTEST_DIALOG(Commands().OnSaveStatusStrip(),
                   ExpectFile(folder + "/strip", "glintwick-strip.js"),

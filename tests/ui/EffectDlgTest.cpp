@@ -2,6 +2,7 @@
 #include "UiTestSupport.h"
 
 #include <wx/app.h>
+#include <wx/statbox.h>
 
 #include "ui/SunkenText.h"
 #include "ui/UpDownCtrl.h"
@@ -71,6 +72,46 @@ TEST_F(EffectDlgTest, PreviewOfAbAtSpeed20ShowsAFrameEverySecondTick) {
     dialog->SpeedSlider()->SetValue(20);
     const auto shown = Ticks(9);
     EXPECT_EQ(shown, (std::vector<wxString>{"a", "a", "ab", "ab", "ab", "ab", "a", "a", "ab"}));
+}
+
+TEST_F(EffectDlgTest, WarnsWhileTheChoiceWouldFlashMoreThanThreeTimesASecondInAPage) {
+    const struct {
+        const char* text;
+        int effect, speed, flashes;  // 0: no warning
+    } cases[] = {{"Sale", 4, 15, 0}, {"Sale", 4, 16, 4}, {"Sale", 4, 20, 13},
+                 {"Sale", 0, 20, 0}, {"ab", 0, 20, 20},  {"abc", 0, 20, 0}};
+    for (const auto& c : cases) {
+        dialog->TextEdit()->SetValue(c.text);
+        dialog->EffectList()->SetSelection(c.effect);
+        dialog->SpeedSlider()->SetValue(c.speed);
+        const auto shown = Ticks(40);
+        const wxStaticText* warning = dialog->FlashWarning();
+        EXPECT_EQ(warning->IsShown(), c.flashes > 0) << c.text << " " << c.effect << " " << c.speed;
+        wxString label = warning->GetLabel();
+        label.Replace("\n", " ");
+        if (c.flashes > 0) {
+            EXPECT_EQ(label, wxString::Format("Warning: flashes %d times a second in a page, which "
+                                              "can trigger seizures.",
+                                              c.flashes));
+        }
+        EXPECT_NE(shown.front(), shown.back()) << "the preview plays on";
+    }
+    // An effect opened for editing warns from the start.
+    auto* existing = new CEffectDlg(nullptr, CEffect("Sale", 4, 20, 1));
+    existing->InitDialog();
+    EXPECT_TRUE(existing->FlashWarning()->IsShown());
+    delete existing;
+    // Shown, the warning fits its room and covers no other control.
+    dialog->Show();
+    wxYield();
+    const wxRect room = dialog->FlashWarning()->GetRect();
+    EXPECT_TRUE(wxRect(dialog->GetClientSize()).Contains(room));
+    EXPECT_LE(dialog->FlashWarning()->GetBestSize().y, room.height) << "no line is cut off";
+    for (wxWindow* other : dialog->GetChildren()) {
+        if (other != dialog->FlashWarning() && !wxDynamicCast(other, wxStaticBox)) {
+            EXPECT_FALSE(other->GetRect().Intersects(room)) << other->GetLabel();
+        }
+    }
 }
 
 TEST_F(EffectDlgTest, ChangingTheTextRestartsAtTheNextFrameKeepingTheOldFrameMeanwhile) {
