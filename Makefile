@@ -32,6 +32,13 @@ bench: build
 	@scripts/measure_startup.sh $(BUILD)
 	@scripts/measure_scale.sh $(BUILD)
 	@node bench/browser_timing.js $(BUILD)/bin/glintwick-cli
+	@missing="$$(node -e 'const dir = process.argv[1]; const lock = require(dir + "/package-lock.json").packages; \
+	  console.log(Object.keys(lock).filter((k) => k.startsWith("node_modules/")).filter((k) => { \
+	  try { return require(dir + "/" + k + "/package.json").version !== lock[k].version; } catch (e) { return true; } \
+	  }).join(" "))' "$(CURDIR)/bench")"; \
+	  if [ -n "$$missing" ]; then echo "Installing the benchmark's pinned packages ($$missing)"; \
+	  npm ci --prefix bench --no-audit --no-fund --silent; fi
+	@node bench/strip_cost.js $(BUILD)/bin/glintwick-cli
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps
