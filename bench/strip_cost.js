@@ -64,21 +64,20 @@ async function startChromium(profile) {
     });
   });
   proc.stderr.resume();
+  // Chromium outlives a Node that exits on its own; not this one.
+  process.on('exit', () => { if (proc.exitCode === null && proc.signalCode === null) proc.kill('SIGKILL'); });
   const browser = await playwright.chromium.connectOverCDP(endpoint, { noDefaults: true });
   return { proc, browser };
 }
 
+// Asked to close, and killed if it has not within 10 s.
 async function stopChromium({ proc, browser }) {
+  if (proc.exitCode !== null || proc.signalCode !== null) return;
   const exited = new Promise((resolve) => proc.once('exit', resolve));
-  if (proc.exitCode === null) {
-    try {
-      const session = await browser.newBrowserCDPSession();
-      await session.send('Browser.close');
-    } catch (e) { /* it may already be going */ }
-    const timer = setTimeout(() => proc.kill('SIGKILL'), 10000);
-    await exited;
-    clearTimeout(timer);
-  }
+  const timer = setTimeout(() => proc.kill('SIGKILL'), 10000);
+  browser.newBrowserCDPSession().then((session) => session.send('Browser.close')).catch(() => {});
+  await exited;
+  clearTimeout(timer);
 }
 
 // One tab on one file, with its renderer's task-time counter: open() loads the file and returns
