@@ -175,6 +175,11 @@ async function main() {
       fs.writeFileSync(files['strip' + key], page('The generated script and the status strip',
         `${scriptTag}\n${stripTag}\n`));
     }
+    // The yardstick: the same script with a bare strip that only writes each new text.
+    fs.copyFileSync(path.join(__dirname, 'bare-strip.js'), path.join(dir, 'bare-strip.js'));
+    files.bare = path.join(dir, 'bare.html');
+    fs.writeFileSync(files.bare, page('The generated script and a bare strip',
+      `${run('generate', project, path.join(dir, 'demo.js')).trim()}\n<SCRIPT SRC='bare-strip.js'></SCRIPT>\n`));
     files.plain = path.join(dir, 'plain.html');
     fs.writeFileSync(files.plain, page('No script', ''));
     // Typed.js's strings are HTML by default, hence the escaping (the demo has an "&").
@@ -206,7 +211,7 @@ async function main() {
       await t.close();
     }
 
-    const animating = { script: [], strip: [], typed: [] };
+    const animating = { script: [], strip: [], typed: [], bare: [] };
     const scriptFirst = []; // the script alone over the stretch the paused windows cover
     const paused = [];
     const pausedStates = [];
@@ -223,7 +228,7 @@ async function main() {
       const { parts, all } = await t.rates([PAUSED_MS, ANIMATING_MS - PAUSED_MS]);
       animating[kind].push(all);
       if (kind === 'script') scriptFirst.push(parts[0]);
-      if (kind !== 'typed') {
+      if (kind === 'script' || kind === 'strip') {
         const after = await status(t);
         if (after === first) {
           throw new Error(`the ${kind} page did not animate (its status stayed "${after}")`);
@@ -264,6 +269,7 @@ async function main() {
       if (!pauseNote) await pausedRound();
       await animate('script');
       await animate('strip');
+      await animate('bare');
       console.error(`strip_cost: round ${round} of ${ROUNDS} done at ${elapsed()} s`);
     }
 
@@ -312,6 +318,8 @@ async function main() {
     row(`animating ${ANIMATING_MS / 1000} s: script alone`, three(animating.script));
     row('animating: script + strip', three(animating.strip));
     row(`animating: Typed.js, the same ${strings.length} texts`, three(animating.typed));
+    row('animating: script + bare strip (writes each text)', three(animating.bare));
+    row('  bare strip extra, median of the rounds', one(median(diffs(animating.bare, animating.script))));
     const extra = diffs(animating.strip, animating.script);
     row('  strip extra, round by round', three(extra));
     row('  strip extra, median of the rounds',

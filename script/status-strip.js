@@ -243,6 +243,7 @@
   }
 
   function showStill(text) {
+    if (stillText === text) return;
     stillText = text;
     queueRedraw();
   }
@@ -434,6 +435,8 @@
   // ---------------------------------------------------------------- following window.status
 
   function onStatus(text) {
+    // A frame the same as the one before (a flash's text held, "No Effect") draws nothing.
+    if (text !== status) queueRedraw();
     status = text;
     var entry = text === "" ? null : writer(text);
     if (!entry) {
@@ -452,7 +455,6 @@
         }, HOLD_MS);
       }
     }
-    queueRedraw();
   }
 
   function currentStatus() {
