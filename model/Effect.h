@@ -76,6 +76,9 @@ public:
     static constexpr int kDefaultEffect = 0;
     static constexpr int kDefaultSpeed = 10;
     static constexpr int kDefaultLoops = 1;
+    // The loop counts the dialogs accept.
+    static constexpr int kMinLoops = 1;
+    static constexpr int kMaxLoops = 10;
 
     static int GetNumEffects() { return kNumEffects; }
     // Callers pass 0 to 11.

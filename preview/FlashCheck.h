@@ -18,7 +18,7 @@ inline constexpr int kMaxMovingTicks = 500;
 struct FlashFinding {
     int effect = 0;      // its index in the list
     int flashes = 0;     // the most flashes within one second when one of its frames completes one
-    long long tick = 0;  // the first tick with that many
+    long long tick = 0;  // the first tick with more than kMaxFlashesPerSecond
 };
 
 struct TimelineCheck {
@@ -32,11 +32,14 @@ struct TimelineCheck {
     long long examinedTicks = 0;
 };
 
-// Reads the player's timeline. A flash is the shown text replaced and then back: among the
-// distinct texts shown one after the other, a change back to the text two before completes
-// one, and two flashes share no change (on, off, on, off, on is two flashes). Each flash is
-// the effect's whose frame completes it. A project that repeats is read pass by pass until a
-// pass ends as an earlier one did, after which every pass is one already read.
+// Reads the player's timeline, as the page shows it: trailing blanks show nothing, and the
+// final text follows the last pass. A flash is the shown text replaced and then back: a change
+// to a text that was on show within the last second completes one, unless that text came on
+// before the change that completed the last flash, so two flashes share no change (on, off,
+// on, off, on is two flashes; a text typed over and over flashes once a loop). Each flash is
+// the effect's whose frame completes it (the last effect's for the final text). A project
+// that repeats is read pass by pass until a pass ends as an earlier one did, after which
+// every pass is one already read.
 TimelineCheck CheckTimeline(const CTallowmereDoc& doc);
 
 // The most flashes within one second of one effect played on its own over and over, as a page

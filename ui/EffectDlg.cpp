@@ -23,8 +23,8 @@ namespace glintwick {
 
 namespace {
 constexpr int kMaxTextLength = 500;
-constexpr int kMinLoops = 1;
-constexpr int kMaxLoops = 10;
+constexpr int kMinLoops = CEffect::kMinLoops;
+constexpr int kMaxLoops = CEffect::kMaxLoops;
 }  // namespace
 
 // clang-format off

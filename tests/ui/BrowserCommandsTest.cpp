@@ -91,7 +91,7 @@ TEST_F(BrowserCommandsTest, PreviewOpensThePageOfTheUnsavedProjectAndCleansUpAtT
 // A folder anyone may write to, with a link named like the page, where the preview folder was:
 // the preview goes to a new folder of its own and writes through nothing.
 TEST_F(BrowserCommandsTest, PreviewNeverUsesAFolderThatIsNoLongerItsOwn) {
-    AddEffects({{"hello", 0, 20, 1}});
+    AddEffects({{"hello", 0, 10, 1}});
     Commands().OnPreviewInBrowser();
     const std::string first = Commands().PreviewFolder();
     const wxString outside = folder + "/outside.txt";
@@ -112,7 +112,7 @@ TEST_F(BrowserCommandsTest, PreviewNeverUsesAFolderThatIsNoLongerItsOwn) {
 }
 
 TEST_F(BrowserCommandsTest, PreviewSaysWhereThePageIsWhenNoBrowserStarts) {
-    AddEffects({{"hello", 0, 20, 1}});
+    AddEffects({{"hello", 0, 10, 1}});
     Commands().OnPreviewInBrowser();
     browserStarts = false;
     const wxString page = wxString::FromUTF8(Commands().PreviewFolder()) + "/Untitled.html";
@@ -131,10 +131,11 @@ TEST_F(BrowserCommandsTest, PreviewOfAnEmptyListOnlySaysSo) {
 }
 
 TEST_F(BrowserCommandsTest, GenerateAndPreviewAskFirstForAProjectThatFlashesTooFast) {
-    // Ten loops of Flashing at 20 complete nine flashes in 60 ms steps, all within a second.
+    // Ten loops of Flashing at 20, a flash every 60 ms, and the text typed before it: ten
+    // flashes within one second.
     AddEffects({{"calm", 0, 10, 1}, {"Sale", 4, 20, 10}});
     const wxString question =
-        "Effect 2 flashes 9 times within one second; more than three flashes a second can "
+        "Effect 2 flashes 10 times within one second; more than three flashes a second can "
         "trigger seizures in some visitors. Write the script anyway?";
     const auto ask = [&](int answer) {
         return ExpectDialog<wxMessageDialog>([=](wxMessageDialog& box) {

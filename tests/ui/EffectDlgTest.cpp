@@ -78,8 +78,8 @@ TEST_F(EffectDlgTest, WarnsWhileTheChoiceWouldFlashMoreThanThreeTimesASecondInAP
     const struct {
         const char* text;
         int effect, speed, flashes;  // 0: no warning
-    } cases[] = {{"Sale", 4, 15, 0}, {"Sale", 4, 16, 4}, {"Sale", 4, 20, 13},
-                 {"Sale", 0, 20, 0}, {"ab", 0, 20, 20},  {"abc", 0, 20, 0}};
+    } cases[] = {{"Sale", 4, 15, 0}, {"Sale", 4, 16, 4}, {"Sale", 4, 20, 17},
+                 {"Sale", 0, 10, 0}, {"ab", 0, 20, 32},  {"abc", 0, 20, 24}};
     for (const auto& c : cases) {
         dialog->TextEdit()->SetValue(c.text);
         dialog->EffectList()->SetSelection(c.effect);
