@@ -204,7 +204,11 @@
     // Kept on show while paused (its button plays on) and while its button has the focus.
     var hidden = printing || (text === "" && !(paused && anyScript(function (e) { return e.held; })) &&
       document.activeElement !== pauseButton);
-    if (drawn.text !== text) textBox.textContent = text;
+    // The text node is kept and only its characters change: no node is made per frame.
+    if (drawn.text !== text) {
+      if (textBox.firstChild) textBox.firstChild.data = text;
+      else textBox.textContent = text;
+    }
     if (drawn.still !== still) {
       pin(strip, still ? STILL_CSS : MOVING_CSS);
       pin(textBox, still ? "white-space:pre-wrap;overflow-wrap:anywhere" : "white-space:pre");
