@@ -107,7 +107,7 @@ TEST_F(EffectDlgTest, WarnsWhileTheChoiceWouldFlashMoreThanThreeTimesASecondInAP
     EXPECT_TRUE(wxRect(dialog->GetClientSize()).Contains(room));
     EXPECT_LE(dialog->FlashWarning()->GetBestSize().y, room.height) << "no line is cut off";
     for (wxWindow* other : dialog->GetChildren()) {
-        if (other != dialog->FlashWarning() && !wxDynamicCast(other, wxStaticBox)) {
+        if (other != dialog->FlashWarning() && !other->IsKindOf(wxCLASSINFO(wxStaticBox))) {
             EXPECT_FALSE(other->GetRect().Intersects(room)) << other->GetLabel();
         }
     }
