@@ -159,6 +159,11 @@ check "a name with accented letters is usable" "0 " "$status $err"
 run "$cli" strip "$work/site/glintwick-strip.js"
 check "strip tag" "0 <SCRIPT SRC='glintwick-strip.js'></SCRIPT>" "$status $out"
 check "strip is the page's strip" 1 "$(grep -cF "$(sed -n 2p "$work/site/glintwick-strip.js")" "$work/site/news.html")"
+# No output name at all (an unset variable) is a bad path, not a full disk.
+run "$cli" strip ''
+check "strip to no name" "1 contains an invalid path." "$status$out$err"
+run "$cli" generate "$examples/demo.gwk" ''
+check "generate to no name" " contains an invalid path." "$(tail -n1 <<<"$err")"
 run "$cli" strip "$work/site/it's #1.js"
 check "strip tag of an awkward name" "<SCRIPT SRC='it%27s %231.js'></SCRIPT>" "$out"
 run "$cli" strip "$work/no/such/folder/s.js"

@@ -96,6 +96,8 @@ bool IsWritableFile(const std::string& path) {
 // - a file that is not regular or has no write permission: refused.
 void WriteFileAtomically(const std::string& requestedPath, std::string_view bytes,
                          std::optional<FailureCause> writeFailureCause, bool followLinks) {
+    // No name at all (a script's unset variable) is no path to write to.
+    if (requestedPath.empty()) Fail(FailureCause::BadPath, requestedPath);
     const std::string& shownPath = requestedPath;
     const std::string target = followLinks ? ResolveTarget(requestedPath) : requestedPath;
 

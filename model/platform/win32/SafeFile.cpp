@@ -160,6 +160,8 @@ bool IsWritableFile(const std::string& path) {
 // - a folder in which no temporary file may be made has the existing file written in place.
 void WriteFileAtomically(const std::string& requestedPath, std::string_view bytes,
                          std::optional<FailureCause> writeFailureCause, bool followLinks) {
+    // No name at all (a script's unset variable) is no path to write to.
+    if (requestedPath.empty()) Fail(FailureCause::BadPath, requestedPath);
     const std::string& shownPath = requestedPath;
     const std::wstring target = TargetOf(WidePath(AbsolutePath(requestedPath)), followLinks);
     DWORD attributes = ::GetFileAttributesW(target.c_str());
