@@ -41,18 +41,19 @@ const std::chrono::steady_clock::time_point g_started = std::chrono::steady_cloc
 std::vector<std::string> g_rawArguments;
 
 // The one project name among the raw arguments: the parser has checked that there is at most
-// one and that the only option is the help switch, which ends the program.
-std::string RawProjectArgument() {
+// one and that the only option is the help switch, which ends the program. An empty name stays
+// empty: it names no file at all.
+std::optional<std::string> RawProjectArgument() {
     bool optionsEnded = false;
     for (size_t i = 1; i < g_rawArguments.size(); ++i) {
         const std::string& argument = g_rawArguments[i];
         if (!optionsEnded && argument == "--") {
             optionsEnded = true;
         } else if (optionsEnded || argument.empty() || argument[0] != '-') {
-            return AbsolutePath(argument);
+            return argument.empty() ? argument : AbsolutePath(argument);
         }
     }
-    return {};
+    return std::nullopt;
 }
 
 // Collects what the command-line parser prints, so it can be shown as well.
@@ -105,7 +106,7 @@ bool CTallowmereApp::OnInit() {
     RegisterProjectFileType();
     // Preview folders of runs that were killed are nobody's any more.
     CPreviewFolder::RemoveAbandoned(PathFromWx(wxFileName::GetTempDir()));
-    if (!StartUp(parser.GetParamCount() > 0 ? RawProjectArgument() : std::string())) return false;
+    if (!StartUp(parser.GetParamCount() > 0 ? RawProjectArgument() : std::nullopt)) return false;
     SetHelpBookPath(FindHelpBook(wxStandardPaths::Get().GetExecutablePath()));
     // The start-up measurement ends the program at its first idle moment.
     if (wxGetenv("GLINTWICK_EXIT_WHEN_IDLE")) {
@@ -119,12 +120,12 @@ bool CTallowmereApp::OnInit() {
     return true;
 }
 
-CMainFrame* OpenMainWindow(CTallowmereDoc& doc, const std::string& path) {
+CMainFrame* OpenMainWindow(CTallowmereDoc& doc, const std::optional<std::string>& path) {
     auto* frame = new CMainFrame(doc);
-    if (path.empty()) {
+    if (!path || path->empty()) {
         doc.InitNewProject();
         frame->GetView()->OnInitialUpdate();
-    } else if (!frame->Commands().OpenDocumentFile(path)) {
+    } else if (!frame->Commands().OpenDocumentFile(*path)) {
         CSplashWnd::HideSplash();
         frame->Destroy();
         return nullptr;
@@ -134,10 +135,12 @@ CMainFrame* OpenMainWindow(CTallowmereDoc& doc, const std::string& path) {
     // owned windows on top.
     if (CSplashWnd* splash = CSplashWnd::Current()) splash->Raise();
     frame->Update();
+    if (path && path->empty())
+        ShowFileFailure(frame, CFileFailure(FailureCause::BadPath, *path), wxICON_EXCLAMATION);
     return frame;
 }
 
-bool CTallowmereApp::StartUp(const std::string& path) {
+bool CTallowmereApp::StartUp(const std::optional<std::string>& path) {
     m_frame = OpenMainWindow(*m_doc, path);
     return m_frame != nullptr;
 }

@@ -4,6 +4,7 @@
 #include <wx/app.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,11 @@ namespace glintwick {
 class CTallowmereDoc;
 class CMainFrame;
 
-// Makes the main window over `doc` with a new project, or with the project at `path` when it
-// is not empty, and shows it. When that file cannot be opened the message is shown, the window
-// is destroyed unseen and the result is null.
-CMainFrame* OpenMainWindow(CTallowmereDoc& doc, const std::string& path);
+// Makes the main window over `doc` with a new project, or with the project at `path` when one
+// is named, and shows it. When that file cannot be opened the message is shown, the window is
+// destroyed unseen and the result is null. An empty name (a script's unset variable) names no
+// file: the window opens on a new project and says that the path is invalid.
+CMainFrame* OpenMainWindow(CTallowmereDoc& doc, const std::optional<std::string>& path);
 
 class CTallowmereApp : public wxApp {
 public:
@@ -27,9 +29,9 @@ public:
 
     CMainFrame* GetMainFrame() const { return m_frame; }
 
-    // Opens the frame on a new project, or on `path` when it is not empty; false (after the
+    // Opens the frame on a new project, or on `path` when one is named; false (after the
     // error was shown) when that file cannot be opened.
-    bool StartUp(const std::string& path);
+    bool StartUp(const std::optional<std::string>& path);
 
     // The arguments as the system passed them: a file name is the file system's bytes, which
     // wx's own copy of the command line may have changed (under LANG=C, for one).

@@ -13,7 +13,8 @@ namespace glintwick {
 // The characters that end a folder's name in a path: "/" on Linux, backslash and "/" on Windows.
 extern const char* const kPathSeparators;
 
-// The absolute form of `path`, against the current folder.
+// The absolute form of `path`, against the current folder; `path` itself when it has none (no
+// name at all, or a current folder that is gone).
 std::string AbsolutePath(const std::string& path);
 
 // True when both paths name the very same file, through links and hard links too.

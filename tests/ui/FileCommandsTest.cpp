@@ -157,6 +157,19 @@ TEST_F(FileCommandsTest, AProjectThatCannotOpenAtStartEndsBeforeTheWindowAppears
     Flush();
 }
 
+// A script's unset variable names no file: the window opens on a new project and says so.
+TEST_F(FileCommandsTest, AnEmptyNameAtStartOpensTheWindowAndCallsThePathInvalid) {
+    CTallowmereDoc other;
+    CMainFrame* opened = nullptr;
+    wxTEST_DIALOG(opened = OpenMainWindow(other, std::string()),
+                  ExpectMessage(" contains an invalid path.", wxID_OK));
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(opened->IsShown());
+    EXPECT_EQ(other.GetCount(), 0);
+    opened->Destroy();
+    Flush();
+}
+
 TEST_F(FileCommandsTest, RecentFilesNewestFirstFourAtMostUnderTheirExactKeys) {
     AddEffects({{"x", 0, 10, 1}});
     EXPECT_EQ(RecentLabel(0), "Recent File");

@@ -14,7 +14,11 @@ namespace glintwick {
 const char* const kPathSeparators = "/";
 
 std::string AbsolutePath(const std::string& path) {
-    return std::filesystem::absolute(path).string();
+    // No name, or a working folder that is gone: the name stays as it was given, and opening
+    // it says what is wrong with it.
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
 }
 
 bool IsSameFile(const std::string& first, const std::string& second) {
