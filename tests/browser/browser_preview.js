@@ -312,14 +312,31 @@ async function realPageScenario(browser, root, examples) {
   await closePage(session, label);
 }
 
+// The tags README gives for a page saved as UTF-16, for the script `name` and the strip.
+function utf16Tags(name) {
+  const readme = fs.readFileSync(path.join(__dirname, '..', '..', 'README.md'), 'utf8');
+  const tags = readme.match(/<SCRIPT SRC='[^']*' CHARSET='[^']*'><\/SCRIPT>/g) || [];
+  if (tags.length !== 2) throw new Error('README gives no tags for a UTF-16 page');
+  return `${tags[0].replace(/SRC='[^']*'/, `SRC='${encodeURIComponent(name)}.js'`)}\n${tags[1]}`;
+}
+
+// A page in `charset`, with a byte order mark when the charset is UTF-16.
+function pageBytes(charset, html) {
+  if (!charset.startsWith('utf-16')) return Buffer.from(html, 'latin1');
+  const le = Buffer.from(`\ufeff${html}`, 'utf16le');
+  return charset === 'utf-16le' ? le : le.swap16();
+}
+
 // The script is plain ASCII, so the page's own encoding never changes it: a project with
 // accented texts and a non-ASCII script name plays as the preview in a Windows-1252 and in a
-// UTF-8 page, and in a Shift_JIS page a final text made to end its string early stays text.
+// UTF-8 page, and with README's tags in UTF-16 pages; in a Shift_JIS page a final text made to
+// end its string early stays text.
 async function encodingScenario(browser, root) {
   const dir = scenarioDir(root, 'encodings');
+  await cli(['strip', path.join(dir, 'glintwick-strip.js')]);
   const cases = [
     {
-      name: 'caf\u00e9', charsets: ['windows-1252', 'utf-8'],
+      name: 'caf\u00e9', charsets: ['windows-1252', 'utf-8', 'utf-16le', 'utf-16be'],
       project: {
         finalText: 'Merci, \u00e0 bient\u00f4t \u2014 \u20ac5', autoStart: 1, repeat: 1,
         effects: [
@@ -347,21 +364,24 @@ async function encodingScenario(browser, root) {
     const reference = referenceRun(scriptPath, name, true, undefined, stop + 10);
     for (const charset of charsets) {
       const label = `${name}.js in a ${charset} page`;
+      const utf16 = charset.startsWith('utf-16');
+      const tag = utf16 ? utf16Tags(name) : `<SCRIPT SRC='${encodeURIComponent(name)}.js'></SCRIPT>`;
       const html = `<!DOCTYPE html>\n<html><head><meta charset="${charset}"><title>x</title></head>\n` +
-        `<body><p>page</p>\n<SCRIPT SRC='${encodeURIComponent(name)}.js'></SCRIPT>\n</body></html>\n`;
+        `<body><p>page</p>\n${tag}\n</body></html>\n`;
       const pagePath = path.join(dir, `${encodeURIComponent(name)}-${charset}.html`);
-      fs.writeFileSync(pagePath, html);
+      fs.writeFileSync(pagePath, pageBytes(charset, html));
       const session = await openPage(browser, pathToFileURL(pagePath).href);
       try {
         checkStatus(label, await record(session.page, stop + 10), native, reference, project.finalText);
       } catch (e) {
         fail(label, `the script's timer threw: ${e.message}`);
       }
-      const found = await session.page.evaluate(([n]) => ({
+      const found = await session.page.evaluate(([n, strip]) => ({
         state: typeof window[n] === 'object', pwned: typeof window.pwned,
-        charset: document.characterSet,
-      }), [name]);
+        charset: document.characterSet, strip: Boolean(document.getElementById(strip)),
+      }), [name, STRIP]);
       if (!found.state) fail(label, `no state object named ${name}`);
+      if (utf16 && !found.strip) fail(label, 'the strip script did not run');
       if (found.pwned !== 'undefined') fail(label, 'the final text ran as code');
       if (found.charset.toLowerCase() !== charset) fail(label, `the page was read as ${found.charset}`);
       await closePage(session, label);
