@@ -2,7 +2,9 @@
 #include "script/BrowserPreview.h"
 
 #include <array>
+#include <filesystem>
 #include <initializer_list>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -11,8 +13,10 @@
 #include "model/CodePage.h"
 #include "model/Effect.h"
 #include "model/PathParts.h"
+#include "model/RegularFile.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
+#include "model/platform/FileSystem.h"
 #include "preview/SequenceTiming.h"
 #include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
@@ -22,6 +26,10 @@ namespace glintwick {
 namespace {
 
 constexpr const char* kFallbackScriptName = "preview";
+
+// An earlier page longer than this is no preview page of a project the program could have
+// made ready to show; it is not read back to be kept.
+constexpr uint64_t kEarlierPageLimit = uint64_t{256} << 20;
 
 // The characters HTML text and attribute values must not hold as they are, by byte.
 constexpr std::array<bool, 256> kMarkupCharacters = [] {
@@ -150,9 +158,28 @@ std::string WritePreviewFiles(const CTallowmereDoc& doc, const std::string& page
     const std::string scriptPath = folder + CodePageToUtf8(scriptFileTitle);
     if (scriptPath == pagePath)
         throw std::invalid_argument("the preview page would replace its script");
+    // A page is only of use beside its script: when the script cannot be written, a new page
+    // goes again and an earlier one gets its bytes back.
+    const bool pageExisted = SomethingAt(pagePath);
+    const std::optional<std::string> earlierPage =
+        pageExisted ? ReadSmallFile(pagePath, kEarlierPageLimit) : std::nullopt;
     // The page first: a failure then names the file the user chose.
     WriteFileAtomically(pagePath, page, FailureCause::DiskFull, followLinks);
-    GenerateScriptFile(doc, scriptPath, scriptFileTitle, followLinks);
+    try {
+        GenerateScriptFile(doc, scriptPath, scriptFileTitle, followLinks);
+    } catch (const CFileFailure&) {
+        std::error_code ignored;
+        if (!pageExisted) {
+            std::filesystem::remove(NativePath(pagePath), ignored);
+        } else if (earlierPage) {
+            try {
+                WriteFileAtomically(pagePath, *earlierPage, std::nullopt, followLinks);
+            } catch (const CFileFailure&) {
+                // The script's failure is the one to report.
+            }
+        }
+        throw;
+    }
     return scriptPath;
 }
 
