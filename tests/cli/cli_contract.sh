@@ -164,6 +164,10 @@ run "$cli" strip ''
 check "strip to no name" "1 contains an invalid path." "$status$out$err"
 run "$cli" generate "$examples/demo.gwk" ''
 check "generate to no name" " contains an invalid path." "$(tail -n1 <<<"$err")"
+for command in show play check; do
+  run "$cli" $command ''
+  check "$command of no name" "1 contains an invalid path." "$status$out$err"
+done
 run "$cli" strip "$work/site/it's #1.js"
 check "strip tag of an awkward name" "<SCRIPT SRC='it%27s %231.js'></SCRIPT>" "$out"
 run "$cli" strip "$work/no/such/folder/s.js"

@@ -21,6 +21,8 @@ bool IsRegularFile(const std::string& path) {
 }
 
 CFileDescriptor OpenRegularFile(const std::string& path, uint64_t& size) {
+    // No name at all (a script's unset variable) is no path to read.
+    if (path.empty()) throw CFileFailure(FailureCause::BadPath, path);
     // O_NONBLOCK: opening a FIFO without a writer, or a device, must not wait for anything.
     CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.Get() < 0) throw CFileFailure(CauseFromErrno(errno, path), path);
