@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "ui/gtk/FileTypeRegistration.h"
 
@@ -72,35 +74,48 @@ TEST_F(FileTypeRegistrationTest, InstalledFilesSayWhatTheProgramRegisters) {
     EXPECT_EQ(Read(GLINTWICK_SOURCE_DIR "/resources/desktop/OrvaneGWK.Document.desktop"), expected);
 }
 
-// Program paths with the characters the Exec key treats specially: the entry is valid
-// (desktop-file-validate) and starts exactly that program through GLib's own desktop-entry
-// launcher (gio launch).
-TEST_F(FileTypeRegistrationTest, TheExecLineStartsTheProgramWhateverItsPathHolds) {
-    const fs::path marker = root / "started";
-    const char* names[] = {
-        "100% sure",  "say \"hi\"",  "cost $HOME",
-        "back`tick`", "back\\slash", "semi;colon & <angle> 'single' ~tilde #hash *star? (x) |pipe"};
-    for (const char* name : names) {
+// Program paths with the characters the Exec key treats specially, each beside a % (which takes
+// the entry through a starter of its own), with an = (an assignment to env) and a leading - (an
+// option): the entry is valid (desktop-file-validate) and GLib's own launcher (gio launch) starts
+// exactly that program with the opened file, never the file itself. A path that cannot be written
+// on one line is not registered.
+TEST_F(FileTypeRegistrationTest, TheExecLineStartsTheProgramWithTheFileWhateverItsPathHolds) {
+    const fs::path started = root / "started", ran = root / "file-ran";
+    const fs::path file = root / "evil.gwk";
+    std::ofstream(file) << "#!/bin/sh\ntouch '" << ran.string() << "'\n";
+    fs::permissions(file, fs::perms::owner_all);
+    std::vector<std::string> names = {"x=y%z", "-x%z", "100% sure", "-x", "x=y"};
+    for (const char reserved : std::string(" \t\n\"'\\><~|&;$*?#()`"))
+        names.push_back(std::string("a") + reserved + "b%c");
+    for (const std::string& name : names) {
         SCOPED_TRACE(name);
-        const fs::path program = root / "bin" / name;
+        const fs::path program = root / "bin" / name / "glintwick";
         fs::create_directories(program.parent_path());
-        // Written whole, then renamed, so that the test never reads a half-written marker.
-        std::ofstream(program) << "#!/bin/sh\nprintf %s \"$0\" > '" << marker.string()
-                               << ".part' && mv '" << marker.string() << ".part' '"
-                               << marker.string() << "'\n";
+        // Records its arguments, written whole then renamed, so the test never reads half.
+        std::ofstream(program) << "#!/bin/sh\nprintf '%s|' \"$0\" \"$@\" > '" << started.string()
+                               << ".part' && mv '" << started.string() << ".part' '"
+                               << started.string() << "'\n";
         fs::permissions(program, fs::perms::owner_all);
-        fs::remove(marker);
+        fs::remove(started);
         fs::remove_all(root / "home");
         where.program = program.string();
-        ASSERT_EQ(RegisterFileType(where), 2);
         const fs::path entry = root / "home/applications/OrvaneGWK.Document.desktop";
+        if (name.find_first_of("\t\n") != std::string::npos) {
+            EXPECT_EQ(RegisterFileType(where), 0);
+            EXPECT_FALSE(fs::exists(entry));
+            continue;
+        }
+        ASSERT_EQ(RegisterFileType(where), 2);
         const std::string validate = "desktop-file-validate '" + entry.string() + "'";
         EXPECT_EQ(std::system(validate.c_str()), 0) << Read(entry);
-        const std::string launch = "gio launch '" + entry.string() + "' >/dev/null 2>&1";
+        const std::string launch =
+            "gio launch '" + entry.string() + "' '" + file.string() + "' >/dev/null 2>&1";
         EXPECT_EQ(std::system(launch.c_str()), 0) << Read(entry);
-        for (int i = 0; i < 500 && !fs::exists(marker); ++i)
+        for (int i = 0; i < 500 && !fs::exists(started) && !fs::exists(ran); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        EXPECT_EQ(Read(marker), program.string()) << Read(entry);
+        EXPECT_EQ(Read(started), program.string() + "|" + file.string() + "|") << Read(entry);
+        EXPECT_FALSE(fs::exists(ran)) << "the opened file ran: " << Read(entry);
+        fs::remove(ran);
     }
 }
 

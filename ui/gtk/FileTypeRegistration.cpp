@@ -92,22 +92,31 @@ void RunQuietly(const std::string& tool, const std::string& argument) {
     posix_spawn_file_actions_destroy(&actions);
 }
 
-// The program's path as the Exec key's first argument, by the Desktop Entry rules: in double
-// quotes, with ", `, $ and \ behind a backslash and % doubled (field codes start with %), and
-// then every backslash doubled again, as the key's value is itself an escaped string.
-std::string QuoteExec(const std::string& program) {
+// One argument of the Exec key by the Desktop Entry rules: in double quotes, with the quote, the
+// backquote, the dollar and the backslash behind a backslash, and % doubled (field codes start
+// with %).
+std::string QuoteExecArgument(const std::string& argument) {
     std::string quoted = "\"";
-    for (char c : program) {
+    for (char c : argument) {
         if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
         quoted += c;
         if (c == '%') quoted += '%';
     }
-    quoted += '"';
-    // GLib looks the program up before it expands %%, so a path with a % would never be found;
-    // env, found on the PATH, starts it from the expanded argument instead.
-    if (program.find('%') != std::string::npos) quoted = "env " + quoted;
+    return quoted + '"';
+}
+
+// The Exec key's command before the file: the program's path as its first argument. GLib looks
+// the program up before it expands %%, so a path with a % would never be found; the shell then
+// starts it from its expanded argument. The path is the shell's $0, which no launcher and no
+// shell reads as an option or an assignment (env, for one, takes "x=y/glintwick" as a variable
+// and runs the opened file). Every backslash is then doubled again, as the key's value is itself
+// an escaped string.
+std::string ExecCommand(const std::string& program) {
+    std::string command = QuoteExecArgument(program);
+    if (program.find('%') != std::string::npos)
+        command = "/bin/sh -c " + QuoteExecArgument("exec \"$0\" \"$@\"") + " " + command;
     std::string value;
-    for (char c : quoted) {
+    for (char c : command) {
         value += c;
         if (c == '\\') value += '\\';
     }
@@ -161,7 +170,7 @@ std::string DesktopEntryText(const std::string& program, bool withMimeType) {
         "GenericName=Status bar message animator\n"
         "Comment=Build animated status-bar messages and generate their JavaScript\n"
         "Exec=" +
-        QuoteExec(program) +
+        ExecCommand(program) +
         " %f\n"
         "Icon=glintwick\n"
         "Terminal=false\n"
