@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "ui/gtk/BackgroundTools.h"
 #include "ui/gtk/FileTypeRegistration.h"
 
 namespace glintwick {
@@ -33,7 +34,11 @@ protected:
         where.dataDirs = (root / "system").string();
         where.program = "/opt/My Tools/glintwick";
     }
-    void TearDown() override { fs::remove_all(root); }
+    void TearDown() override {
+        // The databases' tools write into the folder until they end.
+        EndBackgroundTools(std::chrono::seconds(10));
+        fs::remove_all(root);
+    }
 
     fs::path root;
     FileTypeRegistration where;
@@ -97,6 +102,7 @@ TEST_F(FileTypeRegistrationTest, TheExecLineStartsTheProgramWithTheFileWhateverI
                                << started.string() << "'\n";
         fs::permissions(program, fs::perms::owner_all);
         fs::remove(started);
+        EndBackgroundTools(std::chrono::seconds(10));
         fs::remove_all(root / "home");
         where.program = program.string();
         const fs::path entry = root / "home/applications/OrvaneGWK.Document.desktop";

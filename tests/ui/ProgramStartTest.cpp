@@ -4,11 +4,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "ChildProcess.h"
 #include "model/ProjectFile.h"
@@ -171,6 +176,42 @@ TEST(ProgramStart, OddSettingsRegistrationAndProjectFilesAndLimitsDoNotStopTheSt
         }
         std::cout << "  " << c.name << ": " << run.seconds << " s, peak RSS " << run.peakKb
                   << " KiB\n";
+    }
+}
+
+// The processes still running whose command line names `text`, ended as they are found.
+std::vector<std::string> EndProcessesNaming(const std::string& text) {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::ifstream in(entry.path() / "cmdline", std::ios::binary);
+        std::string line((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::replace(line.begin(), line.end(), '\0', ' ');
+        if (line.find(text) == std::string::npos) continue;
+        found.push_back(line);
+        ::kill(std::stoi(name), SIGKILL);
+    }
+    return found;
+}
+
+// The desktop's database tools open every file of their folders, and block on a FIFO there:
+// the window comes at once all the same, and no tool outlives the program.
+TEST(ProgramStart, AFifoBesideTheRegistrationFilesNeitherHoldsTheStartNorOutlivesTheProgram) {
+    for (const char* fifo : {"applications/other.desktop", "mime/packages/other.xml"}) {
+        SCOPED_TRACE(fifo);
+        ProgramHome home;
+        MakeFifo(home.Data() / fifo);
+        const ChildResult run = home.Start({kDemo});
+        EXPECT_FALSE(run.timedOut) << "the program never reached its window";
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        const auto idle = run.err.find("idle after ");
+        EXPECT_NE(idle, std::string::npos) << run.err;
+        if (idle != std::string::npos) {
+            EXPECT_LT(std::stoi(run.err.substr(idle + 11)), 5000) << run.err;
+        }
+        for (const std::string& left : EndProcessesNaming(home.Data().string()))
+            ADD_FAILURE() << "left running: " << left;
     }
 }
 

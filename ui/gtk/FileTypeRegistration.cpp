@@ -2,11 +2,6 @@
 #include "ui/gtk/FileTypeRegistration.h"
 #include "ui/ShellRegistration.h"
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -16,8 +11,7 @@
 #include "model/RegularFile.h"
 #include "model/SafeFile.h"
 #include "resources/StringTable.h"
-
-extern char** environ;
+#include "ui/gtk/BackgroundTools.h"
 
 namespace glintwick {
 
@@ -33,6 +27,10 @@ std::string Environment(const char* name, const std::string& fallback) {
     const char* value = std::getenv(name);
     return value && *value == '/' ? std::string(value) : fallback;
 }
+
+// The databases are refreshed in moments; a tool that takes longer is stuck (on a FIFO among
+// the files it reads) and is ended.
+constexpr std::chrono::seconds kToolTimeLimit{10};
 
 // The mime databases' glob lists are tens of kilobytes; a larger one is not read.
 constexpr uint64_t kGlobListLimit = 16 * 1024 * 1024;
@@ -75,21 +73,6 @@ bool WriteIfDifferent(const fs::path& path, const std::string& text) {
         return false;
     }
     return true;
-}
-
-void RunQuietly(const std::string& tool, const std::string& argument) {
-    std::vector<char*> argv{const_cast<char*>(tool.c_str()), const_cast<char*>(argument.c_str()),
-                            nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, tool.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-    }
-    posix_spawn_file_actions_destroy(&actions);
 }
 
 // One argument of the Exec key by the Desktop Entry rules: in double quotes, with the quote, the
@@ -185,16 +168,14 @@ int RegisterFileType(const FileTypeRegistration& where) {
         return 0;
     const fs::path home(where.dataHome);
     const bool ours = !ClaimedByAnotherType(where);
-    int written = 0;
-    if (ours && WriteIfDifferent(home / "mime" / "packages" / kPackageName, MimePackageText())) {
-        ++written;
-        RunQuietly("update-mime-database", (home / "mime").string());
-    }
+    std::vector<std::vector<std::string>> refresh;
+    if (ours && WriteIfDifferent(home / "mime" / "packages" / kPackageName, MimePackageText()))
+        refresh.push_back({"update-mime-database", (home / "mime").string()});
     if (WriteIfDifferent(home / "applications" / kDesktopFile,
-                         DesktopEntryText(where.program, ours))) {
-        ++written;
-        RunQuietly("update-desktop-database", (home / "applications").string());
-    }
+                         DesktopEntryText(where.program, ours)))
+        refresh.push_back({"update-desktop-database", (home / "applications").string()});
+    const int written = static_cast<int>(refresh.size());
+    if (!refresh.empty()) RunToolsInBackground(std::move(refresh), kToolTimeLimit);
     return written;
 }
 

@@ -16,8 +16,8 @@ FileTypeRegistration RegistrationFromEnvironment();
 
 // Writes the shared-mime-info package for *.gwk and the desktop entry that opens such files
 // with the program, each only when missing or different, and refreshes the desktop's databases
-// when anything changed. *.gwk is left alone when another type already claims it. Failures
-// are silent. Returns the number of files written.
+// in the background when anything changed (see BackgroundTools.h). *.gwk is left alone when
+// another type already claims it. Failures are silent. Returns the number of files written.
 int RegisterFileType(const FileTypeRegistration& where);
 
 // The desktop entry's and the mime package's exact text.
