@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/FileError.h"
 
@@ -13,13 +14,16 @@ namespace glintwick {
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to the disk and renames it over
 // `path`, keeping the old file's owner, group, mode and extended attributes. A file with other
-// hard links, one whose owner, group or attributes the new file could not take, or one in a
-// folder that allows no temporary file is overwritten in place instead, from content prepared in
-// full. On any failure before the content is replaced the previous file is untouched, the
-// temporary file is removed and CFileFailure is thrown. Failures to create the file carry the
-// platform error's cause; later failures (write, flush, close, rename) carry
+// hard links, one whose owner, group or attributes the new file could not take, one in a
+// folder that allows no temporary file or one whose name cannot be replaced (a bind mount) is
+// overwritten in place instead, from content prepared in full, with other savers of this
+// program held off and the old content put back if writing fails. On any failure the previous
+// file is as it was, the temporary file is removed and CFileFailure is thrown; a signal that
+// ends the program during the save removes the temporary file first. Failures to create the
+// file carry the platform error's cause; failures to write, flush or close carry
 // `writeFailureCause` when given. With `followLinks`, a symbolic link at `path` is written
-// through to its target; without, the link itself is replaced.
+// through to the end of its chain, made when it does not exist yet; a chain that never ends is
+// a bad path. Without, the link itself is replaced.
 void WriteFileAtomically(const std::string& path, std::string_view bytes,
                          std::optional<FailureCause> writeFailureCause = std::nullopt,
                          bool followLinks = true);
@@ -37,5 +41,9 @@ WriteCall& FileWriteCall();
 // Makes a write beyond the file-size limit fail with EFBIG, reported as a full disk, instead of
 // killing the process with SIGXFSZ half-way through a save. Both programs call it at start.
 void IgnoreFileSizeSignal();
+
+// Removes the temporary files that saves ended without removing (a killed or crashed program)
+// from the folders of `files`. The window program calls it at start with the recent files.
+void RemoveAbandonedSaves(const std::vector<std::string>& files);
 
 }  // namespace glintwick

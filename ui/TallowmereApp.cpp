@@ -12,6 +12,7 @@
 
 #include "model/FileError.h"
 #include "model/ProjectFile.h"
+#include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "model/platform/FileSystem.h"
 #include "resources/StringTable.h"
@@ -20,6 +21,7 @@
 #include "ui/MainFrame.h"
 #include "ui/PlatformStyle.h"
 #include "ui/Prompt.h"
+#include "ui/RecentFileSettings.h"
 #include "ui/ShellRegistration.h"
 #include "ui/SplashWnd.h"
 #include "ui/TallowmereView.h"
@@ -106,6 +108,8 @@ bool CTallowmereApp::OnInit() {
     RegisterProjectFileType();
     // Preview folders of runs that were killed are nobody's any more.
     CPreviewFolder::RemoveAbandoned(PathFromWx(wxFileName::GetTempDir()));
+    // So are temporary files that killed saves left beside the projects last worked on.
+    RemoveAbandonedSaves(ReadRecentFileSettings());
     if (!StartUp(parser.GetParamCount() > 0 ? RawProjectArgument() : std::nullopt)) return false;
     SetHelpBookPath(FindHelpBook(wxStandardPaths::Get().GetExecutablePath()));
     // The start-up measurement ends the program at its first idle moment.

@@ -1,5 +1,6 @@
 // Saves and script generation failing at every byte, as on a full disk: nothing is lost.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <iostream>
@@ -44,6 +45,8 @@ protected:
     // Runs `write` with every byte budget short of the full size; returns how many ran.
     template <typename Write>
     size_t FailAtEveryByte(size_t fullSize, Write&& write, const std::string& path) {
+        const std::string old = test::ReadFile(path);
+        const std::vector<std::string> entries = folder.Entries();
         size_t cases = 0;
         for (size_t budget = 0; budget < fullSize; ++budget, ++cases) {
             g_budget = budget;
@@ -53,8 +56,8 @@ protected:
             } catch (const CFileFailure& failure) {
                 EXPECT_EQ(failure.Message(), "Disk full while accessing " + path + ".") << budget;
             }
-            EXPECT_EQ(test::ReadFile(path), "the previous file") << budget;
-            EXPECT_EQ(folder.Entries().size(), 1u) << "temporary file left after " << budget;
+            EXPECT_EQ(test::ReadFile(path), old) << budget;
+            EXPECT_EQ(folder.Entries(), entries) << "temporary file left after " << budget;
         }
         return cases;
     }
@@ -76,6 +79,20 @@ TEST_F(FaultInjection, ProjectSaveKeepsTheOldFileFlagAndPathAtEveryFailingByte) 
     g_budget = size;
     SaveProject(doc, target);
     EXPECT_EQ(test::ReadFile(target), SerializeProject(doc));
+}
+
+// A file with a second name is written in place: what was written is put back, whether the new
+// content is longer or shorter than the old.
+TEST_F(FaultInjection, InPlaceSavePutsTheOldContentBackAtEveryFailingByte) {
+    ASSERT_EQ(::link(target.c_str(), folder.File("second-name.gwk").c_str()), 0);
+    const size_t size = SerializeProject(doc).size();
+    for (const std::string& old : {std::string("short"), std::string(3 * size, 'o')}) {
+        SCOPED_TRACE(old.size());
+        test::WriteFile(target, old);
+        EXPECT_EQ(FailAtEveryByte(
+                      size, [&] { SaveProject(doc, target); }, target),
+                  size);
+    }
 }
 
 TEST_F(FaultInjection, ScriptGenerationKeepsTheOldScriptAtEveryFailingByte) {

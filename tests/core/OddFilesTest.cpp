@@ -1,8 +1,13 @@
 // Project files that are no ordinary files: huge sparse ones, devices, FIFOs, links, low limits.
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 
 #include "TestSupport.h"
@@ -110,7 +115,8 @@ TEST(OddFiles, RunningOutOfMemoryWhileLoadingIsFailedToOpen) {
 }
 
 // Under a file-size limit every command that writes fails as on a full disk instead of dying
-// of SIGXFSZ half-way: the message, the old file as it was and no temporary file left.
+// of SIGXFSZ half-way: the message, the old file as it was and no temporary file left. A file
+// with a second name is written in place, and its old bytes past the limit stay too.
 TEST(OddFiles, AFileSizeLimitIsADiskFullForEveryWritingCommand) {
     const std::string demo = std::string(GLINTWICK_SOURCE_DIR) + "/examples/demo";
     struct Case {
@@ -124,20 +130,119 @@ TEST(OddFiles, AFileSizeLimitIsADiskFullForEveryWritingCommand) {
         {"strip", {"strip"}, "out.js"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempFolder folder;
-        const std::string output = folder.File(c.output);
-        test::WriteFile(output, "the old file");
-        std::vector<std::string> args = c.args;
-        args.push_back(output);
-        const test::ChildResult run = test::RunCli(args, {.fileSizeLimit = 64});
-        EXPECT_EQ(run.signal, 0) << "killed by signal " << run.signal;
-        EXPECT_EQ(run.exitCode, 1);
-        EXPECT_EQ(run.err, "Disk full while accessing " + output + ".\n");
-        EXPECT_EQ(test::ReadFile(output), "the old file");
-        EXPECT_EQ(folder.Entries(), std::vector<std::string>{c.output})
-            << "a temporary file was left";
+        for (const bool linked : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (linked ? ", in place" : ""));
+            TempFolder folder;
+            const std::string output = folder.File(c.output);
+            const std::string old = linked ? std::string(64 * 1024, 'o') : "the old file";
+            test::WriteFile(output, old);
+            std::vector<std::string> entries{c.output};
+            if (linked) {
+                ASSERT_EQ(::link(output.c_str(), folder.File("link").c_str()), 0);
+                entries.insert(entries.begin(), "link");
+            }
+            std::vector<std::string> args = c.args;
+            args.push_back(output);
+            const test::ChildResult run = test::RunCli(args, {.fileSizeLimit = 64});
+            EXPECT_EQ(run.signal, 0) << "killed by signal " << run.signal;
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_EQ(run.err, "Disk full while accessing " + output + ".\n");
+            EXPECT_TRUE(test::ReadFile(output) == old) << "the old file was changed";
+            EXPECT_EQ(folder.Entries(), entries) << "a temporary file was left";
+        }
     }
+}
+
+// A save through a symbolic link that leads nowhere yet makes the file it names (read from
+// the link's own folder, along a chain of links) and keeps the link; a loop is a bad path.
+TEST(OddFiles, SavingThroughLinksThatLeadNowhereOrInALoop) {
+    TempFolder folder;
+    const std::string json = std::string(GLINTWICK_SOURCE_DIR) + "/examples/demo.json";
+    ASSERT_EQ(test::RunCli({"import", json, folder.File("expected.gwk")}).exitCode, 0);
+    ASSERT_EQ(::mkdir(folder.File("links").c_str(), 0700), 0);
+    struct Case {
+        const char* link;
+        std::vector<std::pair<const char*, const char*>> links;  // name, what it points to
+        const char* made;  // the file the save makes, or null for a loop
+    } cases[] = {
+        {"links/dangling.gwk", {{"links/dangling.gwk", "../made.gwk"}}, "made.gwk"},
+        {"chain.gwk",
+         {{"chain.gwk", "links/next.gwk"}, {"links/next.gwk", "end.gwk"}},
+         "links/end.gwk"},
+        {"loop.gwk", {{"loop.gwk", "links/back.gwk"}, {"links/back.gwk", "../loop.gwk"}}, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.link);
+        for (const auto& [name, to] : c.links) {
+            ASSERT_EQ(::symlink(to, folder.File(name).c_str()), 0);
+        }
+        const std::string link = folder.File(c.link);
+        const test::ChildResult run = test::RunCli({"import", json, link});
+        EXPECT_EQ(run.exitCode, c.made ? 0 : 1);
+        EXPECT_EQ(run.err, c.made ? "" : link + " contains an invalid path.\n");
+        struct stat st {};
+        EXPECT_TRUE(::lstat(link.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) << "link replaced";
+        if (c.made) {
+            EXPECT_EQ(test::ReadFile(folder.File(c.made)),
+                      test::ReadFile(folder.File("expected.gwk")));
+        }
+    }
+}
+
+// One file bind-mounted over a name (as a file is handed into a container) cannot be replaced
+// by renaming: it is written in place.
+TEST(OddFiles, AFileBindMountedOverTheNameIsSavedInPlace) {
+    TempFolder folder;
+    const std::string demo = std::string(GLINTWICK_SOURCE_DIR) + "/examples/demo";
+    const std::string source = folder.File("source"), mounted = folder.File("mounted");
+    test::WriteFile(source, "the old file");
+    test::WriteFile(mounted, "");
+    if (::mount(source.c_str(), mounted.c_str(), nullptr, MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "no bind mount here: " << std::strerror(errno);
+    struct Unmount {
+        std::string path;
+        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
+    } unmount{mounted};
+    for (const auto& args : {std::vector<std::string>{"import", demo + ".json"},
+                             std::vector<std::string>{"generate", demo + ".gwk"}}) {
+        SCOPED_TRACE(args[0]);
+        // The script is named after its file: the same name in another folder.
+        const TempFolder other;
+        const std::string expected = other.File("mounted");
+        ASSERT_EQ(test::RunCli({args[0], args[1], expected}).exitCode, 0);
+        const test::ChildResult run = test::RunCli({args[0], args[1], mounted});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(test::ReadFile(source), test::ReadFile(expected));
+    }
+}
+
+// Each failure has its own message: what is no file is denied (a socket, a kernel file that
+// takes no other content), a name longer than the file system allows is an invalid path.
+TEST(OddFiles, WhatIsNoFileOrNoNameHasItsMessage) {
+    TempFolder folder;
+    const std::string demo = std::string(GLINTWICK_SOURCE_DIR) + "/examples/demo.gwk";
+    const std::string socketPath = folder.File("socket.gwk");
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const std::string longName = folder.File(std::string(253, 'n') + ".js");
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{"show", socketPath}, "Access to " + socketPath + " was denied."},
+        {{"strip", "/proc/self/comm"}, "Access to /proc/self/comm was denied."},
+        {{"generate", demo, longName}, longName + " contains an invalid path."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0]);
+        const test::ChildResult run = test::RunCli(c.args);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, c.message + "\n");
+    }
+    ::close(socket);
 }
 
 }  // namespace

@@ -32,13 +32,18 @@ FailureCause CauseFromErrno(int err, const std::string& path) {
         case EPERM:
         case EROFS:
         case EISDIR:
-        case EEXIST: return FailureCause::AccessDenied;
+        case EEXIST:
+        // What is no file: a socket, a device without its driver.
+        case ENXIO:
+        case ENODEV: return FailureCause::AccessDenied;
         case EBADF: return FailureCause::InvalidFile;
         case EMLINK: return FailureCause::DirectoryFull;
         case ESPIPE: return FailureCause::BadSeek;
         case EIO: return FailureCause::HardIO;
         case ETXTBSY:
-        case EBUSY: return FailureCause::SharingViolation;
+        case EBUSY:
+        // Another program holds a lease on the file (a file server's lock, say).
+        case EWOULDBLOCK: return FailureCause::SharingViolation;
         case ENOLCK:
         case EDEADLK: return FailureCause::LockViolation;
         case ENOSPC:

@@ -136,6 +136,9 @@ CHandle CreateTemporaryFile(const std::wstring& folder, std::wstring& name) {
 
 void IgnoreFileSizeSignal() {}
 
+// The temporary names here tell no process, so none is known to be abandoned.
+void RemoveAbandonedSaves(const std::vector<std::string>&) {}
+
 WriteCall& FileWriteCall() {
     static WriteCall call = &WriteToHandle;
     return call;
