@@ -6,10 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <new>
-#include <stdexcept>
 #include <thread>
 
 #include "model/RegularFile.h"
@@ -42,24 +41,21 @@ void LockForSaving(int fd, const std::string& shownPath) {
     }
 }
 
-// The file's whole content, which must be exactly the `size` bytes its status claims: a kernel
-// file (/proc/self/comm claims none) is no file to keep. The cause of a failure otherwise.
-std::optional<FailureCause> ReadOldContent(int fd, off_t size, std::string& old,
+// The first `count` bytes of the file whose status claims `size` bytes: what a failed save
+// puts back. Reading them all, the file must end there too: a kernel file (/proc/self/comm
+// claims none, a sysfs file a page) is no file to keep. The cause of a failure otherwise.
+std::optional<FailureCause> ReadOldContent(int fd, off_t size, size_t count, std::string& old,
                                            const std::string& target) {
-    try {
-        old.resize(static_cast<size_t>(size));
-    } catch (const std::bad_alloc&) {
-        return FailureCause::FailedToSave;
-    } catch (const std::length_error&) {
-        return FailureCause::FailedToSave;
-    }
+    old.resize(count);
+    const bool whole = count == static_cast<size_t>(size);
     size_t got = 0;
     char beyond = 0;
     for (;;) {
-        const bool atEnd = got == old.size();
-        const ssize_t n =
-            atEnd ? ::pread(fd, &beyond, 1, static_cast<off_t>(got))
-                  : ::pread(fd, old.data() + got, old.size() - got, static_cast<off_t>(got));
+        const bool atEnd = got == count;
+        if (atEnd && !whole) return std::nullopt;
+        const ssize_t n = atEnd
+                              ? ::pread(fd, &beyond, 1, static_cast<off_t>(got))
+                              : ::pread(fd, old.data() + got, count - got, static_cast<off_t>(got));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return CauseFromErrno(errno, target);
         if (atEnd) return n == 0 ? std::nullopt : std::optional(FailureCause::AccessDenied);
@@ -68,18 +64,18 @@ std::optional<FailureCause> ReadOldContent(int fd, off_t size, std::string& old,
     }
 }
 
-// Puts the first `count` old bytes and the old length back, and syncs. The plain call, not
+// Puts the first `count` old bytes and the old `length` back, and syncs. The plain call, not
 // the replaceable one: these bytes were in the file a moment ago, so they fit where the new
 // ones did not (a file-size limit stopped those past the old ones). A failure here leaves
 // nothing more to try; the first failure is the one reported.
-void PutBack(int fd, const std::string& old, size_t count) {
+void PutBack(int fd, const std::string& old, size_t count, off_t length) {
     for (size_t at = 0; at < count;) {
         const ssize_t n = ::pwrite(fd, old.data() + at, count - at, static_cast<off_t>(at));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         at += static_cast<size_t>(n);
     }
-    if (::ftruncate(fd, static_cast<off_t>(old.size())) == 0) ::fsync(fd);
+    if (::ftruncate(fd, length) == 0) ::fsync(fd);
 }
 
 }  // namespace
@@ -105,8 +101,12 @@ void WriteInPlace(const std::string& target, std::string_view bytes,
     struct stat st {};
     if (::fstat(fd.Get(), &st) != 0) Fail(CauseFromErrno(errno, target), shownPath);
     if (!S_ISREG(st.st_mode)) Fail(FailureCause::AccessDenied, shownPath);
+    // Kept: the old bytes the new ones overwrite, which is all of them when the new content
+    // is as long or longer; so no more memory than twice the new content.
+    const off_t length = static_cast<off_t>(bytes.size());
     std::string old;
-    if (const auto cause = ReadOldContent(fd.Get(), st.st_size, old, target))
+    if (const auto cause = ReadOldContent(
+            fd.Get(), st.st_size, static_cast<size_t>(std::min(length, st.st_size)), old, target))
         Fail(*cause, shownPath);
     auto fail = [&](int err) {
         Fail(writeFailureCause.value_or(CauseFromErrno(err, target)), shownPath);
@@ -114,23 +114,20 @@ void WriteInPlace(const std::string& target, std::string_view bytes,
 
     // Room first, beyond the old length too (without changing it), so that a full disk stops
     // the save here where it can; a sparse or copy-on-write file can still run out later.
-    const off_t length = static_cast<off_t>(bytes.size());
     if (length > 0 && ::fallocate(fd.Get(), FALLOC_FL_KEEP_SIZE, 0, length) != 0 &&
         errno != EOPNOTSUPP)
         fail(errno);
 
+    // The new bytes, synced, before a shorter content drops the old tail: until then every
+    // failure can put the old content back whole. Once the tail is dropped the file holds the
+    // whole new content, and only the sync of its length can still fail.
     signals.Hold();
     size_t written = 0;
     int err = WriteAll(fd.Get(), bytes, written);
-    bool shortened = false;
-    if (err == 0) {
-        if (::ftruncate(fd.Get(), length) != 0)
-            err = errno;
-        else
-            shortened = length < st.st_size;
-    }
     if (err == 0 && ::fsync(fd.Get()) != 0) err = errno;
-    if (err != 0) PutBack(fd.Get(), old, shortened ? old.size() : std::min(written, old.size()));
+    if (err == 0 && length < st.st_size && ::ftruncate(fd.Get(), length) != 0) err = errno;
+    if (err != 0) PutBack(fd.Get(), old, std::min(written, old.size()), st.st_size);
+    if (err == 0 && length < st.st_size && ::fsync(fd.Get()) != 0) err = errno;
     signals.Release();
     if (err != 0) fail(err);
     // Closing also lets the next saver in.
