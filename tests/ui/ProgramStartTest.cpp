@@ -1,5 +1,6 @@
 // The real program started on odd files and limits: it reaches its first idle moment and ends.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -122,12 +123,30 @@ TEST(ProgramStart, OddSettingsRegistrationAndProjectFilesAndLimitsDoNotStopTheSt
             EXPECT_TRUE(IsFifo(where(h))) << "the FIFO was replaced";
         };
     };
+    auto stillSize = [](auto where, long long size) {
+        return [where, size](const ProgramHome& h) {
+            std::error_code error;
+            EXPECT_EQ(static_cast<long long>(fs::file_size(where(h), error)), size)
+                << "the file was replaced";
+        };
+    };
     const fs::path killedRun = "glintwick-preview-" + std::to_string(EndedProcess()) + "-Ab3dEf";
     const StartCase cases[] = {
         {"settings file is a FIFO", [&](const ProgramHome& h) { MakeFifo(settings(h)); }, demo, -1,
          stillFifo(settings)},
+        // What the program did not read it never writes, also when it opens a project.
         {"settings file is 200 GB", [&](const ProgramHome& h) { MakeSparse(settings(h), k200GiB); },
-         none, -1, nullptr},
+         demo, -1, stillSize(settings, k200GiB)},
+        {"settings file is 300 KB",
+         [&](const ProgramHome& h) {
+             std::ofstream(settings(h)) << "[Recent File List]\nFile1=/a.gwk\n"
+                                        << std::string(300 * 1024, '#') << "\n";
+         },
+         demo, -1, stillSize(settings, 300 * 1024 + 33)},
+        {"desktop entry is 200 GB", [&](const ProgramHome& h) { MakeSparse(desktop(h), k200GiB); },
+         none, -1, stillSize(desktop, k200GiB)},
+        {"mime package is 200 GB", [&](const ProgramHome& h) { MakeSparse(package(h), k200GiB); },
+         none, -1, stillSize(package, k200GiB)},
         {"desktop entry is a FIFO", [&](const ProgramHome& h) { MakeFifo(desktop(h)); }, demo, -1,
          stillFifo(desktop)},
         {"mime package is a FIFO", [&](const ProgramHome& h) { MakeFifo(package(h)); }, demo, -1,
@@ -213,6 +232,44 @@ TEST(ProgramStart, AFifoBesideTheRegistrationFilesNeitherHoldsTheStartNorOutlive
         for (const std::string& left : EndProcessesNaming(home.Data().string()))
             ADD_FAILURE() << "left running: " << left;
     }
+}
+
+// Without a home (root started with env -i), nothing is registered under "/.local/share" and
+// no recent list is kept in the account's home: the program runs without them.
+TEST(ProgramStart, WithoutAHomeNothingIsRegisteredOrKept) {
+    ProgramHome home;
+    // A program and a project of their own, so that what names them was written by this start.
+    const fs::path program = home.Path() / "glintwick", project = home.Path() / "homeless.gwk";
+    fs::create_hard_link(GLINTWICK_PROGRAM, program);
+    fs::copy_file(kDemo, project);
+    const bool hadLocal = fs::exists("/.local");
+    ChildLaunch launch;
+    const char* display = std::getenv("DISPLAY");
+    const char* xauthority = std::getenv("XAUTHORITY");
+    launch.argv = {"/usr/bin/env",
+                   "-i",
+                   std::string("DISPLAY=") + (display ? display : ""),
+                   std::string("XAUTHORITY=") + (xauthority ? xauthority : ""),
+                   "NO_AT_BRIDGE=1",
+                   "GLINTWICK_EXIT_WHEN_IDLE=1",
+                   program.string(),
+                   project.string()};
+    launch.timeoutSeconds = 30;
+    const ChildResult run = RunChild(launch);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    auto mentions = [](const fs::path& file, const std::string& text) {
+        std::ifstream in(file, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)),
+                                std::istreambuf_iterator<char>());
+        return bytes.find(text) != std::string::npos;
+    };
+    EXPECT_FALSE(mentions("/.local/share/applications/OrvaneGWK.Document.desktop", program))
+        << "registered under /.local/share";
+    if (!hadLocal) fs::remove_all("/.local");
+    const passwd* account = ::getpwuid(::getuid());
+    ASSERT_NE(account, nullptr);
+    EXPECT_FALSE(mentions(fs::path(account->pw_dir) / ".config/Tallowmere/Glintwick.conf", project))
+        << "the recent list was kept in the account's home";
 }
 
 }  // namespace

@@ -48,9 +48,18 @@ public:
 
     void Start(std::vector<Command> commands, std::chrono::milliseconds limit) {
         std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_running;
         m_threads.emplace_back([this, commands = std::move(commands), limit] {
             for (const Command& command : commands) RunOne(command, limit);
+            std::lock_guard<std::mutex> done(m_mutex);
+            --m_running;
+            m_wake.notify_all();
         });
+    }
+
+    void Wait(std::chrono::milliseconds limit) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_wake.wait_for(lock, limit, [this] { return m_running == 0; });
     }
 
     void End(std::chrono::milliseconds grace) {
@@ -108,6 +117,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::vector<std::thread> m_threads;
+    int m_running = 0;  // threads still running their commands
     Clock::time_point m_endAll = Clock::time_point::max();
 };
 
@@ -121,6 +131,8 @@ CToolRunner& Runner() {
 void RunToolsInBackground(std::vector<Command> commands, std::chrono::milliseconds limit) {
     Runner().Start(std::move(commands), limit);
 }
+
+void WaitForBackgroundTools(std::chrono::milliseconds limit) { Runner().Wait(limit); }
 
 void EndBackgroundTools(std::chrono::milliseconds grace) { Runner().End(grace); }
 

@@ -14,6 +14,9 @@ namespace glintwick {
 void RunToolsInBackground(std::vector<std::vector<std::string>> commands,
                           std::chrono::milliseconds limit);
 
+// Waits up to `limit` for the tools started so far to end, leaving them running after it.
+void WaitForBackgroundTools(std::chrono::milliseconds limit);
+
 // Gives the tools still running up to `grace` to end, then kills them; nothing started is left
 // behind. The program's exit does this too.
 void EndBackgroundTools(std::chrono::milliseconds grace);

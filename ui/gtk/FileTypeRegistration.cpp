@@ -12,6 +12,7 @@
 #include "model/SafeFile.h"
 #include "resources/StringTable.h"
 #include "ui/gtk/BackgroundTools.h"
+#include "ui/gtk/XdgFolder.h"
 
 namespace glintwick {
 
@@ -22,11 +23,6 @@ namespace {
 constexpr const char* kGlob = "*.gwk";
 constexpr const char* kPackageName = "glintwick.xml";
 constexpr const char* kDesktopFile = "OrvaneGWK.Document.desktop";
-
-std::string Environment(const char* name, const std::string& fallback) {
-    const char* value = std::getenv(name);
-    return value && *value == '/' ? std::string(value) : fallback;
-}
 
 // The databases are refreshed in moments; a tool that takes longer is stuck (on a FIFO among
 // the files it reads) and is ended.
@@ -58,13 +54,17 @@ bool ClaimedByAnotherType(const FileTypeRegistration& where) {
     return false;
 }
 
-// Writes `text` unless the file already holds it; true when it wrote. Something there that is
-// no regular file (a FIFO, a device, a folder) is not ours to read or replace.
+// The package and the entry are well under a kilobyte; a larger file there is not one of ours.
+constexpr uint64_t kRegistrationFileLimit = 64 * 1024;
+
+// Writes `text` unless the file already holds it; true when it wrote. Something there that
+// could not be read whole (a FIFO, a device, a folder, a huge or an unreadable file) is not
+// ours to replace.
 bool WriteIfDifferent(const fs::path& path, const std::string& text) {
     std::error_code error;
     if (fs::exists(fs::symlink_status(path, error))) {
-        if (!IsRegularFile(path.string())) return false;
-        if (ReadSmallFile(path.string(), text.size()) == text) return false;
+        const auto old = ReadSmallFile(path.string(), kRegistrationFileLimit);
+        if (!old || *old == text) return false;
     }
     fs::create_directories(path.parent_path(), error);
     try {
@@ -73,6 +73,21 @@ bool WriteIfDifferent(const fs::path& path, const std::string& text) {
         return false;
     }
     return true;
+}
+
+// GLib reads a mime folder's own lists when it holds no cache, in the window's thread as the
+// window draws its first icon, and blocks for ever on one that is a FIFO; update-mime-database
+// replaces the lists with regular files.
+bool MimeListsHoldGLib(const fs::path& folder) {
+    if (IsRegularFile((folder / "mime.cache").string())) return false;
+    for (const char* list :
+         {"globs2", "globs", "magic", "aliases", "subclasses", "icons", "generic-icons"}) {
+        std::error_code error;
+        const fs::path path = folder / list;
+        if (fs::exists(fs::symlink_status(path, error)) && !IsRegularFile(path.string()))
+            return true;
+    }
+    return false;
 }
 
 // One argument of the Exec key by the Desktop Entry rules: in double quotes, with the quote, the
@@ -118,9 +133,8 @@ bool HasControlCharacter(const std::string& text) {
 }  // namespace
 
 FileTypeRegistration RegistrationFromEnvironment() {
-    const char* home = std::getenv("HOME");
     FileTypeRegistration where;
-    where.dataHome = Environment("XDG_DATA_HOME", std::string(home ? home : "") + "/.local/share");
+    where.dataHome = XdgFolder("XDG_DATA_HOME", ".local/share");
     const char* dirs = std::getenv("XDG_DATA_DIRS");
     where.dataDirs = dirs && *dirs ? dirs : "/usr/local/share:/usr/share";
     std::error_code error;
@@ -169,13 +183,18 @@ int RegisterFileType(const FileTypeRegistration& where) {
     const fs::path home(where.dataHome);
     const bool ours = !ClaimedByAnotherType(where);
     std::vector<std::vector<std::string>> refresh;
-    if (ours && WriteIfDifferent(home / "mime" / "packages" / kPackageName, MimePackageText()))
+    bool waitForMime = false;
+    if (ours && WriteIfDifferent(home / "mime" / "packages" / kPackageName, MimePackageText())) {
         refresh.push_back({"update-mime-database", (home / "mime").string()});
+        waitForMime = MimeListsHoldGLib(home / "mime");
+    }
     if (WriteIfDifferent(home / "applications" / kDesktopFile,
                          DesktopEntryText(where.program, ours)))
         refresh.push_back({"update-desktop-database", (home / "applications").string()});
     const int written = static_cast<int>(refresh.size());
     if (!refresh.empty()) RunToolsInBackground(std::move(refresh), kToolTimeLimit);
+    // The window waits only where GLib would otherwise wait for ever.
+    if (waitForMime) WaitForBackgroundTools(kToolTimeLimit);
     return written;
 }
 

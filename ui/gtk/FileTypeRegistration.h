@@ -6,7 +6,7 @@
 namespace glintwick {
 
 struct FileTypeRegistration {
-    std::string dataHome;  // $XDG_DATA_HOME or ~/.local/share
+    std::string dataHome;  // $XDG_DATA_HOME or ~/.local/share; empty: nothing is registered
     std::string dataDirs;  // $XDG_DATA_DIRS or /usr/local/share:/usr/share
     std::string program;   // the program's full path, for the desktop entry's Exec line
 };

@@ -1,28 +1,29 @@
 // The recent-file list in an INI file under the user's configuration folder.
 #include "ui/gtk/SettingsFile.h"
 
-#include <wx/filename.h>
-#include <wx/utils.h>
-
+#include <filesystem>
 #include <sstream>
 
-#include "model/FileError.h"
 #include "model/RecentFiles.h"
 #include "model/RegularFile.h"
 #include "model/SafeFile.h"
 #include "resources/StringTable.h"
 #include "ui/RecentFileSettings.h"
+#include "ui/WxText.h"
+#include "ui/gtk/XdgFolder.h"
 
 namespace glintwick {
 
-wxString SettingsFilePath() {
-    wxString base;
-    if (!wxGetEnv("XDG_CONFIG_HOME", &base) || base.empty() || !wxIsAbsolutePath(base))
-        base = wxGetHomeDir() + "/.config";
-    return base + "/" + str::kSettingsKey + "/" + str::kAppName + ".conf";
-}
+namespace fs = std::filesystem;
 
 namespace {
+
+// The path as the file system names it (the environment's bytes, whatever the locale).
+std::string SettingsPath() {
+    const std::string base = XdgFolder("XDG_CONFIG_HOME", ".config");
+    if (base.empty()) return {};
+    return base + "/" + str::kSettingsKey + "/" + str::kAppName + ".conf";
+}
 
 // Four paths and their keys; anything much larger is no settings file of ours.
 constexpr uint64_t kSettingsFileLimit = 256 * 1024;
@@ -33,14 +34,17 @@ std::string EntryKey(size_t index) {
 
 }  // namespace
 
+wxString SettingsFilePath() { return PathToWx(SettingsPath()); }
+
 // The settings file is plain INI, written by hand so that the group and keys are exactly
 // "[Recent File List]" and "File1" to "File4" (wx's own config class escapes the spaces).
 std::vector<std::string> ReadRecentFileSettings() {
     std::vector<std::string> paths(CRecentFiles::kMaxEntries);
     // No settings yet, none readable, or something that is no settings file (a FIFO, a device,
     // a huge file): an empty list, and the thing is left alone.
+    const std::string path = SettingsPath();
     const std::string text =
-        ReadSmallFile(SettingsFilePath().utf8_string(), kSettingsFileLimit).value_or("");
+        path.empty() ? std::string() : ReadSmallFile(path, kSettingsFileLimit).value_or("");
     std::istringstream lines(text);
     bool inSection = false;
     for (std::string line; std::getline(lines, line);) {
@@ -64,12 +68,20 @@ void WriteRecentFileSettings(const std::vector<std::string>& paths) {
         if (paths[i].find_first_of("\r\n") != std::string::npos) continue;
         text += EntryKey(i) + "=" + paths[i] + "\n";
     }
-    const wxFileName file(SettingsFilePath());
-    // Settings are a convenience: a folder that cannot be made just means they are not kept.
-    if (!wxFileName::Mkdir(file.GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL)) return;
+    // Settings are a convenience, and failures are silent: without a home, with a folder that
+    // cannot be made (quietly, unlike wx's, which shows a box), the list is not kept. A file
+    // there that could not be read whole (a FIFO, a huge or an unreadable file) is not ours to
+    // replace.
+    const std::string path = SettingsPath();
+    if (path.empty()) return;
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(path, error)) && !ReadSmallFile(path, kSettingsFileLimit))
+        return;
+    fs::create_directories(fs::path(path).parent_path(), error);
+    if (error) return;
     try {
-        WriteFileAtomically(file.GetFullPath().utf8_string(), text);
-    } catch (const CFileFailure&) {
+        WriteFileAtomically(path, text);
+    } catch (const std::exception&) {
     }
 }
 
