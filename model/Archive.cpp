@@ -20,8 +20,11 @@ void AppendLittleEndian(std::string& out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-// Half of what this process may hold: the machine's memory, or a lower limit.
+// Half of what this process may hold: the machine's available memory, or a lower limit.
 uint64_t LoadingMemory() { return ProcessMemoryLimit() / 2; }
+
+// Loads that take no more than this never ask the system what they may take.
+constexpr uint64_t kUncountedMemory = 1 << 20;
 
 }  // namespace
 
@@ -38,17 +41,17 @@ void CByteSource::ReadBeyondWindow(char* out, size_t count) {
 }
 
 CArchive::CArchive(std::string_view in)
-    : m_memory(std::make_unique<CMemorySource>(in)),
-      m_source(m_memory.get()),
-      m_memoryLeft(LoadingMemory()) {}
+    : m_memory(std::make_unique<CMemorySource>(in)), m_source(m_memory.get()) {}
 
-CArchive::CArchive(CByteSource& source) : m_source(&source), m_memoryLeft(LoadingMemory()) {}
+CArchive::CArchive(CByteSource& source) : m_source(&source) {}
 
 CArchive::~CArchive() = default;
 
 void CArchive::ChargeMemory(uint64_t bytes) {
-    if (bytes > m_memoryLeft) throw std::bad_alloc();
-    m_memoryLeft -= bytes;
+    m_memoryCharged += std::min(bytes, UINT64_MAX - m_memoryCharged);
+    if (m_memoryCharged <= kUncountedMemory) return;
+    if (!m_memoryBudget) m_memoryBudget = LoadingMemory();
+    if (m_memoryCharged > *m_memoryBudget) throw std::bad_alloc();
 }
 
 void CArchive::WriteInt(int32_t value) {
@@ -134,7 +137,6 @@ std::string CArchive::ReadString() {
 std::string_view CArchive::ReadText(CTextStore& store) {
     std::string converted;
     if (const auto length = ReadStringHead(converted)) {
-        if (const char* kept = m_source->TakeInPlace(*length)) return {kept, *length};
         char* at = store.Reserve(*length);
         m_source->Read(at, *length);
         return {at, *length};

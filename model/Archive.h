@@ -48,32 +48,15 @@ public:
         ReadBeyondWindow(out.data() + at, count);
     }
 
-    // The next `count` bytes where they already lie, passed over, when the window holds them
-    // and its bytes stay in place as long as the loaded project; otherwise nullptr, and
-    // nothing is passed over.
-    const char* TakeInPlace(size_t count) {
-        if (!m_windowKept || (count > Windowed() && (count > m_left || !Grow(count))))
-            return nullptr;
-        const char* at = m_next;
-        Consume(count);
-        return at;
-    }
-
 protected:
     explicit CByteSource(uint64_t length) : m_left(length) {}
-    // `kept`: the bytes stay in place as long as the loaded project (see TakeInPlace).
-    void SetWindow(const char* begin, size_t size, bool kept = false) {
+    void SetWindow(const char* begin, size_t size) {
         m_next = begin;
         m_end = begin + size;
-        m_windowKept = kept;
     }
     // Called with the window empty and bytes left: puts between one of them and all of them in
     // the window.
     virtual void Refill() = 0;
-    // Called when a kept window holds fewer than `count` bytes (no more than are left) that
-    // are wanted in place: reads on behind the window until it holds them and says so, or
-    // says it cannot.
-    virtual bool Grow(size_t /*count*/) { return false; }
 
 private:
     size_t Windowed() const { return static_cast<size_t>(m_end - m_next); }
@@ -86,7 +69,6 @@ private:
     const char* m_next = nullptr;
     const char* m_end = nullptr;
     uint64_t m_left;
-    bool m_windowKept = false;
 };
 
 // Bytes held in memory, which must outlive the source: the window is all of them.
@@ -123,8 +105,9 @@ public:
     // The same, its bytes put in `store`.
     std::string_view ReadText(CTextStore& store);
 
-    // Counts memory that loading is about to take against what the machine can give; throws
-    // std::bad_alloc beyond it, so a crafted file fails as out of memory before it gets there.
+    // Counts memory that loading is about to take against half of what this process may hold
+    // (see ProcessMemoryLimit); throws std::bad_alloc beyond it, so a crafted file fails as out
+    // of memory before it gets there, not when the system refuses or a container kills it.
     void ChargeMemory(uint64_t bytes);
 
 private:
@@ -138,7 +121,8 @@ private:
     std::string* m_out = nullptr;
     std::unique_ptr<CMemorySource> m_memory;
     CByteSource* m_source = nullptr;
-    uint64_t m_memoryLeft = 0;
+    uint64_t m_memoryCharged = 0;
+    std::optional<uint64_t> m_memoryBudget;  // asked for once a load takes more than a little
 };
 
 }  // namespace glintwick

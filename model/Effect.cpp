@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 #include "model/Archive.h"
 #include "model/CoreTexts.h"
@@ -23,32 +25,97 @@ void SplitTextIntoWords(std::string_view text, WordList& words) {
 std::string CEffect::GetEffectNameByIndex(int index) { return str::kEffectNames[index]; }
 
 CEffect::CEffect()
-    : m_strOwnText(str::kDefaultEffectText),
-      m_strText(m_strOwnText),
+    : m_p{str::kDefaultEffectText},
+      m_nLength(static_cast<uint32_t>(std::char_traits<char>::length(str::kDefaultEffectText))),
       m_nEffect(kDefaultEffect),
       m_nSpeed(kDefaultSpeed),
       m_nLoops(kDefaultLoops) {}
 
 CEffect::CEffect(std::string text, int effect, int speed, int loops)
-    : m_strOwnText(std::move(text)),
-      m_strText(m_strOwnText),
-      m_nEffect(effect),
-      m_nSpeed(speed),
-      m_nLoops(loops) {}
+    : m_p{""}, m_nLength(0), m_nEffect(effect), m_nSpeed(speed), m_nLoops(loops) {
+    SetText(std::move(text));
+}
+
+// A record moved from keeps an empty text, not one that went with its extras.
+CEffect::CEffect(CEffect&& other) noexcept
+    : m_p(std::exchange(other.m_p, Place{""})),
+      m_nLength(std::exchange(other.m_nLength, 0)),
+      m_nEffect(other.m_nEffect),
+      m_nSpeed(other.m_nSpeed),
+      m_nLoops(other.m_nLoops) {}
+
+CEffect& CEffect::operator=(CEffect&& other) noexcept {
+    if (this == &other) return *this;
+    DropExtras();
+    m_p = std::exchange(other.m_p, Place{""});
+    m_nLength = std::exchange(other.m_nLength, 0);
+    m_nEffect = other.m_nEffect;
+    m_nSpeed = other.m_nSpeed;
+    m_nLoops = other.m_nLoops;
+    return *this;
+}
+
+CEffect::~CEffect() { DropExtras(); }
+
+CEffect::Extras& CEffect::TakeExtras() const {
+    if (m_nLength != kTextInExtras) {
+        m_p.extras = new Extras{std::string_view(m_p.text, m_nLength), {}, {}};
+        m_nLength = kTextInExtras;
+    }
+    return *m_p.extras;
+}
+
+void CEffect::DropExtras() {
+    if (m_nLength != kTextInExtras) return;
+    delete m_p.extras;
+    m_p.text = "";
+    m_nLength = 0;
+}
+
+void CEffect::SetText(std::string text) {
+    if (text.empty() && m_nLength != kTextInExtras) {
+        SetStoredText("");
+        return;
+    }
+    Extras& extras = TakeExtras();
+    extras.ownText = std::move(text);
+    extras.text = extras.ownText;
+}
+
+void CEffect::SetStoredText(std::string_view text) {
+    if (m_nLength != kTextInExtras && text.size() < kTextInExtras) {
+        m_p.text = text.empty() ? "" : text.data();
+        m_nLength = static_cast<uint32_t>(text.size());
+        return;
+    }
+    Extras& extras = TakeExtras();
+    extras.text = text;
+    extras.ownText = std::string();
+}
 
 std::string CEffect::GetEffectName() const {
     return IsValidEffectIndex(m_nEffect) ? GetEffectNameByIndex(m_nEffect) : std::string();
 }
 
-void CEffect::SplitWords() const { SplitTextIntoWords(m_strText, m_arrWords); }
+void CEffect::SplitWords() const {
+    // An empty text has no words: a record that never had any keeps no list for them.
+    if (m_nLength == 0) return;
+    Extras& extras = TakeExtras();
+    SplitTextIntoWords(extras.text, extras.words);
+}
 
 const WordList& CEffect::GetWords() const {
+    static const WordList kNoWords;
     SplitWords();
-    return m_arrWords;
+    return m_nLength == kTextInExtras ? m_p.extras->words : kNoWords;
+}
+
+size_t CEffect::CachedWordCount() const {
+    return m_nLength == kTextInExtras ? m_p.extras->words.size() : 0;
 }
 
 void CEffect::Serialize(CArchive& ar) {
-    ar.WriteString(m_strText);
+    ar.WriteString(GetText());
     ar.WriteInt(m_nEffect);
     ar.WriteInt(m_nSpeed);
     ar.WriteInt(m_nLoops);

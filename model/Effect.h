@@ -92,19 +92,17 @@ public:
 
     CEffect();
     CEffect(std::string text, int effect, int speed, int loops);
-    CEffect(const CEffect&) = delete;
-    CEffect& operator=(const CEffect&) = delete;
+    CEffect(CEffect&& other) noexcept;
+    CEffect& operator=(CEffect&& other) noexcept;
+    ~CEffect();
 
-    std::string_view GetText() const { return m_strText; }
-    void SetText(std::string text) {
-        m_strOwnText = std::move(text);
-        m_strText = m_strOwnText;
+    std::string_view GetText() const {
+        return m_nLength != kTextInExtras ? std::string_view(m_p.text, m_nLength)
+                                          : m_p.extras->text;
     }
-    // A text kept by the project's text store, which outlives the record.
-    void SetStoredText(std::string_view text) {
-        m_strOwnText = std::string();
-        m_strText = text;
-    }
+    void SetText(std::string text);
+    // A text kept by the project's text store (or a constant), which outlives the record.
+    void SetStoredText(std::string_view text);
     int GetEffect() const { return m_nEffect; }
     void SetEffect(int effect) { m_nEffect = effect; }
     int GetSpeed() const { return m_nSpeed; }
@@ -119,7 +117,7 @@ public:
     // Splits again and returns the record's list, valid until the next split.
     const WordList& GetWords() const;
     // The words of the last split, without splitting (none before the first).
-    size_t CachedWordCount() const { return m_arrWords.size(); }
+    size_t CachedWordCount() const;
 
     // Writes the record to a storing archive; a load reads it with Load.
     void Serialize(CArchive& ar);
@@ -127,9 +125,27 @@ public:
     void Load(CArchive& ar, CTextStore& store);
 
 private:
-    mutable WordList m_arrWords;
-    std::string m_strOwnText;  // the text, unless a text store keeps it
-    std::string_view m_strText;
+    // What few records have: a text of their own (one set by an edit) and the words of a split.
+    // Kept apart, so that a loaded record is a text's place and length and three numbers: a
+    // large project takes little more memory than its file.
+    struct Extras {
+        std::string_view text;
+        std::string ownText;
+        WordList words;
+    };
+    // The length that says the record has extras, which hold the text (a text this long, the
+    // longest a project file can hold, is kept there too).
+    static constexpr uint32_t kTextInExtras = UINT32_MAX;
+    union Place {
+        const char* text;  // in a store, or a constant
+        Extras* extras;    // owned by the record
+    };
+
+    Extras& TakeExtras() const;
+    void DropExtras();
+
+    mutable Place m_p;
+    mutable uint32_t m_nLength;
     int m_nEffect;
     int m_nSpeed;
     int m_nLoops;

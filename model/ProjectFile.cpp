@@ -2,7 +2,7 @@
 #include "model/ProjectFile.h"
 
 #include <algorithm>
-#include <cstring>
+#include <memory>
 #include <new>
 #include <stdexcept>
 
@@ -11,23 +11,19 @@
 #include "model/RegularFile.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
-#include "model/TextStore.h"
 
 namespace glintwick {
 
 namespace {
 
-// The project file, read as the archive asks for its bytes. Its length is known from the
-// start, so every length in it is checked against what is really left. The bytes are read a
-// piece at a time into large blocks that the loaded project keeps: its texts stay where the
-// read put them instead of being copied once more.
+// The project file, read as the archive asks for its bytes, a piece at a time into one buffer
+// that the next piece reuses: the loaded project copies out its texts, so a file of short
+// records costs its records and not its bytes as well. Its length is known from the start, so
+// every length in it is checked against what is really left.
 class CFileSource : public CByteSource {
 public:
     CFileSource(const std::string& path, CFileDescriptor fd, uint64_t length)
-        : CByteSource(length), m_path(path), m_fd(std::move(fd)), m_length(length) {}
-
-    // The bytes read, for the loaded project to keep.
-    CTextStore TakeBytes() { return std::move(m_bytes); }
+        : CByteSource(length), m_path(path), m_fd(std::move(fd)) {}
 
     // Whether the file gives bytes beyond the length it claimed (as a system file that
     // claims no length does).
@@ -38,52 +34,20 @@ public:
 
 private:
     // Small enough that a piece is still in the processor's cache when its records are read.
-    static constexpr uint64_t kPieceBytes = 1 << 17;
-    // A block takes the rest of the file up to this size, or a longer text whole. Only what is
-    // read is touched, so a file that ends its project early costs little of it.
-    static constexpr uint64_t kBlockBytes = 64 << 20;
+    static constexpr size_t kPieceBytes = 1 << 17;
 
-    void Refill() override { Grow(1); }
-
-    bool Grow(size_t count) override {
-        const uint64_t at = m_length - Remaining();
-        if (at + count > m_blockEnd) StartBlock(at, count);
-        ReadUpTo(std::max(at + count, std::min(m_blockEnd, m_filled + kPieceBytes)));
-        SetWindow(Address(at), static_cast<size_t>(m_filled - at), true);
-        return true;
+    void Refill() override {
+        if (!m_piece) m_piece = std::make_unique_for_overwrite<char[]>(kPieceBytes);
+        const size_t wanted = static_cast<size_t>(std::min<uint64_t>(Remaining(), kPieceBytes));
+        const size_t n = ReadFromFile(m_fd, m_piece.get(), wanted, m_path);
+        // The file shrank while it was read: the bytes it claims are not there.
+        if (n == 0) throw CArchiveFormatError("input ends early");
+        SetWindow(m_piece.get(), n);
     }
-
-    // A block from file offset `at` that holds at least `count` bytes; the bytes read but not
-    // yet taken (a piece at most) move to its front.
-    void StartBlock(uint64_t at, size_t count) {
-        const uint64_t size = std::min(m_length - at, std::max<uint64_t>(kBlockBytes, count));
-        char* block = m_bytes.Reserve(static_cast<size_t>(size));
-        if (m_filled > at) std::memcpy(block, Address(at), static_cast<size_t>(m_filled - at));
-        m_block = block;
-        m_blockStart = at;
-        m_blockEnd = at + size;
-    }
-
-    void ReadUpTo(uint64_t end) {
-        while (m_filled < end) {
-            const size_t n =
-                ReadFromFile(m_fd, Address(m_filled), static_cast<size_t>(end - m_filled), m_path);
-            // The file shrank while it was read: the bytes it claims are not there.
-            if (n == 0) throw CArchiveFormatError("input ends early");
-            m_filled += n;
-        }
-    }
-
-    char* Address(uint64_t offset) const { return m_block + (offset - m_blockStart); }
 
     std::string m_path;
     CFileDescriptor m_fd;
-    uint64_t m_length;
-    CTextStore m_bytes;
-    char* m_block = nullptr;
-    uint64_t m_blockStart = 0;  // the file offsets the block holds, from here
-    uint64_t m_blockEnd = 0;    // to here
-    uint64_t m_filled = 0;      // the file's bytes read so far
+    std::unique_ptr<char[]> m_piece;
 };
 
 }  // namespace
@@ -133,7 +97,6 @@ void LoadProject(CTallowmereDoc& doc, const std::string& path) {
         } else if (source->HasMoreBytes()) {
             throw CArchiveFormatError("bytes in a file of no length");
         }
-        loaded.KeepLoadedBytes(source->TakeBytes());
         doc.TakeContents(loaded);
         doc.SetModified(false);
         doc.SetPathName(path);

@@ -1,7 +1,6 @@
 // The project document's list and settings operations and its stored form.
 #include "model/TallowmereDoc.h"
 
-#include <new>
 #include <utility>
 
 #include "model/Archive.h"
@@ -13,9 +12,9 @@ namespace {
 
 // Every stored record takes at least a one-byte string prefix and three int32 values.
 constexpr uint64_t kMinimumRecordBytes = 13;
-// What one loaded record takes beyond its text: the object, its list slot and the allocator's
-// share, counted against the memory a load may take.
-constexpr uint64_t kRecordMemory = sizeof(CEffect) + 2 * sizeof(void*) + 16;
+// What one loaded record takes beyond its text: the record is its own slot in the list, which
+// is made for the count at once, and its text lies in the project's store (charged as read).
+constexpr uint64_t kRecordMemory = sizeof(CEffect);
 
 }  // namespace
 
@@ -30,14 +29,14 @@ void CTallowmereDoc::ListChanged(ListChange change) {
 }
 
 void CTallowmereDoc::AddEffect(std::unique_ptr<CEffect> effect) {
-    m_arrEffects.emplace_back(effect.release());
+    m_arrEffects.push_back(std::move(*effect));
     ListChanged({ListChange::Kind::Added, GetCount() - 1});
 }
 
 void CTallowmereDoc::UpdateEffect(const CEffect* effect, std::string text, int effectIndex,
                                   int speed, int loops) {
     for (int i = 0; i < GetCount(); ++i) {
-        CEffect& record = *m_arrEffects[i];
+        CEffect& record = m_arrEffects[i];
         if (&record != effect) continue;
         const CEffect before(std::string(record.GetText()), record.GetEffect(), record.GetSpeed(),
                              record.GetLoops());
@@ -52,9 +51,9 @@ void CTallowmereDoc::UpdateEffect(const CEffect* effect, std::string text, int e
 }
 
 void CTallowmereDoc::DeleteEffect(int position) {
-    const Record removed = std::move(m_arrEffects[position]);  // until the views have seen it go
+    const CEffect removed = std::move(m_arrEffects[position]);  // until the views have seen it go
     m_arrEffects.erase(m_arrEffects.begin() + position);
-    ListChanged({ListChange::Kind::Deleted, position, removed.get()});
+    ListChanged({ListChange::Kind::Deleted, position, &removed});
 }
 
 int CTallowmereDoc::MoveUp(int position) {
@@ -85,7 +84,7 @@ void CTallowmereDoc::SetOptions(std::string finalText, int autoStart) {
 }
 
 void CTallowmereDoc::AppendLoaded(std::unique_ptr<CEffect> effect) {
-    m_arrEffects.emplace_back(effect.release());
+    m_arrEffects.push_back(std::move(*effect));
     ++m_listVersion;
 }
 
@@ -121,7 +120,7 @@ void CTallowmereDoc::Serialize(CArchive& ar) {
         ar.WriteInt(m_bAutoStart);
         ar.WriteInt(m_nRepeat);
         ar.WriteInt(GetCount());
-        for (const auto& effect : m_arrEffects) effect->Serialize(ar);
+        for (auto& effect : m_arrEffects) effect.Serialize(ar);
         return;
     }
     m_strFinalText = ar.ReadString();
@@ -130,26 +129,19 @@ void CTallowmereDoc::Serialize(CArchive& ar) {
     const int32_t count = ar.ReadInt();
     if (count <= 0) return;
     ++m_listVersion;
-    // A count that the remaining bytes cannot hold is refused before anything is allocated.
+    // A count that the remaining bytes cannot hold is refused before anything is allocated, and
+    // so is one whose records would not fit in the memory a load may take.
     if (static_cast<uint64_t>(count) > ar.Remaining() / kMinimumRecordBytes)
         throw CArchiveFormatError("record count past the end");
-    // The list grows as records arrive: a count is only a claim until the records are read,
-    // but room for as many as the bytes left can hold is safe to make at once.
+    ar.ChargeMemory(static_cast<uint64_t>(count) * kRecordMemory);
     m_arrEffects.reserve(m_arrEffects.size() + static_cast<size_t>(count));
     for (int32_t i = 0; i < count; ++i) {
-        ar.ChargeMemory(kRecordMemory);
-        // Every field is read over, so the record starts without the default text. It is
-        // placed in the store beside the texts: no allocation of its own.
-        Record effect(new (m_texts.Reserve(sizeof(CEffect), alignof(CEffect)))
-                          CEffect(std::string(), CEffect::kDefaultEffect, CEffect::kDefaultSpeed,
-                                  CEffect::kDefaultLoops),
-                      RecordDeleter{true});
-        effect->Load(ar, m_texts);
+        CEffect& effect = m_arrEffects.emplace_back();
+        effect.Load(ar, m_texts);
         // Effect indices select table entries everywhere; one outside the catalogue means
         // the bytes are not a project.
-        if (!CEffect::IsValidEffectIndex(effect->GetEffect()))
+        if (!CEffect::IsValidEffectIndex(effect.GetEffect()))
             throw CArchiveFormatError("effect index outside the catalogue");
-        m_arrEffects.push_back(std::move(effect));
     }
 }
 

@@ -25,18 +25,6 @@ struct ListChange {
     const CEffect* before = nullptr;
 };
 
-// Ends a record of the project's list: one of its own allocation, or one a load placed in the
-// project's store (whose memory the store keeps).
-struct RecordDeleter {
-    bool placed = false;
-    void operator()(CEffect* effect) const {
-        if (placed)
-            effect->~CEffect();
-        else
-            delete effect;
-    }
-};
-
 class CTallowmereDoc : public CDocumentBase {
 public:
     CTallowmereDoc();
@@ -44,7 +32,7 @@ public:
     int GetCount() const { return static_cast<int>(m_arrEffects.size()); }
     // Callers pass 0 to count - 1. The record stays owned by the document, which alone changes
     // it.
-    const CEffect* GetAt(int position) const { return m_arrEffects[position].get(); }
+    const CEffect* GetAt(int position) const { return &m_arrEffects[position]; }
     void AddEffect(std::unique_ptr<CEffect> effect);
     // `effect` is one of the document's records.
     void UpdateEffect(const CEffect* effect, std::string text, int effectIndex, int speed,
@@ -72,9 +60,6 @@ public:
     // Takes over the records and the three settings of `loaded` (a project just read), leaving
     // the flag, the path and the views to the caller.
     void TakeContents(CTallowmereDoc& loaded);
-    // Keeps the bytes a load read, into which the loaded records' texts may point.
-    void KeepLoadedBytes(CTextStore&& bytes) { m_texts.Adopt(std::move(bytes)); }
-
     // What Save As proposes: the path, or the title cut at the first character that cannot
     // start a file name's extension-less stem, with the project extension.
     std::string GetProposedFileName() const;
@@ -94,10 +79,9 @@ private:
     int m_bAutoStart = 1;
     std::string m_strFinalText;
     int m_nRepeat = 0;
-    using Record = std::unique_ptr<CEffect, RecordDeleter>;
-
-    CTextStore m_texts;  // the loaded records and their texts, declared first: it outlives them
-    std::vector<Record> m_arrEffects;
+    CTextStore m_texts;  // the loaded records' texts, declared first: it outlives them
+    // The records themselves, not pointers to them: a loaded record costs its own few bytes.
+    std::vector<CEffect> m_arrEffects;
 };
 
 }  // namespace glintwick

@@ -1,8 +1,6 @@
-// Texts and records read from a project, kept in a few large blocks instead of one allocation
-// each.
+// Texts read from a project, kept in a few large blocks instead of one allocation each.
 #include "model/TextStore.h"
 
-#include <cstdint>
 #include <utility>
 
 namespace glintwick {
@@ -19,13 +17,7 @@ CTextStore& CTextStore::operator=(CTextStore&& other) noexcept {
     return *this;
 }
 
-char* CTextStore::Reserve(size_t size, size_t alignment) {
-    // Blocks start at 16-byte boundaries, so a new block always fits the alignment.
-    const size_t pad = (0 - reinterpret_cast<uintptr_t>(m_next)) & (alignment - 1);
-    if (pad <= m_left) {
-        m_next += pad;
-        m_left -= pad;
-    }
+char* CTextStore::Reserve(size_t size) {
     if (size > m_left) {
         // A long text gets a block of its own; the shared block goes on filling.
         if (size >= kBlockBytes / 4) {
@@ -40,11 +32,6 @@ char* CTextStore::Reserve(size_t size, size_t alignment) {
     m_next += size;
     m_left -= size;
     return at;
-}
-
-void CTextStore::Adopt(CTextStore&& other) {
-    for (auto& block : other.m_blocks) m_blocks.push_back(std::move(block));
-    other.Clear();
 }
 
 void CTextStore::Clear() {

@@ -1,5 +1,4 @@
-// Texts and records read from a project, kept in a few large blocks instead of one allocation
-// each.
+// Texts read from a project, kept in a few large blocks instead of one allocation each.
 #pragma once
 
 #include <cstddef>
@@ -14,12 +13,8 @@ public:
     CTextStore(CTextStore&& other) noexcept;
     CTextStore& operator=(CTextStore&& other) noexcept;
 
-    // Room for `size` bytes at a multiple of `alignment` (a power of two, at most 16) that stays
-    // in place until
-    // the store is cleared or destroyed.
-    char* Reserve(size_t size, size_t alignment = 1);
-    // Takes over the blocks of `other`, whose bytes stay where they are.
-    void Adopt(CTextStore&& other);
+    // Room for `size` bytes that stays in place until the store is cleared or destroyed.
+    char* Reserve(size_t size);
     void Clear();
 
 private:

@@ -11,7 +11,8 @@ long CurrentProcessId();
 // True while a process with that id exists (also one of another user's).
 bool IsProcessRunning(long pid);
 
-// The memory this process may hold: the machine's, or a lower limit set on the process.
+// The memory this process may hold: the lowest of the memory the machine has available, the
+// limit of the process's control group (a container's) and the limits set on the process.
 uint64_t ProcessMemoryLimit();
 
 // The program's arguments as path strings of the engine (see model/platform/FileSystem.h):

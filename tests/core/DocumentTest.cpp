@@ -51,11 +51,9 @@ TEST(NewProject, AddEffectAppendsMarksModifiedAndRefreshesOnce) {
     doc.InitNewProject();
     CountingView view;
     doc.AddView(&view);
-    auto effect = std::make_unique<CEffect>();
-    CEffect* raw = effect.get();
-    doc.AddEffect(std::move(effect));
+    doc.AddEffect(std::make_unique<CEffect>("added", 3, 4, 5));
     EXPECT_EQ(doc.GetCount(), 1);
-    EXPECT_EQ(doc.GetAt(0), raw);
+    EXPECT_EQ(doc.GetAt(0)->GetText(), "added");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(view.updates, 1);
 }

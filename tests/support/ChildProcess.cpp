@@ -45,6 +45,7 @@ ChildResult RunChild(const ChildLaunch& launch) {
     if (launch.fileSizeLimit >= 0) args.push_back("fsize=" + std::to_string(launch.fileSizeLimit));
     if (launch.addressSpaceLimit >= 0)
         args.push_back("as=" + std::to_string(launch.addressSpaceLimit));
+    if (!launch.controlGroup.empty()) args.push_back("cgroup=" + launch.controlGroup);
     args.push_back("--");
     args.insert(args.end(), launch.argv.begin(), launch.argv.end());
     std::vector<char*> argv;

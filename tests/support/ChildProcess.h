@@ -12,7 +12,8 @@ struct ChildLaunch {
     std::vector<std::pair<std::string, std::string>> env = {};  // set on top of this process's
     long long fileSizeLimit = -1;                               // RLIMIT_FSIZE in bytes, or none
     long long addressSpaceLimit = -1;                           // RLIMIT_AS in bytes, or none
-    double timeoutSeconds = 60;                                 // then the child is killed
+    std::string controlGroup = {};  // a cgroup folder to run in (its memory limit), or none
+    double timeoutSeconds = 60;     // then the child is killed
 };
 
 struct ChildResult {

@@ -1,6 +1,9 @@
 // measure_run: runs a command in a child of its own and reports how it ended and its own peak.
 //
-// usage: measure_run REPORT TIMEOUT-SECONDS [fsize=BYTES] [as=BYTES] -- PROGRAM [ARGS...]
+// usage: measure_run REPORT TIMEOUT-SECONDS [fsize=BYTES] [as=BYTES] [cgroup=DIR]
+//                    -- PROGRAM [ARGS...]
+//
+// cgroup=DIR puts the command in that control group (a folder of the cgroup file system) first.
 //
 // The command is forked from this small process, not from the test that started it: a child
 // started straight from a large test process counts that process's peak as its own.
@@ -22,18 +25,26 @@ int main(int argc, char** argv) {
     const double timeout = std::atof(argv[2]);
     rlimit fileSize{RLIM_INFINITY, RLIM_INFINITY};
     rlimit addressSpace{RLIM_INFINITY, RLIM_INFINITY};
+    std::string group;
     int first = 3;
     for (; first < argc && std::strcmp(argv[first], "--") != 0; ++first) {
         const std::string option = argv[first];
         const rlim_t value = std::strtoull(option.c_str() + option.find('=') + 1, nullptr, 10);
         if (option.rfind("fsize=", 0) == 0) fileSize = {value, value};
         if (option.rfind("as=", 0) == 0) addressSpace = {value, value};
+        if (option.rfind("cgroup=", 0) == 0) group = option.substr(7);
     }
     if (first + 1 >= argc) return 2;
 
     const auto started = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child == 0) {
+        if (!group.empty()) {
+            FILE* procs = std::fopen((group + "/cgroup.procs").c_str(), "w");
+            if (!procs || std::fprintf(procs, "%d\n", static_cast<int>(getpid())) < 0 ||
+                std::fclose(procs) != 0)
+                _exit(126);
+        }
         setrlimit(RLIMIT_FSIZE, &fileSize);
         setrlimit(RLIMIT_AS, &addressSpace);
         execv(argv[first + 1], argv + first + 1);
