@@ -94,6 +94,15 @@ bool RefuseToReplaceInput(const std::string& input, const std::string& output) {
 
 }  // namespace
 
+int OutOfMemory(const std::string& command) {
+    const bool writes =
+        command == "generate" || command == "import" || command == "preview" || command == "strip";
+    // The message itself must not need the memory that ran out.
+    std::fputs(writes ? str::kFailedToSaveDocument : str::kFailedToOpenDocument, stderr);
+    std::fputs("\n", stderr);
+    return kExitFailure;
+}
+
 int Generate(const std::string& projectPath, const std::string& outputPath) {
     if (RefuseToReplaceInput(projectPath, outputPath)) return kExitUsage;
     CTallowmereDoc doc;
@@ -116,16 +125,19 @@ int Generate(const std::string& projectPath, const std::string& outputPath) {
 int Show(const std::string& projectPath) {
     CTallowmereDoc doc;
     if (!LoadOrReport(doc, projectPath)) return kExitFailure;
-    nlohmann::ordered_json json = ProjectToJson(doc);
-    // Durations in seconds as the players count them; null where the sequence never ends.
-    const SequenceTiming timing = MeasureTiming(doc);
-    nlohmann::ordered_json loops = nlohmann::ordered_json::array();
-    for (double ticks : timing.loopTicks) loops.push_back(SecondsJson(ticks));
-    json["timing"] = {{"loopSeconds", loops},
-                      {"passSeconds", SecondsJson(timing.passTicks)},
-                      {"totalSeconds", SecondsJson(timing.totalTicks)}};
-    std::cout << json.dump() << '\n';
-    return kExitOk;
+    WriteProjectJson(doc, std::cout, [&](std::ostream& out) {
+        // Durations in seconds as the players count them; null where the sequence never ends.
+        out << R"(,"timing":{"loopSeconds":[)";
+        bool first = true;
+        const SequenceTiming timing = MeasureTiming(doc, [&](double ticks) {
+            out << (first ? "" : ",") << SecondsJson(ticks).dump();
+            first = false;
+        });
+        out << R"(],"passSeconds":)" << SecondsJson(timing.passTicks).dump()
+            << R"(,"totalSeconds":)" << SecondsJson(timing.totalTicks).dump() << '}';
+    });
+    std::cout << '\n';
+    return std::cout.flush() ? kExitOk : kExitFailure;
 }
 
 int Import(const std::string& jsonPath, const std::string& outputPath) {
@@ -144,11 +156,16 @@ int Import(const std::string& jsonPath, const std::string& outputPath) {
     CTallowmereDoc doc;
     try {
         ProjectFromJson(nlohmann::json::parse(json.get()), doc);
-        SaveProject(doc, outputPath);
+    } catch (const std::bad_alloc&) {
+        // The JSON is the document this command opens; the project file it writes comes after.
+        return Fail(str::kFailedToOpenDocument);
     } catch (const nlohmann::json::exception& error) {
         return Fail(jsonPath + ": not valid JSON: " + error.what());
     } catch (const CJsonProjectError& error) {
         return Fail(jsonPath + ": " + error.what());
+    }
+    try {
+        SaveProject(doc, outputPath);
     } catch (const CFileFailure& failure) {
         return Fail(failure.Message());
     }
@@ -178,9 +195,12 @@ int Frames(const std::string& effectArg, const std::string& utf8Text) {
     if (CEffect::IsWordBased(effect)) SplitTextIntoWords(text, words);
     // Each frame goes out as it is made: a long text's loop has millions of frames, which
     // together would not fit in memory.
+    std::string line;
     for (int step = 1;; ++step) {
         const std::string frame = FrameFor(effect, text, words, step);
-        std::cout << TextToJson(frame).dump() << '\n';
+        line.clear();
+        AppendJsonText(line, frame);
+        std::cout << line << '\n';
         if (frame.empty() || !std::cout) break;
     }
     return std::cout.flush() ? kExitOk : kExitFailure;
@@ -201,14 +221,17 @@ int Play(const std::string& projectPath, bool trace, long long ticks) {
                 break;
             }
             if (result.action == PlayerTick::Action::Show) display = result.frame;
-            out += std::to_string(tick) + '\t' + TextToJson(display).dump() + '\n';
+            out += std::to_string(tick);
+            out += '\t';
+            AppendJsonText(out, display);
+            out += '\n';
             if (out.size() > (1 << 20)) {
                 std::cout << out;
                 out.clear();
             }
         }
         std::cout << out;
-        return kExitOk;
+        return std::cout.flush() ? kExitOk : kExitFailure;
     }
     std::signal(SIGINT, OnInterrupt);
     auto next = std::chrono::steady_clock::now();

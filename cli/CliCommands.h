@@ -24,5 +24,9 @@ int Strip(const std::string& outputPath);
 // The project's timeline against the WCAG criteria for flashes and motion: one line per finding,
 // or one JSON object; failure when an effect flashes more than three times a second.
 int Check(const std::string& projectPath, bool json);
+// A command that could not get the memory it needed: a command that writes a file says it
+// failed to save it, any other that it failed to open its input (a project that does not load
+// says so itself). Prints the message and returns the failure status.
+int OutOfMemory(const std::string& command);
 
 }  // namespace glintwick::cli

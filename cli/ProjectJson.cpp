@@ -1,6 +1,7 @@
 // Conversion between projects and their JSON form.
 #include "cli/ProjectJson.h"
 
+#include <cmath>
 #include <memory>
 
 #include "model/CodePage.h"
@@ -8,8 +9,50 @@
 
 namespace glintwick {
 
-nlohmann::json TextToJson(std::string_view codePageText) {
-    return nlohmann::json(CodePageToUtf8(codePageText));
+namespace {
+
+void AppendEscaped(std::string& out, std::string_view codePageText) {
+    for (const char c : codePageText) {
+        const char32_t ch = CodePageToUnicode(static_cast<unsigned char>(c));
+        switch (ch) {
+            case '\b': out += "\\b"; break;
+            case '\t': out += "\\t"; break;
+            case '\n': out += "\\n"; break;
+            case '\f': out += "\\f"; break;
+            case '\r': out += "\\r"; break;
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            default:
+                if (ch < 0x20) {
+                    static constexpr char kHex[] = "0123456789abcdef";
+                    out += "\\u00";
+                    out += kHex[ch >> 4];
+                    out += kHex[ch & 0xF];
+                } else {
+                    AppendUtf8(out, ch);
+                }
+        }
+    }
+}
+
+}  // namespace
+
+void AppendJsonText(std::string& out, std::string_view codePageText) {
+    out += '"';
+    AppendEscaped(out, codePageText);
+    out += '"';
+}
+
+void WriteJsonText(std::ostream& out, std::string_view codePageText) {
+    constexpr size_t kSlice = 1 << 16;
+    std::string piece;
+    out << '"';
+    for (size_t at = 0; at < codePageText.size(); at += kSlice) {
+        piece.clear();
+        AppendEscaped(piece, codePageText.substr(at, kSlice));
+        out << piece;
+    }
+    out << '"';
 }
 
 std::string TextFromUtf8(const std::string& utf8, const std::string& what) {
@@ -25,22 +68,22 @@ std::string TextFromUtf8(const std::string& utf8, const std::string& what) {
     return out;
 }
 
-nlohmann::ordered_json ProjectToJson(CTallowmereDoc& doc) {
-    nlohmann::ordered_json json;
-    json["finalText"] = TextToJson(doc.GetFinalText());
-    json["autoStart"] = doc.GetAutoStart();
-    json["repeat"] = doc.GetRepeat();
-    json["effects"] = nlohmann::ordered_json::array();
+void WriteProjectJson(const CTallowmereDoc& doc, std::ostream& out,
+                      const std::function<void(std::ostream&)>& more) {
+    out << R"({"finalText":)";
+    WriteJsonText(out, doc.GetFinalText());
+    out << R"(,"autoStart":)" << doc.GetAutoStart() << R"(,"repeat":)" << doc.GetRepeat()
+        << R"(,"effects":[)";
     for (int i = 0; i < doc.GetCount(); ++i) {
         const CEffect* effect = doc.GetAt(i);
-        nlohmann::ordered_json entry;
-        entry["text"] = TextToJson(effect->GetText());
-        entry["effect"] = effect->GetEffect();
-        entry["speed"] = effect->GetSpeed();
-        entry["loops"] = effect->GetLoops();
-        json["effects"].push_back(std::move(entry));
+        out << (i > 0 ? R"(,{"text":)" : R"({"text":)");
+        WriteJsonText(out, effect->GetText());
+        out << R"(,"effect":)" << effect->GetEffect() << R"(,"speed":)" << effect->GetSpeed()
+            << R"(,"loops":)" << effect->GetLoops() << '}';
     }
-    return json;
+    out << ']';
+    more(out);
+    out << '}';
 }
 
 namespace {
@@ -50,11 +93,18 @@ int IntField(const nlohmann::json& object, const char* key, int fallback,
     if (!object.contains(key)) return fallback;
     const auto& value = object.at(key);
     if (value.is_boolean()) return value.get<bool>() ? 1 : 0;
-    if (!value.is_number_integer()) throw CJsonProjectError(where + key + " must be an integer");
+    // An integer beyond 64 bits arrives as a floating-point number: a whole one at or past
+    // 2^63 is such an integer, which fits no more than the others past 32 bits.
+    const bool hugeInteger = value.is_number_float() && std::fabs(value.get<double>()) >= 0x1p63 &&
+                             std::trunc(value.get<double>()) == value.get<double>();
+    if (!value.is_number_integer() && !hugeInteger)
+        throw CJsonProjectError(where + key + " must be an integer");
     // Numbers from 2^63 up arrive unsigned; read as signed they would wrap to negatives.
-    const bool fits = value.is_number_unsigned()
-                          ? value.get<uint64_t>() <= static_cast<uint64_t>(INT32_MAX)
-                          : value.get<int64_t>() >= INT32_MIN && value.get<int64_t>() <= INT32_MAX;
+    const bool fits =
+        !hugeInteger &&
+        (value.is_number_unsigned()
+             ? value.get<uint64_t>() <= static_cast<uint64_t>(INT32_MAX)
+             : value.get<int64_t>() >= INT32_MIN && value.get<int64_t>() <= INT32_MAX);
     if (!fits) throw CJsonProjectError(where + key + " does not fit in 32 bits");
     return static_cast<int>(value.get<int64_t>());
 }

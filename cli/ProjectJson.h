@@ -1,7 +1,9 @@
 // The project as JSON for the command-line tool: texts in Unicode, numbers as stored.
 #pragma once
 
+#include <functional>
 #include <nlohmann/json.hpp>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -15,12 +17,20 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Code-page text as a JSON string value (UTF-8).
-nlohmann::json TextToJson(std::string_view codePageText);
+// Appends code-page text as a JSON string value, in UTF-8 and escaped exactly as
+// nlohmann::json's dump() escapes one: \b \t \n \f \r \" \\, \u00xx for the other control
+// characters below 0x20, every other character as it is.
+void AppendJsonText(std::string& out, std::string_view codePageText);
+// The same, written to `out` a slice at a time: a text of any length takes little more memory.
+void WriteJsonText(std::ostream& out, std::string_view codePageText);
 // A UTF-8 text to code-page bytes; throws CJsonProjectError naming a character it cannot hold.
 std::string TextFromUtf8(const std::string& utf8, const std::string& what);
 
-nlohmann::ordered_json ProjectToJson(CTallowmereDoc& doc);
+// The project as one JSON object, written to `out` a piece at a time instead of being held as
+// one document: exactly the bytes nlohmann::ordered_json's dump() gives (keys and their order,
+// escaping, numbers). `more` writes the members that follow the effects, each with its comma.
+void WriteProjectJson(const CTallowmereDoc& doc, std::ostream& out,
+                      const std::function<void(std::ostream&)>& more);
 // Fills a new project from JSON; missing fields take the new-project and record defaults.
 void ProjectFromJson(const nlohmann::json& json, CTallowmereDoc& doc);
 

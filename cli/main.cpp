@@ -1,6 +1,8 @@
 // glintwick-cli: generate, inspect, import and play Glintwick projects from a terminal.
 #include <cstring>
 #include <iostream>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -36,19 +38,9 @@ int Usage() {
     return glintwick::cli::kExitUsage;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// The command named by the arguments, run; its exit status.
+int Run(int argc, char** argv) {
     using namespace glintwick::cli;
-    glintwick::IgnoreFileSizeSignal();
-    glintwick::PrepareStandardStreams();
-    // The arguments as the file system's path strings (on Windows, from the wide command line).
-    std::vector<std::string> arguments = glintwick::ProgramArguments(argc, argv);
-    std::vector<char*> pointers;
-    for (std::string& argument : arguments) pointers.push_back(argument.data());
-    pointers.push_back(nullptr);
-    argc = static_cast<int>(arguments.size());
-    argv = pointers.data();
     if (argc < 2) return Usage();
     const std::string command = argv[1];
     if (command == "--help" || command == "-h") {
@@ -91,4 +83,25 @@ int main(int argc, char** argv) {
         return Play(argv[2], trace, ticks);
     }
     return Usage();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    glintwick::IgnoreFileSizeSignal();
+    glintwick::PrepareStandardStreams();
+    // The arguments as the file system's path strings (on Windows, from the wide command line).
+    std::vector<std::string> arguments = glintwick::ProgramArguments(argc, argv);
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments) pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    // Memory a command cannot get ends it with the program's message, never with an abort.
+    const std::string command = arguments.size() > 1 ? arguments[1] : "";
+    try {
+        return Run(static_cast<int>(arguments.size()), pointers.data());
+    } catch (const std::bad_alloc&) {
+        return glintwick::cli::OutOfMemory(command);
+    } catch (const std::length_error&) {
+        return glintwick::cli::OutOfMemory(command);
+    }
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "model/CoreTexts.h"
 #include "model/MessageFormat.h"
@@ -113,15 +114,23 @@ SequenceTiming CPassTally::Timing(const CTallowmereDoc& doc) const {
 }
 
 SequenceTiming MeasureTiming(const CTallowmereDoc& doc) {
+    std::vector<double> loops;
+    loops.reserve(static_cast<size_t>(doc.GetCount()));
+    SequenceTiming timing = MeasureTiming(doc, [&](double loop) { loops.push_back(loop); });
+    timing.loopTicks = std::move(loops);
+    return timing;
+}
+
+SequenceTiming MeasureTiming(const CTallowmereDoc& doc,
+                             const std::function<void(double loopTicks)>& eachLoop) {
     SequenceTiming timing;
     timing.effects = doc.GetCount();
-    timing.loopTicks.reserve(static_cast<size_t>(doc.GetCount()));
     double pass = 1;  // the idle tick after the last effect
     bool endless = false;
     for (int i = 0; i < doc.GetCount(); ++i) {
         const CEffect& effect = *doc.GetAt(i);
         const double loop = LoopTicks(effect);
-        timing.loopTicks.push_back(loop);
+        eachLoop(loop);
         const std::optional<double> share = PassShare(effect, loop);
         endless = endless || !share;
         if (share) pass += *share;

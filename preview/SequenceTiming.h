@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,10 @@ struct SequenceTiming {
 
 // Counts exactly as the main preview and the page tick: a frame every 21 - speed ticks.
 SequenceTiming MeasureTiming(const CTallowmereDoc& doc);
+// The same, handing each effect's loop to `eachLoop` in list order instead of keeping them all
+// (loopTicks stays empty), for a caller that writes them out as they come.
+SequenceTiming MeasureTiming(const CTallowmereDoc& doc,
+                             const std::function<void(double loopTicks)>& eachLoop);
 
 // A list's pass kept current one record at a time, so a command that adds, changes or removes
 // one effect measures that effect, not the whole list again.

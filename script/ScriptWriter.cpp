@@ -145,30 +145,38 @@ std::string GetEffectFunctionScript(const CEffect& effect) {
 std::string WriteScript(const CTallowmereDoc& doc, const std::string& fileTitle) {
     const std::string name = ScriptNameInScript(ScriptNameFromTitle(fileTitle));
     std::array<bool, CEffect::kNumEffects> used{};
-    std::string main = FillTemplate(script::kHeader, {str::kAppTitle});
-    std::string wordArrays;
     std::string functions;
-
-    main += ReplaceNameToken(script::kStartFunction, name);
-    main += ReplaceNameToken(script::kStopFunction, name);
-    main += ReplaceNameToken(script::kInitCall, name);
-    main += ReplaceNameToken(script::kInitHead, name);
-    main += FillTemplate(script::kStateFields,
-                         {std::to_string(doc.GetRepeat()), EscapeScriptText(doc.GetFinalText()),
-                          std::to_string(doc.GetCount())});
+    // The entries and word arrays are most of a large project's script: measured first, so the
+    // script is made once at its size rather than copied as it grows.
+    size_t listBytes = 0;
     for (int i = 0; i < doc.GetCount(); ++i) {
         const CEffect& effect = *doc.GetAt(i);
-        if (i > 0) main += ',';
-        main += GetScriptEntry(effect, i);
-        wordArrays += GetWordArrayScript(effect, i);
+        listBytes += GetScriptEntry(effect, i).size() + 1 + GetWordArrayScript(effect, i).size();
         const int index = effect.GetEffect();
         if (CEffect::IsValidEffectIndex(index) && !used[index]) {
             functions += GetEffectFunctionScript(effect);
             used[index] = true;
         }
     }
+    const std::string state =
+        FillTemplate(script::kStateFields,
+                     {std::to_string(doc.GetRepeat()), EscapeScriptText(doc.GetFinalText()),
+                      std::to_string(doc.GetCount())});
+    std::string main = FillTemplate(script::kHeader, {str::kAppTitle});
+    // The templates and the name in them (a score of times) take a few kilobytes.
+    main.reserve(listBytes + state.size() + functions.size() + 32 * name.size() + (64 << 10));
+
+    main += ReplaceNameToken(script::kStartFunction, name);
+    main += ReplaceNameToken(script::kStopFunction, name);
+    main += ReplaceNameToken(script::kInitCall, name);
+    main += ReplaceNameToken(script::kInitHead, name);
+    main += state;
+    for (int i = 0; i < doc.GetCount(); ++i) {
+        if (i > 0) main += ',';
+        main += GetScriptEntry(*doc.GetAt(i), i);
+    }
     main += ']';
-    main += wordArrays;
+    for (int i = 0; i < doc.GetCount(); ++i) main += GetWordArrayScript(*doc.GetAt(i), i);
     main += script::kInitTail;
     main += ReplaceNameToken(script::kInit2Function, name);
     main += script::kDoEffectFunction;

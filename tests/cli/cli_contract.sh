@@ -40,8 +40,9 @@ check "unencodable names the character" 1 "$(echo "$err" | grep -c 'U+4E2D')"
 check "nothing written on failure" no "$([ -e "$work/bad.gwk" ] && echo yes || echo no)"
 
 # import: every number outside the 32-bit signed range is refused, naming the field, up to
-# 2^64 - 1, which would otherwise wrap to a negative; nothing is written.
-for number in 2147483648 -2147483649 9223372036854775808 18446744071562067968 18446744073709551615; do
+# 2^64 - 1, which would otherwise wrap to a negative, and past 64 bits; nothing is written.
+for number in 2147483648 -2147483649 9223372036854775808 18446744071562067968 18446744073709551615 \
+  18446744073709551616 -9223372036854775809; do
   for field in repeat autoStart 'effects[0].loops'; do
     case $field in
       effects*) echo "{\"effects\":[{\"loops\":$number}]}" >"$work/big.json" ;;

@@ -90,5 +90,79 @@ TEST(CliMemory, ARecordCountBeyondTheContainersMemoryFailsAtOnce) {
               << " KiB\n";
 }
 
+// Memory a command cannot get, under an address-space limit: the program's message and status
+// 1, never an abort. The project loads; what the command makes of it does not fit. A text of
+// 24 MB of "é" is 144 MB in a script (\u00E9) and 48 MB as UTF-8.
+TEST(CliMemory, EveryCommandThatRunsOutOfMemoryReportsIt) {
+    if (test::BuiltWithAddressSanitizer())
+        GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit";
+    TempFolder folder;
+    const std::string project = folder.File("wide.gwk");
+    const std::string text(24 * kMiB, '\xE9');
+    test::WriteFile(project, Header("", 1) + Bytes({0xFF, 0xFF, 0xFF}) +
+                                 Int32(static_cast<int32_t>(text.size())) + text + Int32(0) +
+                                 Int32(20) + Int32(1));
+    const std::string json = folder.File("long.json");
+    test::WriteFile(json, R"({"finalText":")" + std::string(100 * kMiB, 'a') + R"("})");
+    struct Case {
+        std::vector<std::string> args;
+        long long limit;
+        int exitCode;
+        const char* err;
+    } cases[] = {
+        {{"generate", project, folder.File("out.js")}, 128 * kMiB, 1, "Failed to save document.\n"},
+        {{"preview", project, folder.File("out.html")},
+         128 * kMiB,
+         1,
+         "Failed to save document.\n"},
+        {{"import", json, folder.File("out.gwk")}, 160 * kMiB, 1, "Failed to open document.\n"},
+        // Printed a piece at a time, the project fits where one JSON document of it did not.
+        {{"show", project}, 128 * kMiB, 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0]);
+        const ChildResult run = RunCli(c.args, {.addressSpaceLimit = c.limit});
+        EXPECT_EQ(run.signal, 0) << run.err;
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_EQ(run.err, c.err);
+    }
+}
+
+// A large project of short records, half of them empty, with texts of every kind: every
+// command that reads it takes at most three times the file's size (and 16 MiB for the program
+// itself), whatever it prints or writes.
+TEST(CliMemory, CommandsTakeASmallMultipleOfTheProject) {
+    if (test::BuiltWithAddressSanitizer())
+        GTEST_SKIP() << "AddressSanitizer's shadow memory is part of the peak";
+    TempFolder folder;
+    const std::string project = folder.File("large.gwk");
+    const int32_t count = 800'000;
+    std::string bytes = Header("the end \"\\\x01\xE9", count);
+    for (int32_t i = 0; i < count; ++i) {
+        std::string text;
+        if (i % 2) {
+            text = "Effect " + std::to_string(i) + " \"quoted\" \\ \t\x1b\x7f\x9d\xE9\x80 words";
+            text.resize(static_cast<size_t>(30 + i % 31), '.');
+        }
+        bytes += Record(text, i % 12, 1 + i % 20, 1 + i % 10);
+    }
+    test::WriteFile(project, bytes);
+    const long long limitKb = (3 * static_cast<long long>(bytes.size()) + 16 * kMiB) / 1024;
+    const std::vector<std::string> commands[] = {
+        {"show", project},
+        {"generate", project, folder.File("large.js")},
+        {"play", project, "--trace", "--ticks", "200000"},
+        {"play", project, "--ticks", "10"},
+    };
+    for (const auto& args : commands) {
+        SCOPED_TRACE(args[0] + " " + args[args.size() - 1]);
+        const ChildResult run = RunCli(args);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_LE(run.peakKb, limitKb);
+        std::cout << "  " << args[0] << " of a " << bytes.size() / kMiB << " MiB project: peak RSS "
+                  << run.peakKb << " KiB (at most " << limitKb << "), " << run.seconds << " s\n";
+    }
+}
+
 }  // namespace
 }  // namespace glintwick
