@@ -3,6 +3,7 @@
 
 #include <wx/filename.h>
 
+#include "model/ControlPictures.h"
 #include "model/FileError.h"
 #include "model/MessageFormat.h"
 #include "model/ProjectFile.h"
@@ -53,7 +54,7 @@ CDocumentCommands::CDocumentCommands(CTallowmereDoc& doc, CTallowmereView& view,
 bool CDocumentCommands::SaveModified() {
     if (!m_doc.IsModified()) return true;
     const wxString question =
-        ReadableToWx(FormatMessage(str::kSaveChangesPrompt, m_doc.GetTitle()));
+        ReadableToWx(FormatMessage(str::kSaveChangesPrompt, WithControlPictures(m_doc.GetTitle())));
     switch (ShowMessageBox(m_owner, question, wxYES_NO | wxCANCEL | wxICON_EXCLAMATION)) {
         case wxYES: return DoFileSave();
         case wxNO: return true;

@@ -3,6 +3,7 @@
 
 #include <wx/filename.h>
 
+#include "model/ControlPictures.h"
 #include "model/FileError.h"
 #include "model/MessageFormat.h"
 #include "resources/StringTable.h"
@@ -28,8 +29,8 @@ wxString WithDefaultExtension(const wxString& path, const wxString& extension) {
 
 bool ConfirmReplace(wxWindow* owner, const wxString& chosen, const wxString& completed) {
     if (completed == chosen || !wxFileName::Exists(completed)) return true;
-    const wxString question =
-        ReadableToWx(FormatMessage(str::kReplaceQuestion, PathFromWx(completed)));
+    const wxString question = ReadableToWx(
+        FormatMessage(str::kReplaceQuestion, WithControlPictures(PathFromWx(completed))));
     return ShowMessageBox(owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) == wxYES;
 }
 

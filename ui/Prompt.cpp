@@ -3,6 +3,7 @@
 
 #include <wx/msgdlg.h>
 
+#include "model/ControlPictures.h"
 #include "model/FileError.h"
 #include "resources/StringTable.h"
 #include "ui/WxText.h"
@@ -14,7 +15,9 @@ int ShowMessageBox(wxWindow* parent, const wxString& text, long style, const wxS
 }
 
 void ShowFileFailure(wxWindow* parent, const CFileFailure& failure, long icon) {
-    ShowMessageBox(parent, ReadableToWx(failure.Message()), wxOK | icon);
+    // The message names the file as every label does: a line break in its name is no new line.
+    const CFileFailure shown(failure.Cause(), WithControlPictures(failure.Path()));
+    ShowMessageBox(parent, ReadableToWx(shown.Message()), wxOK | icon);
 }
 
 }  // namespace glintwick

@@ -54,7 +54,7 @@ void CRecentFileStore::UpdateMenu() {
         return;
     }
     for (size_t i = 0; i < paths.size(); ++i) {
-        wxString shown = ReadableToWx(AbbreviatePath(paths[i]));
+        wxString shown = NameToWx(AbbreviatePath(paths[i]));
         shown.Replace("&", "&&");  // an ampersand in a path is not an access key
         m_menu->Insert(position + i, first + static_cast<int>(i),
                        wxString::Format("&%d ", static_cast<int>(i + 1)) + shown);

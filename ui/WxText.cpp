@@ -2,6 +2,7 @@
 #include "ui/WxText.h"
 
 #include "model/CodePage.h"
+#include "model/ControlPictures.h"
 
 namespace glintwick {
 
@@ -48,5 +49,7 @@ wxString ToWxShown(std::string_view codePageText) {
 std::optional<std::string> FromEditWx(const wxString& text) { return WxToCodePage(text, true); }
 
 wxString ReadableToWx(const std::string& text) { return wxString::FromUTF8(ReadableUtf8(text)); }
+
+wxString NameToWx(const std::string& name) { return ReadableToWx(WithControlPictures(name)); }
 
 }  // namespace glintwick

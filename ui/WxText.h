@@ -36,4 +36,9 @@ std::string PathFromWx(const wxString& path);
 // names one): a byte that is no part of valid UTF-8 shows as U+FFFD.
 wxString ReadableToWx(const std::string& text);
 
+// A file name or path for a label (a menu entry, a caption, a message): readable as above, and
+// a control character shows as its picture, so that none acts as a menu's shortcut TAB or a
+// line break.
+wxString NameToWx(const std::string& name);
+
 }  // namespace glintwick
