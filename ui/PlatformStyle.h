@@ -8,8 +8,9 @@ namespace glintwick {
 // Call once after wx starts. GTK's default theme gives entries and buttons a minimum height
 // above what the layouts allow: a compact style trims padding so every control fits its
 // designed rectangle, in the windows that use it. Message boxes wrap a long word (a path,
-// mostly) inside itself rather than growing wider than the screen. Windows' own controls and
-// message boxes need neither.
+// mostly) inside itself rather than growing wider than the screen, and draw the middle of a
+// text too long for the screen's height as an ellipsis. Windows' own controls and message
+// boxes need neither.
 void ApplyPlatformStyle();
 
 // Lets the compact style apply to `topLevel` (a window laid out from a template) and its

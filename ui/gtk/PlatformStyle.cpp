@@ -1,8 +1,11 @@
-// The GTK look: a compact style for the program's own windows, wrapping in message boxes.
+// The GTK look: a compact style for the program's own windows, message boxes that fit the screen.
 #include "ui/PlatformStyle.h"
 
 #include <gtk/gtk.h>
 #include <wx/window.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace glintwick {
 
@@ -28,13 +31,58 @@ const char* const kCompactCss =
 // a copy or a screen reader, and the box on the screen.
 constexpr int kMessageWidthChars = 60;
 
+// The box's height at `width`.
+int HeightAt(GtkWidget* dialog, int width) {
+    int minimum = 0, height = 0;
+    gtk_widget_get_preferred_height_for_width(dialog, width, &minimum, &height);
+    return height;
+}
+
+// The height a box may take: most of the work area of the screen under its parent, leaving
+// room for the title bar a window manager adds.
+int AvailableHeight(GtkWidget* dialog) {
+    GdkDisplay* display = gtk_widget_get_display(dialog);
+    GtkWindow* parent = gtk_window_get_transient_for(GTK_WINDOW(dialog));
+    GdkWindow* over = parent ? gtk_widget_get_window(GTK_WIDGET(parent)) : nullptr;
+    GdkMonitor* monitor = over ? gdk_display_get_monitor_at_window(display, over)
+                               : gdk_display_get_primary_monitor(display);
+    if (!monitor) monitor = gdk_display_get_monitor(display, 0);
+    if (!monitor) return G_MAXINT;
+    GdkRectangle area{};
+    gdk_monitor_get_workarea(monitor, &area);
+    return area.height * 9 / 10;
+}
+
+// A path of some kilobytes made the box taller than the screen (and one of 100 KB taller than
+// X can draw, with OK far below). Past the lines that fit, the text gives way to an ellipsis in
+// the middle, so its start and its end (the file's name) show; each label keeps its whole text
+// for a copy or a screen reader, as only the drawing is shortened.
+void FitHeight(GtkWidget* dialog, const std::vector<GtkLabel*>& labels, int width) {
+    const int available = AvailableHeight(dialog);
+    if (HeightAt(dialog, width) <= available) return;
+    for (GtkLabel* label : labels) {
+        gtk_label_set_ellipsize(label, PANGO_ELLIPSIZE_MIDDLE);
+        gtk_label_set_lines(label, 1);
+    }
+    const int oneLine = HeightAt(dialog, width);
+    for (GtkLabel* label : labels) gtk_label_set_lines(label, 2);
+    const int perLine = std::max(1, HeightAt(dialog, width) - oneLine);
+    int lines = std::max(1, 1 + (available - oneLine) / perLine);
+    for (;; --lines) {
+        for (GtkLabel* label : labels) gtk_label_set_lines(label, lines);
+        if (lines == 1 || HeightAt(dialog, width) <= available) break;
+    }
+}
+
 gboolean WrapMessageBoxText(GSignalInvocationHint*, guint, const GValue* values, gpointer) {
     auto* widget = GTK_WIDGET(g_value_get_object(&values[0]));
     if (!GTK_IS_MESSAGE_DIALOG(widget)) return TRUE;
     GtkWidget* area = gtk_message_dialog_get_message_area(GTK_MESSAGE_DIALOG(widget));
     GList* children = gtk_container_get_children(GTK_CONTAINER(area));
+    std::vector<GtkLabel*> labels;
     for (GList* child = children; child; child = child->next) {
         if (!GTK_IS_LABEL(child->data)) continue;
+        labels.push_back(GTK_LABEL(child->data));
         gtk_label_set_line_wrap(GTK_LABEL(child->data), TRUE);
         gtk_label_set_line_wrap_mode(GTK_LABEL(child->data), PANGO_WRAP_WORD_CHAR);
         gtk_label_set_max_width_chars(GTK_LABEL(child->data), kMessageWidthChars);
@@ -51,10 +99,10 @@ gboolean WrapMessageBoxText(GSignalInvocationHint*, guint, const GValue* values,
     g_list_free(children);
     // Its size so far was taken from the unwrapped text; the window manager places it by the
     // size and the place it asks for when it appears.
-    int minimum = 0, width = 0, height = 0;
+    int minimum = 0, width = 0;
     gtk_widget_get_preferred_width(widget, &minimum, &width);
-    gtk_widget_get_preferred_height_for_width(widget, width, &minimum, &height);
-    gtk_window_resize(GTK_WINDOW(widget), width, height);
+    FitHeight(widget, labels, width);
+    gtk_window_resize(GTK_WINDOW(widget), width, HeightAt(widget, width));
     gtk_window_set_position(GTK_WINDOW(widget), gtk_window_get_transient_for(GTK_WINDOW(widget))
                                                     ? GTK_WIN_POS_CENTER_ON_PARENT
                                                     : GTK_WIN_POS_CENTER);
