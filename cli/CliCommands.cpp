@@ -155,7 +155,7 @@ int Import(const std::string& jsonPath, const std::string& outputPath) {
     }
     CTallowmereDoc doc;
     try {
-        ProjectFromJson(nlohmann::json::parse(json.get()), doc);
+        ReadProjectJson(json.get(), doc);
     } catch (const std::bad_alloc&) {
         // The JSON is the document this command opens; the project file it writes comes after.
         return Fail(str::kFailedToOpenDocument);

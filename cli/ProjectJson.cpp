@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 
 #include "model/CodePage.h"
 #include "model/TallowmereDoc.h"
@@ -117,33 +118,71 @@ std::string TextField(const nlohmann::json& object, const char* key, std::string
     return TextFromUtf8(value.get<std::string>(), where + key);
 }
 
+// Effect `index` of the list, appended to the project; missing fields take the record's
+// defaults.
+void AppendEffect(const nlohmann::json& entry, size_t index, CTallowmereDoc& doc) {
+    const std::string where = "effects[" + std::to_string(index) + "].";
+    if (!entry.is_object())
+        throw CJsonProjectError("effects[" + std::to_string(index) + "] must be an object");
+    const CEffect defaults;
+    const std::string text = TextField(entry, "text", defaults.GetText(), where);
+    const int effect = IntField(entry, "effect", defaults.GetEffect(), where);
+    const int speed = IntField(entry, "speed", defaults.GetSpeed(), where);
+    const int loops = IntField(entry, "loops", defaults.GetLoops(), where);
+    // A project file with an effect outside the catalogue would not load again.
+    if (!CEffect::IsValidEffectIndex(effect))
+        throw CJsonProjectError(where + "effect must be 0 to 11");
+    doc.AppendLoaded(text, effect, speed, loops);
+}
+
 }  // namespace
 
-void ProjectFromJson(const nlohmann::json& json, CTallowmereDoc& doc) {
-    if (!json.is_object()) throw CJsonProjectError("the project must be a JSON object");
+void ReadProjectJson(std::FILE* input, CTallowmereDoc& doc) {
     doc.InitNewProject();
+    // The effects are read one at a time as the parser finishes each and dropped from the parsed
+    // document: only the settings and one effect are ever held as JSON. The first effect that
+    // cannot be a record is reported once the settings are found right, as the order of the
+    // messages has always been.
+    using Event = nlohmann::json::parse_event_t;
+    std::string key;  // the top-level member being read
+    bool inEffects = false;
+    size_t index = 0;
+    std::optional<CJsonProjectError> effectError;
+    const nlohmann::json json =
+        nlohmann::json::parse(input, [&](int depth, Event event, nlohmann::json& parsed) {
+            if (depth == 1 && event == Event::key) {
+                key = parsed.get<std::string>();
+                // A member named twice takes its last value, as in the parsed document.
+                if (key == "effects") {
+                    doc.ResetContents();
+                    index = 0;
+                    effectError.reset();
+                }
+                // Other members (show's timing, say) are read over, not kept.
+                return key == "effects" || key == "finalText" || key == "autoStart" ||
+                       key == "repeat";
+            }
+            if (depth == 1 && key == "effects" && event == Event::array_start) inEffects = true;
+            if (depth == 1 && event == Event::array_end) inEffects = false;
+            if (!inEffects || depth != 2 ||
+                (event != Event::object_end && event != Event::array_end && event != Event::value))
+                return true;
+            try {
+                if (!effectError) AppendEffect(parsed, index, doc);
+            } catch (const CJsonProjectError& error) {
+                effectError = error;
+            }
+            ++index;
+            return false;
+        });
+    if (!json.is_object()) throw CJsonProjectError("the project must be a JSON object");
     std::string finalText = TextField(json, "finalText", "", "");
     const int autoStart = IntField(json, "autoStart", 1, "");
     doc.SetOptions(std::move(finalText), autoStart);
     doc.SetRepeat(IntField(json, "repeat", 0, ""));
-    if (!json.contains("effects")) return;
-    const auto& effects = json.at("effects");
-    if (!effects.is_array()) throw CJsonProjectError("effects must be an array");
-    for (size_t i = 0; i < effects.size(); ++i) {
-        const std::string where = "effects[" + std::to_string(i) + "].";
-        const auto& entry = effects[i];
-        if (!entry.is_object())
-            throw CJsonProjectError("effects[" + std::to_string(i) + "] must be an object");
-        auto effect = std::make_unique<CEffect>();
-        effect->SetText(TextField(entry, "text", effect->GetText(), where));
-        effect->SetEffect(IntField(entry, "effect", effect->GetEffect(), where));
-        effect->SetSpeed(IntField(entry, "speed", effect->GetSpeed(), where));
-        effect->SetLoops(IntField(entry, "loops", effect->GetLoops(), where));
-        // A project file with an effect outside the catalogue would not load again.
-        if (!CEffect::IsValidEffectIndex(effect->GetEffect()))
-            throw CJsonProjectError(where + "effect must be 0 to 11");
-        doc.AppendLoaded(std::move(effect));
-    }
+    if (json.contains("effects") && !json.at("effects").is_array())
+        throw CJsonProjectError("effects must be an array");
+    if (effectError) throw *effectError;
 }
 
 }  // namespace glintwick

@@ -1,6 +1,7 @@
 // The project as JSON for the command-line tool: texts in Unicode, numbers as stored.
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <ostream>
@@ -31,7 +32,10 @@ std::string TextFromUtf8(const std::string& utf8, const std::string& what);
 // escaping, numbers). `more` writes the members that follow the effects, each with its comma.
 void WriteProjectJson(const CTallowmereDoc& doc, std::ostream& out,
                       const std::function<void(std::ostream&)>& more);
-// Fills a new project from JSON; missing fields take the new-project and record defaults.
-void ProjectFromJson(const nlohmann::json& json, CTallowmereDoc& doc);
+// Fills a new project from the JSON read from `input`; missing fields take the new-project and
+// record defaults. The effects become records as they are read, so the project is never held
+// as one JSON document. Throws nlohmann::json::exception for bytes that are no JSON and
+// CJsonProjectError for JSON that is no project.
+void ReadProjectJson(std::FILE* input, CTallowmereDoc& doc);
 
 }  // namespace glintwick

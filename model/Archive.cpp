@@ -58,6 +58,10 @@ void CArchive::WriteInt(int32_t value) {
     AppendLittleEndian(*m_out, static_cast<uint32_t>(value), 4);
 }
 
+uint64_t CArchive::StoredStringSize(uint64_t length) {
+    return (length < 255 ? 1 : length < 65534 ? 3 : 7) + length;
+}
+
 void CArchive::WriteString(std::string_view text) {
     const size_t length = text.size();
     if (length > UINT32_MAX) throw std::length_error("text longer than a project file holds");

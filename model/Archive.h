@@ -98,6 +98,8 @@ public:
 
     void WriteInt(int32_t value);
     void WriteString(std::string_view text);
+    // The bytes WriteString writes for a text of `length` bytes.
+    static uint64_t StoredStringSize(uint64_t length);
 
     int32_t ReadInt();
     // Reads any of the three 8-bit prefix forms, or the 16-bit form converted to the code page.

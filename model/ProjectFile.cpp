@@ -53,7 +53,13 @@ private:
 }  // namespace
 
 std::string SerializeProject(CTallowmereDoc& doc) {
+    // Made once at its size, so a large project is not copied as it grows: each string and the
+    // three numbers after it (the settings' and every record's).
+    uint64_t size = CArchive::StoredStringSize(doc.GetFinalText().size()) + 12;
+    for (int i = 0; i < doc.GetCount(); ++i)
+        size += CArchive::StoredStringSize(doc.GetAt(i)->GetText().size()) + 12;
     std::string bytes;
+    bytes.reserve(static_cast<size_t>(size));
     CArchive ar(bytes);
     doc.Serialize(ar);
     return bytes;

@@ -1,6 +1,7 @@
 // The project document's list and settings operations and its stored form.
 #include "model/TallowmereDoc.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "model/Archive.h"
@@ -85,6 +86,17 @@ void CTallowmereDoc::SetOptions(std::string finalText, int autoStart) {
 
 void CTallowmereDoc::AppendLoaded(std::unique_ptr<CEffect> effect) {
     m_arrEffects.push_back(std::move(*effect));
+    ++m_listVersion;
+}
+
+void CTallowmereDoc::AppendLoaded(std::string_view text, int effect, int speed, int loops) {
+    char* at = m_texts.Reserve(text.size());
+    std::copy(text.begin(), text.end(), at);
+    CEffect& record = m_arrEffects.emplace_back();
+    record.SetStoredText({at, text.size()});
+    record.SetEffect(effect);
+    record.SetSpeed(speed);
+    record.SetLoops(loops);
     ++m_listVersion;
 }
 

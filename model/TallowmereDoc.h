@@ -57,6 +57,8 @@ public:
     void Serialize(CArchive& ar);
     // Appends a record as a load does: neither marks the project nor tells the views.
     void AppendLoaded(std::unique_ptr<CEffect> effect);
+    // The same, with the text copied into the project's store beside the loaded texts.
+    void AppendLoaded(std::string_view text, int effect, int speed, int loops);
     // Takes over the records and the three settings of `loaded` (a project just read), leaving
     // the flag, the path and the views to the caller.
     void TakeContents(CTallowmereDoc& loaded);

@@ -129,8 +129,8 @@ TEST(CliMemory, EveryCommandThatRunsOutOfMemoryReportsIt) {
 }
 
 // A large project of short records, half of them empty, with texts of every kind: every
-// command that reads it takes at most three times the file's size (and 16 MiB for the program
-// itself), whatever it prints or writes.
+// command that reads it, or its JSON, takes at most three times the file's size (and 16 MiB
+// for the program itself), whatever it prints or writes.
 TEST(CliMemory, CommandsTakeASmallMultipleOfTheProject) {
     if (test::BuiltWithAddressSanitizer())
         GTEST_SKIP() << "AddressSanitizer's shadow memory is part of the peak";
@@ -147,9 +147,12 @@ TEST(CliMemory, CommandsTakeASmallMultipleOfTheProject) {
         bytes += Record(text, i % 12, 1 + i % 20, 1 + i % 10);
     }
     test::WriteFile(project, bytes);
+    const std::string json = folder.File("large.json");
+    test::WriteFile(json, RunCli({"show", project}).out);
     const long long limitKb = (3 * static_cast<long long>(bytes.size()) + 16 * kMiB) / 1024;
     const std::vector<std::string> commands[] = {
         {"show", project},
+        {"import", json, folder.File("again.gwk")},
         {"generate", project, folder.File("large.js")},
         {"play", project, "--trace", "--ticks", "200000"},
         {"play", project, "--ticks", "10"},
