@@ -31,7 +31,8 @@ uint64_t ProcessMemoryLimit() {
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof status;
     if (!::GlobalMemoryStatusEx(&status)) return uint64_t{1} << 32;
-    return std::min<uint64_t>(status.ullTotalPhys, status.ullTotalVirtual);
+    // What the machine can give now, not all it has, as MemAvailable on Linux.
+    return std::min<uint64_t>(status.ullAvailPhys, status.ullAvailVirtual);
 }
 
 std::vector<std::string> ProgramArguments(int argc, char** argv) {
