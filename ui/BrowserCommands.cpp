@@ -2,6 +2,7 @@
 #include "ui/BrowserCommands.h"
 
 #include <wx/filename.h>
+#include <wx/weakref.h>
 
 #include "model/CodePage.h"
 #include "model/FileError.h"
@@ -43,10 +44,16 @@ void CBrowserCommands::OnPreviewInBrowser() {
         ShowFileFailure(m_owner, failure, wxICON_ERROR);
         return;
     }
-    if (!BrowserLauncher()(wxFileName::FileNameToURL(wxFileName(PathToWx(pagePath))))) {
+    // The launcher may only learn that no browser took the page once it ends; the message is
+    // the same either way, over the window if it is still there.
+    wxWeakRef<wxWindow> owner(m_owner);
+    auto sayWhereThePageIs = [owner, pagePath] {
         const std::string message = FormatMessage(str::kBrowserNotStarted, pagePath);
-        ShowMessageBox(m_owner, ReadableToWx(message), wxOK | wxICON_EXCLAMATION);
-    }
+        ShowMessageBox(owner.get(), ReadableToWx(message), wxOK | wxICON_EXCLAMATION);
+    };
+    if (!BrowserLauncher()(wxFileName::FileNameToURL(wxFileName(PathToWx(pagePath))),
+                           sayWhereThePageIs))
+        sayWhereThePageIs();
 }
 
 void CBrowserCommands::OnSaveStatusStrip() {

@@ -55,7 +55,7 @@ bool CHyperLink::SetFont(const wxFont& font) {
 
 wxString CHyperLink::Address() { return str::kMakerUrl; }
 
-void CHyperLink::Open() { BrowserLauncher()(Address()); }
+void CHyperLink::Open() { BrowserLauncher()(Address(), nullptr); }
 
 void CHyperLink::SetBitmap(const wxBitmap& bitmap, const wxString& name) {
     m_bitmap = bitmap;

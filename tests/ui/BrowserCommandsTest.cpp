@@ -22,7 +22,7 @@ protected:
     void SetUp() override {
         FrameTest::SetUp();
         savedLauncher = BrowserLauncher();
-        BrowserLauncher() = [this](const wxString& url) {
+        BrowserLauncher() = [this](const wxString& url, const BrowserFailure&) {
             opened.push_back(url);
             return browserStarts;
         };
@@ -41,7 +41,7 @@ protected:
         frame->GetEventHandler()->ProcessEvent(event);
     }
 
-    std::function<bool(const wxString&)> savedLauncher;
+    std::function<bool(const wxString&, const BrowserFailure&)> savedLauncher;
     std::vector<wxString> opened;
     bool browserStarts = true;
     wxString folder;
@@ -121,6 +121,46 @@ TEST_F(BrowserCommandsTest, PreviewSaysWhereThePageIsWhenNoBrowserStarts) {
         ExpectMessage("No web browser could be started. The preview page is " + page, wxID_OK));
     EXPECT_EQ(opened.size(), 2u);
     EXPECT_TRUE(wxFileName::FileExists(page));
+}
+
+// The real launcher: xdg-open that finds no program for web pages ends with 3 after it started,
+// and only then is it known that no browser shows the page.
+TEST_F(BrowserCommandsTest, PreviewSaysWhereThePageIsWhenTheLauncherFails) {
+    AddEffects({{"hello", 0, 10, 1}});
+    BrowserLauncher() = savedLauncher;
+    wxString searchPath;
+    wxGetEnv("PATH", &searchPath);
+    wxSetEnv("PATH", folder + ":" + searchPath);
+    const wxString ran = folder + "/ran";
+    // The first run makes the preview folder that the message names.
+    for (const int status : {0, 3}) {
+        SCOPED_TRACE(status);
+        const wxString launcher = folder + "/xdg-open";
+        std::ofstream(launcher.utf8_string())
+            << "#!/bin/sh\necho \"$1\" >'" << ran << "'\nexit " << status << "\n";
+        ::chmod(launcher.utf8_string().c_str(), 0755);
+        wxRemoveFile(ran);
+        auto previewAndWait = [&] {
+            Commands().OnPreviewInBrowser();
+            for (int i = 0; i < 100 && !wxFileName::FileExists(ran); ++i) wxMilliSleep(50);
+            for (int i = 0; i < 10; ++i) {
+                wxMilliSleep(50);
+                wxYield();
+            }
+        };
+        if (status == 0) {
+            wxTestingModalHook noDialog;  // any message box fails the test
+            previewAndWait();
+        } else {
+            wxTEST_DIALOG(
+                previewAndWait(),
+                ExpectMessage("No web browser could be started. The preview page is " +
+                                  wxString::FromUTF8(Commands().PreviewFolder()) + "/Untitled.html",
+                              wxID_OK));
+        }
+        EXPECT_TRUE(wxFileName::FileExists(ran)) << "xdg-open was not run";
+    }
+    wxSetEnv("PATH", searchPath);
 }
 
 TEST_F(BrowserCommandsTest, PreviewOfAnEmptyListOnlySaysSo) {

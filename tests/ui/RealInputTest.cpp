@@ -62,7 +62,7 @@ protected:
     void SetUp() override {
         FrameTest::SetUp();
         saved = BrowserLauncher();
-        BrowserLauncher() = [this](const wxString& url) {
+        BrowserLauncher() = [this](const wxString& url, const BrowserFailure&) {
             opened.push_back(url);
             return true;
         };
@@ -73,7 +73,7 @@ protected:
         BrowserLauncher() = saved;
         FrameTest::TearDown();
     }
-    std::function<bool(const wxString&)> saved;
+    std::function<bool(const wxString&, const BrowserFailure&)> saved;
     std::vector<wxString> opened;
 };
 

@@ -287,7 +287,7 @@ TEST_F(ViewTest, StatusBarShowsHowLongTheSequencePlays) {
 TEST_F(ViewTest, LogoIsALinkToTheMakersPageWithTheHandCursor) {
     wxString opened;
     auto saved = BrowserLauncher();
-    BrowserLauncher() = [&](const wxString& url) {
+    BrowserLauncher() = [&](const wxString& url, const BrowserFailure&) {
         opened = url;
         return true;
     };
