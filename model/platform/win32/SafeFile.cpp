@@ -5,6 +5,7 @@
 #include <io.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <random>
 
 #include "model/RegularFile.h"
@@ -99,21 +100,99 @@ std::wstring FolderOf(const std::wstring& path) {
     return slash == std::wstring::npos ? L"." : path.substr(0, slash);
 }
 
-// Overwrites the open file with `bytes`, prepared complete beforehand: room for the new length
-// is taken first, so that a full disk stops the save before the old content is touched.
+// Reads the first `count` bytes of the file into `old`; the cause of a failure otherwise. A
+// file that ends before them is no file to keep.
+std::optional<FailureCause> ReadOldContent(HANDLE file, size_t count, std::string& old) {
+    old.resize(count);
+    for (size_t got = 0; got < count;) {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(got);
+        at.OffsetHigh = static_cast<DWORD>(static_cast<uint64_t>(got) >> 32);
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(count - got, 1u << 30));
+        DWORD n = 0;
+        if (!::ReadFile(file, old.data() + got, chunk, &n, &at))
+            return CauseFromWin32Error(::GetLastError());
+        if (n == 0) return FailureCause::AccessDenied;
+        got += n;
+    }
+    return std::nullopt;
+}
+
+// Takes room on the disk for `size` bytes without changing the file's length, so that a full
+// disk stops the save before the old content is touched. A system or file system that cannot
+// (Wine, some network shares) saves without: the old bytes are put back if the disk fills.
+std::optional<FailureCause> TakeRoom(HANDLE file, LONGLONG size) {
+    FILE_ALLOCATION_INFO room{};
+    room.AllocationSize.QuadPart = size;
+    if (::SetFileInformationByHandle(file, FileAllocationInfo, &room, sizeof room))
+        return std::nullopt;
+    switch (const DWORD error = ::GetLastError()) {
+        case ERROR_CALL_NOT_IMPLEMENTED:
+        case ERROR_NOT_SUPPORTED:
+        case ERROR_INVALID_FUNCTION:
+        case ERROR_INVALID_PARAMETER: return std::nullopt;
+        default: return CauseFromWin32Error(error);
+    }
+}
+
+// Ends the file after `length` bytes.
+bool SetLength(HANDLE file, LONGLONG length) {
+    LARGE_INTEGER end{};
+    end.QuadPart = length;
+    return ::SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(file);
+}
+
+// Writes the old bytes back over the start of the file, ends it at its old `length` and
+// flushes it. The plain call, not the replaceable one: these bytes were in the file a moment
+// ago, so they fit where the new ones did not. A failure here leaves nothing more to try; the
+// first failure is the one reported.
+void PutBack(HANDLE file, const std::string& old, LONGLONG length) {
+    for (size_t done = 0; done < old.size();) {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(done);
+        at.OffsetHigh = static_cast<DWORD>(static_cast<uint64_t>(done) >> 32);
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(old.size() - done, 1u << 30));
+        DWORD n = 0;
+        if (!::WriteFile(file, old.data() + done, chunk, &n, &at) || n == 0) break;
+        done += n;
+    }
+    if (SetLength(file, length)) ::FlushFileBuffers(file);
+}
+
+// Overwrites the open file with `bytes`, prepared complete beforehand, as the same file. The
+// old bytes the new ones cover are read first (all of them when the new content is as long
+// or longer, so no more memory than twice the new content) and room for the new content is
+// taken. The new bytes are written and flushed before a shorter content drops the old tail:
+// until then any failure puts the old bytes and length back before it is reported, whatever
+// the write call said it had written. Once the tail is dropped the file holds the whole new
+// content, and only the flush of its length can still fail.
 void WriteInPlace(CHandle& file, std::string_view bytes,
                   const std::optional<FailureCause>& writeFailureCause,
                   const std::string& shownPath) {
     auto fail = [&](FailureCause cause) { Fail(writeFailureCause.value_or(cause), shownPath); };
-    LARGE_INTEGER size{}, length{}, start{};
-    length.QuadPart = static_cast<LONGLONG>(bytes.size());
-    const bool ready = ::GetFileSizeEx(file.Get(), &size) &&
-                       (length.QuadPart <= size.QuadPart ||
-                        (::SetFilePointerEx(file.Get(), length, nullptr, FILE_BEGIN) &&
-                         ::SetEndOfFile(file.Get()))) &&
-                       ::SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN);
-    if (!ready) fail(CauseFromWin32Error(::GetLastError()));
-    if (const auto cause = WriteEndAndFlush(file, bytes, shownPath)) fail(*cause);
+    LARGE_INTEGER size{}, start{};
+    if (!::GetFileSizeEx(file.Get(), &size)) fail(CauseFromWin32Error(::GetLastError()));
+    const auto length = static_cast<LONGLONG>(bytes.size());
+    std::string old;
+    if (const auto cause =
+            ReadOldContent(file.Get(), static_cast<size_t>(std::min(length, size.QuadPart)), old))
+        Fail(*cause, shownPath);
+    if (length > 0)
+        if (const auto cause = TakeRoom(file.Get(), std::max(length, size.QuadPart))) fail(*cause);
+    if (!::SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN))
+        fail(CauseFromWin32Error(::GetLastError()));
+
+    const CFileDescriptor fd = DescriptorOf(file);
+    if (fd.Get() < 0) fail(FailureCause::TooManyOpenFiles);
+    const HANDLE handle = HandleOf(fd);
+    std::optional<FailureCause> cause = WriteAll(fd.Get(), bytes, shownPath);
+    const bool shorter = length < size.QuadPart;
+    if (!cause && (!::FlushFileBuffers(handle) || (shorter && !SetLength(handle, length))))
+        cause = CauseFromWin32Error(::GetLastError());
+    if (cause) PutBack(handle, old, size.QuadPart);
+    if (!cause && shorter && !::FlushFileBuffers(handle))
+        cause = CauseFromWin32Error(::GetLastError());
+    if (cause) fail(*cause);
 }
 
 // A new file beside the target, for this process alone, under a name nobody could prepare.

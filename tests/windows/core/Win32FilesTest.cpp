@@ -1,6 +1,8 @@
 // The engine's file services on Windows: sharing modes, the error table, attributes, names.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <iostream>
 
 #include "TestSupport.h"
@@ -147,6 +149,48 @@ TEST_F(SharedFile, AFileWithAnotherHardLinkIsWrittenInPlace) {
     doc.DeleteEffect(1);
     EXPECT_EQ(test::SaveMessage(doc, other), "");
     EXPECT_EQ(test::ReadFile(project), SerializeProject(doc));
+}
+
+// A write call that lets `g_budget` more bytes through, then fails as a full disk does.
+size_t g_budget = 0;
+WriteCall g_realWrite = nullptr;
+ssize_t BudgetedWrite(int fd, const void* data, size_t size) {
+    if (g_budget == 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const size_t now = std::min(size, g_budget);
+    g_budget -= now;
+    return g_realWrite(fd, data, now);
+}
+
+// Written in place, a save that fails part-way leaves the old bytes and length, whether the
+// new content is shorter or longer than the old and whether it failed before or past the old
+// end.
+TEST_F(SharedFile, AnInPlaceSaveCutShortPutsTheOldBytesBack) {
+    ASSERT_TRUE(::CreateHardLinkW(WidePath(folder.File("other name.gwk")).c_str(),
+                                  WidePath(project).c_str(), nullptr));
+    test::Fill(doc, {{"Longer than the old content", 2, 9, 3}, {"and more", 1, 5, 1}});
+    const size_t size = SerializeProject(doc).size();
+    g_realWrite = FileWriteCall();
+    FileWriteCall() = &BudgetedWrite;
+    struct Restore {
+        ~Restore() { FileWriteCall() = g_realWrite; }
+    } restore;
+    for (const size_t oldSize : {size / 2, 3 * size}) {
+        std::string old(oldSize, '\0');
+        for (size_t i = 0; i < oldSize; ++i) old[i] = static_cast<char>('a' + i % 26);
+        for (const size_t budget :
+             {size_t{0}, size_t{1}, size / 2 - 1, size / 2, size / 2 + 1, size - 1}) {
+            test::WriteFile(project, old);
+            g_budget = budget;
+            EXPECT_EQ(test::SaveMessage(doc, project), "Disk full while accessing " + project + ".")
+                << oldSize << " old bytes, " << budget << " written";
+            EXPECT_EQ(test::ReadFile(project), old)
+                << oldSize << " old bytes, " << budget << " written";
+        }
+    }
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"held.gwk", "other name.gwk"}));
 }
 
 // True when the folder's file system can hold `name` (NTFS can hold any 16-bit unit; Wine's
