@@ -141,6 +141,7 @@ std::string CArchive::ReadString() {
 std::string_view CArchive::ReadText(CTextStore& store) {
     std::string converted;
     if (const auto length = ReadStringHead(converted)) {
+        if (*length == 0) return {};
         char* at = store.Reserve(*length);
         m_source->Read(at, *length);
         return {at, *length};
