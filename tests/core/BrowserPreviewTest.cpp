@@ -6,7 +6,6 @@
 
 #include "TestSupport.h"
 #include "model/FileError.h"
-#include "model/platform/FileSystem.h"
 #include "preview/SequenceTiming.h"
 #include "script/BrowserPreview.h"
 #include "script/ScriptWriter.h"
@@ -145,26 +144,6 @@ TEST(PreviewFiles, FailuresNameThePageAndLeaveNothing) {
     EXPECT_THROW(WritePreviewFiles(doc, folder.File("promo.js"), "promo.js"),
                  std::invalid_argument);
     EXPECT_TRUE(folder.Entries().empty());
-}
-
-// The command whose script cannot be written (a folder in its place) leaves no page of its own
-// and an earlier page as it was.
-TEST(PreviewFiles, AScriptThatCannotBeWrittenLeavesThePageAsItWas) {
-    test::TempFolder folder;
-    const std::string demo = GLINTWICK_SOURCE_DIR "/examples/demo.gwk";
-    for (const bool earlierPage : {false, true}) {
-        SCOPED_TRACE(earlierPage ? "earlier page" : "new page");
-        const std::string page = folder.File(earlierPage ? "earlier.html" : "fresh.html");
-        const std::string script = folder.File(earlierPage ? "earlier.js" : "fresh.js");
-        if (earlierPage) test::WriteFile(page, "my own page");
-        ASSERT_EQ(::mkdir(script.c_str(), 0700), 0);
-        const test::ChildResult run = test::RunCli({"preview", demo, page, "--force"});
-        EXPECT_EQ(run.exitCode, 1) << run.err;
-        if (earlierPage)
-            EXPECT_EQ(test::ReadFile(page), "my own page");
-        else
-            EXPECT_FALSE(SomethingAt(page)) << "the page was left without its script";
-    }
 }
 
 TEST(StatusStrip, TagOfAnyFileNameKeepsItsAddressWhole) {

@@ -83,6 +83,8 @@ TEST_F(FaultInjection, ProjectSaveKeepsTheOldFileFlagAndPathAtEveryFailingByte) 
 
 // A file with a second name is written in place: what was written is put back, whether the new
 // content is longer or shorter than the old.
+// A second name, as Windows tests make it with their own calls.
+#ifndef _WIN32
 TEST_F(FaultInjection, InPlaceSavePutsTheOldContentBackAtEveryFailingByte) {
     ASSERT_EQ(::link(target.c_str(), folder.File("second-name.gwk").c_str()), 0);
     const size_t size = SerializeProject(doc).size();
@@ -94,6 +96,7 @@ TEST_F(FaultInjection, InPlaceSavePutsTheOldContentBackAtEveryFailingByte) {
                   size);
     }
 }
+#endif
 
 TEST_F(FaultInjection, ScriptGenerationKeepsTheOldScriptAtEveryFailingByte) {
     const std::string script = folder.File("show.js");

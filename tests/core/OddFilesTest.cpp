@@ -13,6 +13,7 @@
 #include "TestSupport.h"
 #include "model/FileError.h"
 #include "model/ProjectFile.h"
+#include "model/platform/FileSystem.h"
 
 namespace glintwick {
 namespace {
@@ -218,6 +219,26 @@ TEST(OddFiles, AFileBindMountedOverTheNameIsSavedInPlace) {
 
 // Each failure has its own message: what is no file is denied (a socket, a kernel file that
 // takes no other content), a name longer than the file system allows is an invalid path.
+// The command whose script cannot be written (a folder in its place) leaves no page of its own
+// and an earlier page as it was.
+TEST(OddFiles, APreviewWhoseScriptCannotBeWrittenLeavesThePageAsItWas) {
+    test::TempFolder folder;
+    const std::string demo = GLINTWICK_SOURCE_DIR "/examples/demo.gwk";
+    for (const bool earlierPage : {false, true}) {
+        SCOPED_TRACE(earlierPage ? "earlier page" : "new page");
+        const std::string page = folder.File(earlierPage ? "earlier.html" : "fresh.html");
+        const std::string script = folder.File(earlierPage ? "earlier.js" : "fresh.js");
+        if (earlierPage) test::WriteFile(page, "my own page");
+        ASSERT_EQ(::mkdir(script.c_str(), 0700), 0);
+        const test::ChildResult run = test::RunCli({"preview", demo, page, "--force"});
+        EXPECT_EQ(run.exitCode, 1) << run.err;
+        if (earlierPage)
+            EXPECT_EQ(test::ReadFile(page), "my own page");
+        else
+            EXPECT_FALSE(SomethingAt(page)) << "the page was left without its script";
+    }
+}
+
 TEST(OddFiles, WhatIsNoFileOrNoNameHasItsMessage) {
     TempFolder folder;
     const std::string demo = std::string(GLINTWICK_SOURCE_DIR) + "/examples/demo.gwk";
