@@ -31,7 +31,7 @@ public:
 
     int GetCount() const { return static_cast<int>(m_arrEffects.size()); }
     // Callers pass 0 to count - 1. The record stays owned by the document, which alone changes
-    // it.
+    // it; the pointer holds until the next change to the list, which may move the records.
     const CEffect* GetAt(int position) const { return &m_arrEffects[position]; }
     void AddEffect(std::unique_ptr<CEffect> effect);
     // `effect` is one of the document's records.
