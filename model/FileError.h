@@ -2,6 +2,8 @@
 #pragma once
 
 #include <exception>
+#include <new>
+#include <stdexcept>
 #include <string>
 
 namespace glintwick {
@@ -44,5 +46,19 @@ private:
     std::string m_path;
     std::string m_message;
 };
+
+// Runs `save`, which makes and writes what a save of `path` holds: memory that runs out on the
+// way (the file's bytes, or the old bytes an in-place write keeps) fails that save with
+// "Failed to save document." instead of ending the program.
+template <class Save>
+void SaveWithinMemory(const std::string& path, Save save) {
+    try {
+        save();
+    } catch (const std::bad_alloc&) {
+        throw CFileFailure(FailureCause::FailedToSave, path);
+    } catch (const std::length_error&) {
+        throw CFileFailure(FailureCause::FailedToSave, path);
+    }
+}
 
 }  // namespace glintwick

@@ -66,15 +66,7 @@ std::string SerializeProject(CTallowmereDoc& doc) {
 }
 
 void SaveProject(CTallowmereDoc& doc, const std::string& path) {
-    std::string bytes;
-    try {
-        bytes = SerializeProject(doc);
-    } catch (const std::bad_alloc&) {
-        throw CFileFailure(FailureCause::FailedToSave, path);
-    } catch (const std::length_error&) {
-        throw CFileFailure(FailureCause::FailedToSave, path);
-    }
-    WriteFileAtomically(path, bytes);
+    SaveWithinMemory(path, [&] { WriteFileAtomically(path, SerializeProject(doc)); });
     doc.SetModified(false);
     doc.SetPathName(path);
 }

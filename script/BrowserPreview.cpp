@@ -152,7 +152,8 @@ std::string PreviewPageHtml(const CTallowmereDoc& doc, const std::string& script
 
 std::string WritePreviewFiles(const CTallowmereDoc& doc, const std::string& pagePath,
                               const std::string& scriptFileTitle, bool followLinks) {
-    const std::string page = PreviewPageHtml(doc, scriptFileTitle);
+    std::string page;
+    SaveWithinMemory(pagePath, [&] { page = PreviewPageHtml(doc, scriptFileTitle); });
     const std::string folder = FolderPrefixOf(pagePath);
     // The file system spells names in UTF-8; the page's link, in the code page, resolves to it.
     const std::string scriptPath = folder + CodePageToUtf8(scriptFileTitle);
@@ -161,10 +162,12 @@ std::string WritePreviewFiles(const CTallowmereDoc& doc, const std::string& page
     // A page is only of use beside its script: when the script cannot be written, a new page
     // goes again and an earlier one gets its bytes back.
     const bool pageExisted = SomethingAt(pagePath);
-    const std::optional<std::string> earlierPage =
-        pageExisted ? ReadSmallFile(pagePath, kEarlierPageLimit) : std::nullopt;
+    std::optional<std::string> earlierPage;
     // The page first: a failure then names the file the user chose.
-    WriteFileAtomically(pagePath, page, FailureCause::DiskFull, followLinks);
+    SaveWithinMemory(pagePath, [&] {
+        if (pageExisted) earlierPage = ReadSmallFile(pagePath, kEarlierPageLimit);
+        WriteFileAtomically(pagePath, page, FailureCause::DiskFull, followLinks);
+    });
     try {
         GenerateScriptFile(doc, scriptPath, scriptFileTitle, followLinks);
     } catch (const CFileFailure&) {

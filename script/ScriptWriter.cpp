@@ -188,7 +188,9 @@ std::string WriteScript(const CTallowmereDoc& doc, const std::string& fileTitle)
 
 void GenerateScriptFile(const CTallowmereDoc& doc, const std::string& path,
                         const std::string& fileTitle, bool followLinks) {
-    WriteFileAtomically(path, WriteScript(doc, fileTitle), FailureCause::DiskFull, followLinks);
+    SaveWithinMemory(path, [&] {
+        WriteFileAtomically(path, WriteScript(doc, fileTitle), FailureCause::DiskFull, followLinks);
+    });
 }
 
 }  // namespace glintwick

@@ -1,6 +1,7 @@
 // Project files that are no ordinary files: huge sparse ones, devices, FIFOs, links, low limits.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -13,7 +14,10 @@
 #include "TestSupport.h"
 #include "model/FileError.h"
 #include "model/ProjectFile.h"
+#include "model/TallowmereDoc.h"
 #include "model/platform/FileSystem.h"
+#include "script/BrowserPreview.h"
+#include "script/ScriptWriter.h"
 
 namespace glintwick {
 namespace {
@@ -113,6 +117,32 @@ TEST(OddFiles, RunningOutOfMemoryWhileLoadingIsFailedToOpen) {
         std::cout << "  " << path.substr(path.rfind('/') + 1) << ": refused after " << shown.seconds
                   << " s, peak RSS " << shown.peakKb << " KiB\n";
     }
+}
+
+// The window program makes a script or a preview page in its own process: memory that runs out
+// meanwhile fails that save with the design's message and writes nothing, instead of ending it.
+TEST(OddFiles, RunningOutOfMemoryWhileSavingFailsThatSave) {
+    if (test::BuiltWithAddressSanitizer())
+        GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit";
+    TempFolder folder;
+    const std::string script = folder.File("big.js"), page = folder.File("big.html");
+    // Every e-acute takes six bytes as an escape: the script would need 1.8 GB.
+    auto underOneGiB = [](const std::string& path, auto save) {
+        CTallowmereDoc doc;
+        doc.AddEffect(std::make_unique<CEffect>(std::string(300 << 20, '\xE9'), 0, 20, 1));
+        const rlimit limit{kGiB, kGiB};
+        ::setrlimit(RLIMIT_AS, &limit);
+        try {
+            save(doc);
+        } catch (const CFileFailure& failure) {
+            std::_Exit(failure.Cause() == FailureCause::FailedToSave && !SomethingAt(path) ? 0 : 2);
+        }
+        std::_Exit(3);
+    };
+    EXPECT_EXIT(underOneGiB(script, [&](auto& doc) { GenerateScriptFile(doc, script, "big.js"); }),
+                testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(underOneGiB(page, [&](auto& doc) { WritePreviewFiles(doc, page, "big.js"); }),
+                testing::ExitedWithCode(0), "");
 }
 
 // Under a file-size limit every command that writes fails as on a full disk instead of dying
