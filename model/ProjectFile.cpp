@@ -65,10 +65,12 @@ std::string SerializeProject(CTallowmereDoc& doc) {
     return bytes;
 }
 
-void SaveProject(CTallowmereDoc& doc, const std::string& path) {
-    SaveWithinMemory(path, [&] { WriteFileAtomically(path, SerializeProject(doc)); });
+CFileStamp SaveProject(CTallowmereDoc& doc, const std::string& path) {
+    CFileStamp written;
+    SaveWithinMemory(path, [&] { written = WriteFileAtomically(path, SerializeProject(doc)); });
     doc.SetModified(false);
     doc.SetPathName(path);
+    return written;
 }
 
 void DeserializeProject(CTallowmereDoc& doc, const std::string& bytes) {
@@ -79,13 +81,15 @@ void DeserializeProject(CTallowmereDoc& doc, const std::string& bytes) {
     doc.Serialize(ar);
 }
 
-void LoadProject(CTallowmereDoc& doc, const std::string& path) {
+CFileStamp LoadProject(CTallowmereDoc& doc, const std::string& path) {
     // A file that cannot be opened or read leaves the open project as it was: the records are
     // read into a project of their own, which takes the open one's place only when complete.
     FailureCause failure;
     try {
         uint64_t length = 0;
         CFileDescriptor fd = OpenRegularFile(path, length);
+        // Taken before reading: a write during the load then shows as a change afterwards.
+        const CFileStamp opened = StampOfOpenFile(fd);
         auto source = std::make_unique<CFileSource>(path, std::move(fd), length);
         CTallowmereDoc loaded;
         loaded.SetRepeat(doc.GetRepeat());  // a file of length zero keeps the repeat count
@@ -99,7 +103,7 @@ void LoadProject(CTallowmereDoc& doc, const std::string& path) {
         doc.SetModified(false);
         doc.SetPathName(path);
         doc.NotifyViews();
-        return;
+        return opened;
     } catch (const CArchiveFormatError&) {
         failure = FailureCause::UnexpectedFormat;
     } catch (const std::bad_alloc&) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/FileError.h"
+#include "model/FileStamp.h"
 
 namespace glintwick {
 
@@ -23,10 +24,10 @@ namespace glintwick {
 // file carry the platform error's cause; failures to write, flush or close carry
 // `writeFailureCause` when given. With `followLinks`, a symbolic link at `path` is written
 // through to the end of its chain, made when it does not exist yet; a chain that never ends is
-// a bad path. Without, the link itself is replaced.
-void WriteFileAtomically(const std::string& path, std::string_view bytes,
-                         std::optional<FailureCause> writeFailureCause = std::nullopt,
-                         bool followLinks = true);
+// a bad path. Without, the link itself is replaced. Returns the stamp of the file as written.
+CFileStamp WriteFileAtomically(const std::string& path, std::string_view bytes,
+                               std::optional<FailureCause> writeFailureCause = std::nullopt,
+                               bool followLinks = true);
 
 // True when `path` is an existing regular file that a save may replace: it has a write
 // permission bit (a file with none counts as read-only even for the superuser) and this

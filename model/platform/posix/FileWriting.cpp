@@ -92,9 +92,9 @@ int WriteAll(int fd, std::string_view bytes, size_t& written) {
     return 0;
 }
 
-void WriteInPlace(const std::string& target, std::string_view bytes,
-                  const std::optional<FailureCause>& writeFailureCause,
-                  const std::string& shownPath, CSaveSignals& signals) {
+CFileStamp WriteInPlace(const std::string& target, std::string_view bytes,
+                        const std::optional<FailureCause>& writeFailureCause,
+                        const std::string& shownPath, CSaveSignals& signals) {
     CFileDescriptor fd(::open(target.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.Get() < 0) Fail(CauseFromErrno(errno, target), shownPath);
     LockForSaving(fd.Get(), shownPath);
@@ -130,8 +130,10 @@ void WriteInPlace(const std::string& target, std::string_view bytes,
     if (err == 0 && length < st.st_size && ::fsync(fd.Get()) != 0) err = errno;
     signals.Release();
     if (err != 0) fail(err);
+    const CFileStamp stamp = StampOfOpenFile(fd);
     // Closing also lets the next saver in.
     if (::close(fd.Release()) != 0) fail(errno);
+    return stamp;
 }
 
 }  // namespace glintwick

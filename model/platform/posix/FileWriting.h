@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/FileError.h"
+#include "model/FileStamp.h"
 
 namespace glintwick {
 
@@ -21,9 +22,10 @@ int WriteAll(int fd, std::string_view bytes, size_t& written);
 // for the new content is taken, and if anything fails once the first byte is written, the old
 // bytes and length are put back before CFileFailure is thrown (with `writeFailureCause` when
 // given). A terminating signal waits until the file is whole again, either old or new. A file
-// that reads back other than its length says (a kernel file) is refused as no file.
-void WriteInPlace(const std::string& target, std::string_view bytes,
-                  const std::optional<FailureCause>& writeFailureCause,
-                  const std::string& shownPath, CSaveSignals& signals);
+// that reads back other than its length says (a kernel file) is refused as no file. Returns the
+// stamp of the file as written.
+CFileStamp WriteInPlace(const std::string& target, std::string_view bytes,
+                        const std::optional<FailureCause>& writeFailureCause,
+                        const std::string& shownPath, CSaveSignals& signals);
 
 }  // namespace glintwick

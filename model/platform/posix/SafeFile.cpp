@@ -68,8 +68,8 @@ bool IsWritableFile(const std::string& path) {
 // - a file that is not regular or has no write permission: refused.
 // SIGTERM, SIGINT and SIGHUP during the save remove its temporary file before they end the
 // process, and temporary files that ended saves left in the folder are removed first.
-void WriteFileAtomically(const std::string& requestedPath, std::string_view bytes,
-                         std::optional<FailureCause> writeFailureCause, bool followLinks) {
+CFileStamp WriteFileAtomically(const std::string& requestedPath, std::string_view bytes,
+                               std::optional<FailureCause> writeFailureCause, bool followLinks) {
     // No name at all (a script's unset variable) is no path to write to.
     if (requestedPath.empty()) Fail(FailureCause::BadPath, requestedPath);
     const std::string& shownPath = requestedPath;
@@ -87,7 +87,9 @@ void WriteFileAtomically(const std::string& requestedPath, std::string_view byte
     CSaveSignals signals;
     const std::string folder = FolderOf(target);
     RemoveAbandonedTemporaryFiles(folder);
-    auto writeInPlace = [&] { WriteInPlace(target, bytes, writeFailureCause, shownPath, signals); };
+    auto writeInPlace = [&] {
+        return WriteInPlace(target, bytes, writeFailureCause, shownPath, signals);
+    };
     if (targetExists && existing.st_nlink > 1) return writeInPlace();
 
     std::string tempName;
@@ -129,6 +131,8 @@ void WriteFileAtomically(const std::string& requestedPath, std::string_view byte
     size_t written = 0;
     if (const int err = WriteAll(fd.Get(), bytes, written)) writeFailed(err);
     if (::fsync(fd.Get()) != 0) writeFailed(errno);
+    // The renamed file keeps its inode, length and time of last write.
+    const CFileStamp stamp = StampOfOpenFile(fd);
     if (::close(fd.Release()) != 0) writeFailed(errno);
     if (::rename(tempName.c_str(), target.c_str()) != 0) {
         const int err = errno;
@@ -146,6 +150,7 @@ void WriteFileAtomically(const std::string& requestedPath, std::string_view byte
     // Make the rename itself durable; a failure here no longer endangers either file.
     CFileDescriptor folderFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folderFd.Get() >= 0) ::fsync(folderFd.Get());
+    return stamp;
 }
 
 }  // namespace glintwick

@@ -211,6 +211,12 @@ CHandle CreateTemporaryFile(const std::wstring& folder, std::wstring& name) {
     return CHandle();
 }
 
+// The stamp of the file a save wrote, read once every handle on it is closed: the system may
+// settle the time of last write only when the writing handle closes.
+CFileStamp WrittenStamp(const std::wstring& target) {
+    return StampAt(PathFromWide(target)).value_or(CFileStamp{});
+}
+
 }  // namespace
 
 void IgnoreFileSizeSignal() {}
@@ -240,8 +246,8 @@ bool IsWritableFile(const std::string& path) {
 //   are set again, for file systems that do not); a new target is moved into place with
 //   MoveFileExW, replacing and writing through;
 // - a folder in which no temporary file may be made has the existing file written in place.
-void WriteFileAtomically(const std::string& requestedPath, std::string_view bytes,
-                         std::optional<FailureCause> writeFailureCause, bool followLinks) {
+CFileStamp WriteFileAtomically(const std::string& requestedPath, std::string_view bytes,
+                               std::optional<FailureCause> writeFailureCause, bool followLinks) {
     // No name at all (a script's unset variable) is no path to write to.
     if (requestedPath.empty()) Fail(FailureCause::BadPath, requestedPath);
     const std::string& shownPath = requestedPath;
@@ -261,16 +267,20 @@ void WriteFileAtomically(const std::string& requestedPath, std::string_view byte
         BY_HANDLE_FILE_INFORMATION info{};
         if (::GetFileType(existing.Get()) != FILE_TYPE_DISK)
             Fail(FailureCause::AccessDenied, shownPath);
-        if (::GetFileInformationByHandle(existing.Get(), &info) && info.nNumberOfLinks > 1)
-            return WriteInPlace(existing, bytes, writeFailureCause, shownPath);
+        if (::GetFileInformationByHandle(existing.Get(), &info) && info.nNumberOfLinks > 1) {
+            WriteInPlace(existing, bytes, writeFailureCause, shownPath);
+            return WrittenStamp(target);
+        }
     }
 
     std::wstring tempName;
     CHandle temp = CreateTemporaryFile(FolderOf(target), tempName);
     if (!temp.IsOpen()) {
         const DWORD error = ::GetLastError();
-        if (targetExists && error == ERROR_ACCESS_DENIED)
-            return WriteInPlace(existing, bytes, writeFailureCause, shownPath);
+        if (targetExists && error == ERROR_ACCESS_DENIED) {
+            WriteInPlace(existing, bytes, writeFailureCause, shownPath);
+            return WrittenStamp(target);
+        }
         Fail(CauseFromWin32Error(error), shownPath);
     }
     // The target stays closed to other programs until its successor is ready.
@@ -290,6 +300,7 @@ void WriteFileAtomically(const std::string& requestedPath, std::string_view byte
                                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!replaced) fail(CauseFromWin32Error(::GetLastError()));
     if (targetExists) ::SetFileAttributesW(target.c_str(), attributes);
+    return WrittenStamp(target);
 }
 
 }  // namespace glintwick
