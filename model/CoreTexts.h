@@ -21,6 +21,15 @@ inline constexpr const char* kEffectNames[12] = {
     "Shooting Words",
     "No Effect",
 };
+// The commands as Undo and Redo name them.
+inline constexpr const char* kCommandAdd = "Add";
+inline constexpr const char* kCommandEdit = "Edit";
+inline constexpr const char* kCommandDelete = "Delete";
+inline constexpr const char* kCommandMoveUp = "Move Up";
+inline constexpr const char* kCommandMoveDown = "Move Down";
+inline constexpr const char* kCommandMove = "Move";
+inline constexpr const char* kCommandRepeat = "Repeat";
+inline constexpr const char* kCommandOptions = "Options";
 inline constexpr const char* kUnexpectedFileFormat = "Unexpected file format.";
 inline constexpr const char* kFailedToOpenDocument = "Failed to open document.";
 inline constexpr const char* kFailedToSaveDocument = "Failed to save document.";

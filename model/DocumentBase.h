@@ -13,6 +13,8 @@ public:
     virtual void OnUpdate() = 0;
     // The title or the modified flag changed; frames update their caption.
     virtual void OnTitleChanged() {}
+    // What Undo and Redo would do changed; frames update their Edit menu.
+    virtual void OnHistoryChanged() {}
 };
 
 class CDocumentBase {
@@ -20,7 +22,7 @@ public:
     virtual ~CDocumentBase() = default;
 
     bool IsModified() const { return m_bModified; }
-    void SetModified(bool modified = true);
+    virtual void SetModified(bool modified = true);
 
     // Empty until the document is saved or loaded.
     const std::string& GetPathName() const { return m_strPathName; }
@@ -33,6 +35,7 @@ public:
     void RemoveView(CDocumentView* view);
     // Tells every view to refresh itself completely.
     void NotifyViews();
+    void NotifyHistoryChanged();
 
 private:
     void NotifyTitleChanged();

@@ -22,16 +22,81 @@ constexpr uint64_t kRecordMemory = sizeof(CEffect);
 CTallowmereDoc::CTallowmereDoc() = default;
 
 void CTallowmereDoc::ListChanged(ListChange change) {
-    SetModified(true);
+    Touched();
     ++m_listVersion;
     m_lastChange = change;
     NotifyViews();
     m_lastChange = ListChange();
 }
 
+void CTallowmereDoc::SettingsChanged() {
+    Touched();
+    m_lastChange = ListChange();
+    NotifyViews();
+}
+
+void CTallowmereDoc::Touched() {
+    if (m_bInCommand) return;  // the history sets the flag once the command is done
+    // The commands kept may no longer fit the list; the saved state is out of reach.
+    m_history.Clear();
+    m_history.ForgetClean();
+    CDocumentBase::SetModified(true);
+    NotifyHistoryChanged();
+}
+
+void CTallowmereDoc::SetModified(bool modified) {
+    if (modified)
+        m_history.ForgetClean();
+    else
+        m_history.MarkClean();
+    CDocumentBase::SetModified(modified);
+}
+
+void CTallowmereDoc::CommitPendingEdit() {
+    if (!m_pendingEdit || m_bCommittingPending) return;
+    m_bCommittingPending = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{m_bCommittingPending};
+    m_pendingEdit();
+}
+
+int CTallowmereDoc::HistoryStep(const std::function<int()>& step) {
+    CommitPendingEdit();
+    int row = -1;
+    {
+        m_bInCommand = true;
+        struct Done {
+            bool& flag;
+            ~Done() { flag = false; }
+        } done{m_bInCommand};
+        row = step();
+    }
+    CDocumentBase::SetModified(!m_history.IsClean());
+    NotifyHistoryChanged();
+    return row;
+}
+
+int CTallowmereDoc::Submit(std::unique_ptr<CCommand> command) {
+    return HistoryStep([&] { return m_history.Submit(std::move(command)); });
+}
+
+int CTallowmereDoc::Undo() {
+    return HistoryStep([&] { return m_history.CanUndo() ? m_history.Undo() : -1; });
+}
+
+int CTallowmereDoc::Redo() {
+    return HistoryStep([&] { return m_history.CanRedo() ? m_history.Redo() : -1; });
+}
+
 void CTallowmereDoc::AddEffect(std::unique_ptr<CEffect> effect) {
-    m_arrEffects.push_back(std::move(*effect));
-    ListChanged({ListChange::Kind::Added, GetCount() - 1});
+    InsertEffect(GetCount(), std::move(*effect));
+}
+
+void CTallowmereDoc::InsertEffect(int position, CEffect effect) {
+    m_arrEffects.insert(m_arrEffects.begin() + position, std::move(effect));
+    ListChanged({ListChange::Kind::Added, position});
 }
 
 void CTallowmereDoc::UpdateEffect(const CEffect* effect, std::string text, int effectIndex,
@@ -45,43 +110,59 @@ void CTallowmereDoc::UpdateEffect(const CEffect* effect, std::string text, int e
         record.SetEffect(effectIndex);
         record.SetSpeed(speed);
         record.SetLoops(loops);
-        ListChanged({ListChange::Kind::Updated, i, &before});
+        ListChanged({ListChange::Kind::Updated, i, 0, &before});
         return;
     }
     ListChanged({ListChange::Kind::Updated, 0});
 }
 
-void CTallowmereDoc::DeleteEffect(int position) {
-    const CEffect removed = std::move(m_arrEffects[position]);  // until the views have seen it go
+void CTallowmereDoc::ExchangeEffect(int position, CEffect& effect) {
+    std::swap(m_arrEffects[position], effect);
+    ListChanged({ListChange::Kind::Updated, position, 0, &effect});
+}
+
+void CTallowmereDoc::DeleteEffect(int position) { TakeEffect(position); }
+
+CEffect CTallowmereDoc::TakeEffect(int position) {
+    CEffect removed = std::move(m_arrEffects[position]);  // until the views have seen it go
     m_arrEffects.erase(m_arrEffects.begin() + position);
-    ListChanged({ListChange::Kind::Deleted, position, &removed});
+    ListChanged({ListChange::Kind::Deleted, position, 0, &removed});
+    return removed;
+}
+
+void CTallowmereDoc::MoveEffect(int from, int to) {
+    if (from == to) return;
+    const auto at = [this](int row) { return m_arrEffects.begin() + row; };
+    if (from < to)
+        std::rotate(at(from), at(from + 1), at(to + 1));
+    else
+        std::rotate(at(to), at(from), at(from + 1));
+    ListChanged({ListChange::Kind::Moved, from, to});
 }
 
 int CTallowmereDoc::MoveUp(int position) {
     if (position == 0) return 0;
-    std::swap(m_arrEffects[position - 1], m_arrEffects[position]);
-    ListChanged({ListChange::Kind::Swapped, position - 1});
+    MoveEffect(position, position - 1);
     return position - 1;
 }
 
 int CTallowmereDoc::MoveDown(int position) {
     const int last = GetCount() - 1;
     if (position == last) return last;
-    std::swap(m_arrEffects[position], m_arrEffects[position + 1]);
-    ListChanged({ListChange::Kind::Swapped, position});
+    MoveEffect(position, position + 1);
     return position + 1;
 }
 
 void CTallowmereDoc::SetRepeat(int repeat) {
     if (repeat == m_nRepeat) return;
     m_nRepeat = repeat;
-    SetModified(true);
+    SettingsChanged();
 }
 
 void CTallowmereDoc::SetOptions(std::string finalText, int autoStart) {
     m_strFinalText = std::move(finalText);
     m_bAutoStart = autoStart;
-    SetModified(true);
+    SettingsChanged();
 }
 
 void CTallowmereDoc::AppendLoaded(std::unique_ptr<CEffect> effect) {
@@ -101,6 +182,8 @@ void CTallowmereDoc::AppendLoaded(std::string_view text, int effect, int speed, 
 }
 
 void CTallowmereDoc::TakeContents(CTallowmereDoc& loaded) {
+    m_history.Clear();  // before the store that its records' texts may lie in
+    NotifyHistoryChanged();
     ++m_listVersion;
     m_arrEffects = std::move(loaded.m_arrEffects);
     m_texts = std::move(loaded.m_texts);
@@ -110,6 +193,8 @@ void CTallowmereDoc::TakeContents(CTallowmereDoc& loaded) {
 }
 
 void CTallowmereDoc::ResetContents() {
+    m_history.Clear();  // before the store that its records' texts may lie in
+    NotifyHistoryChanged();
     ++m_listVersion;
     m_arrEffects.clear();
     m_arrEffects.shrink_to_fit();

@@ -82,7 +82,7 @@ void CPassTally::Follow(const CTallowmereDoc& doc) {
             Count(*change.before, -1);
             if (change.kind == ListChange::Kind::Updated) Count(*doc.GetAt(change.row), 1);
             break;
-        case ListChange::Kind::Swapped: break;  // the order does not change a sum
+        case ListChange::Kind::Moved: break;  // the order does not change a sum
         case ListChange::Kind::All: Recount(doc); break;
     }
     m_version = version;

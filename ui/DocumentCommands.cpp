@@ -6,6 +6,7 @@
 #include "model/ControlPictures.h"
 #include "model/FileError.h"
 #include "model/MessageFormat.h"
+#include "model/ProjectCommands.h"
 #include "model/ProjectFile.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
@@ -160,7 +161,7 @@ void CDocumentCommands::OnOptions() {
     dialog.m_strFinalText = m_doc.GetFinalText();
     dialog.m_bAutoStart = m_doc.GetAutoStart();
     if (dialog.ShowModal() != wxID_OK) return;
-    m_doc.SetOptions(dialog.m_strFinalText, dialog.m_bAutoStart);
+    m_doc.Submit(OptionsCommand(m_doc, dialog.m_strFinalText, dialog.m_bAutoStart));
 }
 
 }  // namespace glintwick

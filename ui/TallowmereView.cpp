@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "model/IntegerText.h"
+#include "model/ProjectCommands.h"
 #include "model/TallowmereDoc.h"
 #include "preview/SequenceTiming.h"
 #include "resources/Art.h"
@@ -87,10 +88,13 @@ CTallowmereView::CTallowmereView(wxWindow* parent, CTallowmereDoc& doc)
     SetScrollRate(10, 10);
     SetVirtualSize(GetFormSize());
     m_doc.AddView(this);
+    // A count still being typed goes in before any command, as a step of its own.
+    m_doc.SetPendingEdit([this] { CommitRepeatCount(); });
 }
 
 CTallowmereView::~CTallowmereView() {
     m_timer.Stop();
+    m_doc.SetPendingEdit({});
     m_doc.RemoveView(this);
 }
 
@@ -177,30 +181,37 @@ void CTallowmereView::OnUpdate() {
     // Only what the document changed is drawn anew; the list keeps its scroll position.
     const ListChange& change = m_doc.LastListChange();
     const auto row = static_cast<unsigned>(change.row);
+    const bool listChanged = m_doc.ListVersion() != m_shownListVersion;
     switch (change.kind) {
-        case ListChange::Kind::Added: m_model->RowAppended(); break;
+        case ListChange::Kind::Added: m_model->RowInserted(row); break;
         case ListChange::Kind::Updated: m_model->RowChanged(row); break;
         case ListChange::Kind::Deleted: m_model->RowDeleted(row); break;
-        case ListChange::Kind::Swapped:
-            m_model->RowChanged(row);
-            m_model->RowChanged(row + 1);
+        case ListChange::Kind::Moved:
+            for (int i = std::min(change.row, change.to); i <= std::max(change.row, change.to); ++i)
+                m_model->RowChanged(static_cast<unsigned>(i));
             break;
         case ListChange::Kind::All:
-            if (m_doc.ListVersion() != m_shownListVersion)
-                m_model->Reset(static_cast<unsigned>(m_doc.GetCount()));
+            if (listChanged) m_model->Reset(static_cast<unsigned>(m_doc.GetCount()));
             break;
     }
     m_shownListVersion = m_doc.ListVersion();
-    m_lstEffects->UnselectAll();
-    m_nSelectionMark = -1;
+    // A change of the settings alone leaves the list's selection as it was.
+    if (listChanged) {
+        m_lstEffects->UnselectAll();
+        m_nSelectionMark = -1;
+        EnableRowButtons(-1);
+    }
     ShowChangedRow();
 
     const int repeat = m_doc.GetRepeat();
     m_rdoForever->SetValue(repeat == 0);
     m_rdoTimes->SetValue(repeat != 0);
     EnableRepeatCount(repeat != 0);
-    m_edtRepeatCount->ChangeValue(wxString::Format("%d", repeat == 0 ? 1 : repeat));
-    EnableRowButtons(-1);
+    // The box keeps a text that stands for the count (250 for 100), and keeps the count
+    // while Forever is chosen, except in a project just made or opened.
+    const bool replaced = listChanged && change.kind == ListChange::Kind::All;
+    if (repeat != 0 ? CountInBox() != repeat : replaced)
+        m_edtRepeatCount->ChangeValue(wxString::Format("%d", repeat == 0 ? 1 : repeat));
     ShowDuration();
 }
 
@@ -244,8 +255,8 @@ void CTallowmereView::OnAddNew(wxCommandEvent&) {
     if (dialog.ShowModal() != wxID_OK) return;
     OnStop();
     m_nRowToShow = m_doc.GetCount();
-    m_doc.AddEffect(std::make_unique<CEffect>(dialog.m_strText, dialog.m_nEffect, dialog.m_nSpeed,
-                                              dialog.m_nLoops));
+    m_doc.Submit(AddCommand(
+        m_doc, CEffect(dialog.m_strText, dialog.m_nEffect, dialog.m_nSpeed, dialog.m_nLoops)));
 }
 
 void CTallowmereView::OnEdit(wxCommandEvent&) {
@@ -254,13 +265,13 @@ void CTallowmereView::OnEdit(wxCommandEvent&) {
         ShowMessageBox(this, ToWx(str::kChooseEffect), wxOK | wxICON_EXCLAMATION);
         return;
     }
-    const CEffect* effect = m_doc.GetAt(static_cast<int>(row));
-    CEffectDlg dialog(this, *effect);
+    CEffectDlg dialog(this, *m_doc.GetAt(static_cast<int>(row)));
     if (dialog.ShowModal() != wxID_OK) return;
     OnStop();
     m_nRowToShow = row;
-    m_doc.UpdateEffect(effect, dialog.m_strText, dialog.m_nEffect, dialog.m_nSpeed,
-                       dialog.m_nLoops);
+    m_doc.Submit(
+        EditCommand(m_doc, static_cast<int>(row),
+                    CEffect(dialog.m_strText, dialog.m_nEffect, dialog.m_nSpeed, dialog.m_nLoops)));
 }
 
 void CTallowmereView::OnDelete(wxCommandEvent&) {
@@ -271,22 +282,23 @@ void CTallowmereView::OnDelete(wxCommandEvent&) {
                        ToWx(str::kDeleteCaption));
     if (answer != wxYES) return;
     OnStop();
-    m_doc.DeleteEffect(static_cast<int>(row));
+    m_doc.Submit(DeleteCommand(m_doc, static_cast<int>(row)));
 }
 
-void CTallowmereView::OnMoveUp(wxCommandEvent&) { MoveSelected(&CTallowmereDoc::MoveUp); }
+void CTallowmereView::OnMoveUp(wxCommandEvent&) { MoveSelected(-1); }
 
-void CTallowmereView::OnMoveDown(wxCommandEvent&) { MoveSelected(&CTallowmereDoc::MoveDown); }
+void CTallowmereView::OnMoveDown(wxCommandEvent&) { MoveSelected(+1); }
 
-void CTallowmereView::MoveSelected(int (CTallowmereDoc::*move)(int)) {
+void CTallowmereView::MoveSelected(int step) {
     const long row = FirstSelectedRow();
     if (row < 0) return;
     OnStop();
-    // The moved effect stays selected at its new place, which enables the buttons again.
-    m_nRowToShow = row;
-    const int moved = (m_doc.*move)(static_cast<int>(row));
-    m_nRowToShow = -1;  // a move at either end refreshes nothing
-    SelectRow(moved);
+    // The moved effect stays selected at its new place, which enables the buttons again; a
+    // move past either end changes nothing.
+    const long to = row + step;
+    const bool moves = to >= 0 && to < m_doc.GetCount();
+    if (moves) m_doc.Submit(MoveCommand(m_doc, static_cast<int>(row), static_cast<int>(to)));
+    SelectRow(moves ? to : row);
     m_lstEffects->SetFocus();
 }
 
@@ -322,16 +334,28 @@ void CTallowmereView::OnItemChangedList(wxDataViewEvent&) {
 
 void CTallowmereView::OnRepeatForever(wxCommandEvent&) {
     EnableRepeatCount(false);
-    m_doc.SetRepeat(0);
+    SubmitRepeat(0);
     OnStop();
     ShowDuration();
 }
 
 void CTallowmereView::OnRepeatTimes(wxCommandEvent&) {
     EnableRepeatCount(true);
-    m_doc.SetRepeat(ParseLeadingInteger(m_edtRepeatCount->GetValue().ToStdString()));
+    SubmitRepeat(ParseLeadingInteger(m_edtRepeatCount->GetValue().ToStdString()));
     OnStop();
     ShowDuration();
+}
+
+void CTallowmereView::SubmitRepeat(int repeat) {
+    if (repeat == m_doc.GetRepeat()) return;
+    m_bStoringCount = true;  // this is the count's own step: nothing is pending before it
+    m_doc.Submit(RepeatCommand(m_doc, repeat));
+    m_bStoringCount = false;
+}
+
+int CTallowmereView::CountInBox() const {
+    return std::clamp(ParseLeadingInteger(m_edtRepeatCount->GetValue().ToStdString()), kMinRepeat,
+                      kMaxRepeat);
 }
 
 void CTallowmereView::OnKillFocusRepeatCount(wxFocusEvent& event) {
@@ -342,16 +366,14 @@ void CTallowmereView::OnKillFocusRepeatCount(wxFocusEvent& event) {
 }
 
 void CTallowmereView::StoreRepeatCount() {
-    const int count = std::clamp(ParseLeadingInteger(m_edtRepeatCount->GetValue().ToStdString()),
-                                 kMinRepeat, kMaxRepeat);
     if (!m_rdoForever->GetValue()) {
-        m_doc.SetRepeat(count);
+        SubmitRepeat(CountInBox());
         ShowDuration();
     }
 }
 
 void CTallowmereView::CommitRepeatCount() {
-    if (wxWindow::FindFocus() == m_edtRepeatCount) StoreRepeatCount();
+    if (!m_bStoringCount && wxWindow::FindFocus() == m_edtRepeatCount) StoreRepeatCount();
 }
 
 void CTallowmereView::OnStart(wxCommandEvent&) {

@@ -43,8 +43,8 @@ public:
     void OnRepeatForever(wxCommandEvent& event);
     void OnRepeatTimes(wxCommandEvent& event);
     void OnKillFocusRepeatCount(wxFocusEvent& event);
-    // A count typed into the box reaches the project when the box loses the focus; commands
-    // that read or save the project take it first, exactly as leaving the box would.
+    // A count typed into the box reaches the project when the box loses the focus; every
+    // command takes it first (the document asks for it), exactly as leaving the box would.
     void CommitRepeatCount();
     void OnStart(wxCommandEvent& event);
     void OnPause(wxCommandEvent& event);
@@ -115,7 +115,12 @@ private:
     void EnableRepeatCount(bool enable);
     void StoreRepeatCount();
     void ShowChangedRow();
-    void MoveSelected(int (CTallowmereDoc::*move)(int));
+    // Moves the selected row one place up (-1) or down (+1).
+    void MoveSelected(int step);
+    // The repeat choice as a command, when it changes the project.
+    void SubmitRepeat(int repeat);
+    // The count the box's text stands for, within 1 to 100.
+    int CountInBox() const;
     // The sequence's duration in the frame's status bar, where it does not disturb the form.
     void ShowDuration();
 
@@ -124,6 +129,7 @@ private:
     CTickSchedule m_schedule;
     long m_nSelectionMark = -1;
     long m_nRowToShow = -1;  // the row the next refresh brings into view
+    bool m_bStoringCount = false;
     // The document's list as the list control last showed it: a refresh of an unchanged list (a
     // view is refreshed more than once while a project opens) does not rebuild the rows.
     uint64_t m_shownListVersion = UINT64_MAX;

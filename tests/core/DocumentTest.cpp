@@ -139,13 +139,17 @@ TEST_F(DocumentTest, UpdateWithUnchangedValuesStillMarksModifiedAndRefreshes) {
     EXPECT_EQ(q->GetLoops(), 4);
 }
 
-TEST_F(DocumentTest, SetRepeatMarksModifiedOnlyOnChangeAndNeverRefreshes) {
+// Undo changes the repeat count behind the form's back: the views hear of every change.
+TEST_F(DocumentTest, SetRepeatMarksModifiedAndRefreshesOnlyOnChange) {
     doc.SetRepeat(0);
     EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(view.updates, 0);
+    const uint64_t list = doc.ListVersion();
     doc.SetRepeat(5);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetRepeat(), 5);
-    EXPECT_EQ(view.updates, 0);
+    EXPECT_EQ(view.updates, 1);
+    EXPECT_EQ(doc.ListVersion(), list) << "the list did not change";
 }
 
 TEST_F(DocumentTest, ResetContentsKeepsRepeatModifiedFlagAndPath) {
