@@ -32,4 +32,17 @@ std::string StemOf(const std::string& fileName) {
     return dot == std::string::npos || dot == 0 ? fileName : fileName.substr(0, dot);
 }
 
+long ProcessInName(std::string_view name, std::string_view prefix) {
+    if (name.substr(0, prefix.size()) != prefix) return 0;
+    name.remove_prefix(prefix.size());
+    const size_t dash = name.find('-');
+    if (dash == 0 || dash == std::string_view::npos || name.size() - dash - 1 != 6) return 0;
+    long pid = 0;
+    for (char c : name.substr(0, dash)) {
+        if (c < '0' || c > '9' || pid > 100'000'000) return 0;
+        pid = pid * 10 + (c - '0');
+    }
+    return pid;
+}
+
 }  // namespace glintwick

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace glintwick {
 
@@ -16,5 +17,8 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // A file name less its last extension ("page.html" gives "page"); a leading dot is no
 // extension.
 std::string StemOf(const std::string& fileName);
+// The process id in a name this program made as `prefix`, the id, "-" and six characters (a
+// temporary file's or a preview folder's), or 0 when `name` is not one of them.
+long ProcessInName(std::string_view name, std::string_view prefix);
 
 }  // namespace glintwick

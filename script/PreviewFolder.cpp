@@ -16,20 +16,6 @@ namespace {
 
 constexpr std::string_view kPrefix = "glintwick-preview-";
 
-// The process id in a preview folder's name, or 0 when the name is not one of ours.
-long ProcessOf(std::string_view name) {
-    if (name.substr(0, kPrefix.size()) != kPrefix) return 0;
-    name.remove_prefix(kPrefix.size());
-    const size_t dash = name.find('-');
-    if (dash == 0 || dash == std::string_view::npos || name.size() - dash - 1 != 6) return 0;
-    long pid = 0;
-    for (char c : name.substr(0, dash)) {
-        if (c < '0' || c > '9' || pid > 100'000'000) return 0;
-        pid = pid * 10 + (c - '0');
-    }
-    return pid;
-}
-
 // Removes the folder's contents and itself without following a link anywhere.
 void RemoveTree(const std::string& path) {
     std::error_code ignored;
@@ -56,7 +42,7 @@ int CPreviewFolder::RemoveAbandoned(const std::string& tempDir) {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(NativePath(tempDir), error)) {
         const std::string path = PathString(entry.path());
-        const long pid = ProcessOf(PathString(entry.path().filename()));
+        const long pid = ProcessInName(PathString(entry.path().filename()), kPrefix);
         if (pid <= 0 || pid == CurrentProcessId() || IsProcessRunning(pid) ||
             !IsPrivateFolder(path))
             continue;

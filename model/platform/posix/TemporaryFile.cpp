@@ -23,20 +23,6 @@ namespace {
 constexpr std::string_view kPrefix = ".glintwick-";
 constexpr time_t kAbandonedAfterSeconds = 10 * 60;
 
-// The process id in a temporary file's name, or 0 when the name is not one of ours.
-long ProcessOf(std::string_view name) {
-    if (name.substr(0, kPrefix.size()) != kPrefix) return 0;
-    name.remove_prefix(kPrefix.size());
-    const size_t dash = name.find('-');
-    if (dash == 0 || dash == std::string_view::npos || name.size() - dash - 1 != 6) return 0;
-    long pid = 0;
-    for (char c : name.substr(0, dash)) {
-        if (c < '0' || c > '9' || pid > 100'000'000) return 0;
-        pid = pid * 10 + (c - '0');
-    }
-    return pid;
-}
-
 }  // namespace
 
 int CreateTemporaryFile(const std::string& folder, std::string& name) {
@@ -50,7 +36,7 @@ int RemoveAbandonedTemporaryFiles(const std::string& folder) {
     std::vector<std::string> abandoned;
     const time_t now = std::time(nullptr);
     while (const dirent* entry = ::readdir(listing)) {
-        const long pid = ProcessOf(entry->d_name);
+        const long pid = ProcessInName(entry->d_name, kPrefix);
         if (pid <= 0 || pid == CurrentProcessId() || IsProcessRunning(pid)) continue;
         struct stat st {};
         if (::fstatat(::dirfd(listing), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
