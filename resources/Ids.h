@@ -74,6 +74,7 @@ inline constexpr int kEditCopy = 57634;
 inline constexpr int kEditCut = 57635;
 inline constexpr int kEditPaste = 57637;
 inline constexpr int kEditUndo = 57643;
+inline constexpr int kEditRedo = 57644;
 inline constexpr int kAppAbout = 57664;
 inline constexpr int kAppExit = 57665;
 inline constexpr int kHelpIndex = 57666;

@@ -73,6 +73,12 @@ inline constexpr const char* kMenuSaveAs = "Save &As...";
 inline constexpr const char* kMenuGenerate = "Generate Javascript...";
 inline constexpr const char* kMenuRecentFile = "Recent File";
 inline constexpr const char* kMenuExit = "E&xit";
+inline constexpr const char* kMenuEdit = "&Edit";
+// Undo and Redo name the command they take back or do again (%1), when there is one.
+inline constexpr const char* kMenuUndo = "&Undo\tCtrl+Z";
+inline constexpr const char* kMenuRedo = "&Redo\tCtrl+Y";
+inline constexpr const char* kMenuUndoCommand = "&Undo %1\tCtrl+Z";
+inline constexpr const char* kMenuRedoCommand = "&Redo %1\tCtrl+Y";
 inline constexpr const char* kMenuTools = "&Tools";
 inline constexpr const char* kMenuOptions = "&Options...";
 inline constexpr const char* kMenuPreviewInBrowser = "Preview in &Browser";

@@ -24,6 +24,7 @@
 #include "ui/SafeCast.h"
 #include "ui/SunkenText.h"
 #include "ui/TemplateGeometry.h"
+#include "ui/TextUndo.h"
 #include "ui/UpDownCtrl.h"
 #include "ui/WxText.h"
 
@@ -130,10 +131,13 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
             }
             case K::SunkenText: window = new CSunkenText(parent, id, pos, size); break;
             case K::Edit:
-            case K::CentredEdit:
-                window = new wxTextCtrl(parent, id, text, pos, size,
-                                        c.kind == K::CentredEdit ? wxTE_CENTRE : 0);
+            case K::CentredEdit: {
+                auto* edit = new wxTextCtrl(parent, id, text, pos, size,
+                                            c.kind == K::CentredEdit ? wxTE_CENTRE : 0);
+                AttachTextUndo(edit);
+                window = edit;
                 break;
+            }
             case K::ReportList:
                 window = new wxDataViewCtrl(parent, id, pos, size, wxDV_SINGLE | wxBORDER_SUNKEN);
                 break;

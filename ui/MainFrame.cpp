@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "model/MessageFormat.h"
 #include "model/TallowmereDoc.h"
 #include "resources/Art.h"
 #include "resources/Ids.h"
@@ -18,6 +19,7 @@
 #include "ui/SafeCast.h"
 #include "ui/SplashWnd.h"
 #include "ui/TallowmereView.h"
+#include "ui/TextUndo.h"
 #include "ui/WxText.h"
 
 namespace glintwick {
@@ -29,6 +31,7 @@ const wxSize kMinimumTrackingSize(475, 380);
 // clang-format off
 wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(id::MenuId(id::kEditUndo), CMainFrame::OnEditCommand)
+    EVT_MENU(id::MenuId(id::kEditRedo), CMainFrame::OnEditCommand)
     EVT_MENU(id::MenuId(id::kEditCut), CMainFrame::OnEditCommand)
     EVT_MENU(id::MenuId(id::kEditCopy), CMainFrame::OnEditCommand)
     EVT_MENU(id::MenuId(id::kEditPaste), CMainFrame::OnEditCommand)
@@ -67,6 +70,9 @@ CMainFrame::CMainFrame(CTallowmereDoc& doc)
     SetMinSize(kMinimumTrackingSize);
     SetClientSize(m_pView->GetFormSize());
     m_doc.AddView(this);
+    // Bound, not in the table: it runs before the command's own handler.
+    Bind(wxEVT_MENU, &CMainFrame::OnAnyCommand, this);
+    OnHistoryChanged();
     InitializeHelp(this);
     CSplashWnd::ShowSplash(this, SplashBitmap());
 }
@@ -115,12 +121,48 @@ void CMainFrame::BuildShortcuts() {
     SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(entries.size()), entries.data()));
 }
 
-// The shortcut table claims the editing keys; they go on to the edit box that has the focus.
-void CMainFrame::OnEditCommand(wxCommandEvent& event) {
-    auto* edit = As<wxTextCtrl>(FindFocus());
-    if (!edit) return;
+void CMainFrame::OnHistoryChanged() {
+    const CCommandHistory& history = m_doc.History();
+    const auto label = [](const char* plain, const char* named, const std::string& command) {
+        return ToWx(command.empty() ? std::string(plain) : FormatMessage(named, command));
+    };
+    wxMenuBar* bar = GetMenuBar();
+    bar->SetLabel(id::MenuId(id::kEditUndo),
+                  label(str::kMenuUndo, str::kMenuUndoCommand, history.UndoName()));
+    bar->SetLabel(id::MenuId(id::kEditRedo),
+                  label(str::kMenuRedo, str::kMenuRedoCommand, history.RedoName()));
+    bar->Enable(id::MenuId(id::kEditUndo), history.CanUndo());
+    bar->Enable(id::MenuId(id::kEditRedo), history.CanRedo());
+}
+
+// Every command first takes a repeat count still being typed, as leaving its box would (a
+// shortcut does not move the focus out of the box); the editing commands act on the box.
+void CMainFrame::OnAnyCommand(wxCommandEvent& event) {
+    event.Skip();
     switch (id::CommandOf(event.GetId())) {
-        case id::kEditUndo: edit->Undo(); break;
+        case id::kEditUndo:
+        case id::kEditRedo:
+        case id::kEditCut:
+        case id::kEditCopy:
+        case id::kEditPaste: break;
+        default: m_doc.CommitPendingEdit();
+    }
+}
+
+// The shortcut table claims the editing keys; they go on to the edit box that has the focus,
+// and Undo and Redo elsewhere take back or do again the last change to the project.
+void CMainFrame::OnEditCommand(wxCommandEvent& event) {
+    const int command = id::CommandOf(event.GetId());
+    auto* edit = As<wxTextCtrl>(FindFocus());
+    if (!edit && (command == id::kEditUndo || command == id::kEditRedo)) {
+        const int row = command == id::kEditUndo ? m_doc.Undo() : m_doc.Redo();
+        if (row >= 0) m_pView->SelectRow(row);
+        return;
+    }
+    if (!edit) return;
+    switch (command) {
+        case id::kEditUndo: UndoInBox(edit); break;
+        case id::kEditRedo: RedoInBox(edit); break;
         case id::kEditCut: edit->Cut(); break;
         case id::kEditCopy: edit->Copy(); break;
         case id::kEditPaste: edit->Paste(); break;
@@ -135,7 +177,7 @@ void CMainFrame::OnPaneCommand(wxCommandEvent&) {}
 void CMainFrame::OnAppExit(wxCommandEvent&) { Close(); }
 
 void CMainFrame::OnClose(wxCloseEvent& event) {
-    m_pView->CommitRepeatCount();
+    m_doc.CommitPendingEdit();
     UninitializeHelp();
     if (event.CanVeto() && !m_commands->SaveModified()) {
         event.Veto();
@@ -145,44 +187,18 @@ void CMainFrame::OnClose(wxCloseEvent& event) {
     Destroy();
 }
 
-// Commands that read, save or replace the project first take a repeat count still being
-// typed, as leaving its box would; a shortcut does not move the focus out of the box.
-void CMainFrame::OnFileNew(wxCommandEvent&) {
-    m_pView->CommitRepeatCount();
-    m_commands->OnFileNew();
-}
-
-void CMainFrame::OnFileOpen(wxCommandEvent&) {
-    m_pView->CommitRepeatCount();
-    m_commands->OnFileOpen();
-}
-
-void CMainFrame::OnFileSave(wxCommandEvent&) {
-    m_pView->CommitRepeatCount();
-    m_commands->DoFileSave();
-}
-
-void CMainFrame::OnFileSaveAs(wxCommandEvent&) {
-    m_pView->CommitRepeatCount();
-    m_commands->DoSaveAs();
-}
+void CMainFrame::OnFileNew(wxCommandEvent&) { m_commands->OnFileNew(); }
+void CMainFrame::OnFileOpen(wxCommandEvent&) { m_commands->OnFileOpen(); }
+void CMainFrame::OnFileSave(wxCommandEvent&) { m_commands->DoFileSave(); }
+void CMainFrame::OnFileSaveAs(wxCommandEvent&) { m_commands->DoSaveAs(); }
 
 void CMainFrame::OnRecentFile(wxCommandEvent& event) {
-    m_pView->CommitRepeatCount();
     m_commands->OnOpenRecentFile(static_cast<size_t>(event.GetId() - id::MenuId(id::kRecentFile1)));
 }
 
-void CMainFrame::OnGenerateJavascript(wxCommandEvent&) {
-    m_pView->CommitRepeatCount();
-    m_commands->OnGenerateJavascript();
-}
-
+void CMainFrame::OnGenerateJavascript(wxCommandEvent&) { m_commands->OnGenerateJavascript(); }
 void CMainFrame::OnOptions(wxCommandEvent&) { m_commands->OnOptions(); }
-
-void CMainFrame::OnPreviewInBrowser(wxCommandEvent&) {
-    m_pView->CommitRepeatCount();
-    m_browser->OnPreviewInBrowser();
-}
+void CMainFrame::OnPreviewInBrowser(wxCommandEvent&) { m_browser->OnPreviewInBrowser(); }
 void CMainFrame::OnSaveStatusStrip(wxCommandEvent&) { m_browser->OnSaveStatusStrip(); }
 void CMainFrame::OnHelpContents(wxCommandEvent&) { ShowHelpContents(); }
 void CMainFrame::OnHelpIndex(wxCommandEvent&) { ShowHelpIndex(); }

@@ -28,12 +28,15 @@ public:
     void OnUpdate() override {}
     // The caption follows the project's title.
     void OnTitleChanged() override;
+    // The Edit menu names the commands Undo and Redo would take.
+    void OnHistoryChanged() override;
 
     static wxString CaptionFor(const CTallowmereDoc& doc);
 
 private:
     void BuildMenu();
     void BuildShortcuts();
+    void OnAnyCommand(wxCommandEvent& event);
     void OnEditCommand(wxCommandEvent& event);
     void OnPaneCommand(wxCommandEvent& event);
     void OnAppExit(wxCommandEvent& event);

@@ -48,7 +48,8 @@ protected:
 };
 
 TEST_F(BrowserCommandsTest, ToolsMenuOffersBothCommandsAfterOptions) {
-    wxMenu* tools = frame->GetMenuBar()->GetMenu(1);
+    EXPECT_EQ(frame->GetMenuBar()->GetMenuLabelText(2), "Tools") << "after File and Edit";
+    wxMenu* tools = frame->GetMenuBar()->GetMenu(2);
     ASSERT_EQ(tools->GetMenuItemCount(), 4u);
     EXPECT_EQ(tools->FindItemByPosition(0)->GetId(), id::MenuId(id::kToolsOptions));
     EXPECT_TRUE(tools->FindItemByPosition(1)->IsSeparator());
