@@ -102,6 +102,12 @@ inline constexpr const char* kSaveAsTitle = "Save As";
 inline constexpr const char* kProjectFilter = "Glintwick file (*.gwk)";
 inline constexpr const char* kAllFilesFilter = "All Files (*.*)";
 inline constexpr const char* kReplaceQuestion = "%1 already exists.\nDo you want to replace it?";
+// When the window comes back to the front or saves and the open file changed on disk meanwhile.
+inline constexpr const char* kFileChangedQuestion =
+    "%1 was changed outside this window.\nDo you want to reload it? Changes you have not saved "
+    "will be lost.\nNo keeps this version; saving it replaces the file.";
+inline constexpr const char* kFileRemovedNotice =
+    "%1 was deleted or moved outside this window.\nThis version stays open; save it to keep it.";
 inline constexpr const char* kSettingsKey = "Tallowmere";
 inline constexpr const char* kRecentFileSection = "Recent File List";
 inline constexpr const char* kRecentFileEntry = "File%d";

@@ -10,6 +10,7 @@
 #include "model/ProjectFile.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
+#include "model/platform/FileSystem.h"
 #include "preview/FlashCheck.h"
 #include "resources/StringTable.h"
 #include "script/ScriptName.h"
@@ -64,6 +65,8 @@ bool CDocumentCommands::SaveModified() {
 }
 
 bool CDocumentCommands::DoFileSave() {
+    // Reloaded: this version is gone, so there is nothing left to save.
+    if (!KeepOrReload()) return !m_doc.IsModified();
     const std::string& path = m_doc.GetPathName();
     if (path.empty() || !IsWritableFile(path)) return DoSaveAs();
     return DoSave(path);
@@ -76,12 +79,16 @@ bool CDocumentCommands::DoSaveAs() {
     if (dialog.ShowModal() != wxID_OK) return false;
     const wxString path = WithDefaultExtension(dialog.GetPath(), "gwk");
     if (!ConfirmReplace(m_owner, dialog.GetPath(), path)) return false;
-    return DoSave(PathFromWx(path));
+    const std::string chosen = PathFromWx(path);
+    const std::string& open = m_doc.GetPathName();
+    const bool sameFile = chosen == open || (!open.empty() && IsSameFile(chosen, open));
+    if (sameFile && !KeepOrReload()) return !m_doc.IsModified();
+    return DoSave(chosen);
 }
 
 bool CDocumentCommands::DoSave(const std::string& path) {
     try {
-        SaveProject(m_doc, path);
+        m_watch.Record(path, SaveProject(m_doc, path));
     } catch (const CFileFailure& failure) {
         ShowFileFailure(m_owner, failure, wxICON_EXCLAMATION);
         return false;
@@ -93,7 +100,7 @@ bool CDocumentCommands::DoSave(const std::string& path) {
 bool CDocumentCommands::OpenDocumentFile(const std::string& path) {
     bool opened = true;
     try {
-        LoadProject(m_doc, path);
+        m_watch.Record(path, LoadProject(m_doc, path));
         m_recent.Add(path);
     } catch (const CFileFailure& failure) {
         ShowFileFailure(m_owner, failure, wxICON_EXCLAMATION);
@@ -105,6 +112,34 @@ bool CDocumentCommands::OpenDocumentFile(const std::string& path) {
     }
     m_view.OnInitialUpdate();
     return opened;
+}
+
+bool CDocumentCommands::KeepOrReload() {
+    // Activation while the question shows is no new change.
+    if (m_bAskingAboutFile) return true;
+    const std::string path = m_doc.GetPathName();
+    const FileCheck check = m_watch.Check(path);
+    if (check.change == FileChange::None) return true;
+    m_bAskingAboutFile = true;
+    const std::string shown = WithControlPictures(path);
+    bool reload = false;
+    if (check.change == FileChange::Removed) {
+        ShowMessageBox(m_owner, ReadableToWx(FormatMessage(str::kFileRemovedNotice, shown)),
+                       wxOK | wxICON_EXCLAMATION);
+    } else {
+        reload =
+            ShowMessageBox(m_owner, ReadableToWx(FormatMessage(str::kFileChangedQuestion, shown)),
+                           wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) == wxYES;
+    }
+    m_bAskingAboutFile = false;
+    // Kept: the next save writes this version, and this change is not asked about again.
+    if (!reload) {
+        m_watch.Accept(check);
+        return true;
+    }
+    // A reload that fails says why, and the next activation asks again.
+    OpenDocumentFile(path);
+    return false;
 }
 
 void CDocumentCommands::OnFileNew() {

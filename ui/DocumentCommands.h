@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "model/FileWatch.h"
+
 namespace glintwick {
 
 class CTallowmereDoc;
@@ -28,6 +30,10 @@ public:
     bool DoSave(const std::string& path);
     // The load procedure with its message, then the view's initial update.
     bool OpenDocumentFile(const std::string& path);
+    // When another program changed the open file since this window read or wrote it, asks
+    // whether to reload it (No, keeping this version, is the default) or says that it is gone;
+    // each change is asked about once. False when the user chose to reload it.
+    bool KeepOrReload();
 
     void OnFileNew();
     void OnFileOpen();
@@ -40,6 +46,8 @@ private:
     CTallowmereView& m_view;
     CRecentFileStore& m_recent;
     wxWindow* m_owner;
+    CFileWatch m_watch;
+    bool m_bAskingAboutFile = false;
 };
 
 // A script needs effects: false, after the "No effects defined" message, when there are none.

@@ -52,6 +52,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(id::MenuId(id::kHelpSearch), CMainFrame::OnHelpSearch)
     EVT_MENU(id::MenuId(id::kAppAbout), CMainFrame::OnAppAbout)
     EVT_CLOSE(CMainFrame::OnClose)
+    EVT_ACTIVATE(CMainFrame::OnActivate)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -185,6 +186,13 @@ void CMainFrame::OnClose(wxCloseEvent& event) {
     }
     m_pView->OnStop();
     Destroy();
+}
+
+// Back in front, the window looks whether another program changed its file meanwhile; after
+// the activation, so that a question does not open inside the toolkit's focus change.
+void CMainFrame::OnActivate(wxActivateEvent& event) {
+    event.Skip();
+    if (event.GetActive()) CallAfter([this] { m_commands->KeepOrReload(); });
 }
 
 void CMainFrame::OnFileNew(wxCommandEvent&) { m_commands->OnFileNew(); }

@@ -41,6 +41,7 @@ private:
     void OnPaneCommand(wxCommandEvent& event);
     void OnAppExit(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
+    void OnActivate(wxActivateEvent& event);
     void OnFileNew(wxCommandEvent& event);
     void OnFileOpen(wxCommandEvent& event);
     void OnFileSave(wxCommandEvent& event);

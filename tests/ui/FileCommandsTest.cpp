@@ -71,7 +71,11 @@ TEST_F(FileCommandsTest, ReadOnlyOrMissingFileFallsBackToSaveAs) {
                   ExpectFile(File("second.gwk"), "first.gwk"));
     EXPECT_EQ(doc.GetTitle(), "second.gwk");
     wxRemoveFile(File("second.gwk"));
-    wxTEST_DIALOG(EXPECT_FALSE(Commands().DoFileSave()), ExpectFile("", "second.gwk", wxID_CANCEL));
+    const wxString gone = File("second.gwk") +
+                          " was deleted or moved outside this window.\nThis version stays open; "
+                          "save it to keep it.";
+    wxTEST_DIALOG(EXPECT_FALSE(Commands().DoFileSave()), ExpectMessage(gone, wxID_OK),
+                  ExpectFile("", "second.gwk", wxID_CANCEL));
 }
 
 TEST_F(FileCommandsTest, SaveChangesQuestionYesNoAndCancelOnNew) {

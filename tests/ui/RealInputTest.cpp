@@ -5,7 +5,6 @@
 #include <wx/filename.h>
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpwnd.h>
-#include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/notebook.h>
 #include <wx/treectrl.h>
@@ -32,30 +31,6 @@
 
 namespace glintwick::test {
 namespace {
-
-// Stands in for message boxes while letting every other dialog show: runs `whileShown` with
-// the box "open" (inside its modal call, as a real box's own loop would be) and answers OK.
-class MessageBoxHook : public wxModalDialogHook {
-public:
-    explicit MessageBoxHook(std::function<void()> whileShown)
-        : m_whileShown(std::move(whileShown)) {
-        Register();
-    }
-    ~MessageBoxHook() override { Unregister(); }
-    int m_nShown = 0;
-
-protected:
-    int Enter(wxDialog* dialog) override {
-        if (!As<wxMessageDialog>(dialog)) return wxID_NONE;
-        ++m_nShown;
-        m_whileShown();
-        return wxID_OK;
-    }
-    void Exit(wxDialog*) override {}
-
-private:
-    std::function<void()> m_whileShown;
-};
 
 class RealInputTest : public FrameTest {
 protected:

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/filedlg.h>
+#include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
 
@@ -12,6 +13,7 @@
 #include "model/TallowmereDoc.h"
 #include "ui/EffectDlg.h"
 #include "ui/MainFrame.h"
+#include "ui/SafeCast.h"
 #include "ui/TallowmereView.h"
 
 namespace glintwick::test {
@@ -30,6 +32,30 @@ protected:
 private:
     wxString m_message;
     int m_answer;
+};
+
+// Stands in for message boxes while letting every other dialog show: runs `whileShown` with
+// the box "open" (inside its modal call, as a real box's own loop would be) and answers OK.
+class MessageBoxHook : public wxModalDialogHook {
+public:
+    explicit MessageBoxHook(std::function<void()> whileShown)
+        : m_whileShown(std::move(whileShown)) {
+        Register();
+    }
+    ~MessageBoxHook() override { Unregister(); }
+    int m_nShown = 0;
+
+protected:
+    int Enter(wxDialog* dialog) override {
+        if (!As<wxMessageDialog>(dialog)) return wxID_NONE;
+        ++m_nShown;
+        m_whileShown();
+        return wxID_OK;
+    }
+    void Exit(wxDialog*) override {}
+
+private:
+    std::function<void()> m_whileShown;
 };
 
 // Answers a file dialog with `path`, checking the name it proposed when one is given.
