@@ -5,6 +5,7 @@
 #include <wx/menu.h>
 #include <wx/textctrl.h>
 
+#include <utility>
 #include <vector>
 
 #include "model/MessageFormat.h"
@@ -53,6 +54,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(id::MenuId(id::kAppAbout), CMainFrame::OnAppAbout)
     EVT_CLOSE(CMainFrame::OnClose)
     EVT_ACTIVATE(CMainFrame::OnActivate)
+    EVT_IDLE(CMainFrame::OnIdle)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -188,11 +190,17 @@ void CMainFrame::OnClose(wxCloseEvent& event) {
     Destroy();
 }
 
-// Back in front, the window looks whether another program changed its file meanwhile; after
-// the activation, so that a question does not open inside the toolkit's focus change.
+// Back in front, the window looks whether another program changed its file meanwhile; once
+// the events of the activation are done, so that a question does not open inside the toolkit's
+// focus change.
 void CMainFrame::OnActivate(wxActivateEvent& event) {
     event.Skip();
-    if (event.GetActive()) CallAfter([this] { m_commands->KeepOrReload(); });
+    if (event.GetActive()) m_bCheckFile = true;
+}
+
+void CMainFrame::OnIdle(wxIdleEvent& event) {
+    event.Skip();
+    if (std::exchange(m_bCheckFile, false)) m_commands->KeepOrReload();
 }
 
 void CMainFrame::OnFileNew(wxCommandEvent&) { m_commands->OnFileNew(); }

@@ -42,6 +42,7 @@ private:
     void OnAppExit(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnActivate(wxActivateEvent& event);
+    void OnIdle(wxIdleEvent& event);
     void OnFileNew(wxCommandEvent& event);
     void OnFileOpen(wxCommandEvent& event);
     void OnFileSave(wxCommandEvent& event);
@@ -61,6 +62,7 @@ private:
     CRecentFileStore m_recent;
     std::unique_ptr<CDocumentCommands> m_commands;
     std::unique_ptr<CBrowserCommands> m_browser;
+    bool m_bCheckFile = false;  // activated: look at the file once the events settle
 
     wxDECLARE_EVENT_TABLE();
 };
