@@ -177,7 +177,6 @@ void CTallowmereView::ShrinkFrameToForm() {
 }
 
 void CTallowmereView::OnUpdate() {
-    OnStop();
     // Only what the document changed is drawn anew; the list keeps its scroll position.
     const ListChange& change = m_doc.LastListChange();
     const auto row = static_cast<unsigned>(change.row);
@@ -195,11 +194,11 @@ void CTallowmereView::OnUpdate() {
             break;
     }
     m_shownListVersion = m_doc.ListVersion();
-    // A change of the settings alone leaves the list's selection as it was.
+    // A change of the settings alone leaves the list's selection and the preview as they were.
     if (listChanged) {
+        OnStop();
         m_lstEffects->UnselectAll();
         m_nSelectionMark = -1;
-        EnableRowButtons(-1);
     }
     ShowChangedRow();
 
@@ -212,6 +211,7 @@ void CTallowmereView::OnUpdate() {
     const bool replaced = listChanged && change.kind == ListChange::Kind::All;
     if (repeat != 0 ? CountInBox() != repeat : replaced)
         m_edtRepeatCount->ChangeValue(wxString::Format("%d", repeat == 0 ? 1 : repeat));
+    if (listChanged) EnableRowButtons(-1);
     ShowDuration();
 }
 

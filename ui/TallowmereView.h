@@ -30,7 +30,8 @@ public:
 
     // A project was created or opened.
     void OnInitialUpdate();
-    // The document changed: stop the preview and rebuild the list and the repeat group.
+    // The document changed: a changed list stops the preview and is redrawn; the repeat group
+    // follows the project.
     void OnUpdate() override;
 
     void OnAddNew(wxCommandEvent& event);

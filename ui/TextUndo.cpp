@@ -55,6 +55,7 @@ private:
     }
 
     void Record() {
+        if (!m_edit) return;
         const wxString text = m_edit->GetValue();
         if (text == m_states[m_at].text) return;
         if (wxWindow::FindFocus() != m_edit) return Rebase();
@@ -88,6 +89,7 @@ private:
         m_edit->Unbind(wxEVT_SET_FOCUS, &CTextUndo::OnSetFocus, this);
         m_edit->Unbind(wxEVT_KEY_DOWN, &CTextUndo::OnKeyDown, this);
         m_edit->Unbind(wxEVT_DESTROY, &CTextUndo::OnDestroy, this);
+        m_edit = nullptr;  // a change still to be recorded finds no box
         wxTheApp ? wxTheApp->ScheduleForDestruction(this) : delete this;
     }
 
