@@ -125,9 +125,11 @@ TEST_F(FileTypeRegistrationTest, TheExecLineStartsTheProgramWithTheFileWhateverI
     }
 }
 
-// A line break in the program's path would end the Exec line and let the path add keys.
-TEST_F(FileTypeRegistrationTest, AProgramPathWithAControlCharacterIsNotRegistered) {
-    for (const char* program : {"/opt/x\nMimeType=text/html;", "/opt/tab\there", "/opt/del\x7F"}) {
+// A line break in the program's path would end the Exec line and let the path add keys; a
+// path that is no UTF-8 makes an entry no launcher reads.
+TEST_F(FileTypeRegistrationTest, AProgramPathWithAControlCharacterOrNoUtf8IsNotRegistered) {
+    for (const char* program :
+         {"/opt/x\nMimeType=text/html;", "/opt/tab\there", "/opt/del\x7F", "/opt/bad\xFFutf"}) {
         where.program = program;
         EXPECT_EQ(RegisterFileType(where), 0);
         EXPECT_FALSE(fs::exists(root / "home/applications/OrvaneGWK.Document.desktop"));

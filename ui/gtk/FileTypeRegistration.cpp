@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "model/CodePage.h"
 #include "model/RegularFile.h"
 #include "model/SafeFile.h"
 #include "resources/StringTable.h"
@@ -122,12 +123,14 @@ std::string ExecCommand(const std::string& program) {
 }
 
 // A line break or another control character in the program's path would end the Exec line
-// early, or let the path add keys of its own; such a path is not registered.
-bool HasControlCharacter(const std::string& text) {
-    return std::any_of(text.begin(), text.end(), [](char c) {
+// early, or let the path add keys of its own; bytes that are no UTF-8 make an entry that no
+// launcher reads (a desktop entry is UTF-8). Such a path is not registered.
+bool CannotStandInADesktopEntry(const std::string& path) {
+    const bool control = std::any_of(path.begin(), path.end(), [](char c) {
         const auto b = static_cast<unsigned char>(c);
         return b < 0x20 || b == 0x7F;
     });
+    return control || ReadableUtf8(path) != path;
 }
 
 }  // namespace
@@ -178,7 +181,8 @@ std::string DesktopEntryText(const std::string& program, bool withMimeType) {
 }
 
 int RegisterFileType(const FileTypeRegistration& where) {
-    if (where.dataHome.empty() || where.program.empty() || HasControlCharacter(where.program))
+    if (where.dataHome.empty() || where.program.empty() ||
+        CannotStandInADesktopEntry(where.program))
         return 0;
     const fs::path home(where.dataHome);
     const bool ours = !ClaimedByAnotherType(where);
