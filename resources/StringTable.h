@@ -28,19 +28,20 @@ inline constexpr const char* kEnterNoMoreThan = "Please enter no more than %1 ch
 
 namespace glintwick::str {
 
-// Main form
-inline constexpr const char* kAddNew = "Add  New";
-inline constexpr const char* kEdit = "Edit";
-inline constexpr const char* kDelete = "Delete";
-inline constexpr const char* kMoveUp = "Move Up";
-inline constexpr const char* kMoveDown = "Move Down";
+// Main form. An '&' marks the access key (Alt with the letter after it), shown underlined; no
+// letter repeats within one window, nor, in the main window, one of the menu bar's (F, E, T, H).
+inline constexpr const char* kAddNew = "&Add  New";
+inline constexpr const char* kEdit = "Ed&it";
+inline constexpr const char* kDelete = "&Delete";
+inline constexpr const char* kMoveUp = "Move &Up";
+inline constexpr const char* kMoveDown = "Move Do&wn";
 inline constexpr const char* kRepeatEffects = "Repeat Effects";
-inline constexpr const char* kForever = "Forever";
+inline constexpr const char* kForever = "Fo&rever";
 inline constexpr const char* kTimes = "time(s)";
 inline constexpr const char* kPreviewEffects = "Preview Effects";
-inline constexpr const char* kStart = "Start";
-inline constexpr const char* kPause = "Pause";
-inline constexpr const char* kStop = "Stop";
+inline constexpr const char* kStart = "&Start";
+inline constexpr const char* kPause = "&Pause";
+inline constexpr const char* kStop = "St&op";
 inline constexpr const char* kColumnText = "Status Bar Text";
 inline constexpr const char* kColumnEffect = "Effect";
 inline constexpr const char* kColumnSpeed = "Speed";
@@ -50,16 +51,16 @@ inline constexpr const char* kDeleteQuestion =
     "Are you sure that you want to delete the selected effect?";
 inline constexpr const char* kDeleteCaption = "Delete Effect";
 
-// Effect dialog
+// Effect dialog (the labels' access keys put the focus on the box they name)
 inline constexpr const char* kEffectCaption = "Effect";
 inline constexpr const char* kOkButton = "OK";
 inline constexpr const char* kCancelButton = "Cancel";
-inline constexpr const char* kStatusBarTextLabel = "Status Bar Text:";
-inline constexpr const char* kEffectLabel = "Effect:";
-inline constexpr const char* kRepeatLabel = "Repeat ";
-inline constexpr const char* kSpeedLabel = "Speed:";
+inline constexpr const char* kStatusBarTextLabel = "Status Bar &Text:";
+inline constexpr const char* kEffectLabel = "&Effect:";
+inline constexpr const char* kRepeatLabel = "&Repeat ";
+inline constexpr const char* kSpeedLabel = "&Speed:";
 inline constexpr const char* kPreviewEffect = "Preview Effect";
-inline constexpr const char* kMoreInfo = "More Info";
+inline constexpr const char* kMoreInfo = "&More Info";
 // Beside the loop count while the chosen effect, speed and text flash too fast in a page.
 inline constexpr const char* kFlashWarning =
     "Warning: flashes %1 times a second in a page, which can trigger seizures.";
@@ -137,8 +138,8 @@ inline constexpr const char* kOptionsText =
     "Here you can enter the text that will be displayed on the Status Bar after all the effects "
     "are completed.\n\nIf you have specified the effects to be repeated forever, the text will "
     "never appear.";
-inline constexpr const char* kFinalTextLabel = "Final Text:";
-inline constexpr const char* kAutoStartLabel = "Start effects automatically after the page loads.";
+inline constexpr const char* kFinalTextLabel = "&Final Text:";
+inline constexpr const char* kAutoStartLabel = "&Start effects automatically after the page loads.";
 
 // About box
 inline constexpr const char* kAboutCaption = "About Glintwick";

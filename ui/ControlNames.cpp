@@ -1,7 +1,11 @@
 // Which captions and labels name a control, found by where they stand in the template.
 #include "ui/ControlNames.h"
 
+#include <wx/control.h>
+#include <wx/event.h>
+
 #include <cctype>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -94,10 +98,18 @@ std::vector<size_t> NamingTexts(const res::DialogTemplate& templ, size_t index) 
     return texts;
 }
 
+// A label's text as read aloud: without the '&' that marks its access key ("&&" is an '&').
+std::string WithoutAccessKey(const char* text) {
+    std::string plain;
+    for (const char* c = text; *c; ++c)
+        if (*c != '&' || *++c) plain += *c;
+    return plain;
+}
+
 std::string NameFromTexts(const res::DialogTemplate& templ, size_t index) {
     std::string texts;
     for (size_t text : NamingTexts(templ, index))
-        texts += std::string(" ") + templ.controls[text].text;
+        texts += " " + WithoutAccessKey(templ.controls[text].text);
     std::string name;
     for (char c : texts) {
         if (!std::isspace(static_cast<unsigned char>(c)))
@@ -118,6 +130,27 @@ void NameControls(const res::DialogTemplate& templ, const std::vector<wxWindow*>
         SetAccessibleName(windows[i], ToWx(NameFromTexts(templ, i)));
         for (size_t text : texts) AddAccessibleLabel(windows[i], windows[text]);
     }
+}
+
+void BindLabelAccessKeys(wxWindow* parent, const res::DialogTemplate& templ,
+                         const std::vector<wxWindow*>& windows) {
+    std::map<wxChar, wxWindow*> targets;
+    for (size_t i = 0; i < templ.controls.size(); ++i)
+        for (size_t text : NamingTexts(templ, i)) {
+            const res::ControlTemplate& label = templ.controls[text];
+            if (label.kind != K::Label && label.kind != K::RightLabel) continue;
+            wxString shown;  // the text without its '&', where `at` counts
+            const int at = wxControl::FindAccelIndex(ToWx(label.text), &shown);
+            if (at >= 0) targets.emplace(wxToupper(shown[static_cast<size_t>(at)]), windows[i]);
+        }
+    if (targets.empty()) return;
+    parent->Bind(wxEVT_CHAR_HOOK, [targets](wxKeyEvent& event) {
+        const auto found = event.GetModifiers() == wxMOD_ALT
+                               ? targets.find(wxToupper(static_cast<wxChar>(event.GetKeyCode())))
+                               : targets.end();
+        if (found == targets.end() || !found->second->IsEnabled()) return event.Skip();
+        found->second->SetFocus();
+    });
 }
 
 }  // namespace glintwick

@@ -15,4 +15,9 @@ namespace glintwick {
 // template order.
 void NameControls(const res::DialogTemplate& templ, const std::vector<wxWindow*>& windows);
 
+// Alt with a label's access key (the letter after its '&', underlined) puts the focus on the
+// control that label names; `parent` holds the template's `windows`.
+void BindLabelAccessKeys(wxWindow* parent, const res::DialogTemplate& templ,
+                         const std::vector<wxWindow*>& windows);
+
 }  // namespace glintwick

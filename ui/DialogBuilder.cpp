@@ -190,6 +190,7 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
     }
     AlignLabelsWithTheirRow(templ, windows);
     NameControls(templ, windows);
+    BindLabelAccessKeys(parent, templ, windows);
     return created;
 }
 
@@ -199,6 +200,17 @@ std::map<int, wxWindow*> BuildDialog(wxDialog* dialog, const res::DialogTemplate
     dialog->SetClientSize(TemplateSizeInPixels(dialog, templ));
     auto controls = BuildControls(dialog, templ);
     dialog->SetEscapeId(escapeId);
+    // F1 does what the dialog's More Info button does.
+    if (auto found = controls.find(id::kMoreInfoButton); found != controls.end()) {
+        wxWindow* moreInfo = found->second;
+        dialog->Bind(wxEVT_CHAR_HOOK, [moreInfo](wxKeyEvent& event) {
+            if (event.GetKeyCode() != WXK_F1 || event.GetModifiers() != wxMOD_NONE)
+                return event.Skip();
+            wxCommandEvent press(wxEVT_BUTTON, moreInfo->GetId());
+            press.SetEventObject(moreInfo);
+            moreInfo->ProcessWindowEvent(press);
+        });
+    }
     SetAccessibleRole(dialog, AccessibleRole::Dialog);
     dialog->CentreOnParent();
     return controls;

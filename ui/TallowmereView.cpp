@@ -17,6 +17,7 @@
 #include "resources/Templates.h"
 #include "ui/DialogBuilder.h"
 #include "ui/EffectDlg.h"
+#include "ui/EffectListInput.h"
 #include "ui/FocusMove.h"
 #include "ui/HyperLink.h"
 #include "ui/PlatformStyle.h"
@@ -81,6 +82,11 @@ CTallowmereView::CTallowmereView(wxWindow* parent, CTallowmereDoc& doc)
     m_picLogo = wxStaticCast(controls[id::kLogoPicture], CHyperLink);
     m_picLogo->SetBitmap(LogoBitmap(*this), ToWx(str::kCompany));
     m_edtRepeatCount->Bind(wxEVT_KILL_FOCUS, &CTallowmereView::OnKillFocusRepeatCount, this);
+    BindEffectListKeys(m_lstEffects, {[this] {
+                                          wxCommandEvent none;
+                                          OnDelete(none);
+                                      },
+                                      [this](int step) { MoveSelected(step); }});
     // A count the arrows stepped to is the project's at once: it is what Save must write.
     Bind(
         wxEVT_SPIN, [this](wxSpinEvent&) { StoreRepeatCount(); }, id::kUpDown);
@@ -272,6 +278,7 @@ void CTallowmereView::OnEdit(wxCommandEvent&) {
     m_doc.Submit(
         EditCommand(m_doc, static_cast<int>(row),
                     CEffect(dialog.m_strText, dialog.m_nEffect, dialog.m_nSpeed, dialog.m_nLoops)));
+    FocusRow(row);
 }
 
 void CTallowmereView::OnDelete(wxCommandEvent&) {
@@ -283,6 +290,7 @@ void CTallowmereView::OnDelete(wxCommandEvent&) {
     if (answer != wxYES) return;
     OnStop();
     m_doc.Submit(DeleteCommand(m_doc, static_cast<int>(row)));
+    FocusRow(std::min<long>(row, m_doc.GetCount() - 1));  // the row after it, or the last
 }
 
 void CTallowmereView::OnMoveUp(wxCommandEvent&) { MoveSelected(-1); }
@@ -291,14 +299,22 @@ void CTallowmereView::OnMoveDown(wxCommandEvent&) { MoveSelected(+1); }
 
 void CTallowmereView::MoveSelected(int step) {
     const long row = FirstSelectedRow();
-    if (row < 0) return;
+    if (row >= 0) MoveRow(row, row + step);
+}
+
+void CTallowmereView::MoveRow(long row, long to) {
     OnStop();
     // The moved effect stays selected at its new place, which enables the buttons again; a
     // move past either end changes nothing.
-    const long to = row + step;
-    const bool moves = to >= 0 && to < m_doc.GetCount();
+    const bool moves = to >= 0 && to < m_doc.GetCount() && to != row;
     if (moves) m_doc.Submit(MoveCommand(m_doc, static_cast<int>(row), static_cast<int>(to)));
-    SelectRow(moves ? to : row);
+    FocusRow(moves ? to : row);
+}
+
+// A command that disabled the button it came from leaves the keyboard in the list, on a selected
+// row, so that the next Edit or Delete is one key away.
+void CTallowmereView::FocusRow(long row) {
+    if (row >= 0) SelectRow(row);
     m_lstEffects->SetFocus();
 }
 

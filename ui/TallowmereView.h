@@ -118,6 +118,9 @@ private:
     void ShowChangedRow();
     // Moves the selected row one place up (-1) or down (+1).
     void MoveSelected(int step);
+    // Moves the row at `row` to `to` as one command (none when `to` is off the list).
+    void MoveRow(long row, long to);
+    void FocusRow(long row);
     // The repeat choice as a command, when it changes the project.
     void SubmitRepeat(int repeat);
     // The count the box's text stands for, within 1 to 100.

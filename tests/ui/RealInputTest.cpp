@@ -267,12 +267,10 @@ TEST_F(RealInputTest, TheListKeepsItsPlaceAndShowsTheChangedRow) {
     wxTEST_DIALOG(PressKey(WXK_RETURN), ok());  // Enter on the row edits it
     EXPECT_EQ(topRow(), top) << "after Edit";
     EXPECT_TRUE(visible(35));
-    EXPECT_EQ(view->FirstSelectedRow(), -1) << "no row is selected after Edit";
-    // The keys go on from the edited row (the toolkit's first arrow selects the row the cursor
-    // is on), not from the top.
+    EXPECT_EQ(view->FirstSelectedRow(), 35) << "the edited row stays selected";
+    // The keys go on from the edited row, not from the top.
     PressKey(WXK_DOWN);
-    EXPECT_GE(view->FirstSelectedRow(), 35);
-    EXPECT_LE(view->FirstSelectedRow(), 36);
+    EXPECT_EQ(view->FirstSelectedRow(), 36);
     EXPECT_EQ(topRow(), top);
 
     clickRow(38);
@@ -345,15 +343,15 @@ TEST_F(RealInputTest, LabelsShareTheBaselineOfTheTextBesideThem) {
     };
     {
         CEffectDlg effect(frame);
-        check(&effect, {{labelled(&effect, "Status Bar Text:"), effect.TextEdit()},
-                        {labelled(&effect, "Effect:"), effect.EffectList()},
-                        {labelled(&effect, "Repeat "), effect.LoopsEdit()},
+        check(&effect, {{labelled(&effect, "Status Bar &Text:"), effect.TextEdit()},
+                        {labelled(&effect, "&Effect:"), effect.EffectList()},
+                        {labelled(&effect, "&Repeat "), effect.LoopsEdit()},
                         {labelled(&effect, "time(s)"), effect.LoopsEdit()}});
     }
     {
         COptionsDlg options(frame);
         check(&options,
-              {{labelled(&options, "Final Text:"), options.FindWindow(id::kFinalTextEdit)}});
+              {{labelled(&options, "&Final Text:"), options.FindWindow(id::kFinalTextEdit)}});
     }
     doc.SetRepeat(3);  // the count box is enabled, its text dark
     view->OnUpdate();

@@ -1,0 +1,90 @@
+// The effects list under real keys and clicks: where the keyboard is after each command.
+#include <wx/dataview.h>
+
+#include <functional>
+
+#include "UiTestSupport.h"
+#include "XProbe.h"
+#include "model/ProjectFile.h"
+
+namespace glintwick::test {
+namespace {
+
+class ListInputTest : public FrameTest {
+protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        frame->Raise();
+        Pump(200);
+    }
+    wxPoint RowPoint(long row) {
+        const wxRect rect = view->EffectsList()->GetItemRect(view->EffectsModel()->GetItem(row));
+        return rect.GetPosition() + wxPoint(20, rect.height / 2);
+    }
+    std::string Texts() {
+        std::string texts;
+        for (int i = 0; i < doc.GetCount(); ++i) texts += doc.GetAt(i)->GetText();
+        return texts;
+    }
+};
+
+// Each command leaves the keyboard in the list on a selected row, so that Edit and Delete work
+// at once; the list's own keys do what the buttons do, one undo step each.
+TEST_F(ListInputTest, CommandsLeaveTheFocusOnASelectedRowOfTheList) {
+    const wxString question = "Are you sure that you want to delete the selected effect?";
+    const auto edit = [] {
+        return ExpectEffectDialog([](CEffectDlg& dialog) {
+            dialog.m_strText = "B";
+            return wxID_OK;
+        });
+    };
+    const struct {
+        const char* name;
+        long clicked;
+        std::function<void()> act;
+        const char* texts;  // the rows' texts afterwards
+        long selected;
+        int undoSteps;
+    } cases[] = {
+        {"Edit then OK", 1, [&] { wxTEST_DIALOG(ClickAt(view->EditButton()), edit()); }, "aBcd", 1,
+         1},
+        {"Delete then Yes", 1,
+         [&] { wxTEST_DIALOG(ClickAt(view->DeleteButton()), ExpectMessage(question, wxID_YES)); },
+         "acd", 1, 1},
+        {"Delete of the last row", 3,
+         [&] { wxTEST_DIALOG(ClickAt(view->DeleteButton()), ExpectMessage(question, wxID_YES)); },
+         "abc", 2, 1},
+        {"the Delete key", 1,
+         [&] { wxTEST_DIALOG(PressKey(WXK_DELETE), ExpectMessage(question, wxID_YES)); }, "acd", 1,
+         1},
+        {"the Delete key answered No", 1,
+         [&] { wxTEST_DIALOG(PressKey(WXK_DELETE), ExpectMessage(question, wxID_NO)); }, "abcd", 1,
+         0},
+        {"Alt+Up", 2, [] { PressKey(WXK_UP, wxMOD_ALT); }, "acbd", 1, 1},
+        {"Alt+Down twice", 0,
+         [] {
+             PressKey(WXK_DOWN, wxMOD_ALT);
+             PressKey(WXK_DOWN, wxMOD_ALT);
+         },
+         "bcad", 2, 2},
+    };
+    for (const auto& c : cases) {
+        doc.InitNewProject();
+        view->OnInitialUpdate();
+        AddEffects({{"a", 0, 10, 1}, {"b", 1, 11, 2}, {"c", 2, 12, 3}, {"d", 3, 13, 4}});
+        Pump(500);  // the last case's click is too long ago to make this one a double click
+        const std::string before = SerializeProject(doc);
+        ClickAt(view->EffectsList(), RowPoint(c.clicked));
+        c.act();
+        EXPECT_EQ(Texts(), c.texts) << c.name;
+        EXPECT_EQ(wxWindow::FindFocus(), view->EffectsList()) << c.name;
+        EXPECT_EQ(view->FirstSelectedRow(), c.selected) << c.name;
+        EXPECT_TRUE(view->EditButton()->IsEnabled()) << c.name;
+        EXPECT_TRUE(view->DeleteButton()->IsEnabled()) << c.name;
+        for (int i = 0; i < c.undoSteps; ++i) PressKey('Z', wxMOD_CONTROL);
+        EXPECT_EQ(SerializeProject(doc), before) << c.name << ": " << c.undoSteps << " undo steps";
+    }
+}
+
+}  // namespace
+}  // namespace glintwick::test
