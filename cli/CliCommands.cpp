@@ -109,12 +109,12 @@ int Generate(const std::string& projectPath, const std::string& outputPath) {
     if (!LoadOrReport(doc, projectPath)) return kExitFailure;
     if (doc.GetCount() == 0) return Fail(str::kNoEffectsDefined);
     // The script names itself in the code page; a name it cannot hold goes in as given, with
-    // the program's warning (the file is still written).
+    // the program's warning once the file is written (there is no script to warn of otherwise).
     const std::string fileName = FileNameOf(outputPath);
-    const std::string warning = ScriptNameWarning(fileName);
-    if (!warning.empty()) std::cerr << "glintwick-cli: warning: " << warning << '\n';
     try {
         GenerateScriptFile(doc, outputPath, ScriptFileTitle(fileName));
+        const std::string warning = ScriptNameWarning(fileName);
+        if (!warning.empty()) std::cerr << "glintwick-cli: warning: " << warning << '\n';
         std::cout << LinkTagFor(fileName) << '\n';
     } catch (const CFileFailure& failure) {
         return Fail(failure.Message());

@@ -164,7 +164,7 @@ check "strip is the page's strip" 1 "$(grep -cF "$(sed -n 2p "$work/site/glintwi
 run "$cli" strip ''
 check "strip to no name" "1 contains an invalid path." "$status$out$err"
 run "$cli" generate "$examples/demo.gwk" ''
-check "generate to no name" " contains an invalid path." "$(tail -n1 <<<"$err")"
+check "generate to no name, and no warning of a script never written" "1 contains an invalid path." "$status$err"
 for command in show play check; do
   run "$cli" $command ''
   check "$command of no name" "1 contains an invalid path." "$status$out$err"
