@@ -240,10 +240,19 @@ TEST(ProgramStart, WithoutAHomeNothingIsRegisteredOrKept) {
         return std::string(name) + "=" + (value ? value : "");
     };
     ChildLaunch launch;
-    launch.argv = {"/usr/bin/env",    "-i",
-                   passOn("DISPLAY"), passOn("XAUTHORITY"),
-                   "NO_AT_BRIDGE=1",  "GLINTWICK_EXIT_WHEN_IDLE=1",
-                   GLINTWICK_PROGRAM, project.string()};
+    // The sanitizers' settings (their suppressions) are no home either: a sanitized build keeps
+    // them.
+    launch.argv = {"/usr/bin/env",
+                   "-i",
+                   passOn("DISPLAY"),
+                   passOn("XAUTHORITY"),
+                   passOn("ASAN_OPTIONS"),
+                   passOn("LSAN_OPTIONS"),
+                   passOn("UBSAN_OPTIONS"),
+                   "NO_AT_BRIDGE=1",
+                   "GLINTWICK_EXIT_WHEN_IDLE=1",
+                   GLINTWICK_PROGRAM,
+                   project.string()};
     const ChildResult run = RunChild(launch);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_FALSE(fs::exists("/.local")) << "registered under /.local/share";
