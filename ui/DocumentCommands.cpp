@@ -164,6 +164,11 @@ void CDocumentCommands::OnOpenRecentFile(size_t index) {
     if (!OpenDocumentFile(path)) m_recent.Remove(path);
 }
 
+void CDocumentCommands::OnDropFile(const std::string& path) {
+    if (!SaveModified()) return;
+    OpenDocumentFile(path);
+}
+
 void CDocumentCommands::OnGenerateJavascript() {
     if (!HasEffectsOrSay(m_doc, m_owner) || !CalmOrConfirmed(m_doc, m_owner)) return;
     const wxString path = AskScriptPath(m_owner, str::kGenerateTitle, wxEmptyString);

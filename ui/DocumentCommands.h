@@ -38,6 +38,8 @@ public:
     void OnFileNew();
     void OnFileOpen();
     void OnOpenRecentFile(size_t index);
+    // A file dropped on the window: opened as Open opens it, after the save question.
+    void OnDropFile(const std::string& path);
     void OnGenerateJavascript();
     void OnOptions();
 

@@ -1,10 +1,78 @@
-// Keys in the effects list, turned into the view's commands.
+// Keys, drags and drops in the effects list, turned into the view's commands.
 #include "ui/EffectListInput.h"
+
+#include <wx/dataobj.h>
+#include <wx/utils.h>
+
+#include <cstdio>
+
+#include "ui/ListDrops.h"
+#include "ui/WxText.h"
 
 namespace glintwick {
 
-void BindEffectListKeys(wxDataViewCtrl* list, EffectListActions actions) {
-    list->Bind(wxEVT_KEY_DOWN, [actions = std::move(actions)](wxKeyEvent& event) {
+namespace {
+
+// A dragged row, as data: the process and the list it comes from, then the row. Only the same
+// list takes it back; another window's rows mean nothing here.
+const wxDataFormat& RowFormat() {
+    static const wxDataFormat format("application/x-glintwick-effect-row");
+    return format;
+}
+
+std::string RowOrigin(const wxDataViewCtrl* list) {
+    char origin[64];
+    std::snprintf(origin, sizeof origin, "%lu %p ", wxGetProcessId(),
+                  static_cast<const void*>(list));
+    return origin;
+}
+
+wxDataObject* DraggedRow(const wxDataViewCtrl* list, long row) {
+    const std::string data = RowOrigin(list) + std::to_string(row);
+    auto* object = new wxCustomDataObject(RowFormat());
+    object->SetData(data.size(), data.data());
+    return object;
+}
+
+// The row dropped data names; -1 when it comes from elsewhere or is no row of the list.
+long DroppedRow(const wxDataViewCtrl* list, const wxDataViewEvent& event, long count) {
+    const auto* bytes = static_cast<const char*>(event.GetDataBuffer());
+    if (bytes == nullptr) return -1;
+    const std::string data(bytes, event.GetDataSize());
+    const std::string origin = RowOrigin(list);
+    if (data.compare(0, origin.size(), origin) != 0) return -1;
+    const std::string number = data.substr(origin.size());
+    if (number.empty() || number.size() > 12 ||
+        number.find_first_not_of("0123456789") != std::string::npos)
+        return -1;
+    const long row = std::stol(number);
+    return row < count ? row : -1;
+}
+
+std::string DroppedFile(const wxDataViewEvent& event) {
+    wxArrayString names;
+    if (auto* files = dynamic_cast<wxFileDataObject*>(event.GetDataObject())) {
+        names = files->GetFilenames();
+    } else if (event.GetDataBuffer() != nullptr) {
+        wxFileDataObject files;
+        files.SetData(event.GetDataSize(), event.GetDataBuffer());
+        names = files.GetFilenames();
+    }
+    // One window holds one project: the first file is the one opened.
+    return names.empty() ? std::string() : PathFromWx(names[0]);
+}
+
+// The row under the pointer, where the drop lands; the list's last row below the rows.
+long RowUnderPointer(wxDataViewCtrl* list, long count) {
+    wxDataViewItem item;
+    wxDataViewColumn* column = nullptr;
+    list->HitTest(list->ScreenToClient(wxGetMousePosition()), item, column);
+    auto* model = static_cast<wxDataViewVirtualListModel*>(list->GetModel());
+    return item.IsOk() ? static_cast<long>(model->GetRow(item)) : count - 1;
+}
+
+void BindKeys(wxDataViewCtrl* list, const EffectListActions& actions) {
+    list->Bind(wxEVT_KEY_DOWN, [actions](wxKeyEvent& event) {
         const int key = event.GetKeyCode();
         const int modifiers = event.GetModifiers();
         if (key == WXK_DELETE && modifiers == wxMOD_NONE)
@@ -14,6 +82,49 @@ void BindEffectListKeys(wxDataViewCtrl* list, EffectListActions actions) {
         else
             event.Skip();
     });
+}
+
+void BindDragAndDrop(wxDataViewCtrl* list, const EffectListActions& actions) {
+    auto* model = static_cast<wxDataViewVirtualListModel*>(list->GetModel());
+    list->EnableDragSource(RowFormat());
+    wxVector<wxDataFormat> formats;
+    formats.push_back(RowFormat());
+    formats.push_back(wxDataFormat(wxDF_FILENAME));
+    AcceptListDrops(list, formats);
+
+    list->Bind(wxEVT_DATAVIEW_ITEM_BEGIN_DRAG, [list, model](wxDataViewEvent& event) {
+        if (!event.GetItem().IsOk()) return event.Veto();
+        event.SetDataObject(DraggedRow(list, static_cast<long>(model->GetRow(event.GetItem()))));
+        event.SetDragFlags(wxDrag_DefaultMove);
+    });
+    list->Bind(wxEVT_DATAVIEW_ITEM_DROP_POSSIBLE, [](wxDataViewEvent& event) {
+        if (event.GetDataFormat() != RowFormat() && event.GetDataFormat() != wxDF_FILENAME)
+            event.Veto();
+    });
+    // The toolkit is still inside the drag while it reports the drop: the command (which may
+    // ask a question) runs once the drag is over.
+    list->Bind(wxEVT_DATAVIEW_ITEM_DROP, [list, model, actions](wxDataViewEvent& event) {
+        const long count = static_cast<long>(model->GetCount());
+        if (event.GetDataFormat() == RowFormat()) {
+            const long row = DroppedRow(list, event, count);
+            if (row < 0) return event.Veto();
+            const long to = RowUnderPointer(list, count);
+            list->CallAfter([actions, row, to] { actions.moveRow(row, to); });
+        } else if (event.GetDataFormat() == wxDF_FILENAME) {
+            const std::string path = DroppedFile(event);
+            if (path.empty()) return event.Veto();
+            list->CallAfter([actions, path] { actions.openFile(path); });
+        } else {
+            event.Veto();
+        }
+    });
+}
+
+}  // namespace
+
+void BindEffectListInput(wxDataViewCtrl* list, EffectListActions actions) {
+    BindKeys(list, actions);
+    BindDragAndDrop(list, actions);
 }
 
 }  // namespace glintwick

@@ -17,6 +17,7 @@
 #include "ui/AboutDlg.h"
 #include "ui/HelpAccess.h"
 #include "ui/PlatformStyle.h"
+#include "ui/ProjectDropTarget.h"
 #include "ui/SafeCast.h"
 #include "ui/SplashWnd.h"
 #include "ui/TallowmereView.h"
@@ -68,6 +69,10 @@ CMainFrame::CMainFrame(CTallowmereDoc& doc)
     m_pView = new CTallowmereView(this, doc);
     m_commands = std::make_unique<CDocumentCommands>(doc, *m_pView, m_recent, this);
     m_browser = std::make_unique<CBrowserCommands>(doc, this);
+    // A project file dropped anywhere on the window opens as Open would open it.
+    const auto openDropped = [this](const std::string& path) { m_commands->OnDropFile(path); };
+    SetDropTarget(new CProjectDropTarget(this, openDropped));
+    m_pView->SetFileDropHandler(openDropped);
     m_recent.UseMenu(GetMenuBar()->GetMenu(0));
     m_recent.Load();
     SetMinSize(kMinimumTrackingSize);

@@ -82,11 +82,15 @@ CTallowmereView::CTallowmereView(wxWindow* parent, CTallowmereDoc& doc)
     m_picLogo = wxStaticCast(controls[id::kLogoPicture], CHyperLink);
     m_picLogo->SetBitmap(LogoBitmap(*this), ToWx(str::kCompany));
     m_edtRepeatCount->Bind(wxEVT_KILL_FOCUS, &CTallowmereView::OnKillFocusRepeatCount, this);
-    BindEffectListKeys(m_lstEffects, {[this] {
-                                          wxCommandEvent none;
-                                          OnDelete(none);
-                                      },
-                                      [this](int step) { MoveSelected(step); }});
+    BindEffectListInput(m_lstEffects, {[this] {
+                                           wxCommandEvent none;
+                                           OnDelete(none);
+                                       },
+                                       [this](int step) { MoveSelected(step); },
+                                       [this](long row, long to) { MoveRow(row, to); },
+                                       [this](const std::string& path) {
+                                           if (m_openDroppedFile) m_openDroppedFile(path);
+                                       }});
     // A count the arrows stepped to is the project's at once: it is what Save must write.
     Bind(
         wxEVT_SPIN, [this](wxSpinEvent&) { StoreRepeatCount(); }, id::kUpDown);

@@ -9,6 +9,9 @@
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 
+#include <functional>
+#include <string>
+
 #include "model/DocumentBase.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/SequenceTiming.h"
@@ -55,6 +58,11 @@ public:
     // One tick of the preview; the timer calls it every 10 ms, tests call it directly.
     void TickPreview();
     void OnSize(wxSizeEvent& event);
+
+    // Where a file dropped on the list goes: the frame's Open.
+    void SetFileDropHandler(std::function<void(const std::string&)> open) {
+        m_openDroppedFile = std::move(open);
+    }
 
     // The form's designed size in pixels.
     wxSize GetFormSize() const;
@@ -138,6 +146,7 @@ private:
     // view is refreshed more than once while a project opens) does not rebuild the rows.
     uint64_t m_shownListVersion = UINT64_MAX;
     CPassTally m_passTally;  // the pass the status bar states
+    std::function<void(const std::string&)> m_openDroppedFile;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,5 +1,6 @@
 // The effects list under real keys and clicks: where the keyboard is after each command.
 #include <wx/dataview.h>
+#include <wx/filename.h>
 
 #include <functional>
 
@@ -84,6 +85,70 @@ TEST_F(ListInputTest, CommandsLeaveTheFocusOnASelectedRowOfTheList) {
         for (int i = 0; i < c.undoSteps; ++i) PressKey('Z', wxMOD_CONTROL);
         EXPECT_EQ(SerializeProject(doc), before) << c.name << ": " << c.undoSteps << " undo steps";
     }
+}
+
+// A row dragged onto another takes its place, below the rows it becomes the last; each drag is
+// one undo step and leaves the moved row selected.
+TEST_F(ListInputTest, ADraggedRowTakesThePlaceOfTheRowItIsDroppedOn) {
+    const struct {
+        long from, onto;  // onto -1: below the last row
+        const char* texts;
+    } cases[] = {{0, 2, "bcad"}, {3, 0, "dabc"}, {1, -1, "acdb"}, {2, 2, "abcd"}};
+    for (const auto& c : cases) {
+        doc.InitNewProject();
+        view->OnInitialUpdate();
+        AddEffects({{"a", 0, 10, 1}, {"b", 1, 11, 2}, {"c", 2, 12, 3}, {"d", 3, 13, 4}});
+        Pump(500);
+        const std::string before = SerializeProject(doc);
+        const wxPoint below = RowPoint(3) + wxPoint(0, 3 * view->EffectsList()->GetCharHeight());
+        DragOnScreen(ScreenPoint(view->EffectsList(), RowPoint(c.from)),
+                     ScreenPoint(view->EffectsList(), c.onto < 0 ? below : RowPoint(c.onto)));
+        Pump(200);
+        const std::string texts(c.texts);
+        EXPECT_EQ(Texts(), texts) << c.from << " onto " << c.onto;
+        if (texts == "abcd") continue;
+        EXPECT_EQ(view->FirstSelectedRow(), static_cast<long>(texts.find("abcd"[c.from])));
+        FocusForKeys(view->EffectsList());
+        PressKey('Z', wxMOD_CONTROL);
+        EXPECT_EQ(SerializeProject(doc), before) << c.from << " onto " << c.onto;
+    }
+}
+
+// A project file dragged from another program opens where it is dropped, on the list or anywhere
+// else on the window, after the question that saves the changes first (Cancel keeps them).
+TEST_F(ListInputTest, AProjectFileDroppedOnTheWindowOpensAfterTheSaveQuestion) {
+    const std::string path = wxFileName::CreateTempFileName("gwk-drop").utf8_string();
+    {
+        CTallowmereDoc dropped;
+        dropped.AddEffect(std::make_unique<CEffect>("dropped", 0, 10, 1));
+        SaveProject(dropped, path);
+    }
+    const wxPoint place(1100, 860);  // clear of the window under test
+    ChildProgram source({FILE_DRAG_SOURCE, path, "1100", "860"}, {"NO_AT_BRIDGE=1"});
+    ASSERT_FALSE(
+        source.WaitForWindow([](const std::string& t) { return t == "file drag source"; }, 10000)
+            .empty());
+    const struct {
+        const char* where;
+        wxWindow* target;
+        int answer;
+        const char* text;  // the first effect afterwards
+    } cases[] = {{"on the list, Cancel", view->EffectsList(), wxID_CANCEL, "mine"},
+                 {"on the list, No", view->EffectsList(), wxID_NO, "dropped"},
+                 {"on the Start button, No", view->StartButton(), wxID_NO, "dropped"}};
+    for (const auto& c : cases) {
+        doc.InitNewProject();
+        view->OnInitialUpdate();
+        AddEffects({{"mine", 0, 10, 1}});
+        frame->Raise();
+        Pump(300);
+        wxTEST_DIALOG(DragOnScreen(place + wxPoint(80, 60), ScreenPoint(c.target)),
+                      ExpectMessage("Save changes to Untitled?", c.answer));
+        ASSERT_EQ(doc.GetCount(), 1) << c.where;
+        EXPECT_EQ(doc.GetAt(0)->GetText(), std::string(c.text)) << c.where;
+        EXPECT_EQ(doc.GetPathName(), c.answer == wxID_NO ? path : "") << c.where;
+    }
+    wxRemoveFile(path);
 }
 
 }  // namespace

@@ -106,7 +106,9 @@ TEST_F(UndoInputTest, EachCommandIsUndoneAndRedoneWithTheKeys) {
         PressKey('Z', wxMOD_CONTROL);
         EXPECT_EQ(SerializeProject(doc), before) << c.name;
         EXPECT_FALSE(doc.IsModified()) << c.name;
-        if (c.rowAfterUndo >= 0) EXPECT_EQ(view->FirstSelectedRow(), c.rowAfterUndo) << c.name;
+        if (c.rowAfterUndo >= 0) {
+            EXPECT_EQ(view->FirstSelectedRow(), c.rowAfterUndo) << c.name;
+        }
         EXPECT_EQ(MenuText(id::kEditRedo), wxString("Redo ") + c.name);
         PressKey('Y', wxMOD_CONTROL);
         EXPECT_EQ(SerializeProject(doc), after) << c.name;

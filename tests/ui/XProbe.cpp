@@ -72,13 +72,13 @@ void TitledWindows(Window window, long pid, std::vector<std::pair<Window, std::s
     if (children) XFree(children);
 }
 
+}  // namespace
+
 wxPoint ScreenPoint(wxWindow* window, wxPoint offset) {
     const wxSize size = window->GetClientSize();
     if (offset == wxPoint(-1, -1)) offset = wxPoint(size.x / 2, size.y / 2);
     return window->ClientToScreen(offset);
 }
-
-}  // namespace
 
 PointerCursor CursorUnderPointer() {
     XSync(XDisplay(), False);
@@ -216,6 +216,23 @@ void DoubleClickAt(wxWindow* window) {
     MoveTo(window);
     wxUIActionSimulator().MouseDblClick();
     Pump(150);
+}
+
+void DragOnScreen(wxPoint start, wxPoint end) {
+    wxUIActionSimulator input;
+    input.MouseMove(start);
+    Pump(100);
+    input.MouseDown();
+    Pump(100);
+    // Steps past the toolkit's drag threshold, then slowly enough for every motion to be seen.
+    constexpr int kSteps = 12;
+    for (int step = 1; step <= kSteps; ++step) {
+        input.MouseMove(start + (end - start) * step / kSteps);
+        Pump(40);
+    }
+    Pump(200);
+    input.MouseUp();
+    Pump(300);
 }
 
 void PressKey(int key, int modifiers) {

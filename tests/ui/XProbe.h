@@ -45,6 +45,10 @@ int LuminanceAt(wxWindow* window, wxPoint point);
 void MoveTo(wxWindow* window, wxPoint offset = wxPoint(-1, -1));  // default: the centre
 void ClickAt(wxWindow* window, wxPoint offset = wxPoint(-1, -1));
 void DoubleClickAt(wxWindow* window);
+// The point `offset` of `window`'s client area (default: its centre) on the screen.
+wxPoint ScreenPoint(wxWindow* window, wxPoint offset = wxPoint(-1, -1));
+// Presses the left button at `start` on the screen, moves there in steps to `end` and lets go.
+void DragOnScreen(wxPoint start, wxPoint end);
 void PressKey(int key, int modifiers = 0);
 void TypeText(const char* text);
 // Processes events for `ms` milliseconds.
