@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # glintwick.exe on a Windows desktop under Wine (run inside xvfb-run): the caption, the recent
 # file and the file type in the registry, a file held by another process, the association over
-# several starts, the program's resources, its size on a screen of higher density, and a picture
-# of the main window.
-# Usage: program_under_wine.sh BUILD_FOLDER EXAMPLES_FOLDER SCREENSHOT.png VERSION
+# several starts, the program's resources, moves and undo by real keys and pointer, its size on a
+# screen of higher density, and a picture of the main window.
+# Usage: program_under_wine.sh BUILD_FOLDER EXAMPLES_FOLDER SCREENSHOT.png VERSION LINUX_CLI
 set -euo pipefail
-build=$1 examples=$2 screenshot=$3 version=$4
+build=$1 examples=$2 screenshot=$3 version=$4 linux_cli=$5
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine_env.sh" "$build/wine-program"
 program=$(windows_path "$build/bin/glintwick.exe")
@@ -154,7 +154,41 @@ probe command "demo.gwk - Glintwick by Orvane" 2771  # Help > Contents: 32771 le
 probe window "Glintwick Help" 60 >/dev/null || fail "no help viewer titled by glintwick.chm"
 close_and_wait "demo.gwk - Glintwick by Orvane" "$pid"
 
-echo "9. At 144 dots per inch the window's dialog units make it half as large again"
+echo "9. Real keys and pointer: Alt+Down and a dragged row move, Ctrl+Z takes each back, Ctrl+S saves"
+cp "$examples/demo.gwk" "$files/keys.gwk"
+start "$(windows_path "$files/keys.gwk")"
+read -r x y _ _ <<<"$(probe window "keys.gwk - Glintwick by Orvane" 90)" || fail "no window for keys.gwk"
+sleep 2
+# The first four texts of the saved file, as the Linux command-line tool reads them.
+saved_order() {
+  xdotool key ctrl+s
+  sleep 1
+  "$linux_cli" show "$files/keys.gwk" |
+    python3 -c 'import json,sys; print("|".join(e["text"][:6] for e in json.load(sys.stdin)["effects"][:4]))'
+}
+# Rows are 21 pixels apart; the first row's middle is 78 pixels below the window's top.
+row() { echo $((x + 80)) $((y + 78 + 21 * $1)); }
+xdotool mousemove $(row 0) click 1
+sleep 0.5
+xdotool key alt+Down
+[ "$(saved_order)" = "Fresh |Welcom|Scroll|*** Bi" ] || fail "Alt+Down did not move the first row: $(saved_order)"
+xdotool key ctrl+z
+[ "$(saved_order)" = "Welcom|Fresh |Scroll|*** Bi" ] || fail "Ctrl+Z did not undo the move"
+xdotool mousemove $(row 0) mousedown 1
+for step in 1 2 3 4 5 6 7 8; do
+  read -r px py <<<"$(row 0)"
+  xdotool mousemove "$px" $((py + step * 42 / 8))
+  sleep 0.1
+done
+sleep 0.3
+xdotool mouseup 1
+sleep 1
+[ "$(saved_order)" = "Fresh |Scroll|Welcom|*** Bi" ] || fail "the first row dragged onto the third: $(saved_order)"
+xdotool key ctrl+z
+[ "$(saved_order)" = "Welcom|Fresh |Scroll|*** Bi" ] || fail "Ctrl+Z did not undo the drag"
+close_and_wait "keys.gwk - Glintwick by Orvane" "$pid"
+
+echo "10. At 144 dots per inch the window's dialog units make it half as large again"
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
 wineserver -k  # the density is read as Wine starts
 start "$(windows_path "$files/demo.gwk")"
