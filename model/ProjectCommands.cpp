@@ -2,6 +2,8 @@
 // operations and keeps what it needs to take the change back.
 #include "model/ProjectCommands.h"
 
+#include <algorithm>
+
 #include <utility>
 
 #include "model/CoreTexts.h"
@@ -27,9 +29,10 @@ private:
         m_doc.InsertEffect(m_row, std::move(m_record));
         return m_row;
     }
+    // The row that takes the removed one's place (or the new last row) is the one to show.
     int Remove() {
         m_record = m_doc.TakeEffect(m_row);
-        return -1;
+        return std::min(m_row, m_doc.GetCount() - 1);
     }
 
     CTallowmereDoc& m_doc;

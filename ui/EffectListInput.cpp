@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "ui/ListDrops.h"
+#include "ui/ListControl.h"
 #include "ui/WxText.h"
 
 namespace glintwick {
@@ -62,13 +62,24 @@ std::string DroppedFile(const wxDataViewEvent& event) {
     return names.empty() ? std::string() : PathFromWx(names[0]);
 }
 
-// The row under the pointer, where the drop lands; the list's last row below the rows.
-long RowUnderPointer(wxDataViewCtrl* list, long count) {
+// Where a row dragged from `row` lands, from the pointer as the toolkit marks the drop: on the
+// upper quarter of a row, before it (a line above it); on the lower quarter, after it (a line
+// below it); on its middle, in its place (a box around it); below the rows, last.
+long DropTarget(wxDataViewCtrl* list, long row, long count) {
     wxDataViewItem item;
     wxDataViewColumn* column = nullptr;
-    list->HitTest(list->ScreenToClient(wxGetMousePosition()), item, column);
+    const wxPoint pointer = list->ScreenToClient(wxGetMousePosition());
+    list->HitTest(pointer, item, column);
+    if (!item.IsOk()) return count - 1;
     auto* model = static_cast<wxDataViewVirtualListModel*>(list->GetModel());
-    return item.IsOk() ? static_cast<long>(model->GetRow(item)) : count - 1;
+    const long onto = static_cast<long>(model->GetRow(item));
+    const wxRect rect = list->GetItemRect(item);
+    const int into = pointer.y - rect.y;
+    long gap = -1;  // the row the dragged one goes in front of
+    if (into < rect.height / 4) gap = onto;
+    if (into >= rect.height - rect.height / 4) gap = onto + 1;
+    if (gap < 0) return onto;
+    return row < gap ? gap - 1 : gap;
 }
 
 void BindKeys(wxDataViewCtrl* list, const EffectListActions& actions) {
@@ -108,7 +119,7 @@ void BindDragAndDrop(wxDataViewCtrl* list, const EffectListActions& actions) {
         if (event.GetDataFormat() == RowFormat()) {
             const long row = DroppedRow(list, event, count);
             if (row < 0) return event.Veto();
-            const long to = RowUnderPointer(list, count);
+            const long to = DropTarget(list, row, count);
             list->CallAfter([actions, row, to] { actions.moveRow(row, to); });
         } else if (event.GetDataFormat() == wxDF_FILENAME) {
             const std::string path = DroppedFile(event);

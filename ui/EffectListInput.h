@@ -18,8 +18,9 @@ struct EffectListActions {
 };
 
 // Delete asks to delete the selected row; Alt+Up and Alt+Down move it one place. A row dragged
-// onto another takes that row's place (dropped below the last row, it becomes the last); rows
-// dragged from another window are refused. A file dropped on the list is opened.
+// onto the middle of another takes that row's place, onto its edge goes between the two rows
+// there, and below the last row becomes the last; rows dragged from another window are refused.
+// A file dropped on the list is opened.
 void BindEffectListInput(wxDataViewCtrl* list, EffectListActions actions);
 
 }  // namespace glintwick

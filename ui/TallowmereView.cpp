@@ -19,6 +19,7 @@
 #include "ui/EffectDlg.h"
 #include "ui/EffectListInput.h"
 #include "ui/FocusMove.h"
+#include "ui/ListControl.h"
 #include "ui/HyperLink.h"
 #include "ui/PlatformStyle.h"
 #include "ui/Prompt.h"
@@ -229,9 +230,8 @@ void CTallowmereView::OnUpdate() {
 // selected), so the arrow keys go on from there.
 void CTallowmereView::ShowChangedRow() {
     if (m_nRowToShow >= 0 && m_nRowToShow < m_doc.GetCount()) {
-        const wxDataViewItem item = m_model->GetItem(static_cast<unsigned>(m_nRowToShow));
-        m_lstEffects->EnsureVisible(item);
-        m_lstEffects->SetCurrentItem(item);
+        m_lstEffects->EnsureVisible(m_model->GetItem(static_cast<unsigned>(m_nRowToShow)));
+        PutListCursor(m_lstEffects, static_cast<unsigned>(m_nRowToShow));
         m_lstEffects->UnselectAll();  // the toolkit selects the row it puts the cursor on
     }
     m_nRowToShow = -1;
@@ -335,10 +335,8 @@ long CTallowmereView::FirstSelectedRow() const {
 }
 
 void CTallowmereView::SelectRow(long row) {
-    const wxDataViewItem item = m_model->GetItem(static_cast<unsigned>(row));
-    m_lstEffects->Select(item);
-    m_lstEffects->SetCurrentItem(item);
-    m_lstEffects->EnsureVisible(item);
+    PutListCursor(m_lstEffects, static_cast<unsigned>(row));
+    m_lstEffects->EnsureVisible(m_model->GetItem(static_cast<unsigned>(row)));
     // A selection made here sends no notification: the buttons follow it as they would.
     m_nSelectionMark = row;
     EnableRowButtons(row);

@@ -82,30 +82,47 @@ TEST_F(ListInputTest, CommandsLeaveTheFocusOnASelectedRowOfTheList) {
         EXPECT_EQ(view->FirstSelectedRow(), c.selected) << c.name;
         EXPECT_TRUE(view->EditButton()->IsEnabled()) << c.name;
         EXPECT_TRUE(view->DeleteButton()->IsEnabled()) << c.name;
+        // The keyboard's place is the selected row: Down goes on from it.
+        PressKey(WXK_DOWN);
+        const long last = static_cast<long>(std::string(c.texts).size()) - 1;
+        EXPECT_EQ(view->FirstSelectedRow(), std::min(c.selected + 1, last)) << c.name << ", Down";
         for (int i = 0; i < c.undoSteps; ++i) PressKey('Z', wxMOD_CONTROL);
         EXPECT_EQ(SerializeProject(doc), before) << c.name << ": " << c.undoSteps << " undo steps";
+        if (c.undoSteps > 0) {
+            PressKey(WXK_DOWN);
+            EXPECT_EQ(view->FirstSelectedRow(), std::min(c.clicked + 1, 3L))
+                << c.name << ", Down after undo";
+        }
     }
 }
 
-// A row dragged onto another takes its place, below the rows it becomes the last; each drag is
-// one undo step and leaves the moved row selected.
-TEST_F(ListInputTest, ADraggedRowTakesThePlaceOfTheRowItIsDroppedOn) {
+// A row dragged onto the middle of another takes its place, onto its edge goes between the rows
+// there, below the rows becomes the last; each drag is one undo step and leaves the moved row
+// selected.
+TEST_F(ListInputTest, ADraggedRowLandsWhereTheDropIsMarked) {
+    const int edge = 1;  // from a row's middle to its edge: half its height less two pixels
     const struct {
         long from, onto;  // onto -1: below the last row
+        int dy;           // from the middle of the row: its edges are the gaps between rows
         const char* texts;
-    } cases[] = {{0, 2, "bcad"}, {3, 0, "dabc"}, {1, -1, "acdb"}, {2, 2, "abcd"}};
+    } cases[] = {{0, 2, 0, "bcad"},    {3, 0, 0, "dabc"},     {1, -1, 0, "acdb"},
+                 {2, 2, 0, "abcd"},    {0, 2, -edge, "bacd"}, {0, 2, edge, "bcad"},
+                 {3, 0, edge, "adbc"}, {3, 1, -edge, "adbc"}};
     for (const auto& c : cases) {
         doc.InitNewProject();
         view->OnInitialUpdate();
         AddEffects({{"a", 0, 10, 1}, {"b", 1, 11, 2}, {"c", 2, 12, 3}, {"d", 3, 13, 4}});
         Pump(500);
         const std::string before = SerializeProject(doc);
+        const int toEdge =
+            view->EffectsList()->GetItemRect(view->EffectsModel()->GetItem(0)).height / 2 - 2;
         const wxPoint below = RowPoint(3) + wxPoint(0, 3 * view->EffectsList()->GetCharHeight());
         DragOnScreen(ScreenPoint(view->EffectsList(), RowPoint(c.from)),
-                     ScreenPoint(view->EffectsList(), c.onto < 0 ? below : RowPoint(c.onto)));
+                     ScreenPoint(view->EffectsList(), (c.onto < 0 ? below : RowPoint(c.onto)) +
+                                                          wxPoint(0, c.dy * toEdge)));
         Pump(200);
         const std::string texts(c.texts);
-        EXPECT_EQ(Texts(), texts) << c.from << " onto " << c.onto;
+        EXPECT_EQ(Texts(), texts) << c.from << " onto " << c.onto << " at " << c.dy;
         if (texts == "abcd") continue;
         EXPECT_EQ(view->FirstSelectedRow(), static_cast<long>(texts.find("abcd"[c.from])));
         FocusForKeys(view->EffectsList());

@@ -52,34 +52,34 @@ TEST_F(UndoInputTest, EachCommandIsUndoneAndRedoneWithTheKeys) {
     const struct {
         const char* name;
         std::function<void()> act;
-        long rowAfterUndo;  // -1: none is checked
+        long rowAfterUndo, rowAfterRedo;  // the selected row; -1: none is checked
     } cases[] = {
-        {"Add", [&] { wxTEST_DIALOG(ClickAt(view->AddNewButton()), AnswerEffect("new")); }, -1},
+        {"Add", [&] { wxTEST_DIALOG(ClickAt(view->AddNewButton()), AnswerEffect("new")); }, -1, -1},
         {"Edit",
          [&] {
              ClickRow(1);
              wxTEST_DIALOG(ClickAt(view->EditButton()), AnswerEffect("edited"));
          },
-         1},
+         1, 1},
         {"Delete",
          [&] {
              ClickRow(1);
              wxTEST_DIALOG(ClickAt(view->DeleteButton()), ExpectMessage(deleteQuestion, wxID_YES));
          },
-         1},
+         1, 1},
         {"Move Up",
          [&] {
              ClickRow(1);
              ClickAt(view->MoveUpButton());
          },
-         1},
+         1, 0},
         {"Move Down",
          [&] {
              ClickRow(1);
              ClickAt(view->MoveDownButton());
          },
-         1},
-        {"Repeat", [&] { ClickAt(view->TimesRadio()); }, -1},
+         1, 2},
+        {"Repeat", [&] { ClickAt(view->TimesRadio()); }, -1, -1},
         // The Options dialog opens from the menu (the toolkit's menus are not driven here).
         {"Options",
          [&] {
@@ -90,7 +90,7 @@ TEST_F(UndoInputTest, EachCommandIsUndoneAndRedoneWithTheKeys) {
                                return wxID_OK;
                            }));
          },
-         -1},
+         -1, -1},
     };
     EXPECT_EQ(frame->GetMenuBar()->GetMenuLabelText(1), "Edit");
     for (const auto& c : cases) {
@@ -115,6 +115,9 @@ TEST_F(UndoInputTest, EachCommandIsUndoneAndRedoneWithTheKeys) {
         PressKey('Z', wxMOD_CONTROL);
         PressKey('Z', wxMOD_CONTROL | wxMOD_SHIFT);
         EXPECT_EQ(SerializeProject(doc), after) << c.name << ", Ctrl+Shift+Z";
+        if (c.rowAfterRedo >= 0) {
+            EXPECT_EQ(view->FirstSelectedRow(), c.rowAfterRedo) << c.name << ", redone";
+        }
         EXPECT_TRUE(doc.IsModified()) << c.name;
     }
 }
