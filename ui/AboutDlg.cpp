@@ -18,9 +18,24 @@ wxEND_EVENT_TABLE()
 CAboutDlg::CAboutDlg(wxWindow* parent)
     : wxDialog(parent, id::kAboutDialog, ToWx(str::kAboutCaption), wxDefaultPosition, wxDefaultSize,
                kDialogStyle),
-      m_fontBold(wxFontInfo(wxSize(0, FromDIP(15))).FaceName("Arial").Bold()),
-      m_fontUnderline(wxFontInfo(wxSize(0, FromDIP(15))).FaceName("Arial").Underlined()) {
+      m_fontBold(AtLeastBodySize(wxFontInfo(wxSize(0, FromDIP(15))).FaceName("Arial").Bold())),
+      m_fontUnderline(
+          AtLeastBodySize(wxFontInfo(wxSize(0, FromDIP(15))).FaceName("Arial").Underlined())) {
     BuildDialog(this, res::kAboutDialog, wxID_OK);
+}
+
+// The designed 15-pixel Arial, grown where the desktop's own text is taller: a heading is never
+// smaller than the text under it.
+wxFont CAboutDlg::AtLeastBodySize(wxFont font) const {
+    const auto height = [this](const wxFont* with) {
+        int width = 0, height = 0;
+        GetTextExtent("Ag", &width, &height, nullptr, nullptr, with);
+        return height;
+    };
+    const int body = height(nullptr);
+    for (int step = 0; step < 40 && height(&font) < body; ++step)
+        font.SetFractionalPointSize(font.GetFractionalPointSize() + 0.5);
+    return font;
 }
 
 void CAboutDlg::OnInitDialog(wxInitDialogEvent& event) {

@@ -11,6 +11,7 @@ public:
 
 private:
     void OnInitDialog(wxInitDialogEvent& event);
+    wxFont AtLeastBodySize(wxFont font) const;
 
     wxFont m_fontBold;
     wxFont m_fontUnderline;

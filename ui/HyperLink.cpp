@@ -3,8 +3,10 @@
 
 #include <wx/dcbuffer.h>
 #include <wx/renderer.h>
+#include <wx/settings.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "resources/Art.h"
 #include "resources/StringTable.h"
@@ -12,6 +14,45 @@
 #include "ui/WebBrowser.h"
 
 namespace glintwick {
+
+namespace {
+
+double Luminance(const wxColour& colour) {
+    const auto channel = [](unsigned char value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.Red()) + 0.7152 * channel(colour.Green()) +
+           0.0722 * channel(colour.Blue());
+}
+
+double Contrast(const wxColour& a, const wxColour& b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+constexpr double kTextContrast = 4.5;
+
+}  // namespace
+
+wxColour ReadableLinkColour(const wxColour& wanted, const wxColour& theme,
+                            const wxColour& background) {
+    if (Contrast(wanted, background) >= kTextContrast) return wanted;
+    if (Contrast(theme, background) >= kTextContrast) return theme;
+    // The better of white and black reads against any background at 4.58:1 or more, so the
+    // mix gets there.
+    const wxColour end =
+        Contrast(*wxWHITE, background) > Contrast(*wxBLACK, background) ? *wxWHITE : *wxBLACK;
+    for (int part = 1; part <= 10; ++part) {
+        const auto mix = [&](unsigned char from, unsigned char to) {
+            return static_cast<unsigned char>(from + (to - from) * part / 10);
+        };
+        const wxColour mixed(mix(theme.Red(), end.Red()), mix(theme.Green(), end.Green()),
+                             mix(theme.Blue(), end.Blue()));
+        if (Contrast(mixed, background) >= kTextContrast) return mixed;
+    }
+    return end;
+}
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(CHyperLink, wxControl)
@@ -37,14 +78,18 @@ CHyperLink::CHyperLink(wxWindow* parent, int id, const wxString& text, const wxP
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetCursor(HandCursor());
     SetInitialSize(size);
+    m_room = GetSize();
     FitText();
 }
 
 void CHyperLink::FitText() {
-    // A text link is as wide as its text: the hand and the click belong to the text, not to
-    // the empty rest of the room its template gives it.
-    if (!m_bitmap.IsOk() && !GetLabel().empty())
-        SetSize(std::min(GetSize().x, GetBestSize().x), GetSize().y);
+    // A text link is as large as its text: the hand and the click belong to the text, not to
+    // the empty rest of the room its template gives it, and the underline and the letters'
+    // descenders are whole whatever the font. (GetBestSize would answer the template's size,
+    // which the control was given as its initial one.)
+    if (m_bitmap.IsOk() || GetLabel().empty()) return;
+    const wxSize text = DoGetBestSize();
+    SetSize(std::min(m_room.x, text.x), std::max(m_room.y, text.y));
 }
 
 bool CHyperLink::SetFont(const wxFont& font) {
@@ -78,7 +123,10 @@ void CHyperLink::OnPaint(wxPaintEvent&) {
         dc.DrawBitmap(m_bitmap, 0, 0, true);
     } else {
         dc.SetFont(GetFont());
-        dc.SetTextForeground(GetForegroundColour());
+        // Blue as designed where it reads; a dark theme gets a colour that does.
+        dc.SetTextForeground(ReadableLinkColour(GetForegroundColour(),
+                                                wxSystemSettings::GetColour(wxSYS_COLOUR_HOTLIGHT),
+                                                GetParent()->GetBackgroundColour()));
         dc.DrawText(GetLabel(), 1, 1);
     }
     if (HasFocus()) wxRendererNative::Get().DrawFocusRect(this, dc, GetClientRect());

@@ -10,6 +10,12 @@ namespace glintwick {
 // clicks belong to the link alone. One press and release on it opens the page once; a press
 // that began elsewhere, a release away from it and the second click of a double click do not.
 // It takes the keyboard focus, and Enter or Space open the page too.
+// The link's colour on `background`: the first of `wanted` and `theme` (the desktop's own link
+// colour) that reads against it at WCAG's 4.5:1 for text, else `theme` lightened (on a dark
+// background) or darkened until it does.
+wxColour ReadableLinkColour(const wxColour& wanted, const wxColour& theme,
+                            const wxColour& background);
+
 class CHyperLink : public wxControl {
 public:
     CHyperLink(wxWindow* parent, int id, const wxString& text, const wxPoint& pos,
@@ -37,6 +43,7 @@ private:
     void FitText();
 
     wxBitmap m_bitmap;
+    wxSize m_room;  // the room the template gives the link
     bool m_bPressed = false;
 
     wxDECLARE_EVENT_TABLE();

@@ -75,8 +75,12 @@ CMainFrame::CMainFrame(CTallowmereDoc& doc)
     m_pView->SetFileDropHandler(openDropped);
     m_recent.UseMenu(GetMenuBar()->GetMenu(0));
     m_recent.Load();
-    SetMinSize(kMinimumTrackingSize);
     SetClientSize(m_pView->GetFormSize());
+    // The designed minimum, or the whole form where this platform's fonts make it larger: a
+    // window cannot shrink until buttons leave it.
+    wxSize minimum = ClientToWindowSize(m_pView->GetFormSize());
+    minimum.IncTo(kMinimumTrackingSize);
+    SetMinSize(minimum);
     m_doc.AddView(this);
     // Bound, not in the table: it runs before the command's own handler.
     Bind(wxEVT_MENU, &CMainFrame::OnAnyCommand, this);

@@ -8,12 +8,15 @@
 
 #include <fstream>
 
+#include <cmath>
+
 #include "UiTestSupport.h"
 #include "model/ProjectFile.h"
 #include "resources/Ids.h"
 #include "script/ScriptWriter.h"
 #include "ui/AboutDlg.h"
 #include "ui/HelpAccess.h"
+#include "ui/HyperLink.h"
 #include "ui/OptionsDlg.h"
 #include "ui/RecentFileStore.h"
 #include "ui/ScriptDoneDlg.h"
@@ -326,18 +329,64 @@ TEST_F(FileCommandsTest, MoreInfoButtonsOpenTheirTopicsInTheHelpBook) {
     Flush();
 }
 
+// The About box's headings are no smaller than its text, and its link is exactly as large as its
+// text: as wide (the hand and the click belong to the text) and as tall (underline and
+// descenders whole).
 TEST_F(FileCommandsTest, AboutBoxShowsTheVersionAndTheAddressAsALink) {
     CAboutDlg about(frame);
+    about.Show();
     about.InitDialog();
+    Flush();
     wxWindow* address = about.FindWindow(id::kAddressLink);
     ASSERT_NE(address, nullptr);
     EXPECT_TRUE(address->GetFont().GetUnderlined());
     EXPECT_EQ(address->GetForegroundColour(), wxColour(0, 0, 255));
-    EXPECT_EQ(about.FindWindow(id::kAboutName)->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
+    const auto textSize = [](wxWindow* window) { return window->GetTextExtent("Ag"); };
+    for (int id : {id::kAboutName, id::kAboutCompany}) {
+        wxWindow* heading = about.FindWindow(id);
+        EXPECT_EQ(heading->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
+        EXPECT_GE(textSize(heading).y, textSize(&about).y) << heading->GetLabel();
+    }
+    const wxSize text = address->GetTextExtent(address->GetLabel());
+    EXPECT_LE(address->GetSize().x, text.x + 4);
+    EXPECT_GE(address->GetSize().y, text.y);
+    about.Hide();
     bool found = false;
     for (wxWindow* child : about.GetChildren())
         found |= child->GetLabel() == "Version 1.0, Build #102";
     EXPECT_TRUE(found);
+}
+
+// WCAG's contrast ratio, worked out here from its definition.
+double WcagContrast(const wxColour& a, const wxColour& b) {
+    const auto luminance = [](const wxColour& c) {
+        const auto linear = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.Red()) + 0.7152 * linear(c.Green()) + 0.0722 * linear(c.Blue());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The link is the designed blue where that reads, the theme's link colour where only that does,
+// and otherwise a colour made to read; never under 4.5:1 against its background.
+TEST(LinkColour, TheLinkReadsAgainstLightAndDarkThemes) {
+    const wxColour blue(0, 0, 255);
+    const struct {
+        wxColour theme, background, expected;  // expected: Null for "one made to read"
+    } cases[] = {{wxColour(27, 106, 203), wxColour(246, 245, 244), blue},
+                 {wxColour(138, 180, 248), wxColour(53, 53, 53), wxColour(138, 180, 248)},
+                 {blue, wxColour(53, 53, 53), wxNullColour},
+                 {wxColour(200, 200, 255), wxColour(255, 255, 255), wxNullColour}};
+    for (const auto& c : cases) {
+        const wxColour link = ReadableLinkColour(blue, c.theme, c.background);
+        EXPECT_GE(WcagContrast(link, c.background), 4.5) << c.background.GetAsString();
+        if (c.expected.IsOk()) {
+            EXPECT_EQ(link, c.expected) << c.background.GetAsString();
+        }
+    }
 }
 
 }  // namespace

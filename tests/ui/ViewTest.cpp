@@ -303,9 +303,16 @@ TEST_F(ViewTest, LogoIsALinkToTheMakersPageWithTheHandCursor) {
     EXPECT_EQ(view->LogoLink()->GetSize(), wxSize(77, 77));
 }
 
-TEST_F(ViewTest, FrameHoldsItsMinimumAndShrinksBackToTheFormOnNewProject) {
-    EXPECT_EQ(frame->GetMinSize(), wxSize(475, 380));
+// The window's minimum holds the whole form (the designed 475 x 380 is smaller than the form on
+// these fonts), and a new project shrinks a larger window back to the form.
+TEST_F(ViewTest, FrameHoldsTheWholeFormAndShrinksBackToItOnNewProject) {
     const wxSize form = view->GetFormSize();
+    EXPECT_GE(frame->GetMinSize().x, 475);
+    EXPECT_GE(frame->GetMinSize().y, 380);
+    frame->SetSize(300, 200);
+    Flush();
+    EXPECT_GE(view->GetSize().x, form.x);
+    EXPECT_GE(view->GetSize().y, form.y);
     frame->SetClientSize(form + wxSize(300, 200));
     Flush();
     doc.InitNewProject();
