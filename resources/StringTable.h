@@ -149,6 +149,9 @@ inline constexpr const char* kCompany = "Orvane Software";
 inline constexpr const char* kAddressText = "www.orvane.example";
 inline constexpr const char* kMotto = "\"Small tools that make pages shine.\"";
 
+// What a screen reader calls the effects list
+inline constexpr const char* kEffectsListName = "Effects";
+
 // File type
 inline constexpr const char* kFileTypeId = "OrvaneGWK.Document";
 inline constexpr const char* kFileTypeName = "Glintwick Document";

@@ -11,9 +11,10 @@ namespace glintwick {
 
 // Roles the toolkit cannot know for windows the program draws or builds itself.
 enum class AccessibleRole {
-    Dialog,   // a top-level window that asks or tells something, then closes
-    Link,     // opens a web page
-    Marquee,  // text that changes often and is not worth announcing
+    Dialog,     // a top-level window that asks or tells something, then closes
+    Link,       // opens a web page
+    Marquee,    // text that changes often and is not worth announcing
+    StatusBar,  // the window's status line; its text is its name
 };
 
 // The name a screen reader speaks for `window`, in place of what the toolkit makes of it.

@@ -15,6 +15,7 @@
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
 #include "ui/AboutDlg.h"
+#include "ui/Accessibility.h"
 #include "ui/HelpAccess.h"
 #include "ui/PlatformStyle.h"
 #include "ui/ProjectDropTarget.h"
@@ -66,6 +67,7 @@ CMainFrame::CMainFrame(CTallowmereDoc& doc)
     BuildMenu();
     BuildShortcuts();
     CreateStatusBar();
+    SetAccessibleRole(GetStatusBar(), AccessibleRole::StatusBar);
     m_pView = new CTallowmereView(this, doc);
     m_commands = std::make_unique<CDocumentCommands>(doc, *m_pView, m_recent, this);
     m_browser = std::make_unique<CBrowserCommands>(doc, this);
@@ -210,6 +212,11 @@ void CMainFrame::OnActivate(wxActivateEvent& event) {
 void CMainFrame::OnIdle(wxIdleEvent& event) {
     event.Skip();
     if (std::exchange(m_bCheckFile, false)) m_commands->KeepOrReload();
+}
+
+void CMainFrame::SetStatusText(const wxString& text, int number) {
+    wxFrame::SetStatusText(text, number);
+    if (number == 0 && GetStatusBar()) SetAccessibleName(GetStatusBar(), text);
 }
 
 void CMainFrame::OnFileNew(wxCommandEvent&) { m_commands->OnFileNew(); }

@@ -32,6 +32,8 @@ public:
     void OnHistoryChanged() override;
 
     static wxString CaptionFor(const CTallowmereDoc& doc);
+    // The status line's text is also what a screen reader reads as its name.
+    void SetStatusText(const wxString& text, int number = 0) override;
 
 private:
     void BuildMenu();

@@ -15,12 +15,13 @@
 #include "resources/Ids.h"
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
+#include "ui/Accessibility.h"
 #include "ui/DialogBuilder.h"
 #include "ui/EffectDlg.h"
 #include "ui/EffectListInput.h"
 #include "ui/FocusMove.h"
-#include "ui/ListControl.h"
 #include "ui/HyperLink.h"
+#include "ui/ListControl.h"
 #include "ui/PlatformStyle.h"
 #include "ui/Prompt.h"
 #include "ui/SafeCast.h"
@@ -66,6 +67,7 @@ CTallowmereView::CTallowmereView(wxWindow* parent, CTallowmereDoc& doc)
     auto button = [&](int id) { return wxStaticCast(controls[id], wxButton); };
     m_lstEffects = wxStaticCast(controls[id::kEffectsList], wxDataViewCtrl);
     m_lstEffects->AssociateModel(m_model.get());
+    SetAccessibleName(m_lstEffects, ToWx(str::kEffectsListName));
     m_btnAddNew = button(id::kAddNewButton);
     m_btnEdit = button(id::kEditButton);
     m_btnDelete = button(id::kDeleteButton);

@@ -234,8 +234,13 @@ try:
     table = effects_list if effects_list.getRoleName() == "table" else find(effects_list, "table")
     if table:
         check_effects_list(table, project["effects"], effect_names)
+        expect(table.name == "Effects", "the effects table is named %r" % table.name)
     else:
         print("effects list: a %s, no table yet: rows not checked" % effects_list.getRoleName())
+    # The status line reads as a status bar whose name is its text.
+    status = find(main, "status bar")
+    expect(status and status.name.startswith("One pass: "),
+           "the status bar reads %r" % (status.name if status else None))
 
     check_dialog("Options", lambda: key("alt+t", "o"), [
         ("push button", "OK"), ("push button", "Cancel"), ("text", "Final Text:"),

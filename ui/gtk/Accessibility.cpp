@@ -1,6 +1,7 @@
 // The accessibility seam on GTK: the widgets' ATK objects, and our own for the drawn windows.
 #include <gtk/gtk-a11y.h>
 #include <gtk/gtk.h>
+#include <wx/dataview.h>
 #include <wx/window.h>
 
 #include <algorithm>
@@ -14,7 +15,11 @@ namespace glintwick {
 
 namespace {
 
-GtkWidget* WidgetOf(wxWindow* window) { return static_cast<GtkWidget*>(window->GetHandle()); }
+// A list's table is the tree view inside the scrolled window wx hands out.
+GtkWidget* WidgetOf(wxWindow* window) {
+    if (auto* list = dynamic_cast<wxDataViewCtrl*>(window)) return list->GtkGetTreeView();
+    return static_cast<GtkWidget*>(window->GetHandle());
+}
 
 AtkObject* AtkOf(wxWindow* window) { return gtk_widget_get_accessible(WidgetOf(window)); }
 
@@ -23,6 +28,7 @@ AtkRole AtkRoleFor(AccessibleRole role) {
         case AccessibleRole::Dialog: return ATK_ROLE_DIALOG;
         case AccessibleRole::Link: return ATK_ROLE_LINK;
         case AccessibleRole::Marquee: return ATK_ROLE_MARQUEE;
+        case AccessibleRole::StatusBar: return ATK_ROLE_STATUSBAR;
     }
     return ATK_ROLE_UNKNOWN;
 }

@@ -67,6 +67,7 @@ wxAccRole RoleFor(AccessibleRole role) {
         case AccessibleRole::Link: return wxROLE_SYSTEM_LINK;
         // MSAA has no marquee: static text whose changes are never announced.
         case AccessibleRole::Marquee: return wxROLE_SYSTEM_STATICTEXT;
+        case AccessibleRole::StatusBar: return wxROLE_SYSTEM_STATUSBAR;
     }
     return wxROLE_NONE;
 }
