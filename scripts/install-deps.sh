@@ -40,8 +40,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
   export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
+  $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 # playwright-core (its browser is Debian's chromium, so nothing else is downloaded) and axe-core
