@@ -21,7 +21,7 @@ Suites: bookworm bookworm-updates
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SRC
-  $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
+  $sudo apt-get update -qq
 fi
 
 version_of() { apt-cache showsrc "$1" 2>/dev/null | sed -n 's/^Version: //p' | sort -V | tail -n1; }
