@@ -16,18 +16,28 @@ namespace glintwick {
 
 namespace {
 
+// The project's text was put into the box: what a refused change goes back to.
+wxDEFINE_EVENT(EVT_PROJECT_TEXT_SET, wxCommandEvent);
+
+// The symbols for NUL in `text`: only those the project's text brought may be there.
+size_t NullSymbols(const wxString& text) {
+    return static_cast<size_t>(std::count(text.begin(), text.end(), wxUniChar(kNulSymbol)));
+}
+
 class CCodePageTextFilter : public wxEvtHandler {
 public:
     explicit CCodePageTextFilter(wxTextCtrl* edit) : m_edit(edit), m_lastGood(edit->GetValue()) {
         edit->Bind(wxEVT_CHAR, &CCodePageTextFilter::OnChar, this);
         edit->Bind(wxEVT_TEXT, &CCodePageTextFilter::OnText, this);
+        edit->Bind(EVT_PROJECT_TEXT_SET, &CCodePageTextFilter::OnProjectText, this);
         edit->Bind(wxEVT_DESTROY, &CCodePageTextFilter::OnDestroy, this);
     }
 
 private:
+    // A typed character must be one of the code page: the symbol for NUL is none.
     void OnChar(wxKeyEvent& event) {
         const wxChar ch = event.GetUnicodeKey();
-        if (ch >= 0x20 && !FromEditWx(wxString(ch))) {
+        if (ch >= 0x20 && !FromWx(wxString(ch))) {
             wxBell();
             return;
         }
@@ -38,7 +48,7 @@ private:
     // code page cannot hold is taken back whole.
     void OnText(wxCommandEvent& event) {
         const wxString value = m_edit->GetValue();
-        if (FromEditWx(value)) {
+        if (FromEditWx(value) && NullSymbols(value) <= NullSymbols(m_lastGood)) {
             m_lastGood = value;
             event.Skip();
             return;
@@ -49,11 +59,14 @@ private:
         m_edit->SetInsertionPoint(std::min<long>(at, m_lastGood.length()));
     }
 
+    void OnProjectText(wxCommandEvent&) { m_lastGood = m_edit->GetValue(); }
+
     void OnDestroy(wxWindowDestroyEvent& event) {
         event.Skip();
         if (event.GetEventObject() == m_edit) {
             m_edit->Unbind(wxEVT_CHAR, &CCodePageTextFilter::OnChar, this);
             m_edit->Unbind(wxEVT_TEXT, &CCodePageTextFilter::OnText, this);
+            m_edit->Unbind(EVT_PROJECT_TEXT_SET, &CCodePageTextFilter::OnProjectText, this);
             m_edit->Unbind(wxEVT_DESTROY, &CCodePageTextFilter::OnDestroy, this);
             wxTheApp ? wxTheApp->ScheduleForDestruction(this) : delete this;
         }
@@ -72,6 +85,8 @@ void SetLimitedText(wxTextCtrl* edit, const std::string& codePageText, size_t li
     edit->SetMaxLength(0);
     edit->ChangeValue(text);
     edit->SetMaxLength(std::max<unsigned long>(limit, text.length()));
+    wxCommandEvent projectText(EVT_PROJECT_TEXT_SET);
+    edit->ProcessWindowEvent(projectText);
 }
 
 std::optional<std::string> TextWithinLimit(wxTextCtrl* edit, size_t limit) {

@@ -8,15 +8,13 @@ namespace glintwick {
 
 namespace {
 
-constexpr char32_t kNullSymbol = 0x2400;
-
 // Code-page bytes to characters; with `nulAsSymbol` NUL becomes the symbol for null.
 wxString CodePageToWx(std::string_view codePageText, bool nulAsSymbol) {
     wxString out;
     out.reserve(codePageText.size());
     for (char c : codePageText) {
         const char32_t ch = nulAsSymbol && c == '\0'
-                                ? kNullSymbol
+                                ? kNulSymbol
                                 : CodePageToUnicode(static_cast<unsigned char>(c));
         out += static_cast<wxUniChar>(ch);
     }
@@ -30,7 +28,7 @@ std::optional<std::string> WxToCodePage(const wxString& text, bool symbolAsNul) 
     for (wxUniChar ch : text) {
         char byte = 0;
         const auto value = static_cast<char32_t>(ch.GetValue());
-        if (!(symbolAsNul && value == kNullSymbol) && !UnicodeToCodePage(value, byte))
+        if (!(symbolAsNul && value == kNulSymbol) && !UnicodeToCodePage(value, byte))
             return std::nullopt;
         out += byte;
     }

@@ -15,7 +15,8 @@ std::optional<std::string> FromWx(const wxString& text);
 
 // The same for edit boxes, list cells and the preview displays, which cannot hold a NUL
 // character (GTK ends the text there): NUL is shown as the symbol for null, U+2400, which
-// reads back as NUL.
+// reads back as NUL. The symbol is no character of the code page: typed, it is refused.
+inline constexpr char32_t kNulSymbol = 0x2400;
 wxString ToEditWx(std::string_view codePageText);
 std::optional<std::string> FromEditWx(const wxString& text);
 

@@ -152,6 +152,28 @@ TEST_F(EffectDlgTest, TextRefusesCharactersOutsideTheCodePage) {
     EXPECT_EQ(edit->GetValue(), wxString::FromUTF8("café €"));
 }
 
+// The symbol for NUL stands only for the NULs a file brought: typed or pasted it is refused like
+// any character outside the code page, and a refused paste goes back to the file's text.
+TEST_F(EffectDlgTest, TheSymbolForNulIsNoCharacterToTypeOrPaste) {
+    auto* existing = new CEffectDlg(nullptr, CEffect(std::string("a\0b", 3), 0, 10, 1));
+    existing->InitDialog();
+    wxTextCtrl* edit = existing->TextEdit();
+    const wxString symbol(wxUniChar(0x2400));
+    const wxString fromFile = "a" + symbol + "b";
+    ASSERT_EQ(edit->GetValue(), fromFile);
+    edit->SetValue(fromFile + wxString::FromUTF8("\xE4\xB8\xAD"));  // as a paste would bring it
+    EXPECT_EQ(edit->GetValue(), fromFile);
+    edit->SetValue(fromFile + symbol);
+    EXPECT_EQ(edit->GetValue(), fromFile);
+    wxKeyEvent key(wxEVT_CHAR);
+    key.m_uniChar = 0x2400;
+    key.SetEventObject(edit);
+    EXPECT_TRUE(edit->GetEventHandler()->ProcessEvent(key)) << "the typed symbol goes no further";
+    ASSERT_TRUE(existing->TransferDataFromWindow());
+    EXPECT_EQ(existing->m_strText, std::string("a\0b", 3));
+    delete existing;
+}
+
 TEST_F(EffectDlgTest, MoreThan500CharactersFromAFileAreReportedOnOk) {
     CEffect effect(std::string(600, 'x'), 0, 10, 1);
     auto* existing = new CEffectDlg(nullptr, effect);
