@@ -1,6 +1,8 @@
 // The program's look on its platform: controls that fit the dialog-unit layouts, messages that fit.
 #pragma once
 
+#include <wx/string.h>
+
 class wxWindow;
 
 namespace glintwick {
@@ -21,5 +23,11 @@ void UseCompactStyle(wxWindow* topLevel);
 // bar over the rows; on Windows, where wx draws the list, the rows less a vertical scroll bar,
 // so that a long project's list needs no horizontal one.
 int ListColumnsWidth(const wxWindow& list);
+
+// A modal message box with `style`'s buttons and icon; wxYES, wxNO, wxOK or wxCANCEL. On
+// Windows it is the system's own message box, which has every icon (wx's task dialog there
+// has no question mark).
+int ShowPlatformMessageBox(wxWindow* parent, const wxString& text, const wxString& caption,
+                           long style);
 
 }  // namespace glintwick

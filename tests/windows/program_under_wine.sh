@@ -100,6 +100,7 @@ probe command "$caption" 27603  # File > Save: 57603 less 30000
 message=$(probe message 30) || fail "no message after Save"
 printf '%s\n' "$message" | grep -qxF "Static: A sharing violation occurred while accessing $(windows_path "$project")." ||
   fail "the message was: $message"
+printf '%s\n' "$message" | grep -qx "icon: exclamation" || fail "the failed save's message shows: $message"
 touch "$files/release"
 wait "$holder"
 [ "$(sha256sum "$project")" = "$before" ] || fail "the held project changed"
@@ -186,6 +187,12 @@ sleep 1
 [ "$(saved_order)" = "Fresh |Scroll|Welcom|*** Bi" ] || fail "the first row dragged onto the third: $(saved_order)"
 xdotool key ctrl+z
 [ "$(saved_order)" = "Welcom|Fresh |Scroll|*** Bi" ] || fail "Ctrl+Z did not undo the drag"
+# The Delete key asks with the question mark; the probe's OK is no Yes.
+xdotool mousemove $(row 0) click 1
+sleep 0.5
+xdotool key Delete
+question=$(probe message 30) || fail "no question after Delete"
+printf '%s\n' "$question" | grep -qx "icon: question" || fail "the Delete question shows: $question"
 close_and_wait "keys.gwk - Glintwick by Orvane" "$pid"
 
 echo "10. At 144 dots per inch the window's dialog units make it half as large again"

@@ -1,6 +1,8 @@
 // The GTK look: a compact style for the program's own windows, message boxes that fit the screen.
 #include "ui/PlatformStyle.h"
 
+#include <wx/msgdlg.h>
+
 #include <gtk/gtk.h>
 #include <wx/window.h>
 
@@ -130,6 +132,11 @@ void ApplyPlatformStyle() {
     gtk_style_context_add_provider_for_screen(screen, GTK_STYLE_PROVIDER(provider),
                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
     g_object_unref(provider);
+}
+
+int ShowPlatformMessageBox(wxWindow* parent, const wxString& text, const wxString& caption,
+                           long style) {
+    return wxMessageBox(text, caption, style, parent);
 }
 
 }  // namespace glintwick

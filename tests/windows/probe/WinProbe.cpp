@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -81,13 +82,76 @@ int Gone(const std::wstring& title, double seconds) {
     return 1;
 }
 
-// message SECONDS: waits for a message box, prints its caption and texts, then presses its
-// default button.
+// The pixels of `area` of the screen, or of `icon` drawn over `background` at that size.
+std::vector<COLORREF> Pixels(const RECT& area, HICON icon, COLORREF background) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    if (icon) {
+        HBRUSH brush = ::CreateSolidBrush(background);
+        const RECT all{0, 0, width, height};
+        ::FillRect(memory, &all, brush);
+        ::DeleteObject(brush);
+        ::DrawIconEx(memory, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+    } else {
+        ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    }
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) pixels.push_back(::GetPixel(memory, x, y));
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Which of the system's message icons `box` shows, told by its pixels: "none" without one.
+std::string IconOf(HWND box) {
+    HWND picture = nullptr;
+    for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if ((::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+            ::IsWindowVisible(child))
+            picture = child;
+    if (!picture) return "none";
+    RECT area{};
+    ::GetWindowRect(picture, &area);
+    if (area.right - area.left < 8 || area.bottom - area.top < 8) return "none";
+    const std::vector<COLORREF> shown = Pixels(area, nullptr, 0);
+    const struct {
+        const wchar_t* id;
+        const char* name;
+    } icons[] = {{IDI_QUESTION, "question"},
+                 {IDI_EXCLAMATION, "exclamation"},
+                 {IDI_HAND, "error"},
+                 {IDI_ASTERISK, "information"}};
+    const char* best = "unknown";
+    long long bestDistance = -1;
+    for (const auto& icon : icons) {
+        const std::vector<COLORREF> drawn =
+            Pixels(area, ::LoadIconW(nullptr, icon.id), shown.front());
+        long long distance = 0;
+        for (size_t i = 0; i < shown.size(); ++i)
+            for (int shift : {0, 8, 16})
+                distance += std::abs(static_cast<int>((shown[i] >> shift) & 0xff) -
+                                     static_cast<int>((drawn[i] >> shift) & 0xff));
+        if (bestDistance < 0 || distance < bestDistance) {
+            bestDistance = distance;
+            best = icon.name;
+        }
+    }
+    return best;
+}
+
+// message SECONDS: waits for a message box, prints its caption, icon and texts, then presses
+// its default button.
 int Message(double seconds) {
     const HWND box = WaitFor([](HWND w) { return ClassOf(w) == L"#32770"; }, seconds);
     if (!box) return 1;
     ::Sleep(300);  // its controls are filled in as it appears
-    std::string out = "caption: " + Utf8(TextOf(box)) + "\n";
+    std::string out = "caption: " + Utf8(TextOf(box)) + "\nicon: " + IconOf(box) + "\n";
     ::EnumChildWindows(
         box,
         [](HWND child, LPARAM data) -> BOOL {
