@@ -52,6 +52,8 @@ if (windows.readUInt32LE(0) < 1) {
   const properties = entry.readUInt32LE(0x10);
   if ((properties & (TRI_PANE | TAB_SEARCH)) !== (TRI_PANE | TAB_SEARCH))
     problems.push(`the window's properties ${properties.toString(16)} lack the panes or search`);
+  // Without a width the navigation pane, and its tabs with it, does not show.
+  if (entry.readUInt32LE(0x4c) === 0) problems.push('the window gives the navigation pane no width');
   if (name(entry.readUInt32LE(0x60)) !== 'glintwick.hhc' || name(entry.readUInt32LE(0x64)) !== 'glintwick.hhk')
     problems.push(`the window's contents and index are ${name(entry.readUInt32LE(0x60))}, ${name(entry.readUInt32LE(0x64))}`);
 }
