@@ -386,53 +386,72 @@ TEST_F(RealInputTest, SliderTicksSpeedNumberAndSunkenEdgesShow) {
 }
 
 // The help viewer opens over the main window at a size for reading, its contents open, every
-// navigation tab in view, and its boxes at the theme's own height (not the program's compact
-// one, which clipped what was typed).
+// navigation tab in view, the keyboard where the way it was opened leads (not in the bookmarks),
+// and its boxes at the theme's own height (not the program's compact one, which clipped what
+// was typed); each of the ways to open it, again and again, a new window each time.
 TEST_F(RealInputTest, TheHelpViewerOpensReadableOverTheMainWindow) {
     SetHelpBookPath(GLINTWICK_HELP_BOOK);
-    ShowHelpContents();
-    Pump(300);
-    wxFrame* viewer = HelpController().GetFrame();
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_GE(viewer->GetSize().x, 600);
-    EXPECT_GE(viewer->GetSize().y, 400);
-    const wxRect main = frame->GetScreenRect();
-    EXPECT_TRUE(viewer->GetScreenRect().Contains(
-        wxPoint(main.x + main.width / 2, main.y + main.height / 2)));
-
-    std::function<wxTreeCtrl*(wxWindow*)> findTree = [&](wxWindow* window) -> wxTreeCtrl* {
-        if (auto* tree = As<wxTreeCtrl>(window)) return tree;
-        for (wxWindow* child : window->GetChildren())
-            if (wxTreeCtrl* tree = findTree(child)) return tree;
-        return nullptr;
-    };
-    wxTreeCtrl* contents = findTree(viewer);
-    ASSERT_NE(contents, nullptr);
-    std::function<void(wxTreeItemId)> expectOpen = [&](wxTreeItemId item) {
-        const bool shown = item != contents->GetRootItem() || !contents->HasFlag(wxTR_HIDE_ROOT);
-        EXPECT_TRUE(!shown || !contents->ItemHasChildren(item) || contents->IsExpanded(item))
-            << contents->GetItemText(item);
-        wxTreeItemIdValue cookie;
-        for (auto child = contents->GetFirstChild(item, cookie); child.IsOk();
-             child = contents->GetNextChild(item, cookie))
-            expectOpen(child);
-    };
-    expectOpen(contents->GetRootItem());
-
-    auto* tabs = As<wxNotebook>(viewer->FindWindow(wxID_HTML_NOTEBOOK));
-    ASSERT_NE(tabs, nullptr);
-    std::set<int> reachable;
-    for (int x = 0; x < tabs->GetSize().x; x += 2)
-        reachable.insert(tabs->HitTest(wxPoint(x, tabs->FromDIP(10))));
-    for (int page = 0; page < static_cast<int>(tabs->GetPageCount()); ++page)
-        EXPECT_TRUE(reachable.count(page))
-            << "tab " << tabs->GetPageText(page) << " is out of view";
-
+    const struct {
+        const char* way;
+        std::function<void()> open;
+        int focused;  // the window id with the keyboard; 0: the contents tree
+    } ways[] = {{"Contents", ShowHelpContents, 0},
+                {"Index", ShowHelpIndex, wxID_HTML_INDEXTEXT},
+                {"Search", ShowHelpSearch, wxID_HTML_SEARCHTEXT},
+                {"More Info", [] { ShowHelpTopic(kHelpTopicEffectDialog); }, 0}};
     wxFrame plain(nullptr, wxID_ANY, "plain");
     const int themeHeight = (new wxTextCtrl(&plain, wxID_ANY))->GetBestSize().y;
-    for (int box : {wxID_HTML_SEARCHTEXT, wxID_HTML_INDEXTEXT})
-        EXPECT_EQ(viewer->FindWindow(box)->GetSize().y, themeHeight) << box;
-    UninitializeHelp();
+    for (int round = 0; round < 3; ++round) {
+        for (const auto& w : ways) {
+            w.open();
+            Pump(400);
+            wxFrame* viewer = HelpController().GetFrame();
+            ASSERT_NE(viewer, nullptr) << w.way;
+            EXPECT_GE(viewer->GetSize().x, 600) << w.way;
+            EXPECT_GE(viewer->GetSize().y, 400) << w.way;
+            const wxRect main = frame->GetScreenRect();
+            EXPECT_TRUE(viewer->GetScreenRect().Contains(
+                wxPoint(main.x + main.width / 2, main.y + main.height / 2)))
+                << w.way << " at " << viewer->GetScreenPosition().x << ","
+                << viewer->GetScreenPosition().y;
+
+            std::function<wxTreeCtrl*(wxWindow*)> findTree = [&](wxWindow* window) -> wxTreeCtrl* {
+                if (auto* tree = As<wxTreeCtrl>(window)) return tree;
+                for (wxWindow* child : window->GetChildren())
+                    if (wxTreeCtrl* tree = findTree(child)) return tree;
+                return nullptr;
+            };
+            wxTreeCtrl* contents = findTree(viewer);
+            ASSERT_NE(contents, nullptr);
+            std::function<void(wxTreeItemId)> expectOpen = [&](wxTreeItemId item) {
+                const bool shown =
+                    item != contents->GetRootItem() || !contents->HasFlag(wxTR_HIDE_ROOT);
+                EXPECT_TRUE(!shown || !contents->ItemHasChildren(item) ||
+                            contents->IsExpanded(item))
+                    << w.way << ": " << contents->GetItemText(item);
+                wxTreeItemIdValue cookie;
+                for (auto child = contents->GetFirstChild(item, cookie); child.IsOk();
+                     child = contents->GetNextChild(item, cookie))
+                    expectOpen(child);
+            };
+            expectOpen(contents->GetRootItem());
+            wxWindow* focused = wxWindow::FindFocus();
+            EXPECT_EQ(focused, w.focused ? viewer->FindWindow(w.focused) : contents) << w.way;
+
+            auto* tabs = As<wxNotebook>(viewer->FindWindow(wxID_HTML_NOTEBOOK));
+            ASSERT_NE(tabs, nullptr);
+            std::set<int> reachable;
+            for (int x = 0; x < tabs->GetSize().x; x += 2)
+                reachable.insert(tabs->HitTest(wxPoint(x, tabs->FromDIP(10))));
+            for (int page = 0; page < static_cast<int>(tabs->GetPageCount()); ++page)
+                EXPECT_TRUE(reachable.count(page))
+                    << "tab " << tabs->GetPageText(page) << " is out of view";
+            for (int box : {wxID_HTML_SEARCHTEXT, wxID_HTML_INDEXTEXT})
+                EXPECT_EQ(viewer->FindWindow(box)->GetSize().y, themeHeight) << box;
+            UninitializeHelp();
+            Pump(200);
+        }
+    }
 }
 
 // A message naming a long path fits the screen, and its text still holds the whole path.

@@ -133,13 +133,23 @@ int WidestEntry(const wxTreeCtrl& tree, const wxTreeItemId& item, int depth) {
 }
 
 // A new viewer window shows its contents open, and its navigation side wide enough for all
-// three tabs and, where there is room, the longest title.
-void ArrangeViewer() {
+// three tabs and, where there is room, the longest title; once shown it goes to its place
+// again, which a window manager may have changed as it mapped the window. The keyboard goes
+// to the contents when `toContents` (not to the bookmarks, the first box of the window).
+void ArrangeViewer(bool toContents) {
     wxWindow* frame = g_controller ? g_controller->GetFrame() : nullptr;
-    if (!frame || frame == g_arrangedViewer.get()) return;
+    if (!frame) return;
+    auto* contents = FindChild<wxTreeCtrl>(frame);
+    if (toContents && contents) contents->SetFocus();
+    if (frame == g_arrangedViewer.get()) return;
     g_arrangedViewer = frame;
+    if (g_viewerSettings) {
+        const wxPoint place(g_viewerSettings->ReadLong("hcX", 0),
+                            g_viewerSettings->ReadLong("hcY", 0));
+        frame->CallAfter([frame, place] { frame->Move(place); });
+    }
     int needed = 0;
-    if (auto* contents = FindChild<wxTreeCtrl>(frame)) {
+    if (contents) {
         contents->ExpandAll();
         needed = WidestEntry(*contents, contents->GetRootItem(), 0) + contents->FromDIP(24);
     }
@@ -182,19 +192,19 @@ wxHtmlHelpController& ViewerToShow() {
 
 void ShowHelpContents() {
     ViewerToShow().DisplayContents();
-    ArrangeViewer();
+    ArrangeViewer(true);
 }
 
 void ShowHelpIndex() {
     ViewerToShow().DisplayIndex();
-    ArrangeViewer();
+    ArrangeViewer(false);
 }
 
 // The viewer has no call that only opens its search page; open the book and turn to it.
 void ShowHelpSearch() {
     wxHtmlHelpController& viewer = ViewerToShow();
     viewer.DisplayContents();
-    ArrangeViewer();
+    ArrangeViewer(false);
     wxWindow* frame = viewer.GetFrame();
     if (!frame) return;
     auto* pages = As<wxNotebook>(frame->FindWindow(wxID_HTML_NOTEBOOK));
@@ -210,7 +220,7 @@ void ShowHelpSearch() {
 
 void ShowHelpTopic(int topic) {
     ViewerToShow().Display(topic);
-    ArrangeViewer();
+    ArrangeViewer(true);
 }
 
 }  // namespace glintwick
