@@ -141,6 +141,28 @@ TEST_F(RealInputTest, DialogsHaveACloseBoxOnly) {
         EXPECT_EQ(WindowTypeOf(dialog), "_NET_WM_WINDOW_TYPE_DIALOG") << dialog->GetTitle();
         dialog->Hide();
     }
+    // And the message boxes, which GTK makes itself.
+    std::optional<MotifHints> boxHints;
+    std::string boxType;
+    wxTimer reader;
+    reader.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        GList* windows = gtk_window_list_toplevels();
+        for (GList* w = windows; w; w = w->next) {
+            if (!GTK_IS_MESSAGE_DIALOG(w->data) || !gtk_widget_get_visible(GTK_WIDGET(w->data)))
+                continue;
+            const unsigned long xid = XWindowOfWidget(GTK_WIDGET(w->data));
+            boxHints = MotifHintsOf(xid);
+            boxType = WindowTypeOf(xid);
+            gtk_dialog_response(GTK_DIALOG(w->data), GTK_RESPONSE_NO);
+        }
+        g_list_free(windows);
+    });
+    reader.StartOnce(500);
+    ShowMessageBox(frame, "A question?", wxYES_NO | wxICON_QUESTION);
+    ASSERT_TRUE(boxHints) << "a message box";
+    EXPECT_EQ(boxHints->functions & (kMinimise | kMaximise | kClose), kClose) << "a message box";
+    EXPECT_EQ(boxHints->decorations & (kMinimiseBox | kMaximiseBox), 0u) << "a message box";
+    EXPECT_EQ(boxType, "_NET_WM_WINDOW_TYPE_DIALOG") << "a message box";
 }
 
 // The caption spells a file's name as the file system does, under any locale; a name that is

@@ -92,19 +92,29 @@ PointerCursor CursorUnderPointer() {
 std::string TitleOf(wxTopLevelWindow* window) { return WindowTitle(XWindowOf(window)); }
 
 std::optional<MotifHints> MotifHintsOf(wxTopLevelWindow* window) {
+    return MotifHintsOf(XWindowOf(window));
+}
+
+unsigned long XWindowOfWidget(GtkWidget* widget) {
+    return gdk_x11_window_get_xid(gtk_widget_get_window(widget));
+}
+
+std::optional<MotifHints> MotifHintsOf(unsigned long xWindow) {
     int format = 0;
     unsigned long items = 0;
     const Atom hints = XInternAtom(XDisplay(), "_MOTIF_WM_HINTS", False);
-    auto bytes = Property(XWindowOf(window), "_MOTIF_WM_HINTS", hints, format, items);
+    auto bytes = Property(xWindow, "_MOTIF_WM_HINTS", hints, format, items);
     if (items < 3 || format != 32) return std::nullopt;
     const auto* values = reinterpret_cast<const unsigned long*>(bytes.data());
     return MotifHints{values[0], values[1], values[2]};
 }
 
-std::string WindowTypeOf(wxTopLevelWindow* window) {
+std::string WindowTypeOf(wxTopLevelWindow* window) { return WindowTypeOf(XWindowOf(window)); }
+
+std::string WindowTypeOf(unsigned long xWindow) {
     int format = 0;
     unsigned long items = 0;
-    auto bytes = Property(XWindowOf(window), "_NET_WM_WINDOW_TYPE", XA_ATOM, format, items);
+    auto bytes = Property(xWindow, "_NET_WM_WINDOW_TYPE", XA_ATOM, format, items);
     if (items < 1 || format != 32) return {};
     char* name = XGetAtomName(XDisplay(), *reinterpret_cast<const Atom*>(bytes.data()));
     std::string type = name ? name : "";

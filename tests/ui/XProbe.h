@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+typedef struct _GtkWidget GtkWidget;
+
 namespace glintwick::test {
 
 struct PointerCursor {
@@ -26,8 +28,12 @@ struct MotifHints {
     unsigned long flags, functions, decorations;
 };
 std::optional<MotifHints> MotifHintsOf(wxTopLevelWindow* window);
+std::optional<MotifHints> MotifHintsOf(unsigned long xWindow);
+// The X window of a realized GTK window the program did not make through wx (a message box).
+unsigned long XWindowOfWidget(GtkWidget* widget);
 // The first entry of _NET_WM_WINDOW_TYPE, by name.
 std::string WindowTypeOf(wxTopLevelWindow* window);
+std::string WindowTypeOf(unsigned long xWindow);
 
 // The top-level `window` as GTK draws it now.
 wxImage GrabScreen(wxWindow* window);

@@ -111,6 +111,22 @@ gboolean WrapMessageBoxText(GSignalInvocationHint*, guint, const GValue* values,
     return TRUE;  // stay installed
 }
 
+// A message box asks for a dialog's title bar, as every other dialog does: move and close, no
+// minimise or maximise (minimising a modal box could hide the whole program). Its window
+// exists by the time it is mapped, and the window manager reads the hints as it maps it.
+gboolean GiveMessageBoxDialogHints(GSignalInvocationHint*, guint, const GValue* values, gpointer) {
+    auto* widget = GTK_WIDGET(g_value_get_object(&values[0]));
+    if (!GTK_IS_MESSAGE_DIALOG(widget)) return TRUE;
+    if (GdkWindow* window = gtk_widget_get_window(widget)) {
+        gdk_window_set_functions(window,
+                                 static_cast<GdkWMFunction>(GDK_FUNC_MOVE | GDK_FUNC_CLOSE));
+        gdk_window_set_decorations(
+            window,
+            static_cast<GdkWMDecoration>(GDK_DECOR_BORDER | GDK_DECOR_TITLE | GDK_DECOR_MENU));
+    }
+    return TRUE;  // stay installed
+}
+
 }  // namespace
 
 void UseCompactStyle(wxWindow* topLevel) {
@@ -127,6 +143,9 @@ void ApplyPlatformStyle() {
     static const gulong wrapping = g_signal_add_emission_hook(
         g_signal_lookup("realize", GTK_TYPE_WIDGET), 0, WrapMessageBoxText, nullptr, nullptr);
     (void)wrapping;
+    static const gulong hints = g_signal_add_emission_hook(
+        g_signal_lookup("map", GTK_TYPE_WIDGET), 0, GiveMessageBoxDialogHints, nullptr, nullptr);
+    (void)hints;
     GtkCssProvider* provider = gtk_css_provider_new();
     gtk_css_provider_load_from_data(provider, kCompactCss, -1, nullptr);
     gtk_style_context_add_provider_for_screen(screen, GTK_STYLE_PROVIDER(provider),
