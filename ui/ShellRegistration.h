@@ -8,4 +8,9 @@ namespace glintwick {
 // Failures are silent: the program runs the same without the registration.
 void RegisterProjectFileType();
 
+// Lets the installer and uninstaller see that the program runs, so that they do not replace or
+// remove its files under it (Windows: a named mutex held until the program ends, which
+// packaging/windows/glintwick.nsi looks for). Nothing elsewhere.
+void MarkProgramRunning();
+
 }  // namespace glintwick

@@ -106,6 +106,7 @@ bool CTallowmereApp::OnInit() {
     wxConfigBase::DontCreateOnDemand();
     ApplyPlatformStyle();
     RegisterProjectFileType();
+    MarkProgramRunning();
     // Preview folders of runs that were killed are nobody's any more.
     CPreviewFolder::RemoveAbandoned(PathFromWx(wxFileName::GetTempDir()));
     // So are temporary files that killed saves left beside the projects last worked on.

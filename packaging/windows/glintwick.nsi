@@ -14,8 +14,11 @@ SetCompressor /SOLID lzma
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Glintwick"
 ; The file type the program registers for its user at every start (not settings: those stay).
 !define TYPE_ID "OrvaneGWK.Document"
+; The mutex a running Glintwick holds (ui/msw/FileAssociation.cpp).
+!define RUNNING_MUTEX "OrvaneGlintwickRunning"
 
 Name "${PRODUCT} ${VERSION}"
+BrandingText "${PRODUCT} ${VERSION} Setup"
 OutFile "${OUTFILE}"
 RequestExecutionLevel highest
 ShowInstDetails show
@@ -35,8 +38,25 @@ VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 Orvane. All rights reserved
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; Files in use cannot be replaced or removed: while Glintwick runs, ask the user to close it
+; (Retry looks again); Cancel, and a silent run, stop with exit status 2 and change nothing.
+!macro WAIT_UNTIL_CLOSED
+  ${Do}
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${RUNNING_MUTEX}") p .r0'
+    ${If} $0 == 0
+      ${Break}
+    ${EndIf}
+    System::Call 'kernel32::CloseHandle(p r0)'
+    SetErrorLevel 2
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${PRODUCT} is running. Close it, then choose Retry." /SD IDCANCEL IDRETRY +2
+    Abort
+  ${Loop}
+  SetErrorLevel 0
+!macroend
+
 ; An administrator installs for everyone, anyone else for themselves. /D= chooses the folder.
 Function .onInit
+  !insertmacro WAIT_UNTIL_CLOSED
   UserInfo::GetAccountType
   Pop $0
   ${If} $0 == "Admin"
@@ -76,6 +96,7 @@ SectionEnd
 ; The uninstaller works in the context its installation used: all users when the machine's
 ; entry names this folder.
 Function un.onInit
+  !insertmacro WAIT_UNTIL_CLOSED
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $0 == $INSTDIR
     SetShellVarContext all

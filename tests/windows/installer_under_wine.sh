@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # glintwick-VERSION-setup.exe under Wine (run inside xvfb-run): a silent install puts both
 # programs, the help file, the Start menu shortcut and the Apps & features entry in place, the
-# installed programs run, and a silent uninstall leaves no file or key of the product's own.
+# installed programs run, neither a silent uninstall nor a reinstall runs while the program does,
+# and a silent uninstall leaves no file or key of the product's own.
 # Usage: installer_under_wine.sh BUILD_FOLDER VERSION EXAMPLES_FOLDER
 set -euo pipefail
 build=$1 version=$2 examples=$3
@@ -39,10 +40,23 @@ wine "C:\\Program Files\\Glintwick\\glintwick.exe" >/dev/null 2>&1 &
 program=$!
 wine "$build/bin/winprobe.exe" window "Untitled - Glintwick by Orvane" 90 >/dev/null || fail "the installed program shows no window"
 wine reg query 'HKCU\Software\Classes\OrvaneGWK.Document' >/dev/null || fail "the installed program registered no file type"
+
+echo "3. While the program runs, neither a silent uninstall nor a silent reinstall touches a file"
+before=$(cd "$folder" && sha256sum ./*)
+status=0
+# _?= runs the uninstaller in place, so that its status is its own; the folder must come without
+# quotes, so by its short name.
+wine "$folder/uninstall.exe" /S "_?=C:\\PROGRA~1\\Glintwick" || status=$?
+[ "$status" -eq 2 ] || fail "the uninstaller ended with status $status while the program ran"
+status=0
+wine "$build/glintwick-$version-setup.exe" /S || status=$?
+[ "$status" -eq 2 ] || fail "the installer ended with status $status while the program ran"
+[ "$(cd "$folder" && sha256sum ./*)" = "$before" ] || fail "the files changed while the program ran"
+[ "$(reg_value "$entry" DisplayName)" = "Glintwick" ] || fail "the Apps & features entry went while the program ran"
 wine "$build/bin/winprobe.exe" close "Untitled - Glintwick by Orvane"
 wait "$program" || true
 
-echo "3. A silent uninstall removes every file and key of its own; the user's settings stay"
+echo "4. A silent uninstall removes every file and key of its own; the user's settings stay"
 wine reg add 'HKCU\Software\Tallowmere\Glintwick\Recent File List' /v File1 /d 'C:\kept.gwk' /f >/dev/null
 wine "$folder/uninstall.exe" /S
 wineserver -w

@@ -204,4 +204,7 @@ int RegisterFileType(const FileTypeRegistration& where) {
 
 void RegisterProjectFileType() { RegisterFileType(RegistrationFromEnvironment()); }
 
+// A package manager replaces files under a running program safely: nothing to mark.
+void MarkProgramRunning() {}
+
 }  // namespace glintwick

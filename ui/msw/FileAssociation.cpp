@@ -97,4 +97,10 @@ void RegisterProjectFileType() {
     if (written > 0) ::SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 }
 
+void MarkProgramRunning() {
+    // The handle stays open for the process's life; Windows closes it as the program ends.
+    static const HANDLE running = ::CreateMutexW(nullptr, FALSE, L"OrvaneGlintwickRunning");
+    (void)running;
+}
+
 }  // namespace glintwick
