@@ -407,6 +407,29 @@ TEST_F(RealInputTest, SliderTicksSpeedNumberAndSunkenEdgesShow) {
     }
 }
 
+// The speed slider's knob has room inside the slider's rectangle at both ends of its range: its
+// edge columns look the same with the knob at an end as with it in the middle (GTK cuts a knob
+// off at the rectangle's edge).
+TEST_F(RealInputTest, TheSpeedKnobIsWholeAtBothEnds) {
+    CEffectDlg effect(frame);
+    effect.Show();
+    Pump(200);
+    wxSlider* slider = effect.SpeedSlider();
+    const wxRect r = slider->GetRect();
+    const auto edgeColumns = [&](int value, bool right) {
+        slider->SetValue(value);
+        Pump(100);
+        std::vector<int> shown;
+        for (int dx = 0; dx < 2; ++dx)
+            for (int y = r.y; y < r.y + r.height / 2; y += 2)
+                shown.push_back(
+                    LuminanceAt(&effect, wxPoint(right ? r.GetRight() - dx : r.x + dx, y)));
+        return shown;
+    };
+    EXPECT_EQ(edgeColumns(slider->GetMin(), false), edgeColumns(10, false)) << "at 1";
+    EXPECT_EQ(edgeColumns(slider->GetMax(), true), edgeColumns(10, true)) << "at 20";
+}
+
 // The help viewer opens over the main window at a size for reading, its contents open, every
 // navigation tab in view, the keyboard where the way it was opened leads (not in the bookmarks),
 // and its boxes at the theme's own height (not the program's compact one, which clipped what

@@ -24,7 +24,8 @@ const char* const kCompactCss =
     "0px; }\n"
     ".glintwick-compact radiobutton radio, .glintwick-compact checkbutton check "
     "{ margin: 0px 4px 0px 0px; min-height: 12px; min-width: 12px; }\n"
-    ".glintwick-compact scale { padding: 0px 6px; }\n"
+    // Room for half the knob at each end of the trough: GTK cuts the knob off at the edge.
+    ".glintwick-compact scale { padding: 0px 11px; }\n"
     // wx draws list headers through a hidden tree view of its own, outside every window.
     "treeview.view header button { padding: 1px 4px; min-height: 0px; min-width: 0px; }\n";
 
