@@ -11,10 +11,25 @@
 
 wxIMPLEMENT_APP_NO_MAIN(glintwick::CTallowmereApp);
 
+namespace {
+
+// A program of the windows subsystem starts without a console: asked for its version or help
+// from one, it writes to its parent's console, unless its output already goes somewhere.
+void WriteToParentConsole() {
+    if (::GetFileType(::GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_UNKNOWN) return;
+    if (!::AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    std::freopen("CONOUT$", "w", stdout);
+    std::freopen("CONOUT$", "w", stderr);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     // The arguments from the wide command line, so a project of any name opens.
     std::vector<std::string> arguments = glintwick::ProgramArguments(argc, argv);
     for (size_t i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
+        if (arguments[i] == "--version" || arguments[i] == "--help" || arguments[i] == "-h")
+            WriteToParentConsole();
         if (arguments[i] == "--version") {
             std::printf("glintwick %s\n", glintwick::kProjectVersion);
             return 0;
