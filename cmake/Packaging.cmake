@@ -74,6 +74,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Animated status-bar messages for web page
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${PACKAGING}/description.txt)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The symbol for NUL (U+2400) that the boxes and the list show for a NUL read from a file: of
+# Debian's usual fonts only Symbola draws it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-symbola)
 # Preview in Browser opens the page with xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_STRIP_FILES ON)

@@ -13,6 +13,9 @@ packages=(
   # The accessibility check: the accessibility bus, Python's AT-SPI, a D-Bus session per run
   # and real keys.
   at-spi2-core python3-pyatspi dbus-daemon xdotool
+  # The symbol for NUL (U+2400) that the boxes and the list show for a NUL read from a file:
+  # of Debian's usual fonts only Symbola draws it (the package depends on it too).
+  fonts-symbola
 )
 # desktop-file-utils and libglib2.0-bin: the desktop entry test validates the entry with
 # desktop-file-validate and starts it with gio launch.

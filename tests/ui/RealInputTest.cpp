@@ -407,6 +407,15 @@ TEST_F(RealInputTest, SliderTicksSpeedNumberAndSunkenEdgesShow) {
     }
 }
 
+// The symbol that stands for a NUL from a file is drawn, not shown as a box for a missing glyph.
+TEST_F(RealInputTest, TheSymbolForNulHasAGlyph) {
+    CEffectDlg effect(frame);
+    PangoLayout* layout =
+        gtk_widget_create_pango_layout(effect.TextEdit()->GetHandle(), "\xE2\x90\x80");
+    EXPECT_EQ(pango_layout_get_unknown_glyphs_count(layout), 0);
+    g_object_unref(layout);
+}
+
 // The speed slider's knob has room inside the slider's rectangle at both ends of its range: its
 // edge columns look the same with the knob at an end as with it in the middle (GTK cuts a knob
 // off at the rectangle's edge).
