@@ -33,6 +33,8 @@ const char* const kCompactCss =
 // than the screen. Breaking inside a word where needed keeps every character of the text, for
 // a copy or a screen reader, and the box on the screen.
 constexpr int kMessageWidthChars = 60;
+// The most lines a box shows of a long text; the middle of a longer one gives way to an ellipsis.
+constexpr size_t kMostLines = 20;
 
 // The box's height at `width`.
 int HeightAt(GtkWidget* dialog, int width) {
@@ -100,6 +102,16 @@ gboolean WrapMessageBoxText(GSignalInvocationHint*, guint, const GValue* values,
         pango_attr_list_unref(attributes);
     }
     g_list_free(children);
+    // A text longer than the most lines a box shows is ellipsized from the start: wrapped whole,
+    // a text of tens of kilobytes in one word took GTK most of a minute to measure (38 s for
+    // 30,000 characters, 0.9 s this way).
+    size_t characters = 0;
+    for (GtkLabel* label : labels) characters += g_utf8_strlen(gtk_label_get_text(label), -1);
+    if (characters > kMostLines * kMessageWidthChars)
+        for (GtkLabel* label : labels) {
+            gtk_label_set_ellipsize(label, PANGO_ELLIPSIZE_MIDDLE);
+            gtk_label_set_lines(label, kMostLines);
+        }
     // Its size so far was taken from the unwrapped text; the window manager places it by the
     // size and the place it asks for when it appears.
     int minimum = 0, width = 0;
