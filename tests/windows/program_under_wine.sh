@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # glintwick.exe on a Windows desktop under Wine (run inside xvfb-run): the caption, the recent
 # file and the file type in the registry, a file held by another process, the association over
-# several starts, the program's resources, moves and undo by real keys and pointer, its size on a
-# screen of higher density, and a picture of the main window.
+# several starts, the program's resources, moves and undo by real keys and pointer, a path over
+# 300 characters, its size on a screen of higher density, and a picture of the main window.
 # Usage: program_under_wine.sh BUILD_FOLDER EXAMPLES_FOLDER SCREENSHOT.png VERSION LINUX_CLI
 set -euo pipefail
 build=$1 examples=$2 screenshot=$3 version=$4 linux_cli=$5
@@ -61,6 +61,7 @@ manifest: PerMonitorV2
 manifest: true/pm
 manifest: Microsoft.Windows.Common-Controls
 manifest: asInvoker
+manifest: longPathAware
 ProductName: Glintwick
 FileVersion: $version
 CompanyName: Orvane Software
@@ -160,11 +161,12 @@ cp "$examples/demo.gwk" "$files/keys.gwk"
 start "$(windows_path "$files/keys.gwk")"
 read -r x y _ _ <<<"$(probe window "keys.gwk - Glintwick by Orvane" 90)" || fail "no window for keys.gwk"
 sleep 2
-# The first four texts of the saved file, as the Linux command-line tool reads them.
+# The first four texts of the saved file ($files/keys.gwk unless named), as the Linux
+# command-line tool reads them.
 saved_order() {
   xdotool key ctrl+s
   sleep 1
-  "$linux_cli" show "$files/keys.gwk" |
+  "$linux_cli" show "${1:-$files/keys.gwk}" |
     python3 -c 'import json,sys; print("|".join(e["text"][:6] for e in json.load(sys.stdin)["effects"][:4]))'
 }
 # Rows are 21 pixels apart; the first row's middle is 78 pixels below the window's top.
@@ -195,7 +197,26 @@ question=$(probe message 30) || fail "no question after Delete"
 printf '%s\n' "$question" | grep -qx "icon: question" || fail "the Delete question shows: $question"
 close_and_wait "keys.gwk - Glintwick by Orvane" "$pid"
 
-echo "10. At 144 dots per inch the window's dialog units make it half as large again"
+echo "10. A project whose path is over 300 characters opens, saves and becomes File1"
+deep="$files/$(printf 'd%.0s' $(seq 150))/$(printf 'e%.0s' $(seq 150))"
+mkdir -p "$deep"
+cp "$examples/demo.gwk" "$deep/long.gwk"
+long_path=$(windows_path "$deep/long.gwk")
+[ ${#long_path} -gt 300 ] || fail "the long path has ${#long_path} characters"
+start "$long_path"
+probe window "long.gwk - Glintwick by Orvane" 90 >/dev/null || fail "no window for the long path"
+[ "$(probe regget 'Software\Tallowmere\Glintwick\Recent File List' File1)" = "$long_path" ] ||
+  fail "File1 is not the long path"
+read -r x y _ _ <<<"$(probe window "long.gwk - Glintwick by Orvane" 10)"
+sleep 2
+xdotool mousemove $(row 0) click 1
+sleep 0.5
+xdotool key alt+Down
+[ "$(saved_order "$deep/long.gwk")" = "Fresh |Welcom|Scroll|*** Bi" ] ||
+  fail "Ctrl+S did not save the long path's project"
+close_and_wait "long.gwk - Glintwick by Orvane" "$pid"
+
+echo "11. At 144 dots per inch the window's dialog units make it half as large again"
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
 wineserver -k  # the density is read as Wine starts
 start "$(windows_path "$files/demo.gwk")"

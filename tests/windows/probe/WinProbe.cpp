@@ -261,8 +261,8 @@ int Resources(const std::wstring& program) {
         const std::string text(
             static_cast<const char*>(::LockResource(::LoadResource(module, manifest))),
             ::SizeofResource(module, manifest));
-        for (const char* want :
-             {"PerMonitorV2", "true/pm", "Microsoft.Windows.Common-Controls", "asInvoker"})
+        for (const char* want : {"PerMonitorV2", "true/pm", "Microsoft.Windows.Common-Controls",
+                                 "asInvoker", "longPathAware"})
             if (text.find(want) != std::string::npos) std::printf("manifest: %s\n", want);
     }
     ::FreeLibrary(module);
