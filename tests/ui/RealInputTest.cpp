@@ -10,6 +10,7 @@
 #include <wx/treectrl.h>
 #include <wx/uiaction.h>
 
+#include <functional>
 #include <set>
 
 #include "UiTestSupport.h"
@@ -31,6 +32,23 @@
 
 namespace glintwick::test {
 namespace {
+
+// Starts `reader`: half a second later (a message box, which GTK makes itself, is up by then)
+// `read` looks at each box that shows and `response` closes it.
+void AnswerMessageBoxOnceShown(wxTimer& reader, GtkResponseType response,
+                               std::function<void(GtkWidget*)> read) {
+    reader.Bind(wxEVT_TIMER, [response, read](wxTimerEvent&) {
+        GList* windows = gtk_window_list_toplevels();
+        for (GList* w = windows; w; w = w->next) {
+            if (!GTK_IS_MESSAGE_DIALOG(w->data) || !gtk_widget_get_visible(GTK_WIDGET(w->data)))
+                continue;
+            read(GTK_WIDGET(w->data));
+            gtk_dialog_response(GTK_DIALOG(w->data), response);
+        }
+        g_list_free(windows);
+    });
+    reader.StartOnce(500);
+}
 
 class RealInputTest : public FrameTest {
 protected:
@@ -145,19 +163,11 @@ TEST_F(RealInputTest, DialogsHaveACloseBoxOnly) {
     std::optional<MotifHints> boxHints;
     std::string boxType;
     wxTimer reader;
-    reader.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-        GList* windows = gtk_window_list_toplevels();
-        for (GList* w = windows; w; w = w->next) {
-            if (!GTK_IS_MESSAGE_DIALOG(w->data) || !gtk_widget_get_visible(GTK_WIDGET(w->data)))
-                continue;
-            const unsigned long xid = XWindowOfWidget(GTK_WIDGET(w->data));
-            boxHints = MotifHintsOf(xid);
-            boxType = WindowTypeOf(xid);
-            gtk_dialog_response(GTK_DIALOG(w->data), GTK_RESPONSE_NO);
-        }
-        g_list_free(windows);
+    AnswerMessageBoxOnceShown(reader, GTK_RESPONSE_NO, [&](GtkWidget* box) {
+        const unsigned long xid = XWindowOfWidget(box);
+        boxHints = MotifHintsOf(xid);
+        boxType = WindowTypeOf(xid);
     });
-    reader.StartOnce(500);
     ShowMessageBox(frame, "A question?", wxYES_NO | wxICON_QUESTION);
     ASSERT_TRUE(boxHints) << "a message box";
     EXPECT_EQ(boxHints->functions & (kMinimise | kMaximise | kClose), kClose) << "a message box";
@@ -515,22 +525,14 @@ TEST_F(RealInputTest, AMessageWithALongPathFitsTheScreen) {
     int width = -1;
     std::string text;
     wxTimer reader;
-    reader.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-        GList* windows = gtk_window_list_toplevels();
-        for (GList* w = windows; w; w = w->next) {
-            if (!GTK_IS_MESSAGE_DIALOG(w->data) || !gtk_widget_get_visible(GTK_WIDGET(w->data)))
-                continue;
-            width = gtk_widget_get_allocated_width(GTK_WIDGET(w->data));
-            GtkWidget* area = gtk_message_dialog_get_message_area(GTK_MESSAGE_DIALOG(w->data));
-            GList* labels = gtk_container_get_children(GTK_CONTAINER(area));
-            for (GList* l = labels; l; l = l->next)
-                if (GTK_IS_LABEL(l->data)) text += gtk_label_get_text(GTK_LABEL(l->data));
-            g_list_free(labels);
-            gtk_dialog_response(GTK_DIALOG(w->data), GTK_RESPONSE_OK);
-        }
-        g_list_free(windows);
+    AnswerMessageBoxOnceShown(reader, GTK_RESPONSE_OK, [&](GtkWidget* box) {
+        width = gtk_widget_get_allocated_width(box);
+        GtkWidget* area = gtk_message_dialog_get_message_area(GTK_MESSAGE_DIALOG(box));
+        GList* labels = gtk_container_get_children(GTK_CONTAINER(area));
+        for (GList* l = labels; l; l = l->next)
+            if (GTK_IS_LABEL(l->data)) text += gtk_label_get_text(GTK_LABEL(l->data));
+        g_list_free(labels);
     });
-    reader.StartOnce(500);
     ShowFileFailure(frame, CFileFailure(FailureCause::FileNotFound, path), wxICON_EXCLAMATION);
     EXPECT_GT(width, 0) << "the box was shown";
     EXPECT_LE(width, wxGetDisplaySize().x) << "the box is wider than the screen";
