@@ -1,4 +1,6 @@
 // glintwick-cli: generate, inspect, import and play Glintwick projects from a terminal.
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <new>
@@ -85,6 +87,18 @@ int Run(int argc, char** argv) {
     return Usage();
 }
 
+// Standard output is checked once the command is done, as GNU's tools do: output that could not
+// all be written (a full disk, a file size limit) is a failure with its reason, never a success.
+int CheckedStatus(int status) {
+    const bool written =
+        static_cast<bool>(std::cout.flush()) && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    if (written) return status;
+    const int cause = errno;
+    std::fprintf(stderr, "glintwick-cli: write error%s%s\n", cause ? ": " : "",
+                 cause ? std::strerror(cause) : "");
+    return glintwick::cli::kExitFailure;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,7 +112,7 @@ int main(int argc, char** argv) {
     // Memory a command cannot get ends it with the program's message, never with an abort.
     const std::string command = arguments.size() > 1 ? arguments[1] : "";
     try {
-        return Run(static_cast<int>(arguments.size()), pointers.data());
+        return CheckedStatus(Run(static_cast<int>(arguments.size()), pointers.data()));
     } catch (const std::bad_alloc&) {
         return glintwick::cli::OutOfMemory(command);
     } catch (const std::length_error&) {

@@ -296,5 +296,25 @@ TEST(OddFiles, WhatIsNoFileOrNoNameHasItsMessage) {
     ::close(socket);
 }
 
+// Standard output on a full device: every command that prints says so and fails, as GNU's tools
+// do, where it exited 0 (or 1 without a word).
+TEST(OddFiles, OutputThatCannotBeWrittenIsAWriteError) {
+    TempFolder folder;
+    const std::string demo = std::string(GLINTWICK_SOURCE_DIR) + "/examples/demo.gwk";
+    const std::vector<std::vector<std::string>> commands = {{"show", demo},
+                                                            {"--help"},
+                                                            {"--version"},
+                                                            {"frames", "0", "ab"},
+                                                            {"generate", demo, folder.File("a.js")},
+                                                            {"strip", folder.File("s.js")}};
+    for (const auto& args : commands) {
+        test::ChildLaunch launch;
+        launch.stdoutPath = "/dev/full";
+        const test::ChildResult run = test::RunCli(args, launch);
+        EXPECT_EQ(run.exitCode, 1) << args[0];
+        EXPECT_EQ(run.err, "glintwick-cli: write error: No space left on device\n") << args[0];
+    }
+}
+
 }  // namespace
 }  // namespace glintwick

@@ -14,6 +14,7 @@ struct ChildLaunch {
     long long addressSpaceLimit = -1;                           // RLIMIT_AS in bytes, or none
     std::string controlGroup = {};  // a cgroup folder to run in (its memory limit), or none
     double timeoutSeconds = 60;     // then the child is killed
+    std::string stdoutPath = {};    // a file for its standard output instead of collecting it
 };
 
 struct ChildResult {
