@@ -245,6 +245,12 @@ int Play(const std::string& projectPath, bool trace, long long ticks) {
         }
     }
     std::cout << "\r\x1b[K" << std::flush;
+    // Interrupted, with the line cleared: end by the signal itself, so that a shell sees it and
+    // a loop over projects stops.
+    if (g_interrupted) {
+        std::signal(SIGINT, SIG_DFL);
+        std::raise(SIGINT);
+    }
     return kExitOk;
 }
 

@@ -1,6 +1,8 @@
 // glintwick-cli play in a terminal: what a text sends there cannot act on the terminal.
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include "TestSupport.h"
 #include "model/ProjectFile.h"
 
@@ -37,6 +39,24 @@ TEST(CliPlay, ControlBytesReachTheTerminalInAVisibleInertForm) {
     EXPECT_NE(shown.find("A\u241b[2J\u241b]52;c;cHdu\u2407B\uFFFD\u2401\u2421C\u2409D"),
               std::string::npos)
         << shown;
+}
+
+// Ctrl+C ends play by the signal, after clearing its line, so a shell loop over projects stops
+// (it exited 0, and the loop went on to the next file).
+TEST(CliPlay, AnInterruptEndsPlayByTheSignal) {
+    test::ChildLaunch launch;
+    launch.argv = {"/usr/bin/timeout",
+                   "--preserve-status",
+                   "-s",
+                   "INT",
+                   "0.5",
+                   GLINTWICK_CLI,
+                   "play",
+                   std::string(GLINTWICK_SOURCE_DIR) + "/examples/demo.gwk"};
+    const test::ChildResult played = test::RunChild(launch);
+    EXPECT_EQ(played.exitCode, 128 + SIGINT) << played.err;
+    ASSERT_GE(played.out.size(), 4u);
+    EXPECT_EQ(played.out.substr(played.out.size() - 4), "\r\x1b[K") << "the line is cleared";
 }
 
 }  // namespace
