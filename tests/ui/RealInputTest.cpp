@@ -449,12 +449,23 @@ TEST_F(RealInputTest, TheSpeedKnobIsWholeAtBothEnds) {
     EXPECT_EQ(edgeColumns(slider->GetMax(), true), edgeColumns(10, true)) << "at 20";
 }
 
-// The help viewer opens over the main window at a size for reading, its contents open, every
-// navigation tab in view, the keyboard where the way it was opened leads (not in the bookmarks),
+// GTK's critical messages, counted as they go on to the terminal.
+int g_gtkCriticals = 0;
+GLogWriterOutput CountCriticals(GLogLevelFlags level, const GLogField* fields, gsize count,
+                                gpointer) {
+    if (level & G_LOG_LEVEL_CRITICAL) ++g_gtkCriticals;
+    return g_log_writer_default(level, fields, count, nullptr);
+}
+
+// The help viewer opens over the main window at a size for reading, without a critical message
+// from GTK, its contents open and their titles whole, every navigation tab in view, the keyboard where the way it was opened leads (not in the bookmarks),
 // and its boxes at the theme's own height (not the program's compact one, which clipped what
 // was typed); each of the ways to open it, again and again, a new window each time.
 TEST_F(RealInputTest, TheHelpViewerOpensReadableOverTheMainWindow) {
     SetHelpBookPath(GLINTWICK_HELP_BOOK);
+    static const bool counting = (g_log_set_writer_func(CountCriticals, nullptr, nullptr), true);
+    ASSERT_TRUE(counting);
+    const int criticalsBefore = g_gtkCriticals;
     const struct {
         const char* way;
         std::function<void()> open;
@@ -493,6 +504,11 @@ TEST_F(RealInputTest, TheHelpViewerOpensReadableOverTheMainWindow) {
                 EXPECT_TRUE(!shown || !contents->ItemHasChildren(item) ||
                             contents->IsExpanded(item))
                     << w.way << ": " << contents->GetItemText(item);
+                wxRect title;
+                if (shown && contents->GetBoundingRect(item, title, true)) {
+                    EXPECT_LE(title.GetRight(), contents->GetClientSize().x)
+                        << w.way << ": " << contents->GetItemText(item) << " is cut off";
+                }
                 wxTreeItemIdValue cookie;
                 for (auto child = contents->GetFirstChild(item, cookie); child.IsOk();
                      child = contents->GetNextChild(item, cookie))
@@ -516,6 +532,7 @@ TEST_F(RealInputTest, TheHelpViewerOpensReadableOverTheMainWindow) {
             Pump(200);
         }
     }
+    EXPECT_EQ(g_gtkCriticals, criticalsBefore);
 }
 
 // A message naming a long path fits the screen, and its text still holds the whole path.

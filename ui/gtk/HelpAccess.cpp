@@ -8,6 +8,7 @@
 #include <wx/html/helpctrl.h>
 #include <wx/html/helpwnd.h>
 #include <wx/notebook.h>
+#include <wx/settings.h>
 #include <wx/splitter.h>
 #include <wx/sstream.h>
 #include <wx/treectrl.h>
@@ -58,11 +59,33 @@ void SetHelpBookPath(const wxString& path) {
 
 namespace {
 
+// wx's viewer, whose window has its pages laid out before it is first shown: GTK otherwise
+// gave the index page's list its unplaced size, too small for its scroll bars, and reported
+// a critical error on every new window.
+class LaidOutHelpController : public wxHtmlHelpController {
+public:
+    using wxHtmlHelpController::wxHtmlHelpController;
+
+protected:
+    wxHtmlHelpFrame* CreateHelpFrame(wxHtmlHelpData* data) override {
+        wxHtmlHelpFrame* frame = wxHtmlHelpController::CreateHelpFrame(data);
+        frame->Layout();
+        if (auto* tabs = As<wxNotebook>(frame->FindWindow(wxID_HTML_NOTEBOOK))) {
+            for (size_t i = 0; i < tabs->GetPageCount(); ++i) {
+                wxWindow* page = tabs->GetPage(i);
+                page->SetSize(tabs->GetCurrentPage()->GetSize());
+                page->Layout();
+            }
+        }
+        return frame;
+    }
+};
+
 wxHtmlHelpController& Viewer() {
     if (!g_controller) {
         static bool zipHandler = (wxFileSystem::AddHandler(new wxZipFSHandler), true);
         (void)zipHandler;
-        g_controller = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE);
+        g_controller = std::make_unique<LaidOutHelpController>(wxHF_DEFAULT_STYLE);
         g_bookLoaded = false;
     }
     return *g_controller;
@@ -119,19 +142,6 @@ void PlaceNewViewer(wxHtmlHelpController& viewer) {
     viewer.UseConfig(g_viewerSettings.get());
 }
 
-// The width the tree needs to show the titles below `item` whole.
-int WidestEntry(const wxTreeCtrl& tree, const wxTreeItemId& item, int depth) {
-    int widest = item != tree.GetRootItem() || !tree.HasFlag(wxTR_HIDE_ROOT)
-                     ? tree.GetTextExtent(tree.GetItemText(item)).x +
-                           (depth + 1) * static_cast<int>(tree.GetIndent())
-                     : 0;
-    wxTreeItemIdValue cookie;
-    for (auto child = tree.GetFirstChild(item, cookie); child.IsOk();
-         child = tree.GetNextChild(item, cookie))
-        widest = std::max(widest, WidestEntry(tree, child, depth + 1));
-    return widest;
-}
-
 // A new viewer window shows its contents open, and its navigation side wide enough for all
 // three tabs and, where there is room, the longest title; once shown it goes to its place
 // again, which a window manager may have changed as it mapped the window. The keyboard goes
@@ -143,19 +153,25 @@ void ArrangeViewer(bool toContents) {
     if (toContents && contents) contents->SetFocus();
     if (frame == g_arrangedViewer.get()) return;
     g_arrangedViewer = frame;
+    if (contents) contents->ExpandAll();
     if (g_viewerSettings) {
         const wxPoint place(g_viewerSettings->ReadLong("hcX", 0),
                             g_viewerSettings->ReadLong("hcY", 0));
         frame->CallAfter([frame, place] { frame->Move(place); });
     }
-    int needed = 0;
-    if (contents) {
-        contents->ExpandAll();
-        needed = WidestEntry(*contents, contents->GetRootItem(), 0) + contents->FromDIP(24);
-    }
     auto* tabs = As<wxNotebook>(frame->FindWindow(wxID_HTML_NOTEBOOK));
     auto* splitter = FindChild<wxSplitterWindow>(frame);
     if (tabs && splitter && splitter->IsSplit()) {
+        int needed = 0;
+        if (contents) {
+            // The tree's best width, measured over every title (not only the last ones),
+            // holds them whole; around it go the navigation side's margins and a scroll bar.
+            contents->SetQuickBestSize(false);
+            contents->InvalidateBestSize();
+            needed = contents->GetBestSize().x +
+                     splitter->GetWindow1()->GetSize().x - contents->GetSize().x +
+                     wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, contents);
+        }
         int allTabs = 0;
         for (size_t i = 0; i < tabs->GetPageCount(); ++i)
             allTabs += tabs->GetTextExtent(tabs->GetPageText(i)).x + tabs->FromDIP(36);
