@@ -10,7 +10,7 @@ namespace glintwick {
 const char* const kPathSeparators = "\\/";
 
 std::string AbsolutePath(const std::string& path) {
-    const std::wstring wide = WidePath(path);
+    const std::wstring wide = WideText(path);
     std::wstring full(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =

@@ -8,12 +8,46 @@
 
 namespace glintwick {
 
-std::wstring WidePath(const std::string& path) {
+namespace {
+
+constexpr std::wstring_view kLongPrefix = L"\\\\?\\";
+constexpr std::wstring_view kLongNetworkPrefix = L"\\\\?\\UNC\\";
+
+bool StartsWith(std::wstring_view text, std::wstring_view start) {
+    return text.substr(0, start.size()) == start;
+}
+
+std::wstring LongPathForm(const std::wstring& path) {
+    if (path.size() < kLongPathFrom || StartsWith(path, kLongPrefix) ||
+        StartsWith(path, L"\\\\.\\"))
+        return path;
+    // The long form is taken as it stands, so it is made whole first: a full path, its dots
+    // resolved and its slashes turned round.
+    std::wstring full(path.size() + MAX_PATH, L'\0');
+    const DWORD length =
+        ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0 || length >= full.size()) return path;
+    full.resize(length);
+    if (StartsWith(full, L"\\\\")) return std::wstring(kLongNetworkPrefix) + full.substr(2);
+    if (full.size() >= 3 && full[1] == L':') return std::wstring(kLongPrefix) + full;
+    return path;
+}
+
+}  // namespace
+
+std::wstring WideText(const std::string& path) {
     const std::u16string wide = PathToUtf16(path);
     return std::wstring(wide.begin(), wide.end());
 }
 
+std::wstring WidePath(const std::string& path) { return LongPathForm(WideText(path)); }
+
 std::string PathFromWide(std::wstring_view name) {
+    if (StartsWith(name, kLongNetworkPrefix))
+        return "\\\\" + PathFromWide(name.substr(kLongNetworkPrefix.size()));
+    if (StartsWith(name, kLongPrefix) && name.size() >= kLongPrefix.size() + 3 &&
+        name[kLongPrefix.size() + 1] == L':')
+        name.remove_prefix(kLongPrefix.size());
     return PathFromUtf16(std::u16string(name.begin(), name.end()));
 }
 

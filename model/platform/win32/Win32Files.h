@@ -11,7 +11,16 @@
 
 namespace glintwick {
 
+// A path as the system's wide calls take it. From kLongPathFrom characters on it takes the long
+// form (\\?\C:\... or \\?\UNC\server\...), which every call accepts up to 32,767 characters
+// whether or not the system has long paths turned on; below it stays as written, so names that
+// the long form would take literally (CON, a trailing dot) mean what they always did.
+// kLongPathFrom leaves room below the old 260 for the names a save adds beside a file.
+inline constexpr size_t kLongPathFrom = 200;
 std::wstring WidePath(const std::string& path);
+// The wide characters of a path, as written.
+std::wstring WideText(const std::string& path);
+// A path from a wide call, in the form a user writes: without the long form's prefix.
 std::string PathFromWide(std::wstring_view name);
 
 // The cause of a Win32 error code in the file-error table; every code has one, "any other

@@ -289,6 +289,39 @@ TEST(WindowsPaths, OneFileUnderDifferentSpellingsIsTheSameFile) {
     EXPECT_EQ(AbsolutePath(backslashed), backslashed);
 }
 
+// Paths past the old 260 characters reach the system in the long form, whole (full, dots
+// resolved, backslashes), so they work whether or not the system has long paths turned on; a
+// project saved there loads, and the paths a user sees carry no prefix.
+TEST(WindowsPaths, LongPathsTakeTheLongFormAndComeBackAsWritten) {
+    test::TempFolder folder;
+    const std::string deep = folder.File(std::string(120, 'd'));
+    const std::string project = deep + "\\" + std::string(150, 'p') + ".gwk";
+    ASSERT_GT(project.size(), 260u);
+    ASSERT_TRUE(::CreateDirectoryW(WidePath(deep).c_str(), nullptr));
+    const std::string written = deep + "/x/../" + std::string(150, 'p') + ".gwk";
+    const struct {
+        std::string path;
+        std::wstring form;
+    } cases[] = {
+        {"C:\\short\\a.gwk", L"C:\\short\\a.gwk"},
+        {written, L"\\\\?\\" + WideText(AbsolutePath(project))},
+        {"\\\\server\\share\\" + std::string(200, 's'),
+         L"\\\\?\\UNC\\server\\share\\" + std::wstring(200, L's')},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WidePath(c.path), c.form) << c.path;
+        EXPECT_EQ(PathFromWide(WidePath(c.path)), AbsolutePath(c.path)) << c.path;
+    }
+    CTallowmereDoc doc;
+    doc.InitNewProject();
+    test::Fill(doc, {{"Far away", 4, 11, 2}});
+    ASSERT_EQ(test::SaveMessage(doc, written), "");
+    CTallowmereDoc loaded;
+    EXPECT_EQ(test::LoadMessage(loaded, project), "");
+    EXPECT_EQ(loaded.GetCount(), 1);
+    EXPECT_TRUE(IsSameFile(written, project));
+}
+
 TEST(WindowsProcess, PrivateFoldersAreNewAndProcessesAreKnown) {
     test::TempFolder folder;
     const std::string first = MakePrivateFolder(folder.File("p-"));
