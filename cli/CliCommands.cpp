@@ -20,6 +20,7 @@
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "model/platform/FileSystem.h"
+#include "model/platform/Process.h"
 #include "preview/FlashCheck.h"
 #include "preview/Frames.h"
 #include "preview/PreviewPlayer.h"
@@ -37,10 +38,28 @@ int Fail(const std::string& message) {
     return kExitFailure;
 }
 
+// "-" for a project names standard input, and for a script standard output.
+constexpr const char* kStandardStream = "-";
+constexpr const char* kStandardInputName = "standard input";
+
+// Standard input, when it can hold what a command reads; a terminal cannot (nobody types a
+// project), which is said rather than waited on.
+bool StandardInputReady(const char* what) {
+    if (!StandardInputIsTerminal()) return true;
+    std::cerr << "glintwick-cli: " << what
+              << " is read from standard input, which is a terminal; pipe one in or name a file\n";
+    return false;
+}
+
 // Loads a project or prints the load's message; false on failure.
 bool LoadOrReport(CTallowmereDoc& doc, const std::string& path) {
     try {
-        LoadProject(doc, path);
+        if (path != kStandardStream) {
+            LoadProject(doc, path);
+        } else {
+            if (!StandardInputReady("the project")) return false;
+            LoadProjectStream(doc, stdin, kStandardInputName);
+        }
         return true;
     } catch (const CFileFailure& failure) {
         Fail(failure.Message());
@@ -86,7 +105,8 @@ std::string Seconds(double ticks) {
 
 // A command writes no file that it reads: the usage error, when `output` is `input`.
 bool RefuseToReplaceInput(const std::string& input, const std::string& output) {
-    if (!IsSameFile(input, output)) return false;
+    if (input == kStandardStream || output == kStandardStream || !IsSameFile(input, output))
+        return false;
     std::cerr << "glintwick-cli: " << output << " is " << input << ", which the command reads; "
               << "name another file\n";
     return true;
@@ -110,12 +130,20 @@ int Generate(const std::string& projectPath, const std::string& outputPath) {
     if (doc.GetCount() == 0) return Fail(str::kNoEffectsDefined);
     // The script names itself in the code page; a name it cannot hold goes in as given, with
     // the program's warning once the file is written (there is no script to warn of otherwise).
-    const std::string fileName = FileNameOf(outputPath);
+    // Written to standard output, it is named as the project is, and its tag goes to stderr.
+    const bool toOutput = outputPath == kStandardStream;
+    const std::string fileName =
+        toOutput
+            ? (projectPath == kStandardStream ? "script" : StemOf(FileNameOf(projectPath))) + ".js"
+            : FileNameOf(outputPath);
     try {
-        GenerateScriptFile(doc, outputPath, ScriptFileTitle(fileName));
+        if (toOutput)
+            std::cout << WriteScript(doc, ScriptFileTitle(fileName));
+        else
+            GenerateScriptFile(doc, outputPath, ScriptFileTitle(fileName));
         const std::string warning = ScriptNameWarning(fileName);
         if (!warning.empty()) std::cerr << "glintwick-cli: warning: " << warning << '\n';
-        std::cout << LinkTagFor(fileName) << '\n';
+        (toOutput ? std::cerr : std::cout) << LinkTagFor(fileName) << '\n';
     } catch (const CFileFailure& failure) {
         return Fail(failure.Message());
     }
@@ -142,27 +170,32 @@ int Show(const std::string& projectPath) {
 
 int Import(const std::string& jsonPath, const std::string& outputPath) {
     if (RefuseToReplaceInput(jsonPath, outputPath)) return kExitUsage;
+    const bool fromInput = jsonPath == kStandardStream;
+    const std::string jsonName = fromInput ? kStandardInputName : jsonPath;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> json(nullptr, &std::fclose);
+    if (fromInput && !StandardInputReady("the JSON")) return kExitFailure;
     try {
         // Parsed as it is read: a huge or endless input fails at its first wrong byte.
         uint64_t size = 0;
-        CFileDescriptor fd = OpenRegularFile(jsonPath, size);
-        json.reset(::fdopen(fd.Get(), "rb"));
-        if (!json) throw CFileFailure(CauseFromErrno(errno, jsonPath), jsonPath);
-        fd.Release();
+        if (!fromInput) {
+            CFileDescriptor fd = OpenRegularFile(jsonPath, size);
+            json.reset(::fdopen(fd.Get(), "rb"));
+            if (!json) throw CFileFailure(CauseFromErrno(errno, jsonPath), jsonPath);
+            fd.Release();
+        }
     } catch (const CFileFailure& failure) {
         return Fail(failure.Message());
     }
     CTallowmereDoc doc;
     try {
-        ReadProjectJson(json.get(), doc);
+        ReadProjectJson(fromInput ? stdin : json.get(), doc);
     } catch (const std::bad_alloc&) {
         // The JSON is the document this command opens; the project file it writes comes after.
         return Fail(str::kFailedToOpenDocument);
     } catch (const nlohmann::json::exception& error) {
-        return Fail(jsonPath + ": not valid JSON: " + error.what());
+        return Fail(jsonName + ": not valid JSON: " + error.what());
     } catch (const CJsonProjectError& error) {
-        return Fail(jsonPath + ": " + error.what());
+        return Fail(jsonName + ": " + error.what());
     }
     try {
         SaveProject(doc, outputPath);
@@ -293,6 +326,11 @@ int Preview(const std::string& projectPath, const std::string& pagePath, bool fo
 }
 
 int Strip(const std::string& outputPath) {
+    if (outputPath == kStandardStream) {
+        std::cout << StatusStripScript();
+        std::cerr << AddressSafeLinkTag("glintwick-strip.js") << '\n';
+        return kExitOk;
+    }
     try {
         WriteStatusStripFile(outputPath);
     } catch (const CFileFailure& failure) {

@@ -2,6 +2,9 @@
 #include "model/ProjectFile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <limits>
 #include <memory>
 #include <new>
 #include <stdexcept>
@@ -50,6 +53,65 @@ private:
     std::unique_ptr<char[]> m_piece;
 };
 
+// A project from a stream of no known length (a pipe), read a piece at a time as a file is.
+// With no length to check against, what bounds it is the loading memory the archive charges,
+// and an end where bytes are still wanted is a project cut short.
+class CStreamSource : public CByteSource {
+public:
+    CStreamSource(std::FILE* stream, const std::string& shownName)
+        : CByteSource(std::numeric_limits<uint64_t>::max()), m_stream(stream), m_name(shownName) {}
+
+    bool AtEnd() {
+        const int next = std::fgetc(m_stream);
+        if (next == EOF) return !Failed();
+        std::ungetc(next, m_stream);
+        return false;
+    }
+
+private:
+    static constexpr size_t kPieceBytes = 1 << 16;
+
+    bool Failed() const {
+        if (std::ferror(m_stream)) throw CFileFailure(CauseFromErrno(errno, m_name), m_name);
+        return false;
+    }
+    void Refill() override {
+        const size_t n = std::fread(m_piece, 1, kPieceBytes, m_stream);
+        if (n == 0 && !Failed()) throw CArchiveFormatError("input ends early");
+        SetWindow(m_piece, n);
+    }
+
+    std::FILE* m_stream;
+    std::string m_name;
+    char m_piece[kPieceBytes];
+};
+
+// Reads a project from `source` into a project of its own, which takes the place of `doc`
+// when complete; an empty source keeps the repeat count. Format and memory failures turn `doc`
+// into a new project and throw CFileFailure naming `shownName`.
+template <typename Source>
+void LoadFromSource(CTallowmereDoc& doc, Source& source, bool empty, const std::string& shownName) {
+    FailureCause failure;
+    try {
+        CTallowmereDoc loaded;
+        loaded.SetRepeat(doc.GetRepeat());
+        if (!empty) {
+            CArchive ar(source);
+            loaded.Serialize(ar);
+        }
+        doc.TakeContents(loaded);
+        doc.SetModified(false);
+        return;
+    } catch (const CArchiveFormatError&) {
+        failure = FailureCause::UnexpectedFormat;
+    } catch (const std::bad_alloc&) {
+        failure = FailureCause::FailedToOpen;
+    }
+    doc.InitNewProject();
+    doc.NotifyViews();
+    throw CFileFailure(failure, shownName);
+}
+
 }  // namespace
 
 std::string SerializeProject(CTallowmereDoc& doc) {
@@ -84,34 +146,27 @@ void DeserializeProject(CTallowmereDoc& doc, const std::string& bytes) {
 CFileStamp LoadProject(CTallowmereDoc& doc, const std::string& path) {
     // A file that cannot be opened or read leaves the open project as it was: the records are
     // read into a project of their own, which takes the open one's place only when complete.
-    FailureCause failure;
-    try {
-        uint64_t length = 0;
-        CFileDescriptor fd = OpenRegularFile(path, length);
-        // Taken before reading: a write during the load then shows as a change afterwards.
-        const CFileStamp opened = StampOfOpenFile(fd);
-        auto source = std::make_unique<CFileSource>(path, std::move(fd), length);
-        CTallowmereDoc loaded;
-        loaded.SetRepeat(doc.GetRepeat());  // a file of length zero keeps the repeat count
-        if (source->Remaining() > 0) {
-            CArchive ar(*source);
-            loaded.Serialize(ar);
-        } else if (source->HasMoreBytes()) {
-            throw CArchiveFormatError("bytes in a file of no length");
-        }
-        doc.TakeContents(loaded);
-        doc.SetModified(false);
-        doc.SetPathName(path);
+    uint64_t length = 0;
+    CFileDescriptor fd = OpenRegularFile(path, length);
+    // Taken before reading: a write during the load then shows as a change afterwards.
+    const CFileStamp opened = StampOfOpenFile(fd);
+    auto source = std::make_unique<CFileSource>(path, std::move(fd), length);
+    bool empty = source->Remaining() == 0;
+    if (empty && source->HasMoreBytes()) {
+        // A system file that claims no length: its bytes are no project.
+        doc.InitNewProject();
         doc.NotifyViews();
-        return opened;
-    } catch (const CArchiveFormatError&) {
-        failure = FailureCause::UnexpectedFormat;
-    } catch (const std::bad_alloc&) {
-        failure = FailureCause::FailedToOpen;
+        throw CFileFailure(FailureCause::UnexpectedFormat, path);
     }
-    doc.InitNewProject();
+    LoadFromSource(doc, *source, empty, path);
+    doc.SetPathName(path);
     doc.NotifyViews();
-    throw CFileFailure(failure, path);
+    return opened;
+}
+
+void LoadProjectStream(CTallowmereDoc& doc, std::FILE* stream, const std::string& shownName) {
+    auto source = std::make_unique<CStreamSource>(stream, shownName);
+    LoadFromSource(doc, *source, source->AtEnd(), shownName);
 }
 
 }  // namespace glintwick

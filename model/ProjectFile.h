@@ -1,6 +1,7 @@
 // Saving and loading a project file, with the document state rules of both procedures.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "model/FileStamp.h"
@@ -23,6 +24,10 @@ CFileStamp SaveProject(CTallowmereDoc& doc, const std::string& path);
 // throws CFileFailure (UnexpectedFormat or FailedToOpen) after turning the document into a new,
 // untitled project and refreshing the views.
 CFileStamp LoadProject(CTallowmereDoc& doc, const std::string& path);
+
+// Loads a project from a stream of no known length (standard input), as LoadProject loads a
+// file; messages name `shownName`. The document takes no path and the views are not told.
+void LoadProjectStream(CTallowmereDoc& doc, std::FILE* stream, const std::string& shownName);
 
 // Loads project bytes into the document (no path, no views); throws CArchiveFormatError.
 void DeserializeProject(CTallowmereDoc& doc, const std::string& bytes);

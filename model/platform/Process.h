@@ -23,5 +23,7 @@ std::vector<std::string> ProgramArguments(int argc, char** argv);
 // Standard output and error carry the command-line tool's bytes unchanged (no CR added before
 // LF), and a console shows them as UTF-8.
 void PrepareStandardStreams();
+// Whether standard input is a terminal (where nobody will type a project).
+bool StandardInputIsTerminal();
 
 }  // namespace glintwick

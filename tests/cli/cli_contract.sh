@@ -190,6 +190,39 @@ check "check with an unknown option" 2 "$status"
 run "$cli" check "$work/missing.gwk" --json
 check "check of a missing file" "1 $work/missing.gwk was not found." "$status $err"
 
+# "-" is standard input as the project or JSON, standard output as a script (the tag then on
+# stderr): each piped result is the named-file command's, byte for byte.
+# pipe_case NAME STDERR COMMAND REFERENCE: COMMAND succeeds with STDERR and writes what
+# REFERENCE does, byte for byte.
+pipe_case() {
+  bash -c "$3" >"$work/piped" 2>"$work/err"
+  local status=$?
+  bash -c "$4" >"$work/reference"
+  check "pipe: $1" "0 $2 same" \
+    "$status $(cat "$work/err") $(cmp -s "$work/piped" "$work/reference" && echo same)"
+}
+c=$cli demo=$examples/demo.gwk
+"$c" generate "$demo" "$work/demo.js" >/dev/null
+"$c" strip "$work/strip.js" >/dev/null
+pipe_case "show from stdin" "" "'$c' show - <'$demo'" "'$c' show '$demo'"
+pipe_case "import from stdin" "" "'$c' show '$demo' | '$c' import - '$work/p.gwk' && cat '$work/p.gwk'" \
+  "cat '$demo'"
+pipe_case "generate to stdout" "<SCRIPT SRC='demo.js'></SCRIPT>" "'$c' generate '$demo' -" \
+  "cat '$work/demo.js'"
+pipe_case "strip to stdout" "<SCRIPT SRC='glintwick-strip.js'></SCRIPT>" "'$c' strip -" \
+  "cat '$work/strip.js'"
+# Standard input is read as a file is: a cut project fails with its message, endless input
+# ends at once (zeros are a project of no effects; "y" lines claim a record count past any
+# budget), and a terminal is refused instead of waited on.
+run bash -c "head -c 20 '$demo' | '$cli' show -"
+check "cut project on stdin" "1 Unexpected file format." "$status $err"
+run bash -c "head -c 1000000000 /dev/zero | timeout 10 '$cli' show -"
+check "zeros on stdin" 0 "$status"
+run bash -c "yes | timeout 10 '$cli' show -"
+check "endless lines on stdin" "1 Unexpected file format." "$status $err"
+run script -qec "'$cli' show -" /dev/null
+check "a terminal as stdin" "1 glintwick-cli: the project is read from standard input, which is a terminal; pipe one in or name a file" "$status $(echo "$out" | tr -d '\r')"
+
 # --version: the project version, on stdout; it takes no arguments.
 run "$cli" --version
 check "version" "0 glintwick-cli $version" "$status $out"

@@ -458,9 +458,10 @@ GLogWriterOutput CountCriticals(GLogLevelFlags level, const GLogField* fields, g
 }
 
 // The help viewer opens over the main window at a size for reading, without a critical message
-// from GTK, its contents open and their titles whole, every navigation tab in view, the keyboard where the way it was opened leads (not in the bookmarks),
-// and its boxes at the theme's own height (not the program's compact one, which clipped what
-// was typed); each of the ways to open it, again and again, a new window each time.
+// from GTK, its contents open and their titles whole, every navigation tab in view, the keyboard
+// where the way it was opened leads (not in the bookmarks), and its boxes at the theme's own height
+// (not the program's compact one, which clipped what was typed); each of the ways to open it, again
+// and again, a new window each time.
 TEST_F(RealInputTest, TheHelpViewerOpensReadableOverTheMainWindow) {
     SetHelpBookPath(GLINTWICK_HELP_BOOK);
     static const bool counting = (g_log_set_writer_func(CountCriticals, nullptr, nullptr), true);

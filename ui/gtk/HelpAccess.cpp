@@ -168,9 +168,8 @@ void ArrangeViewer(bool toContents) {
             // holds them whole; around it go the navigation side's margins and a scroll bar.
             contents->SetQuickBestSize(false);
             contents->InvalidateBestSize();
-            needed = contents->GetBestSize().x +
-                     splitter->GetWindow1()->GetSize().x - contents->GetSize().x +
-                     wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, contents);
+            needed = contents->GetBestSize().x + splitter->GetWindow1()->GetSize().x -
+                     contents->GetSize().x + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, contents);
         }
         int allTabs = 0;
         for (size_t i = 0; i < tabs->GetPageCount(); ++i)

@@ -109,4 +109,6 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
 
 void PrepareStandardStreams() {}
 
+bool StandardInputIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
+
 }  // namespace glintwick

@@ -52,4 +52,6 @@ void PrepareStandardStreams() {
     ::SetConsoleOutputCP(CP_UTF8);
 }
 
+bool StandardInputIsTerminal() { return ::_isatty(::_fileno(stdin)) != 0; }
+
 }  // namespace glintwick
