@@ -2,6 +2,8 @@
 #include <wx/app.h>
 #include <wx/strconv.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,21 +11,32 @@
 
 #include "embedded/Version.h"
 #include "model/SafeFile.h"
+#include "ui/ProgramOptions.h"
 #include "ui/TallowmereApp.h"
 
 wxIMPLEMENT_APP_NO_MAIN(glintwick::CTallowmereApp);
 
 int main(int argc, char** argv) {
+    using glintwick::ProgramOptions;
     // Answered before any window or display is needed, as packaging and scripts ask it.
-    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("glintwick %s\n", glintwick::kProjectVersion);
-            return 0;
-        }
+    const ProgramOptions options = glintwick::ReadProgramOptions({argv, argv + argc});
+    if (options.action == ProgramOptions::Action::Version) {
+        std::printf("glintwick %s\n", glintwick::kProjectVersion);
+        return 0;
+    }
+    if (options.action == ProgramOptions::Action::Help) {
+        std::fputs(glintwick::ProgramUsage(), stdout);
+        return 0;
     }
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    if ((!x11 || !*x11) && (!wayland || !*wayland)) {
+    const bool display = (x11 && *x11) || (wayland && *wayland);
+    if (options.action == ProgramOptions::Action::Mistake) {
+        std::fprintf(stderr, "glintwick: %s\nTry 'glintwick --help'.\n", options.mistake.c_str());
+        // Started from a desktop, with no terminal to read that on, it shows in a box too.
+        if (::isatty(STDERR_FILENO) || !display) return glintwick::kUsageExitStatus;
+    }
+    if (!display) {
         std::fprintf(stderr,
                      "glintwick: no display to open a window on (run it under xvfb-run on a "
                      "machine without one)\n");
@@ -40,5 +53,6 @@ int main(int argc, char** argv) {
     std::vector<wxChar*> pointers;
     for (wxString& argument : arguments) pointers.push_back(const_cast<wxChar*>(argument.wx_str()));
     pointers.push_back(nullptr);
-    return wxEntry(argc, pointers.data());
+    const int status = wxEntry(argc, pointers.data());
+    return options.action == ProgramOptions::Action::Mistake ? glintwick::kUsageExitStatus : status;
 }

@@ -14,11 +14,15 @@ function(gzip_for_install input output)
     COMMENT "Compressing ${plain}")
 endfunction()
 
+# The pages as the build tree has them (its tests read them); the installed glintwick(1) is made
+# again at install time below, for the prefix it is installed under (the package's /usr, not
+# the build's).
 foreach(page glintwick glintwick-cli)
   configure_file(${PACKAGING}/man/${page}.1.in ${PACKAGING_OUT}/man/${page}.1 @ONLY)
   gzip_for_install(${PACKAGING_OUT}/man/${page}.1 ${PACKAGING_OUT}/${page}.1.gz)
   list(APPEND PACKAGING_DOCS ${PACKAGING_OUT}/${page}.1.gz)
 endforeach()
+list(REMOVE_ITEM PACKAGING_DOCS ${PACKAGING_OUT}/glintwick.1.gz)
 gzip_for_install(${PACKAGING}/debian/changelog ${PACKAGING_OUT}/changelog.gz)
 add_custom_command(OUTPUT ${PACKAGING_OUT}/copyright
   COMMAND ${CMAKE_COMMAND} -DHEADER=${PACKAGING}/debian/copyright.in
@@ -45,6 +49,13 @@ endforeach()
 install(FILES ${HELP_BOOK} DESTINATION ${CMAKE_INSTALL_DATADIR}/glintwick)
 install(FILES ${PACKAGING_OUT}/copyright ${PACKAGING_OUT}/changelog.gz DESTINATION ${DOC_DIR})
 install(FILES ${PACKAGING_DOCS} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(CODE "
+  set(PROJECT_VERSION ${PROJECT_VERSION})
+  set(CMAKE_INSTALL_FULL_DATADIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}\")
+  configure_file(${PACKAGING}/man/glintwick.1.in ${PACKAGING_OUT}/installed/glintwick.1 @ONLY)
+  execute_process(COMMAND gzip -9nf ${PACKAGING_OUT}/installed/glintwick.1 COMMAND_ERROR_IS_FATAL ANY)
+  file(INSTALL ${PACKAGING_OUT}/installed/glintwick.1.gz
+       DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_MANDIR}/man1\")")
 install(FILES ${PACKAGING}/bash-completion/glintwick-cli
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 install(FILES ${PACKAGING}/debian/lintian-overrides

@@ -1,10 +1,8 @@
 // Start-up of the program: style, document, frame, and the project to open.
 #include "ui/TallowmereApp.h"
 
-#include <wx/cmdline.h>
 #include <wx/config.h>
 #include <wx/filename.h>
-#include <wx/msgout.h>
 #include <wx/stdpaths.h>
 
 #include <chrono>
@@ -20,6 +18,7 @@
 #include "ui/HelpAccess.h"
 #include "ui/MainFrame.h"
 #include "ui/PlatformStyle.h"
+#include "ui/ProgramOptions.h"
 #include "ui/Prompt.h"
 #include "ui/RecentFileSettings.h"
 #include "ui/ShellRegistration.h"
@@ -42,65 +41,20 @@ namespace {
 const std::chrono::steady_clock::time_point g_started = std::chrono::steady_clock::now();
 std::vector<std::string> g_rawArguments;
 
-// The one project name among the raw arguments: the parser has checked that there is at most
-// one and that the only option is the help switch, which ends the program. An empty name stays
-// empty: it names no file at all.
-std::optional<std::string> RawProjectArgument() {
-    bool optionsEnded = false;
-    for (size_t i = 1; i < g_rawArguments.size(); ++i) {
-        const std::string& argument = g_rawArguments[i];
-        if (!optionsEnded && argument == "--") {
-            optionsEnded = true;
-        } else if (optionsEnded || argument.empty() || argument[0] != '-') {
-            return argument.empty() ? argument : AbsolutePath(argument);
-        }
-    }
-    return std::nullopt;
-}
-
-// Collects what the command-line parser prints, so it can be shown as well.
-class CCollectedOutput : public wxMessageOutput {
-public:
-    wxString m_strText;
-
-protected:
-    void Output(const wxString& text) override { m_strText += text; }
-};
-
 }  // namespace
 
 void CTallowmereApp::SetRawArguments(int argc, char** argv) {
     g_rawArguments.assign(argv, argv + argc);
 }
 
-void CTallowmereApp::ReportUsage(const wxString& text) {
-    std::fputs(text.utf8_string().c_str(), stderr);
-    // A program started from a desktop has no terminal to read stderr on.
-    ShowMessageBox(nullptr, text, wxOK | wxICON_ERROR);
-}
-
 bool CTallowmereApp::OnInit() {
-    // The parser sees every raw argument through the file-name conversion, which keeps bytes
-    // that are no text of the locale (wx's own copy drops such an argument).
-    std::vector<wxString> arguments;
-    for (const std::string& raw : g_rawArguments) arguments.push_back(PathToWx(raw));
-    if (arguments.empty()) arguments.push_back(argv[0]);
-    std::vector<wxChar*> pointers;
-    for (const wxString& argument : arguments)
-        pointers.push_back(const_cast<wxChar*>(argument.wx_str()));
-    wxCmdLineParser parser;
-    parser.SetCmdLine(static_cast<int>(pointers.size()), pointers.data());
-    parser.AddParam("project", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
-    parser.AddSwitch("h", "help", "show this help", wxCMD_LINE_OPTION_HELP);
-    // main() answers --version before the application starts; listed here for --help.
-    parser.AddSwitch("", "version", "print the version and exit");
-    CCollectedOutput output;
-    wxMessageOutput* const previous = wxMessageOutput::Set(&output);
-    const int parsed = parser.Parse();
-    wxMessageOutput::Set(previous);
-    if (parsed < 0) std::fputs(output.m_strText.utf8_string().c_str(), stdout);
-    if (parsed > 0) ReportUsage(output.m_strText);
-    if (parsed != 0) return false;
+    // main() has answered --help and --version, and written a mistake to stderr; a program
+    // started from a desktop has no terminal to read it on, so it shows in a box as well.
+    const ProgramOptions options = ReadProgramOptions(g_rawArguments);
+    if (options.action == ProgramOptions::Action::Mistake)
+        ShowMessageBox(nullptr, PathToWx("glintwick: " + options.mistake + "\n\n" + ProgramUsage()),
+                       wxOK | wxICON_ERROR);
+    if (options.action != ProgramOptions::Action::Start) return false;
     CSplashWnd::EnableSplash(true);
     // The settings file holds the recent files only; nothing may create another one.
     wxConfigBase::DontCreateOnDemand();
@@ -111,7 +65,9 @@ bool CTallowmereApp::OnInit() {
     CPreviewFolder::RemoveAbandoned(PathFromWx(wxFileName::GetTempDir()));
     // So are temporary files that killed saves left beside the projects last worked on.
     RemoveAbandonedSaves(ReadRecentFileSettings());
-    if (!StartUp(parser.GetParamCount() > 0 ? RawProjectArgument() : std::nullopt)) return false;
+    std::optional<std::string> project = options.project;
+    if (project && !project->empty()) project = AbsolutePath(*project);
+    if (!StartUp(project)) return false;
     SetHelpBookPath(FindHelpBook(wxStandardPaths::Get().GetExecutablePath()));
     // The start-up measurement ends the program at its first idle moment.
     if (wxGetenv("GLINTWICK_EXIT_WHEN_IDLE")) {

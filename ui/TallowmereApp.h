@@ -38,9 +38,6 @@ public:
     static void SetRawArguments(int argc, char** argv);
 
 private:
-    // Shows wx's usage text, with what was wrong, in a box as well as on stderr.
-    static void ReportUsage(const wxString& text);
-
     std::unique_ptr<CTallowmereDoc> m_doc;
     CMainFrame* m_frame = nullptr;
 };

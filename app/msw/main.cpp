@@ -7,6 +7,7 @@
 
 #include "embedded/Version.h"
 #include "model/platform/Process.h"
+#include "ui/ProgramOptions.h"
 #include "ui/TallowmereApp.h"
 
 wxIMPLEMENT_APP_NO_MAIN(glintwick::CTallowmereApp);
@@ -25,19 +26,26 @@ void WriteToParentConsole() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    using glintwick::ProgramOptions;
     // The arguments from the wide command line, so a project of any name opens.
     std::vector<std::string> arguments = glintwick::ProgramArguments(argc, argv);
-    for (size_t i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
-        if (arguments[i] == "--version" || arguments[i] == "--help" || arguments[i] == "-h")
-            WriteToParentConsole();
-        if (arguments[i] == "--version") {
-            std::printf("glintwick %s\n", glintwick::kProjectVersion);
-            return 0;
-        }
+    const ProgramOptions options = glintwick::ReadProgramOptions(arguments);
+    if (options.action != ProgramOptions::Action::Start) WriteToParentConsole();
+    if (options.action == ProgramOptions::Action::Version) {
+        std::printf("glintwick %s\n", glintwick::kProjectVersion);
+        return 0;
     }
+    if (options.action == ProgramOptions::Action::Help) {
+        std::fputs(glintwick::ProgramUsage(), stdout);
+        return 0;
+    }
+    // A mistake goes to a console where there is one, and in a box (shown by the application).
+    if (options.action == ProgramOptions::Action::Mistake)
+        std::fprintf(stderr, "glintwick: %s\nTry 'glintwick --help'.\n", options.mistake.c_str());
     std::vector<char*> pointers;
     for (std::string& argument : arguments) pointers.push_back(argument.data());
     glintwick::CTallowmereApp::SetRawArguments(static_cast<int>(pointers.size()), pointers.data());
     // wx reads its own copy of the wide command line.
-    return wxEntry(::GetModuleHandleW(nullptr), nullptr, nullptr, SW_SHOWNORMAL);
+    const int status = wxEntry(::GetModuleHandleW(nullptr), nullptr, nullptr, SW_SHOWNORMAL);
+    return options.action == ProgramOptions::Action::Mistake ? glintwick::kUsageExitStatus : status;
 }

@@ -17,6 +17,21 @@ for program in "$gui" "$cli"; do
   check "$name --version" "$name $version" "$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --version 2>&1)"
 done
 
+# The program's command line needs no display either: --help is the usage on stdout and status
+# 0; a mistake is one line and a pointer to --help on stderr, status 2.
+while IFS='|' read -r args expected; do
+  read -ra words <<<"$args"
+  actual=$(env -u DISPLAY -u WAYLAND_DISPLAY "$gui" "${words[@]}" 2>&1 >/dev/null; echo "status $?")
+  check "glintwick $args" "$expected" "$(echo "$actual" | head -1) $(echo "$actual" | tail -1)"
+done <<'EOF'
+--help|status 0 status 0
+--bogus x.gwk|glintwick: unknown option '--bogus' status 2
+a.gwk b.gwk|glintwick: one project at a time: 'b.gwk' is a second one status 2
+EOF
+check "glintwick --help on stdout" 1 "$(env -u DISPLAY "$gui" --help 2>/dev/null | grep -c '^  -h, --help')"
+check "glintwick mistake's pointer" "Try 'glintwick --help'." \
+  "$(env -u DISPLAY "$gui" --bogus 2>&1 | tail -1)"
+
 # The histories' newest entries are this version.
 check "changelog's newest entry" "glintwick ($version) unstable; urgency=medium" \
   "$(head -n 1 "$src/packaging/debian/changelog")"

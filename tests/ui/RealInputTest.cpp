@@ -207,15 +207,18 @@ TEST_F(RealInputTest, TheProgramsCaptionSpellsTheFileNameItOpened) {
     wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
 }
 
-// Two project names are a mistake a desktop user must see: the usage shows in a box too.
+// Two project names are a mistake a desktop user must see: with no terminal, what was wrong
+// and the usage show in a box too, and the status is a usage error's.
 TEST_F(RealInputTest, TwoProjectNamesShowTheUsageInAMessageBox) {
     ChildProgram program({GLINTWICK_PROGRAM, "one.gwk", "two.gwk"}, {});
     const std::string box =
         program.WaitForWindow([](const std::string& title) { return title == "Glintwick"; }, 20000);
     EXPECT_EQ(box, "Glintwick");
     program.CloseWindow(box);
-    EXPECT_EQ(program.Wait(10000), 255) << "the exit status stays";
-    EXPECT_NE(program.Stderr().find("Usage"), std::string::npos) << program.Stderr();
+    EXPECT_EQ(program.Wait(10000), 2);
+    EXPECT_EQ(program.Stderr(),
+              "glintwick: one project at a time: 'two.gwk' is a second one\n"
+              "Try 'glintwick --help'.\n");
 }
 
 // A count typed into the box and saved with Ctrl+S (which leaves the focus in the box) is the

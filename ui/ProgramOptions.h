@@ -1,0 +1,28 @@
+// The desktop program's command line: its options, at most one project, and its usage.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace glintwick {
+
+struct ProgramOptions {
+    enum class Action { Start, Help, Version, Mistake };
+    Action action = Action::Start;
+    std::optional<std::string> project;  // as given; an empty name stays empty
+    std::string mistake;                 // one line saying what was wrong, for Mistake
+};
+
+// Reads the arguments (the program's own name first) in order: -h or --help, --version, "--"
+// ending the options, one project name; the first mistake (an unknown option, a second
+// project) ends the reading.
+ProgramOptions ReadProgramOptions(const std::vector<std::string>& arguments);
+
+// What --help prints.
+const char* ProgramUsage();
+
+// The exit status of a command line with a mistake.
+inline constexpr int kUsageExitStatus = 2;
+
+}  // namespace glintwick
