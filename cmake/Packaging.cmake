@@ -22,7 +22,8 @@ foreach(page glintwick glintwick-cli)
   gzip_for_install(${PACKAGING_OUT}/man/${page}.1 ${PACKAGING_OUT}/${page}.1.gz)
   list(APPEND PACKAGING_DOCS ${PACKAGING_OUT}/${page}.1.gz)
 endforeach()
-list(REMOVE_ITEM PACKAGING_DOCS ${PACKAGING_OUT}/glintwick.1.gz)
+set(INSTALLED_PAGES ${PACKAGING_DOCS})
+list(REMOVE_ITEM INSTALLED_PAGES ${PACKAGING_OUT}/glintwick.1.gz)
 gzip_for_install(${PACKAGING}/debian/changelog ${PACKAGING_OUT}/changelog.gz)
 add_custom_command(OUTPUT ${PACKAGING_OUT}/copyright
   COMMAND ${CMAKE_COMMAND} -DHEADER=${PACKAGING}/debian/copyright.in
@@ -48,7 +49,7 @@ foreach(program glintwick glintwick-cli)
 endforeach()
 install(FILES ${HELP_BOOK} DESTINATION ${CMAKE_INSTALL_DATADIR}/glintwick)
 install(FILES ${PACKAGING_OUT}/copyright ${PACKAGING_OUT}/changelog.gz DESTINATION ${DOC_DIR})
-install(FILES ${PACKAGING_DOCS} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${INSTALLED_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(CODE "
   set(PROJECT_VERSION ${PROJECT_VERSION})
   set(CMAKE_INSTALL_FULL_DATADIR \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}\")

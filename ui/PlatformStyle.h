@@ -15,6 +15,10 @@ namespace glintwick {
 // boxes need neither.
 void ApplyPlatformStyle();
 
+// Before the toolkit starts: the windows' class on X (and the app id on Wayland) is the menu
+// entry's id, under which docks and task bars group the windows with their launcher.
+void NameProgramForDesktop();
+
 // Lets the compact style apply to `topLevel` (a window laid out from a template) and its
 // controls; other windows, such as the help viewer, keep the theme's sizes.
 void UseCompactStyle(wxWindow* topLevel);

@@ -29,6 +29,7 @@
 namespace glintwick {
 
 CTallowmereApp::CTallowmereApp() : m_doc(std::make_unique<CTallowmereDoc>()) {
+    NameProgramForDesktop();
     SetAppName(str::kAppName);
     SetAppDisplayName(str::kAppName);
 }

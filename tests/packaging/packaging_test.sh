@@ -32,6 +32,14 @@ check "glintwick --help on stdout" 1 "$(env -u DISPLAY "$gui" --help 2>/dev/null
 check "glintwick mistake's pointer" "Try 'glintwick --help'." \
   "$(env -u DISPLAY "$gui" --bogus 2>&1 | tail -1)"
 
+# One Glintwick in the menus: the menu entry, which also opens .gwk files; the document type's
+# entry is hidden, and both have the same generic name.
+shown=$(grep -L '^NoDisplay=true$' "$src"/resources/desktop/*.desktop | xargs -n1 basename)
+check "entries shown in menus" "example.orvane.glintwick.desktop" "$shown"
+check "the menu entry opens projects" "MimeType=application/x-glintwick-project;" \
+  "$(grep '^MimeType=' "$src/resources/desktop/example.orvane.glintwick.desktop")"
+check "one generic name" 1 "$(grep -h '^GenericName=' "$src"/resources/desktop/*.desktop | sort -u | wc -l)"
+
 # The histories' newest entries are this version.
 check "changelog's newest entry" "glintwick ($version) unstable; urgency=medium" \
   "$(head -n 1 "$src/packaging/debian/changelog")"

@@ -10,6 +10,7 @@
 #include <wx/treectrl.h>
 #include <wx/uiaction.h>
 
+#include <fstream>
 #include <functional>
 #include <set>
 
@@ -219,6 +220,23 @@ TEST_F(RealInputTest, TwoProjectNamesShowTheUsageInAMessageBox) {
     EXPECT_EQ(program.Stderr(),
               "glintwick: one project at a time: 'two.gwk' is a second one\n"
               "Try 'glintwick --help'.\n");
+}
+
+// The program's windows carry the menu entry's window class, so a dock groups them under the
+// launcher they were started from.
+TEST_F(RealInputTest, TheWindowsClassIsTheMenuEntrysOwn) {
+    std::ifstream entry(GLINTWICK_SOURCE_DIR "/resources/desktop/example.orvane.glintwick.desktop");
+    std::string line, wmClass;
+    while (std::getline(entry, line))
+        if (line.rfind("StartupWMClass=", 0) == 0) wmClass = line.substr(15);
+    ChildProgram program({GLINTWICK_PROGRAM}, {});
+    const std::string title = program.WaitForWindow(
+        [](const std::string& t) { return t.find(" - Glintwick by Orvane") != std::string::npos; },
+        20000);
+    ASSERT_FALSE(title.empty()) << program.Stderr();
+    EXPECT_EQ(program.ClassOf(title), wmClass);
+    program.CloseWindow(title);
+    EXPECT_EQ(program.Wait(10000), 0);
 }
 
 // A count typed into the box and saved with Ctrl+S (which leaves the focus in the box) is the

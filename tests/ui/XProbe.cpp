@@ -303,6 +303,20 @@ std::string ChildProgram::WaitForWindow(const std::function<bool(const std::stri
     return {};
 }
 
+std::string ChildProgram::ClassOf(const std::string& title) {
+    std::vector<std::pair<Window, std::string>> windows;
+    TitledWindows(DefaultRootWindow(XDisplay()), m_pid, windows);
+    for (const auto& [window, name] : windows) {
+        XClassHint hint{};
+        if (name != title || !XGetClassHint(XDisplay(), window, &hint)) continue;
+        const std::string instance = hint.res_name ? hint.res_name : "";
+        XFree(hint.res_name);
+        XFree(hint.res_class);
+        return instance;
+    }
+    return {};
+}
+
 void ChildProgram::CloseWindow(const std::string& title) {
     std::vector<std::pair<Window, std::string>> windows;
     TitledWindows(DefaultRootWindow(XDisplay()), m_pid, windows);

@@ -70,6 +70,8 @@ public:
     // Waits up to `ms` for a top-level window of the child whose title satisfies `match`;
     // returns that title, or empty.
     std::string WaitForWindow(const std::function<bool(const std::string&)>& match, int ms);
+    // The instance part of the WM_CLASS of the child's window titled `title`, or empty.
+    std::string ClassOf(const std::string& title);
     // Asks every window of the child titled `title` to close, as a window manager would.
     void CloseWindow(const std::string& title);
     // Waits for the child's end; its exit status, or -1 when it did not end within `ms`.

@@ -163,17 +163,25 @@ std::string MimePackageText() {
 }
 
 std::string DesktopEntryText(const std::string& program, bool withMimeType) {
+    // TryExec is a plain string value, where only the backslash needs escaping.
+    std::string tryExec;
+    for (char c : program) tryExec += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    // The entry only opens .gwk files: the menu shows the program's own entry, not this one.
     std::string text =
         "[Desktop Entry]\n"
         "Type=Application\n"
         "Name=Glintwick\n"
-        "GenericName=Status bar message animator\n"
+        "GenericName=Status Bar Message Animator\n"
         "Comment=Build animated status-bar messages and generate their JavaScript\n"
         "Exec=" +
         ExecCommand(program) +
         " %f\n"
+        "TryExec=" +
+        tryExec +
+        "\n"
         "Icon=glintwick\n"
         "Terminal=false\n"
+        "NoDisplay=true\n"
         "Categories=Development;WebDevelopment;\n";
     if (withMimeType) text += std::string("MimeType=") + str::kMimeType + ";\n";
     text += std::string("X-Orvane-TypeId=") + str::kFileTypeId + "\n";

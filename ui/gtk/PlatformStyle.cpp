@@ -148,6 +148,8 @@ void UseCompactStyle(wxWindow* topLevel) {
 
 int ListColumnsWidth(const wxWindow& list) { return list.GetSize().x; }
 
+void NameProgramForDesktop() { g_set_prgname(GLINTWICK_APP_ID); }
+
 void ApplyPlatformStyle() {
     GdkScreen* screen = gdk_screen_get_default();
     if (!screen) return;

@@ -11,6 +11,8 @@ namespace glintwick {
 // The controls take their designed rectangles without help, and message boxes wrap long
 // paths themselves.
 void ApplyPlatformStyle() {}
+
+void NameProgramForDesktop() {}
 void UseCompactStyle(wxWindow*) {}
 
 int ListColumnsWidth(const wxWindow& list) {
