@@ -498,62 +498,80 @@ TEST_F(RealInputTest, TheHelpViewerOpensReadableOverTheMainWindow) {
                 {"More Info", [] { ShowHelpTopic(kHelpTopicEffectDialog); }, 0}};
     wxFrame plain(nullptr, wxID_ANY, "plain");
     const int themeHeight = (new wxTextCtrl(&plain, wxID_ANY))->GetBestSize().y;
+    const auto checkViewer = [&](const char* way, int focused) {
+        wxFrame* viewer = HelpController().GetFrame();
+        ASSERT_NE(viewer, nullptr) << way;
+        EXPECT_GE(viewer->GetSize().x, 600) << way;
+        EXPECT_GE(viewer->GetSize().y, 400) << way;
+        const wxRect main = frame->GetScreenRect();
+        EXPECT_TRUE(viewer->GetScreenRect().Contains(
+            wxPoint(main.x + main.width / 2, main.y + main.height / 2)))
+            << way << " at " << viewer->GetScreenPosition().x << ","
+            << viewer->GetScreenPosition().y;
+
+        std::function<wxTreeCtrl*(wxWindow*)> findTree = [&](wxWindow* window) -> wxTreeCtrl* {
+            if (auto* tree = As<wxTreeCtrl>(window)) return tree;
+            for (wxWindow* child : window->GetChildren())
+                if (wxTreeCtrl* tree = findTree(child)) return tree;
+            return nullptr;
+        };
+        wxTreeCtrl* contents = findTree(viewer);
+        ASSERT_NE(contents, nullptr);
+        std::function<void(wxTreeItemId)> expectOpen = [&](wxTreeItemId item) {
+            const bool shown =
+                item != contents->GetRootItem() || !contents->HasFlag(wxTR_HIDE_ROOT);
+            EXPECT_TRUE(!shown || !contents->ItemHasChildren(item) || contents->IsExpanded(item))
+                << way << ": " << contents->GetItemText(item);
+            wxRect title;
+            if (shown && contents->GetBoundingRect(item, title, true)) {
+                EXPECT_LE(title.GetRight(), contents->GetClientSize().x)
+                    << way << ": " << contents->GetItemText(item) << " is cut off";
+            }
+            wxTreeItemIdValue cookie;
+            for (auto child = contents->GetFirstChild(item, cookie); child.IsOk();
+                 child = contents->GetNextChild(item, cookie))
+                expectOpen(child);
+        };
+        expectOpen(contents->GetRootItem());
+        wxWindow* focusedNow = wxWindow::FindFocus();
+        EXPECT_EQ(focusedNow, focused ? viewer->FindWindow(focused) : contents) << way;
+
+        auto* tabs = As<wxNotebook>(viewer->FindWindow(wxID_HTML_NOTEBOOK));
+        ASSERT_NE(tabs, nullptr);
+        std::set<int> reachable;
+        for (int x = 0; x < tabs->GetSize().x; x += 2)
+            reachable.insert(tabs->HitTest(wxPoint(x, tabs->FromDIP(10))));
+        for (int page = 0; page < static_cast<int>(tabs->GetPageCount()); ++page)
+            EXPECT_TRUE(reachable.count(page))
+                << "tab " << tabs->GetPageText(page) << " is out of view";
+        for (int box : {wxID_HTML_SEARCHTEXT, wxID_HTML_INDEXTEXT})
+            EXPECT_EQ(viewer->FindWindow(box)->GetSize().y, themeHeight) << box;
+    };
     for (int round = 0; round < 3; ++round) {
         for (const auto& w : ways) {
             w.open();
             Pump(400);
-            wxFrame* viewer = HelpController().GetFrame();
-            ASSERT_NE(viewer, nullptr) << w.way;
-            EXPECT_GE(viewer->GetSize().x, 600) << w.way;
-            EXPECT_GE(viewer->GetSize().y, 400) << w.way;
-            const wxRect main = frame->GetScreenRect();
-            EXPECT_TRUE(viewer->GetScreenRect().Contains(
-                wxPoint(main.x + main.width / 2, main.y + main.height / 2)))
-                << w.way << " at " << viewer->GetScreenPosition().x << ","
-                << viewer->GetScreenPosition().y;
-
-            std::function<wxTreeCtrl*(wxWindow*)> findTree = [&](wxWindow* window) -> wxTreeCtrl* {
-                if (auto* tree = As<wxTreeCtrl>(window)) return tree;
-                for (wxWindow* child : window->GetChildren())
-                    if (wxTreeCtrl* tree = findTree(child)) return tree;
-                return nullptr;
-            };
-            wxTreeCtrl* contents = findTree(viewer);
-            ASSERT_NE(contents, nullptr);
-            std::function<void(wxTreeItemId)> expectOpen = [&](wxTreeItemId item) {
-                const bool shown =
-                    item != contents->GetRootItem() || !contents->HasFlag(wxTR_HIDE_ROOT);
-                EXPECT_TRUE(!shown || !contents->ItemHasChildren(item) ||
-                            contents->IsExpanded(item))
-                    << w.way << ": " << contents->GetItemText(item);
-                wxRect title;
-                if (shown && contents->GetBoundingRect(item, title, true)) {
-                    EXPECT_LE(title.GetRight(), contents->GetClientSize().x)
-                        << w.way << ": " << contents->GetItemText(item) << " is cut off";
-                }
-                wxTreeItemIdValue cookie;
-                for (auto child = contents->GetFirstChild(item, cookie); child.IsOk();
-                     child = contents->GetNextChild(item, cookie))
-                    expectOpen(child);
-            };
-            expectOpen(contents->GetRootItem());
-            wxWindow* focused = wxWindow::FindFocus();
-            EXPECT_EQ(focused, w.focused ? viewer->FindWindow(w.focused) : contents) << w.way;
-
-            auto* tabs = As<wxNotebook>(viewer->FindWindow(wxID_HTML_NOTEBOOK));
-            ASSERT_NE(tabs, nullptr);
-            std::set<int> reachable;
-            for (int x = 0; x < tabs->GetSize().x; x += 2)
-                reachable.insert(tabs->HitTest(wxPoint(x, tabs->FromDIP(10))));
-            for (int page = 0; page < static_cast<int>(tabs->GetPageCount()); ++page)
-                EXPECT_TRUE(reachable.count(page))
-                    << "tab " << tabs->GetPageText(page) << " is out of view";
-            for (int box : {wxID_HTML_SEARCHTEXT, wxID_HTML_INDEXTEXT})
-                EXPECT_EQ(viewer->FindWindow(box)->GetSize().y, themeHeight) << box;
+            checkViewer(w.way, w.focused);
             UninitializeHelp();
             Pump(200);
         }
     }
+    // From a modal dialog, where wx runs the viewer's own event loop until it closes.
+    CEffectDlg effect(frame);
+    bool looked = false;
+    wxTimer look;
+    look.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        checkViewer("More Info in a modal dialog", 0);
+        looked = true;
+        UninitializeHelp();
+        effect.CallAfter([&] { effect.EndModal(wxID_CANCEL); });
+    });
+    effect.CallAfter([&] {
+        look.StartOnce(600);
+        ShowHelpTopic(kHelpTopicEffectDialog);
+    });
+    effect.ShowModal();
+    EXPECT_TRUE(looked);
     EXPECT_EQ(g_gtkCriticals, criticalsBefore);
 }
 

@@ -1,6 +1,7 @@
 // Help access through wx's HTML help viewer over the program's zipped book.
 #include "ui/HelpAccess.h"
 
+#include <wx/app.h>
 #include <wx/display.h>
 #include <wx/fileconf.h>
 #include <wx/filename.h>
@@ -15,6 +16,7 @@
 #include <wx/weakref.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "model/RegularFile.h"
@@ -205,37 +207,46 @@ wxHtmlHelpController& ViewerToShow() {
 
 }  // namespace
 
+// The viewer is arranged once it is up, from the event loop: opened from a modal dialog, wx
+// runs the viewer's own loop inside the display call, which returns only when it closes.
+void ArrangeOnceShown(bool toContents, std::function<void()> then = {}) {
+    wxTheApp->CallAfter([toContents, then] {
+        ArrangeViewer(toContents);
+        if (then) then();
+    });
+}
+
 void ShowHelpContents() {
+    ArrangeOnceShown(true);
     ViewerToShow().DisplayContents();
-    ArrangeViewer(true);
 }
 
 void ShowHelpIndex() {
+    ArrangeOnceShown(false);
     ViewerToShow().DisplayIndex();
-    ArrangeViewer(false);
 }
 
 // The viewer has no call that only opens its search page; open the book and turn to it.
 void ShowHelpSearch() {
-    wxHtmlHelpController& viewer = ViewerToShow();
-    viewer.DisplayContents();
-    ArrangeViewer(false);
-    wxWindow* frame = viewer.GetFrame();
-    if (!frame) return;
-    auto* pages = As<wxNotebook>(frame->FindWindow(wxID_HTML_NOTEBOOK));
-    wxWindow* query = frame->FindWindow(wxID_HTML_SEARCHTEXT);
-    if (!pages || !query) return;
-    // The search page is the notebook page that holds the query box.
-    wxWindow* page = query;
-    while (page && page->GetParent() != pages) page = page->GetParent();
-    const int index = page ? pages->FindPage(page) : wxNOT_FOUND;
-    if (index != wxNOT_FOUND) pages->SetSelection(static_cast<size_t>(index));
-    query->SetFocus();
+    ArrangeOnceShown(false, [] {
+        wxWindow* frame = g_controller ? g_controller->GetFrame() : nullptr;
+        if (!frame) return;
+        auto* pages = As<wxNotebook>(frame->FindWindow(wxID_HTML_NOTEBOOK));
+        wxWindow* query = frame->FindWindow(wxID_HTML_SEARCHTEXT);
+        if (!pages || !query) return;
+        // The search page is the notebook page that holds the query box.
+        wxWindow* page = query;
+        while (page && page->GetParent() != pages) page = page->GetParent();
+        const int index = page ? pages->FindPage(page) : wxNOT_FOUND;
+        if (index != wxNOT_FOUND) pages->SetSelection(static_cast<size_t>(index));
+        query->SetFocus();
+    });
+    ViewerToShow().DisplayContents();
 }
 
 void ShowHelpTopic(int topic) {
+    ArrangeOnceShown(true);
     ViewerToShow().Display(topic);
-    ArrangeViewer(true);
 }
 
 }  // namespace glintwick
