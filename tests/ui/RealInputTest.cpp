@@ -176,6 +176,38 @@ TEST_F(RealInputTest, DialogsHaveACloseBoxOnly) {
     EXPECT_EQ(boxType, "_NET_WM_WINDOW_TYPE_DIALOG") << "a message box";
 }
 
+// A message box shows the icon of its kind, drawn from the theme, and a screen reader hears its
+// title, not GTK's word for its kind ("Question").
+TEST_F(RealInputTest, MessageBoxesShowTheirKindsIconAndAreNamedByTheirTitle) {
+    const struct {
+        long style;
+        const char* icon;
+    } kinds[] = {{wxYES_NO | wxICON_QUESTION, "dialog-question"},
+                 {wxOK | wxICON_EXCLAMATION, "dialog-warning"},
+                 {wxOK | wxICON_ERROR, "dialog-error"},
+                 {wxOK | wxICON_INFORMATION, "dialog-information"}};
+    for (const auto& kind : kinds) {
+        std::string icon, name;
+        bool drawn = false;
+        wxTimer reader;
+        AnswerMessageBoxOnceShown(reader, GTK_RESPONSE_NO, [&](GtkWidget* box) {
+            G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+            GtkWidget* image = gtk_message_dialog_get_image(GTK_MESSAGE_DIALOG(box));
+            G_GNUC_END_IGNORE_DEPRECATIONS
+            const char* iconName = nullptr;
+            if (GTK_IS_IMAGE(image)) gtk_image_get_icon_name(GTK_IMAGE(image), &iconName, nullptr);
+            icon = iconName ? iconName : "";
+            drawn = image && gtk_widget_get_mapped(image) &&
+                    gtk_icon_theme_has_icon(gtk_icon_theme_get_default(), icon.c_str());
+            name = atk_object_get_name(gtk_widget_get_accessible(box));
+        });
+        ShowMessageBox(frame, "A message", kind.style, "Delete Effect");
+        EXPECT_EQ(icon, kind.icon);
+        EXPECT_TRUE(drawn) << kind.icon;
+        EXPECT_EQ(name, "Delete Effect") << kind.icon;
+    }
+}
+
 // The caption spells a file's name as the file system does, under any locale; a name that is
 // not UTF-8 still opens and shows in a readable form.
 TEST_F(RealInputTest, TheProgramsCaptionSpellsTheFileNameItOpened) {

@@ -79,9 +79,31 @@ void FitHeight(GtkWidget* dialog, const std::vector<GtkLabel*>& labels, int widt
     }
 }
 
+// GTK 3 draws no icon in a message box and names the box for screen readers by its kind
+// ("Question"): the box shows the icon its kind stands for and takes its title as its name.
+void GiveMessageBoxIconAndName(GtkMessageDialog* box) {
+    GtkMessageType type = GTK_MESSAGE_OTHER;
+    g_object_get(box, "message-type", &type, nullptr);
+    const char* icon = type == GTK_MESSAGE_QUESTION  ? "dialog-question"
+                       : type == GTK_MESSAGE_WARNING ? "dialog-warning"
+                       : type == GTK_MESSAGE_ERROR   ? "dialog-error"
+                       : type == GTK_MESSAGE_INFO    ? "dialog-information"
+                                                     : nullptr;
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+    if (icon && !gtk_message_dialog_get_image(box)) {
+        GtkWidget* image = gtk_image_new_from_icon_name(icon, GTK_ICON_SIZE_DIALOG);
+        gtk_widget_show(image);
+        gtk_message_dialog_set_image(box, image);
+    }
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    const char* title = gtk_window_get_title(GTK_WINDOW(box));
+    if (title && *title) atk_object_set_name(gtk_widget_get_accessible(GTK_WIDGET(box)), title);
+}
+
 gboolean WrapMessageBoxText(GSignalInvocationHint*, guint, const GValue* values, gpointer) {
     auto* widget = GTK_WIDGET(g_value_get_object(&values[0]));
     if (!GTK_IS_MESSAGE_DIALOG(widget)) return TRUE;
+    GiveMessageBoxIconAndName(GTK_MESSAGE_DIALOG(widget));
     GtkWidget* area = gtk_message_dialog_get_message_area(GTK_MESSAGE_DIALOG(widget));
     GList* children = gtk_container_get_children(GTK_CONTAINER(area));
     std::vector<GtkLabel*> labels;
