@@ -34,17 +34,48 @@ fi
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
 
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+# apt-get, waiting while another apt or dpkg holds a lock: Lock::Timeout waits for dpkg's lock,
+# but apt 2.6's update gives up at once on the package lists' lock, so that is tried again for
+# up to 10 minutes.
+apt_get() {
+  local said tries=0
+  until said=$($sudo apt-get -o DPkg::Lock::Timeout=600 "$@" 2>&1); do
+    if ! grep -q 'Could not get lock' <<<"$said" || [ $((tries += 1)) -ge 120 ]; then
+      echo "$said" >&2
+      return 1
+    fi
+    sleep 5
+  done
+  [ -z "$said" ] || echo "$said"
+}
+
+# The Windows build reads wxWidgets' and libpng's sources from Debian's source archive. The
+# entry is added here, where apt's lock is waited for; scripts/msw-libs.sh adds the same entry
+# where it still finds none (its own bytes key the libraries' cache, so it stays as it is).
+if [ "${1:-}" = windows ] &&
+  ! grep -rqs "^Types:.*deb-src\|^deb-src" /etc/apt/sources.list /etc/apt/sources.list.d/; then
+  echo "Adding deb-src for Debian's main archive" >&2
+  $sudo tee /etc/apt/sources.list.d/glintwick-src.sources >/dev/null <<'SRC'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+  apt_get update -qq
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
-  $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
+  apt_get update -qq
+  apt_get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 # playwright-core (its browser is Debian's chromium, so nothing else is downloaded) and axe-core
