@@ -131,6 +131,7 @@ inline constexpr const char* kScriptDoneText =
 inline constexpr const char* kSaveStripTitle = "Save status strip script";
 inline constexpr const char* kBrowserNotStarted =
     "No web browser could be started. The preview page is %1";
+inline constexpr const char* kLinkNotOpened = "No web browser could be started to open %1";
 
 // Options
 inline constexpr const char* kOptionsCaption = "Options";

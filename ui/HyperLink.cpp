@@ -4,13 +4,16 @@
 #include <wx/dcbuffer.h>
 #include <wx/renderer.h>
 #include <wx/settings.h>
+#include <wx/weakref.h>
 
 #include <algorithm>
 #include <cmath>
 
+#include "model/MessageFormat.h"
 #include "resources/Art.h"
 #include "resources/StringTable.h"
 #include "ui/Accessibility.h"
+#include "ui/Prompt.h"
 #include "ui/WebBrowser.h"
 
 namespace glintwick {
@@ -100,7 +103,19 @@ bool CHyperLink::SetFont(const wxFont& font) {
 
 wxString CHyperLink::Address() { return str::kMakerUrl; }
 
-void CHyperLink::Open() { BrowserLauncher()(Address(), nullptr); }
+// A link that no browser opens says so, with its address, whether the launcher fails at once or
+// only when it ends.
+void CHyperLink::Open() {
+    const wxString address = Address();
+    wxWeakRef<wxWindow> owner(wxGetTopLevelParent(this));
+    auto sayItDidNotOpen = [owner, address] {
+        ShowMessageBox(
+            owner.get(),
+            wxString::FromUTF8(FormatMessage(str::kLinkNotOpened, address.utf8_string())),
+            wxOK | wxICON_EXCLAMATION);
+    };
+    if (!BrowserLauncher()(address, sayItDidNotOpen)) sayItDidNotOpen();
+}
 
 void CHyperLink::SetBitmap(const wxBitmap& bitmap, const wxString& name) {
     m_bitmap = bitmap;

@@ -26,8 +26,8 @@ public:
     void SetBitmap(const wxBitmap& bitmap, const wxString& name);
     bool SetFont(const wxFont& font) override;
     static wxString Address();
-    // Opens the maker's page; a failure to start a browser is not reported.
-    static void Open();
+    // Opens the maker's page; a browser that cannot be started is reported in a message.
+    void Open();
 
 protected:
     wxSize DoGetBestSize() const override;

@@ -119,6 +119,31 @@ TEST_F(RealInputTest, ALinkOpensThePageOncePerClick) {
     about.Hide();
 }
 
+// A link no browser opens says so with its address, whether the launcher fails at once or only
+// when it ends.
+TEST_F(RealInputTest, ALinkThatNoBrowserOpensSaysSo) {
+    for (const bool atOnce : {true, false}) {
+        BrowserLauncher() = [atOnce](const wxString&, const BrowserFailure& failedLater) {
+            if (!atOnce) wxTheApp->CallAfter(failedLater);
+            return !atOnce;
+        };
+        std::string text;
+        wxTimer reader;
+        AnswerMessageBoxOnceShown(reader, GTK_RESPONSE_OK, [&](GtkWidget* box) {
+            GtkWidget* area = gtk_message_dialog_get_message_area(GTK_MESSAGE_DIALOG(box));
+            GList* labels = gtk_container_get_children(GTK_CONTAINER(area));
+            for (GList* l = labels; l; l = l->next)
+                if (GTK_IS_LABEL(l->data)) text += gtk_label_get_text(GTK_LABEL(l->data));
+            g_list_free(labels);
+        });
+        ClickAt(view->LogoLink());
+        Pump(1500);
+        EXPECT_EQ(text, std::string("No web browser could be started to open ") +
+                            CHyperLink::Address().utf8_string())
+            << (atOnce ? "at once" : "later");
+    }
+}
+
 // Typing while the loop count is invalid shows the message, and the preview animates under it.
 TEST_F(RealInputTest, EffectDialogPreviewGoesOnUnderItsValidationMessage) {
     CEffectDlg dialog(frame);
