@@ -73,6 +73,8 @@ Function .onInit
 FunctionEnd
 
 Section "${PRODUCT}"
+  ; Again as the files are written: Glintwick may have started since the first look.
+  !insertmacro WAIT_UNTIL_CLOSED
   SetOutPath "$INSTDIR"
   File "${BIN_DIR}/glintwick.exe"
   File "${BIN_DIR}/glintwick-cli.exe"
@@ -106,7 +108,17 @@ Function un.onInit
 FunctionEnd
 
 Section "Uninstall"
+  ; Again as the files go: Glintwick may have started since the first look. The program goes
+  ; first, and a program that cannot go (in use all the same) stops the uninstall with nothing
+  ; else removed, so the entry in Apps & features still leads to what is left.
+  !insertmacro WAIT_UNTIL_CLOSED
+  ClearErrors
   Delete "$INSTDIR\glintwick.exe"
+  ${If} ${Errors}
+    SetErrorLevel 2
+    MessageBox MB_OK|MB_ICONSTOP "$INSTDIR\glintwick.exe is in use and could not be removed. Close ${PRODUCT}, then uninstall again." /SD IDOK
+    Quit
+  ${EndIf}
   Delete "$INSTDIR\glintwick-cli.exe"
   Delete "$INSTDIR\glintwick.chm"
   Delete "$INSTDIR\uninstall.exe"

@@ -45,8 +45,9 @@ echo "3. While the program runs, neither a silent uninstall nor a silent reinsta
 before=$(cd "$folder" && sha256sum ./*)
 status=0
 # _?= runs the uninstaller in place, so that its status is its own; the folder must come without
-# quotes, so by its short name.
-wine "$folder/uninstall.exe" /S "_?=C:\\PROGRA~1\\Glintwick" || status=$?
+# quotes, so by its short name (Wine makes its own: not always PROGRA~1).
+in_place="_?=$(winepath -s 'C:\Program Files\Glintwick' | tr -d '\r')"
+wine "$folder/uninstall.exe" /S "$in_place" || status=$?
 [ "$status" -eq 2 ] || fail "the uninstaller ended with status $status while the program ran"
 status=0
 wine "$build/glintwick-$version-setup.exe" /S || status=$?
@@ -55,6 +56,21 @@ wine "$build/glintwick-$version-setup.exe" /S || status=$?
 [ "$(reg_value "$entry" DisplayName)" = "Glintwick" ] || fail "the Apps & features entry went while the program ran"
 wine "$build/bin/winprobe.exe" close "Untitled - Glintwick by Orvane"
 wait "$program" || true
+
+echo "3b. A program file in use that the running check cannot see (Glintwick started after the"
+echo "    uninstaller looked) stops the uninstall: nothing removed, status 2, the entry stays"
+rm -f "$build/wine-installer-release"
+wine "$build/bin/winprobe.exe" hold "C:\\Program Files\\Glintwick\\glintwick.exe" read none \
+  "$(windows_path "$build/wine-installer-release")" >"$build/wine-installer-hold.log" &
+holder=$!
+for _ in $(seq 300); do grep -q held "$build/wine-installer-hold.log" 2>/dev/null && break; sleep 0.1; done
+status=0
+wine "$folder/uninstall.exe" /S "$in_place" || status=$?
+touch "$build/wine-installer-release"
+wait "$holder" || true
+[ "$status" -eq 2 ] || fail "the uninstaller ended with status $status with its program in use"
+[ "$(cd "$folder" && sha256sum ./*)" = "$before" ] || fail "files went while the program was in use"
+[ "$(reg_value "$entry" DisplayName)" = "Glintwick" ] || fail "the Apps & features entry went while the program was in use"
 
 echo "4. A silent uninstall removes every file and key of its own; the user's settings stay"
 wine reg add 'HKCU\Software\Tallowmere\Glintwick\Recent File List' /v File1 /d 'C:\kept.gwk' /f >/dev/null
