@@ -168,7 +168,7 @@ int Show(const std::string& projectPath) {
     return std::cout.flush() ? kExitOk : kExitFailure;
 }
 
-int Import(const std::string& jsonPath, const std::string& outputPath) {
+int Import(const std::string& jsonPath, const std::string& outputPath, bool allowAny) {
     if (RefuseToReplaceInput(jsonPath, outputPath)) return kExitUsage;
     const bool fromInput = jsonPath == kStandardStream;
     const std::string jsonName = fromInput ? kStandardInputName : jsonPath;
@@ -188,12 +188,16 @@ int Import(const std::string& jsonPath, const std::string& outputPath) {
     }
     CTallowmereDoc doc;
     try {
-        ReadProjectJson(fromInput ? stdin : json.get(), doc);
+        ReadProjectJson(fromInput ? stdin : json.get(), doc, allowAny);
     } catch (const std::bad_alloc&) {
         // The JSON is the document this command opens; the project file it writes comes after.
         return Fail(str::kFailedToOpenDocument);
     } catch (const nlohmann::json::exception& error) {
-        return Fail(jsonName + ": not valid JSON: " + error.what());
+        // The parser's own words, without its library's tag ("[json.exception...] ").
+        std::string what = error.what();
+        if (what.rfind('[', 0) == 0 && what.find("] ") != std::string::npos)
+            what.erase(0, what.find("] ") + 2);
+        return Fail(jsonName + ": not valid JSON: " + what);
     } catch (const CJsonProjectError& error) {
         return Fail(jsonName + ": " + error.what());
     }

@@ -12,7 +12,8 @@ constexpr int kExitUsage = 2;
 
 int Generate(const std::string& projectPath, const std::string& outputPath);
 int Show(const std::string& projectPath);
-int Import(const std::string& jsonPath, const std::string& outputPath);
+// With `allowAny`, values the program's dialogs would refuse are written as they are.
+int Import(const std::string& jsonPath, const std::string& outputPath, bool allowAny);
 int Frames(const std::string& effectArg, const std::string& utf8Text);
 // ticks < 0: no limit.
 int Play(const std::string& projectPath, bool trace, long long ticks);

@@ -1,7 +1,10 @@
 // Conversion between projects and their JSON form.
 #include "cli/ProjectJson.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <iterator>
 #include <memory>
 #include <optional>
 
@@ -118,12 +121,38 @@ std::string TextField(const nlohmann::json& object, const char* key, std::string
     return TextFromUtf8(value.get<std::string>(), where + key);
 }
 
+// The keys a project's JSON holds: show's timing is read over, so what show prints imports.
+constexpr std::string_view kProjectKeys[] = {"finalText", "autoStart", "repeat", "effects",
+                                             "timing"};
+constexpr std::string_view kEffectKeys[] = {"text", "effect", "speed", "loops"};
+
+template <size_t N>
+void RefuseUnknownKey(const std::string& key, const std::string_view (&known)[N],
+                      const std::string& where) {
+    if (std::find(std::begin(known), std::end(known), key) != std::end(known)) return;
+    std::string names;
+    for (std::string_view name : known) names += (names.empty() ? "" : ", ") + std::string(name);
+    throw CJsonProjectError(where + "'" + key + "' is no key of a project's JSON (" + names + ")");
+}
+
+// A value outside what the program's dialogs let a user choose, refused unless any is allowed.
+void RefuseOutside(const std::string& field, long long value, long long low, long long high,
+                   bool allowAny) {
+    if (allowAny || (value >= low && value <= high)) return;
+    const std::string range = high == INT32_MAX
+                                  ? std::to_string(low) + " or more"
+                                  : std::to_string(low) + " to " + std::to_string(high);
+    throw CJsonProjectError(field + " is " + std::to_string(value) + ", outside " + range +
+                            " (--allow-any writes it all the same)");
+}
+
 // Effect `index` of the list, appended to the project; missing fields take the record's
 // defaults.
-void AppendEffect(const nlohmann::json& entry, size_t index, CTallowmereDoc& doc) {
+void AppendEffect(const nlohmann::json& entry, size_t index, CTallowmereDoc& doc, bool allowAny) {
     const std::string where = "effects[" + std::to_string(index) + "].";
     if (!entry.is_object())
         throw CJsonProjectError("effects[" + std::to_string(index) + "] must be an object");
+    for (const auto& [key, value] : entry.items()) RefuseUnknownKey(key, kEffectKeys, where);
     const CEffect defaults;
     const std::string text = TextField(entry, "text", defaults.GetText(), where);
     const int effect = IntField(entry, "effect", defaults.GetEffect(), where);
@@ -132,12 +161,15 @@ void AppendEffect(const nlohmann::json& entry, size_t index, CTallowmereDoc& doc
     // A project file with an effect outside the catalogue would not load again.
     if (!CEffect::IsValidEffectIndex(effect))
         throw CJsonProjectError(where + "effect must be 0 to 11");
+    RefuseOutside(where + "speed", speed, 1, 20, allowAny);
+    RefuseOutside(where + "loops", loops, 1, 10, allowAny);
+    RefuseOutside(where + "text's length", static_cast<long long>(text.size()), 0, 500, allowAny);
     doc.AppendLoaded(text, effect, speed, loops);
 }
 
 }  // namespace
 
-void ReadProjectJson(std::FILE* input, CTallowmereDoc& doc) {
+void ReadProjectJson(std::FILE* input, CTallowmereDoc& doc, bool allowAny) {
     doc.InitNewProject();
     // The effects are read one at a time as the parser finishes each and dropped from the parsed
     // document: only the settings and one effect are ever held as JSON. The first effect that
@@ -152,6 +184,7 @@ void ReadProjectJson(std::FILE* input, CTallowmereDoc& doc) {
         nlohmann::json::parse(input, [&](int depth, Event event, nlohmann::json& parsed) {
             if (depth == 1 && event == Event::key) {
                 key = parsed.get<std::string>();
+                RefuseUnknownKey(key, kProjectKeys, "");
                 // A member named twice takes its last value, as in the parsed document.
                 if (key == "effects") {
                     doc.ResetContents();
@@ -168,7 +201,7 @@ void ReadProjectJson(std::FILE* input, CTallowmereDoc& doc) {
                 (event != Event::object_end && event != Event::array_end && event != Event::value))
                 return true;
             try {
-                if (!effectError) AppendEffect(parsed, index, doc);
+                if (!effectError) AppendEffect(parsed, index, doc, allowAny);
             } catch (const CJsonProjectError& error) {
                 effectError = error;
             }
@@ -177,9 +210,12 @@ void ReadProjectJson(std::FILE* input, CTallowmereDoc& doc) {
         });
     if (!json.is_object()) throw CJsonProjectError("the project must be a JSON object");
     std::string finalText = TextField(json, "finalText", "", "");
+    RefuseOutside("finalText's length", static_cast<long long>(finalText.size()), 0, 300, allowAny);
     const int autoStart = IntField(json, "autoStart", 1, "");
     doc.SetOptions(std::move(finalText), autoStart);
-    doc.SetRepeat(IntField(json, "repeat", 0, ""));
+    const int repeat = IntField(json, "repeat", 0, "");
+    RefuseOutside("repeat", repeat, 0, INT32_MAX, allowAny);
+    doc.SetRepeat(repeat);
     if (json.contains("effects") && !json.at("effects").is_array())
         throw CJsonProjectError("effects must be an array");
     if (effectError) throw *effectError;

@@ -19,7 +19,9 @@ const char* const kUsage =
     "usage:\n"
     "  glintwick-cli generate PROJECT.gwk OUTPUT.js   write the script, print the link tag\n"
     "  glintwick-cli show PROJECT.gwk                 print the project as JSON\n"
-    "  glintwick-cli import PROJECT.json OUTPUT.gwk   build a project file from JSON\n"
+    "  glintwick-cli import PROJECT.json OUTPUT.gwk [--allow-any]\n"
+    "                                                 build a project file from JSON (values the\n"
+    "                                                 dialogs refuse only with --allow-any)\n"
     "  glintwick-cli frames EFFECT TEXT               print one loop of an effect's frames\n"
     "  glintwick-cli play PROJECT.gwk [--trace] [--ticks N]\n"
     "                                                 play the sequence (10 ms ticks)\n"
@@ -55,7 +57,9 @@ int Run(int argc, char** argv) {
     }
     if (command == "generate" && argc == 4) return Generate(argv[2], argv[3]);
     if (command == "show" && argc == 3) return Show(argv[2]);
-    if (command == "import" && argc == 4) return Import(argv[2], argv[3]);
+    if (command == "import" && argc == 4) return Import(argv[2], argv[3], false);
+    if (command == "import" && argc == 5 && std::strcmp(argv[4], "--allow-any") == 0)
+        return Import(argv[2], argv[3], true);
     if (command == "frames" && argc == 4) return Frames(argv[2], argv[3]);
     if (command == "preview" && argc == 4) return Preview(argv[2], argv[3], false);
     if (command == "preview" && argc == 5 && std::strcmp(argv[4], "--force") == 0)

@@ -79,7 +79,7 @@ def find(root, role, name=None, state=None):
 
 
 def window(name):
-    app = next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "glintwick"), [])
+    app = next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Glintwick"), [])
     return next((w for w in app if w.name == name), None)
 
 

@@ -39,6 +39,37 @@ check "unencodable status" 1 "$status"
 check "unencodable names the character" 1 "$(echo "$err" | grep -c 'U+4E2D')"
 check "nothing written on failure" no "$([ -e "$work/bad.gwk" ] && echo yes || echo no)"
 
+# import is strict: an unknown key is named, not read over; a value the dialogs would refuse is
+# refused with its field and range, and written as it is only with --allow-any.
+long=$(printf 'x%.0s' $(seq 501))
+while IFS='|' read -r json message; do
+  echo "$json" >"$work/strict.json"
+  rm -f "$work/strict.gwk"
+  run "$cli" import "$work/strict.json" "$work/strict.gwk"
+  check "strict import of $json" "1 $work/strict.json: $message no" \
+    "$status $err $([ -e "$work/strict.gwk" ] && echo yes || echo no)"
+  run "$cli" import "$work/strict.json" "$work/strict.gwk" --allow-any
+  case $message in
+    *"no key"*) check "--allow-any still refuses $json" 1 "$status" ;;
+    *) check "--allow-any writes $json" "0 yes" "$status $([ -e "$work/strict.gwk" ] && echo yes)" ;;
+  esac
+done <<EOF
+{"effects":[{"loop":5}]}|effects[0].'loop' is no key of a project's JSON (text, effect, speed, loops)
+{"repeats":2}|'repeats' is no key of a project's JSON (finalText, autoStart, repeat, effects, timing)
+{"repeat":-1}|repeat is -1, outside 0 or more (--allow-any writes it all the same)
+{"effects":[{"loops":11}]}|effects[0].loops is 11, outside 1 to 10 (--allow-any writes it all the same)
+{"effects":[{"speed":0}]}|effects[0].speed is 0, outside 1 to 20 (--allow-any writes it all the same)
+{"effects":[{"text":"$long"}]}|effects[0].text's length is 501, outside 0 to 500 (--allow-any writes it all the same)
+{"finalText":"${long:0:301}"}|finalText's length is 301, outside 0 to 300 (--allow-any writes it all the same)
+EOF
+echo '{"autoStart":false}' >"$work/off.json"
+"$cli" import "$work/off.json" "$work/off.gwk"
+check "autoStart false imports as 0" 0 "$("$cli" show "$work/off.gwk" | sed 's/.*"autoStart":\([0-9]*\).*/\1/')"
+echo 'nope' >"$work/nope.json"
+run "$cli" import "$work/nope.json" "$work/nope.gwk"
+check "a JSON error says where, in the parser's words only" \
+  "$work/nope.json: not valid JSON: parse error at line 1, column 2: syntax error while parsing value - invalid literal; last read: 'no'" "$err"
+
 # import: every number outside the 32-bit signed range is refused, naming the field, up to
 # 2^64 - 1, which would otherwise wrap to a negative, and past 64 bits; nothing is written.
 for number in 2147483648 -2147483649 9223372036854775808 18446744071562067968 18446744073709551615 \

@@ -34,10 +34,11 @@ TEST(ProgramBoxes, NoneForAConfigFolderThatCannotBeMadeAtOpenOrSave) {
     const std::string caption = "quiet.gwk - Glintwick by Orvane";
     ASSERT_EQ(program.WaitForWindow([&](const std::string& t) { return t == caption; }, 20000),
               caption);
-    // Any window but the main one and the toolkit's hidden one named after the program.
+    // Any window but the main one and the toolkit's hidden one named after the program (by
+    // its desktop id).
     auto another = [&] {
         return program.WaitForWindow(
-            [&](const auto& t) { return t != caption && t != "glintwick"; }, 1500);
+            [&](const auto& t) { return t != caption && t != "example.orvane.glintwick"; }, 1500);
     };
     EXPECT_EQ(another(), "") << "after opening";
     EXPECT_EQ(std::system("xdotool search --name '^quiet.gwk - ' windowfocus --sync key ctrl+s"),

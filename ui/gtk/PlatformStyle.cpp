@@ -175,6 +175,12 @@ void NameProgramForDesktop() { g_set_prgname(GLINTWICK_APP_ID); }
 void ApplyPlatformStyle() {
     GdkScreen* screen = gdk_screen_get_default();
     if (!screen) return;
+    // GTK names the application for screen readers by the program name, which is the desktop
+    // id here (see NameProgramForDesktop); they hear the program's own name instead.
+    if (AtkObject* application = atk_get_root())
+        ATK_OBJECT_GET_CLASS(application)->get_name = [](AtkObject*) -> const gchar* {
+            return "Glintwick";
+        };
     // As the box is realized, before its first size is taken: the window manager places a
     // window by the size it has when it appears.
     static const gulong wrapping = g_signal_add_emission_hook(
