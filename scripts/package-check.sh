@@ -77,6 +77,10 @@ XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config GLINTWICK_EXIT_WHEN_IDLE=1
 grep -q 'stat.*"/usr/share/glintwick/glintwick.htb".* = 0$' "$work/trace" ||
   fail "the installed program did not find /usr/share/glintwick/glintwick.htb"
 echo "installed glintwick finds its help book in /usr/share/glintwick"
+# The package declares the .gwk type; the installed program registers nothing per user.
+left_for_user=$(find "$work/data" -type f 2>/dev/null | head -5 || true)
+[ -z "$left_for_user" ] || fail "the installed program registered per user: $left_for_user"
+echo "installed glintwick leaves the file type to the package"
 
 files=$(dpkg-query -L glintwick)
 $sudo dpkg --purge glintwick >/dev/null

@@ -61,6 +61,31 @@ TEST_F(FileTypeRegistrationTest, WritesThePackageAndEntryOnceAndOnlyAgainWhenDif
     EXPECT_EQ(RegisterFileType(where), 1) << "a moved program updates its entry";
 }
 
+// Installed where its data folder declares the type, the program registers nothing per user and
+// takes back what it registered before (which would outlive the package); run from elsewhere
+// (a build tree) it registers itself, with TryExec.
+TEST_F(FileTypeRegistrationTest, AnInstalledProgramLeavesTheTypeToItsInstallation) {
+    where.program = (root / "system-prefix/bin/glintwick").string();
+    EXPECT_EQ(RegisterFileType(where), 2) << "not installed yet";
+    EXPECT_NE(Read(root / "home/applications/OrvaneGWK.Document.desktop")
+                  .find("TryExec=" + where.program + "\n"),
+              std::string::npos);
+    std::ofstream(root / "home/applications/other.desktop") << "[Desktop Entry]\n";
+    const fs::path data = root / "system-prefix/share";
+    fs::create_directories(data / "mime/packages");
+    fs::create_directories(data / "applications");
+    fs::create_directories(root / "system-prefix/bin");
+    std::ofstream(data / "mime/packages/glintwick.xml") << MimePackageText();
+    std::ofstream(data / "applications/OrvaneGWK.Document.desktop")
+        << DesktopEntryText("glintwick", true);
+    std::ofstream(where.program) << "";
+    where.dataDirs = data.string();
+    EXPECT_EQ(RegisterFileType(where), 0);
+    EXPECT_FALSE(fs::exists(root / "home/applications/OrvaneGWK.Document.desktop"));
+    EXPECT_FALSE(fs::exists(root / "home/mime/packages/glintwick.xml"));
+    EXPECT_TRUE(fs::exists(root / "home/applications/other.desktop")) << "not ours";
+}
+
 TEST_F(FileTypeRegistrationTest, NeverTakesOverATypeAnotherApplicationClaims) {
     fs::create_directories(root / "system/mime");
     std::ofstream(root / "system/mime/globs2") << "# glob list\n50:text/x-other-tool:*.gwk\n";

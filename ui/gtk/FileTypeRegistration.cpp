@@ -188,11 +188,57 @@ std::string DesktopEntryText(const std::string& program, bool withMimeType) {
     return text;
 }
 
+namespace {
+
+// Whether the program runs from an installation whose data folder declares the type for it:
+// the mime package and the document entry under DIR, the program in DIR/../bin.
+bool DeclaredByTheInstallation(const FileTypeRegistration& where) {
+    std::stringstream dirs(where.dataDirs);
+    std::error_code error;
+    for (std::string dir; std::getline(dirs, dir, ':');) {
+        if (dir.empty()) continue;
+        const fs::path data(dir);
+        if (fs::exists(data / "mime" / "packages" / kPackageName, error) &&
+            fs::exists(data / "applications" / kDesktopFile, error) &&
+            fs::equivalent(data.parent_path() / "bin" / fs::path(where.program).filename(),
+                           where.program, error))
+            return true;
+    }
+    return false;
+}
+
+// Removes a per-user registration this program wrote and an installation now makes; true when
+// anything went. Only files that are ours go: the package as we write it, an entry with our id.
+bool RemoveUserRegistration(const fs::path& home) {
+    std::error_code error;
+    bool removed = false;
+    const fs::path package = home / "mime" / "packages" / kPackageName;
+    if (ReadSmallFile(package.string(), kRegistrationFileLimit) == MimePackageText())
+        removed |= fs::remove(package, error);
+    const fs::path entry = home / "applications" / kDesktopFile;
+    const std::string ourId = std::string("\nX-Orvane-TypeId=") + str::kFileTypeId + "\n";
+    if (ReadSmallFile(entry.string(), kRegistrationFileLimit).value_or("").find(ourId) !=
+        std::string::npos)
+        removed |= fs::remove(entry, error);
+    return removed;
+}
+
+}  // namespace
+
 int RegisterFileType(const FileTypeRegistration& where) {
     if (where.dataHome.empty() || where.program.empty() ||
         CannotStandInADesktopEntry(where.program))
         return 0;
     const fs::path home(where.dataHome);
+    // An installed program's type is the installation's: a copy per user would outlive it
+    // (and name a program removed with the package).
+    if (DeclaredByTheInstallation(where)) {
+        if (RemoveUserRegistration(home))
+            RunToolsInBackground({{"update-mime-database", (home / "mime").string()},
+                                  {"update-desktop-database", (home / "applications").string()}},
+                                 kToolTimeLimit);
+        return 0;
+    }
     const bool ours = !ClaimedByAnotherType(where);
     std::vector<std::vector<std::string>> refresh;
     bool waitForMime = false;

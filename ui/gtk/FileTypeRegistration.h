@@ -17,7 +17,9 @@ FileTypeRegistration RegistrationFromEnvironment();
 // Writes the shared-mime-info package for *.gwk and the desktop entry that opens such files
 // with the program, each only when missing or different, and refreshes the desktop's databases
 // in the background when anything changed (see BackgroundTools.h). *.gwk is left alone when
-// another type already claims it. Failures are silent. Returns the number of files written.
+// another type already claims it. A program installed where its data folder declares the type
+// writes nothing and removes the per-user files it wrote before. Failures are silent. Returns
+// the number of files written.
 int RegisterFileType(const FileTypeRegistration& where);
 
 // The desktop entry's and the mime package's exact text.
