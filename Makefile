@@ -5,7 +5,7 @@ WIN_BUILD  ?= build-windows
 JOBS       ?= $(shell nproc)
 DEMO       ?= examples/demo.gwk
 
-.PHONY: all deps configure build run test bench test-asan fuzz package screenshots format clean \
+.PHONY: all deps configure build run test bench test-asan fuzz package reproducible screenshots format clean \
         windows test-windows
 
 all: build
@@ -60,6 +60,11 @@ fuzz: deps
 # The Debian package, checked by installing it and running the installed tool.
 package: build
 	@scripts/package-check.sh $(BUILD)
+
+# Two builds of the last commit, in different folders, give the same Debian package.
+reproducible:
+	@scripts/install-deps.sh
+	@scripts/reproducible-check.sh
 
 # Windows: glintwick.exe, glintwick-cli.exe, glintwick.chm and glintwick-1.0-setup.exe in
 # $(WIN_BUILD), cross-built with MinGW-w64 against wxWidgets for MSW (built once per machine into
