@@ -78,14 +78,20 @@ def polygon(points, s):
 def shapes(size):
     """The icon at `size` pixels: a rounded dark-blue tile, lighter below, a glowing status
     bar near the bottom, half of it typed, and a spark above. The spark's waist has a term
-    of 0.3 square pixels so that it stays visible at 16 pixels."""
+    of 0.3 square pixels so that it stays visible at small sizes; at 16 pixels and below it
+    sits on a pixel's centre with arms of three pixels, a star one pixel thick (drawn the
+    usual way there, its arms met the pixel grid unevenly and it read as a bar)."""
     tile = Tile(0.18)
+    if size <= 16:
+        spark = Spark(9.5 / 16, 4.5 / 16, 0.3 / size ** 2, 0.2, 0.05)
+    else:
+        spark = Spark(0.62, 0.34, 0.02 / size + 0.3 / size ** 2, 0.28, 0.05)
     return tile, [
         ("b", tile),
         ("B", Rect(0, 0.5, 1, 1)),
         ("g", Rect(0.14, 0.66, 0.86, 0.80)),
         ("y", Rect(0.14, 0.66, 0.59, 0.80)),
-        ("w", Spark(0.62, 0.34, 0.02 / size + 0.3 / size ** 2, 0.28, 0.05)),
+        ("w", spark),
     ]
 
 
