@@ -139,10 +139,8 @@ void RefuseUnknownKey(const std::string& key, const std::string_view (&known)[N]
 void RefuseOutside(const std::string& field, long long value, long long low, long long high,
                    bool allowAny) {
     if (allowAny || (value >= low && value <= high)) return;
-    const std::string range = high == INT32_MAX
-                                  ? std::to_string(low) + " or more"
-                                  : std::to_string(low) + " to " + std::to_string(high);
-    throw CJsonProjectError(field + " is " + std::to_string(value) + ", outside " + range +
+    throw CJsonProjectError(field + " is " + std::to_string(value) + ", outside " +
+                            std::to_string(low) + " to " + std::to_string(high) +
                             " (--allow-any writes it all the same)");
 }
 
@@ -214,7 +212,7 @@ void ReadProjectJson(std::FILE* input, CTallowmereDoc& doc, bool allowAny) {
     const int autoStart = IntField(json, "autoStart", 1, "");
     doc.SetOptions(std::move(finalText), autoStart);
     const int repeat = IntField(json, "repeat", 0, "");
-    RefuseOutside("repeat", repeat, 0, INT32_MAX, allowAny);
+    RefuseOutside("repeat", repeat, 0, 100, allowAny);
     doc.SetRepeat(repeat);
     if (json.contains("effects") && !json.at("effects").is_array())
         throw CJsonProjectError("effects must be an array");

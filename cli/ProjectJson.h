@@ -36,8 +36,8 @@ void WriteProjectJson(const CTallowmereDoc& doc, std::ostream& out,
 // record defaults. The effects become records as they are read, so the project is never held
 // as one JSON document. Throws nlohmann::json::exception for bytes that are no JSON and
 // CJsonProjectError for JSON that is no project: a key it does not know, or, unless
-// `allowAny`, a value the program's dialogs would refuse (a repeat count below 0, loops outside
-// 1 to 10, a speed outside 1 to 20, a text over 500 characters or a final text over 300).
+// `allowAny`, a value the program's dialogs would refuse (a repeat count outside 0 to 100, loops
+// outside 1 to 10, a speed outside 1 to 20, a text over 500 characters or a final text over 300).
 void ReadProjectJson(std::FILE* input, CTallowmereDoc& doc, bool allowAny = false);
 
 }  // namespace glintwick

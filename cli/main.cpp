@@ -96,6 +96,10 @@ int Run(int argc, char** argv) {
 int CheckedStatus(int status) {
     const bool written =
         static_cast<bool>(std::cout.flush()) && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    // A tag written to standard error (the script going to standard output) counts as well;
+    // there is nowhere to say that it failed.
+    if (written && !(std::cerr.flush() && std::fflush(stderr) == 0 && !std::ferror(stderr)))
+        return glintwick::cli::kExitFailure;
     if (written) return status;
     const int cause = errno;
     std::fprintf(stderr, "glintwick-cli: write error%s%s\n", cause ? ": " : "",

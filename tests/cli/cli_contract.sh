@@ -56,7 +56,8 @@ while IFS='|' read -r json message; do
 done <<EOF
 {"effects":[{"loop":5}]}|effects[0].'loop' is no key of a project's JSON (text, effect, speed, loops)
 {"repeats":2}|'repeats' is no key of a project's JSON (finalText, autoStart, repeat, effects, timing)
-{"repeat":-1}|repeat is -1, outside 0 or more (--allow-any writes it all the same)
+{"repeat":-1}|repeat is -1, outside 0 to 100 (--allow-any writes it all the same)
+{"repeat":101}|repeat is 101, outside 0 to 100 (--allow-any writes it all the same)
 {"effects":[{"loops":11}]}|effects[0].loops is 11, outside 1 to 10 (--allow-any writes it all the same)
 {"effects":[{"speed":0}]}|effects[0].speed is 0, outside 1 to 20 (--allow-any writes it all the same)
 {"effects":[{"text":"$long"}]}|effects[0].text's length is 501, outside 0 to 500 (--allow-any writes it all the same)

@@ -609,6 +609,11 @@ TEST_F(RealInputTest, TheHelpViewerOpensReadableOverTheMainWindow) {
             w.open();
             Pump(400);
             checkViewer(w.way, w.focused);
+            if (round == 2) {  // closed by Escape, as a keyboard user closes it
+                PressKey(WXK_ESCAPE);
+                Pump(300);
+                EXPECT_EQ(HelpController().GetFrame(), nullptr) << w.way << ": Escape";
+            }
             UninitializeHelp();
             Pump(200);
         }

@@ -156,6 +156,13 @@ void ArrangeViewer(bool toContents) {
     if (frame == g_arrangedViewer.get()) return;
     g_arrangedViewer = frame;
     if (contents) contents->ExpandAll();
+    // Escape closes the viewer, as it closes every other window of the program.
+    frame->Bind(wxEVT_CHAR_HOOK, [frame](wxKeyEvent& key) {
+        if (key.GetKeyCode() == WXK_ESCAPE && key.GetModifiers() == wxMOD_NONE)
+            frame->Close();
+        else
+            key.Skip();
+    });
     if (g_viewerSettings) {
         const wxPoint place(g_viewerSettings->ReadLong("hcX", 0),
                             g_viewerSettings->ReadLong("hcY", 0));
