@@ -6,10 +6,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
-#include "embedded/Version.h"
 #include "model/SafeFile.h"
 #include "ui/ProgramOptions.h"
 #include "ui/TallowmereApp.h"
@@ -20,22 +18,13 @@ int main(int argc, char** argv) {
     using glintwick::ProgramOptions;
     // Answered before any window or display is needed, as packaging and scripts ask it.
     const ProgramOptions options = glintwick::ReadProgramOptions({argv, argv + argc});
-    if (options.action == ProgramOptions::Action::Version) {
-        std::printf("glintwick %s\n", glintwick::kProjectVersion);
-        return 0;
-    }
-    if (options.action == ProgramOptions::Action::Help) {
-        std::fputs(glintwick::ProgramUsage(), stdout);
-        return 0;
-    }
+    if (glintwick::AnswerOnTheTerminal(options)) return 0;
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     const bool display = (x11 && *x11) || (wayland && *wayland);
-    if (options.action == ProgramOptions::Action::Mistake) {
-        std::fprintf(stderr, "glintwick: %s\nTry 'glintwick --help'.\n", options.mistake.c_str());
-        // Started from a desktop, with no terminal to read that on, it shows in a box too.
-        if (::isatty(STDERR_FILENO) || !display) return glintwick::kUsageExitStatus;
-    }
+    // A mistake started from a desktop, with no terminal to read it on, shows in a box too.
+    if (options.action == ProgramOptions::Action::Mistake && (::isatty(STDERR_FILENO) || !display))
+        return glintwick::kUsageExitStatus;
     if (!display) {
         std::fprintf(stderr,
                      "glintwick: no display to open a window on (run it under xvfb-run on a "

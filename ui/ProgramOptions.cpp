@@ -1,6 +1,10 @@
 // The desktop program's command line, read before any window is made.
 #include "ui/ProgramOptions.h"
 
+#include <cstdio>
+
+#include "embedded/Version.h"
+
 namespace glintwick {
 
 ProgramOptions ReadProgramOptions(const std::vector<std::string>& arguments) {
@@ -41,6 +45,21 @@ const char* ProgramUsage() {
            "  -h, --help     print this help and exit\n"
            "      --version  print the version and exit\n"
            "  --             end of options: a project whose name starts with '-' follows\n";
+}
+
+bool AnswerOnTheTerminal(const ProgramOptions& options) {
+    switch (options.action) {
+        case ProgramOptions::Action::Version:
+            std::printf("glintwick %s\n", kProjectVersion);
+            return true;
+        case ProgramOptions::Action::Help: std::fputs(ProgramUsage(), stdout); return true;
+        case ProgramOptions::Action::Mistake:
+            std::fprintf(stderr, "glintwick: %s\nTry 'glintwick --help'.\n",
+                         options.mistake.c_str());
+            return false;
+        case ProgramOptions::Action::Start: return false;
+    }
+    return false;
 }
 
 }  // namespace glintwick

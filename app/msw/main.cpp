@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "embedded/Version.h"
 #include "model/platform/Process.h"
 #include "ui/ProgramOptions.h"
 #include "ui/TallowmereApp.h"
@@ -31,17 +30,8 @@ int main(int argc, char** argv) {
     std::vector<std::string> arguments = glintwick::ProgramArguments(argc, argv);
     const ProgramOptions options = glintwick::ReadProgramOptions(arguments);
     if (options.action != ProgramOptions::Action::Start) WriteToParentConsole();
-    if (options.action == ProgramOptions::Action::Version) {
-        std::printf("glintwick %s\n", glintwick::kProjectVersion);
-        return 0;
-    }
-    if (options.action == ProgramOptions::Action::Help) {
-        std::fputs(glintwick::ProgramUsage(), stdout);
-        return 0;
-    }
     // A mistake goes to a console where there is one, and in a box (shown by the application).
-    if (options.action == ProgramOptions::Action::Mistake)
-        std::fprintf(stderr, "glintwick: %s\nTry 'glintwick --help'.\n", options.mistake.c_str());
+    if (glintwick::AnswerOnTheTerminal(options)) return 0;
     std::vector<char*> pointers;
     for (std::string& argument : arguments) pointers.push_back(argument.data());
     glintwick::CTallowmereApp::SetRawArguments(static_cast<int>(pointers.size()), pointers.data());
