@@ -54,18 +54,13 @@ apt_get() {
 }
 
 # The Windows build reads wxWidgets' and libpng's sources from Debian's source archive. The
-# entry is added here, where apt's lock is waited for; scripts/msw-libs.sh adds the same entry
-# where it still finds none (its own bytes key the libraries' cache, so it stays as it is).
+# entry is added here, where apt's lock is waited for; it is the one scripts/msw-libs.sh adds
+# where it still finds none (that script stays as it is: its own bytes key the libraries' cache).
 if [ "${1:-}" = windows ] &&
   ! grep -rqs "^Types:.*deb-src\|^deb-src" /etc/apt/sources.list /etc/apt/sources.list.d/; then
   echo "Adding deb-src for Debian's main archive" >&2
-  $sudo tee /etc/apt/sources.list.d/glintwick-src.sources >/dev/null <<'SRC'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SRC
+  sed -n '/^Types: deb-src$/,/^Signed-By:/p' "$(dirname "$0")/msw-libs.sh" |
+    $sudo tee /etc/apt/sources.list.d/glintwick-src.sources >/dev/null
   apt_get update -qq
 fi
 
