@@ -100,7 +100,8 @@ void GiveMessageBoxIconAndName(GtkMessageDialog* box) {
     if (title && *title) atk_object_set_name(gtk_widget_get_accessible(GTK_WIDGET(box)), title);
 }
 
-gboolean WrapMessageBoxText(GSignalInvocationHint*, guint, const GValue* values, gpointer) {
+// A GTK message box as it is realized: its icon and name, and its text wrapped to the screen.
+gboolean PrepareMessageBox(GSignalInvocationHint*, guint, const GValue* values, gpointer) {
     auto* widget = GTK_WIDGET(g_value_get_object(&values[0]));
     if (!GTK_IS_MESSAGE_DIALOG(widget)) return TRUE;
     GiveMessageBoxIconAndName(GTK_MESSAGE_DIALOG(widget));
@@ -184,7 +185,7 @@ void ApplyPlatformStyle() {
     // As the box is realized, before its first size is taken: the window manager places a
     // window by the size it has when it appears.
     static const gulong wrapping = g_signal_add_emission_hook(
-        g_signal_lookup("realize", GTK_TYPE_WIDGET), 0, WrapMessageBoxText, nullptr, nullptr);
+        g_signal_lookup("realize", GTK_TYPE_WIDGET), 0, PrepareMessageBox, nullptr, nullptr);
     (void)wrapping;
     static const gulong hints = g_signal_add_emission_hook(
         g_signal_lookup("map", GTK_TYPE_WIDGET), 0, GiveMessageBoxDialogHints, nullptr, nullptr);
