@@ -1,9 +1,13 @@
 // glintwick-cli: generate, inspect, import and play Glintwick projects from a terminal.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <iostream>
+#include <map>
 #include <new>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,80 +19,187 @@
 
 namespace {
 
-const char* const kUsage =
-    "usage:\n"
-    "  glintwick-cli generate PROJECT.gwk OUTPUT.js   write the script, print the link tag\n"
-    "  glintwick-cli show PROJECT.gwk                 print the project as JSON\n"
-    "  glintwick-cli import PROJECT.json OUTPUT.gwk [--allow-any]\n"
-    "                                                 build a project file from JSON (values the\n"
-    "                                                 dialogs refuse only with --allow-any)\n"
-    "  glintwick-cli frames EFFECT TEXT               print one loop of an effect's frames\n"
-    "  glintwick-cli play PROJECT.gwk [--trace] [--ticks N]\n"
-    "                                                 play the sequence (10 ms ticks)\n"
-    "  glintwick-cli preview PROJECT.gwk OUTPUT.html [--force]\n"
-    "                                                 write a browser preview page and its script\n"
-    "                                                 beside it (an existing script only with\n"
-    "                                                 --force)\n"
-    "  glintwick-cli strip OUTPUT.js                  write the status strip script, print its "
-    "tag\n"
-    "  glintwick-cli check PROJECT.gwk [--json]       check the sequence for flashes (WCAG "
-    "2.3.1)\n"
-    "                                                 and motion (WCAG 2.2.2)\n"
-    "  glintwick-cli --help                           print this text\n"
-    "  glintwick-cli --version                        print the version\n";
+using glintwick::cli::kExitOk;
+using glintwick::cli::kExitUsage;
+using Operands = std::vector<std::string>;
+using Options = std::map<std::string, std::string>;  // given options; a switch's value is ""
 
-int Usage() {
-    std::cerr << kUsage;
-    return glintwick::cli::kExitUsage;
+struct Option {
+    const char* name;
+    const char* value;  // the value's name; nullptr for a switch
+};
+
+// The commands: what each takes and does, from which the usage, each command's help and the
+// reading of its arguments all come.
+struct Command {
+    const char* name;
+    std::vector<const char*> operands;
+    std::vector<Option> options;
+    const char* summary;
+    std::function<int(const Operands&, const Options&)> run;
+};
+
+// A command line that cannot run: what was wrong, in one line, and where to look.
+int Mistake(const std::string& what) {
+    std::cerr << "glintwick-cli: " << what << "\nTry 'glintwick-cli --help'.\n";
+    return kExitUsage;
+}
+
+int Play(const Operands& operands, const Options& options) {
+    long long ticks = -1;
+    if (const auto given = options.find("--ticks"); given != options.end()) {
+        size_t used = 0;
+        try {
+            ticks = std::stoll(given->second, &used);
+        } catch (const std::exception&) {
+            used = 0;
+        }
+        if (used == 0 || used != given->second.size() || ticks < 0)
+            return Mistake("--ticks takes a number of ticks from 0, not '" + given->second + "'");
+    }
+    return glintwick::cli::Play(operands[0], options.count("--trace") > 0, ticks);
+}
+
+const std::vector<Command>& Commands() {
+    using namespace glintwick::cli;
+    static const std::vector<Command> commands = {
+        {"generate",
+         {"PROJECT.gwk", "OUTPUT.js"},
+         {},
+         "write the script, print the link tag",
+         [](const Operands& o, const Options&) { return Generate(o[0], o[1]); }},
+        {"show",
+         {"PROJECT.gwk"},
+         {},
+         "print the project as JSON",
+         [](const Operands& o, const Options&) { return Show(o[0]); }},
+        {"import",
+         {"PROJECT.json", "OUTPUT.gwk"},
+         {{"--allow-any", nullptr}},
+         "build a project file from JSON (values the dialogs refuse only with --allow-any)",
+         [](const Operands& o, const Options& f) {
+             return Import(o[0], o[1], f.count("--allow-any"));
+         }},
+        {"frames",
+         {"EFFECT", "TEXT"},
+         {},
+         "print one loop of an effect's frames",
+         [](const Operands& o, const Options&) { return Frames(o[0], o[1]); }},
+        {"play",
+         {"PROJECT.gwk"},
+         {{"--trace", nullptr}, {"--ticks", "N"}},
+         "play the sequence (10 ms ticks)",
+         Play},
+        {"preview",
+         {"PROJECT.gwk", "OUTPUT.html"},
+         {{"--force", nullptr}},
+         "write a browser preview page and its script beside it (an existing script only with "
+         "--force)",
+         [](const Operands& o, const Options& f) {
+             return Preview(o[0], o[1], f.count("--force"));
+         }},
+        {"strip",
+         {"OUTPUT.js"},
+         {},
+         "write the status strip script, print its tag",
+         [](const Operands& o, const Options&) { return Strip(o[0]); }},
+        {"check",
+         {"PROJECT.gwk"},
+         {{"--json", nullptr}},
+         "check the sequence for flashes (WCAG 2.3.1) and motion (WCAG 2.2.2)",
+         [](const Operands& o, const Options& f) { return Check(o[0], f.count("--json")); }},
+    };
+    return commands;
+}
+
+// "glintwick-cli NAME OPERANDS [OPTION]...", as the usage and a command's help show it.
+std::string Synopsis(const Command& command) {
+    std::string line = std::string("glintwick-cli ") + command.name;
+    for (const char* operand : command.operands) line += std::string(" ") + operand;
+    for (const Option& option : command.options)
+        line += std::string(" [") + option.name +
+                (option.value ? std::string(" ") + option.value : "") + "]";
+    return line;
+}
+
+// Words of `text` on lines of at most 80 columns, each starting with `indent` spaces.
+std::string Wrapped(const std::string& text, size_t indent) {
+    std::string out, line(indent, ' ');
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        if (line.size() > indent && line.size() + 1 + word.size() > 80) {
+            out += line + "\n";
+            line.assign(indent, ' ');
+        }
+        line += (line.size() > indent ? " " : "") + word;
+    }
+    return out + line + "\n";
+}
+
+std::string Usage() {
+    std::string text = "usage:\n";
+    for (const Command& command : Commands())
+        text += "  " + Synopsis(command) + "\n" + Wrapped(command.summary, 6);
+    text += "  glintwick-cli --help\n" + Wrapped("print this text", 6);
+    text += "  glintwick-cli --version\n" + Wrapped("print the version", 6);
+    text += Wrapped(
+        "A project or JSON named - is standard input; a script named - is standard output. "
+        "Options may come before or after the other arguments; -- ends them. "
+        "COMMAND --help shows one command.",
+        0);
+    return text;
+}
+
+// Reads the command's arguments (options anywhere, "--" ending them) and runs it.
+int RunCommand(const Command& command, int argc, char** argv) {
+    Operands operands;
+    Options options;
+    bool optionsEnded = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+            operands.push_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--help" || argument == "-h") {
+            std::cout << "usage: " << Synopsis(command) << "\n" << Wrapped(command.summary, 2);
+            return kExitOk;
+        } else {
+            const auto option = std::find_if(command.options.begin(), command.options.end(),
+                                             [&](const Option& o) { return argument == o.name; });
+            if (option == command.options.end())
+                return Mistake("unknown option '" + argument + "' for " + command.name);
+            if (option->value && i + 1 >= argc)
+                return Mistake(argument + " needs " + option->value);
+            options[argument] = option->value ? argv[++i] : "";
+        }
+    }
+    if (operands.size() != command.operands.size()) {
+        std::string wanted;
+        for (const char* operand : command.operands) wanted += std::string(" ") + operand;
+        return Mistake(std::string(command.name) + " takes" + wanted + ", not " +
+                       std::to_string(operands.size()) + " argument" +
+                       (operands.size() == 1 ? "" : "s"));
+    }
+    return command.run(operands, options);
 }
 
 // The command named by the arguments, run; its exit status.
 int Run(int argc, char** argv) {
-    using namespace glintwick::cli;
-    if (argc < 2) return Usage();
-    const std::string command = argv[1];
-    if (command == "--help" || command == "-h") {
-        std::cout << kUsage;
+    if (argc < 2) return Mistake("no command given");
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h") {
+        std::cout << Usage();
         return kExitOk;
     }
-    if (command == "--version" && argc == 2) {
+    if (name == "--version") {
+        if (argc != 2) return Mistake("--version takes no arguments");
         std::cout << "glintwick-cli " << glintwick::kProjectVersion << "\n";
         return kExitOk;
     }
-    if (command == "generate" && argc == 4) return Generate(argv[2], argv[3]);
-    if (command == "show" && argc == 3) return Show(argv[2]);
-    if (command == "import" && argc == 4) return Import(argv[2], argv[3], false);
-    if (command == "import" && argc == 5 && std::strcmp(argv[4], "--allow-any") == 0)
-        return Import(argv[2], argv[3], true);
-    if (command == "frames" && argc == 4) return Frames(argv[2], argv[3]);
-    if (command == "preview" && argc == 4) return Preview(argv[2], argv[3], false);
-    if (command == "preview" && argc == 5 && std::strcmp(argv[4], "--force") == 0)
-        return Preview(argv[2], argv[3], true);
-    if (command == "strip" && argc == 3) return Strip(argv[2]);
-    if (command == "check" && argc == 3) return Check(argv[2], false);
-    if (command == "check" && argc == 4 && std::strcmp(argv[3], "--json") == 0)
-        return Check(argv[2], true);
-    if (command == "play" && argc >= 3) {
-        bool trace = false;
-        long long ticks = -1;
-        for (int i = 3; i < argc; ++i) {
-            if (std::strcmp(argv[i], "--trace") == 0) {
-                trace = true;
-            } else if (std::strcmp(argv[i], "--ticks") == 0 && i + 1 < argc) {
-                try {
-                    size_t used = 0;
-                    ticks = std::stoll(argv[++i], &used);
-                    if (used != std::strlen(argv[i]) || ticks < 0) return Usage();
-                } catch (const std::exception&) {
-                    return Usage();
-                }
-            } else {
-                return Usage();
-            }
-        }
-        return Play(argv[2], trace, ticks);
-    }
-    return Usage();
+    for (const Command& command : Commands())
+        if (name == command.name) return RunCommand(command, argc, argv);
+    return Mistake("unknown command '" + name + "'");
 }
 
 // Standard output is checked once the command is done, as GNU's tools do: output that could not

@@ -217,8 +217,6 @@ check "check of Flashing at 20" "1 effect 1 (Flashing): flashes 17 times within 
 note: the sequence moves without end, more than 5 s: $pause" "$status $out"
 run "$cli" check "$work/flash.gwk" --json
 check "check --json" '1 {"findings":[{"effect":1,"criterion":"2.3.1","name":"Three Flashes or Below Threshold","level":"A","kind":"failure","flashes":17,"atSeconds":0.23' "$status ${out%%,\"message\"*}"
-run "$cli" check "$work/flash.gwk" --yaml
-check "check with an unknown option" 2 "$status"
 run "$cli" check "$work/missing.gwk" --json
 check "check of a missing file" "1 $work/missing.gwk was not found." "$status $err"
 
@@ -255,22 +253,37 @@ check "endless lines on stdin" "1 Unexpected file format." "$status $err"
 run script -qec "'$cli' show -" /dev/null
 check "a terminal as stdin" "1 glintwick-cli: the project is read from standard input, which is a terminal; pipe one in or name a file" "$status $(echo "$out" | tr -d '\r')"
 
-# --version: the project version, on stdout; it takes no arguments.
+# --version: the project version, on stdout.
 run "$cli" --version
 check "version" "0 glintwick-cli $version" "$status $out"
-run "$cli" --version extra
-check "version with an argument is a usage error" 2 "$status"
 run "$cli" --help
 check "help lists --version" 1 "$(echo "$out" | grep -c -- '--version')"
+check "help fits 80 columns" "" "$(echo "$out" | awk 'length($0) > 80')"
+run "$cli" show --help
+check "a command's help" "0 usage: glintwick-cli show PROJECT.gwk" "$status $(echo "$out" | head -1)"
 
-# Usage errors.
-run "$cli"
-check "no arguments" 2 "$status"
-run "$cli" generate only-one-argument
-check "missing argument" 2 "$status"
-run "$cli" play "$work/abc.gwk" --ticks -4
-check "bad tick count" 2 "$status"
-run "$cli" strip
-check "strip without a file" 2 "$status"
+# Options go before or after the other arguments, and -- ends them.
+"$cli" play "$examples/demo.gwk" --trace --ticks 5 >"$work/after.txt"
+run "$cli" play --ticks 5 --trace "$examples/demo.gwk"
+check "options before the project" "$(cat "$work/after.txt")" "$out"
+run "$cli" frames 6 -- -x
+check "-- ends the options" $'"-x"\n"-X"\n""' "$out"
+
+# A usage error is what was wrong in one line, then where to look; status 2.
+while IFS='|' read -r args message; do
+  read -ra words <<<"$args"
+  run "$cli" "${words[@]}"
+  check "usage error: ${args:-no arguments}" \
+    "2 glintwick-cli: $message"$'\n'"Try 'glintwick-cli --help'." "$status $err"
+done <<'EOF'
+|no command given
+bogus|unknown command 'bogus'
+--version extra|--version takes no arguments
+generate only-one-argument|generate takes PROJECT.gwk OUTPUT.js, not 1 argument
+strip|strip takes OUTPUT.js, not 0 arguments
+play x.gwk --ticks -4|--ticks takes a number of ticks from 0, not '-4'
+play x.gwk --ticks|--ticks needs N
+check x.gwk --yaml|unknown option '--yaml' for check
+EOF
 
 finish
