@@ -64,5 +64,21 @@ for command in $commands; do
   check "the completion offers $command, which the usage lists" yes \
     "$([[ $offered == *",$command,"* ]] && echo yes)"
 done
+# And every option the usage gives a command, after the command's other arguments.
+while read -r _ command rest; do
+  operands="" options=""
+  for word in $rest; do
+    case $word in
+      \[--*) options+=" ${word#[}" ;;
+      \[* | *\]) ;;
+      *) operands+="x " ;;
+    esac
+  done
+  offered=",$(complete_line "$command $operands|"),"
+  for option in $options; do
+    check "the completion offers ${option%]} after $command, as the usage does" yes \
+      "$([[ $offered == *",${option%]},"* ]] && echo yes)"
+  done
+done < <("$cli" --help | awk '$1 == "glintwick-cli" && $2 !~ /^-/')
 
 finish

@@ -56,6 +56,12 @@ for page in glintwick glintwick-cli; do
   check "$page(1) is installed compressed" same \
     "$(gunzip -c "$out/$page.1.gz" | cmp -s - "$out/man/$page.1" && echo same)"
 done
+# glintwick-cli(1)'s synopsis is the usage's, line for line (the page sets operands in lower
+# case).
+check "glintwick-cli(1)'s synopsis is the usage's" \
+  "$("$cli" --help | awk '$1 == "glintwick-cli"' | sed 's/^ *//' | tr 'A-Z' 'a-z')" \
+  "$(MANWIDTH=200 man -l "$out/man/glintwick-cli.1" 2>/dev/null |
+    sed -n '/^SYNOPSIS/,/^DESCRIPTION/p' | sed '1d;$d;s/^ *//' | grep . | tr 'A-Z' 'a-z')"
 # The words that open a page's tagged paragraphs (.TP), where commands and options are told.
 entries() {
   awk 'prev == ".TP" { print } { prev = $0 }' "$out/man/$1.1" |
