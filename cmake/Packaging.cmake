@@ -70,6 +70,16 @@ foreach(size IN LISTS GLINTWICK_ICON_SIZES)
 endforeach()
 install(FILES resources/art/glintwick.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES resources/art/glintwick-symbolic.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/symbolic/apps)
+# The .gwk document's icon, under its mime type's name.
+foreach(size IN LISTS GLINTWICK_ICON_SIZES)
+  install(FILES resources/art/application-x-glintwick-project-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/mimetypes
+          RENAME application-x-glintwick-project.png)
+endforeach()
+install(FILES resources/art/application-x-glintwick-project.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes)
 install(FILES resources/desktop/${GLINTWICK_APP_ID}.desktop
               resources/desktop/OrvaneGWK.Document.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -53,6 +53,8 @@ for file in /usr/bin/glintwick /usr/bin/glintwick-cli /usr/share/glintwick/glint
             /usr/share/metainfo/example.orvane.glintwick.metainfo.xml \
             /usr/share/mime/packages/glintwick.xml /usr/share/icons/hicolor/scalable/apps/glintwick.svg \
             /usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/glintwick.png \
+            /usr/share/icons/hicolor/symbolic/apps/glintwick-symbolic.svg \
+            /usr/share/icons/hicolor/{16x16,256x256,scalable}/mimetypes/application-x-glintwick-project.* \
             /usr/share/bash-completion/completions/glintwick-cli; do
   [ -e "$file" ] || fail "missing after install: $file"
 done

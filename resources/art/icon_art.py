@@ -8,7 +8,9 @@ import math
 import struct
 import zlib
 
-PALETTE = {"b": "#1d3f8f", "B": "#2f5fcf", "y": "#ffd23f", "w": "#ffffff", "g": "#9fb8ef"}
+PALETTE = {"b": "#1d3f8f", "B": "#2f5fcf", "y": "#ffd23f", "w": "#ffffff", "g": "#9fb8ef",
+           "e": "#8a96a8", "p": "#f6f8fc", "f": "#d5dbe6"}
+SYMBOLIC = "#2e3436"  # the one colour of the symbolic icon, as the desktop's symbolic icons have
 SVG_SIZE = 256  # the SVG is the 256-pixel drawing as vectors
 
 
@@ -67,6 +69,22 @@ class Spark:
         return f'<path d="{path}"'
 
 
+class Polygon:
+    """The points inside a closed outline (even-odd rule)."""
+    def __init__(self, *points):
+        self.points = points
+
+    def contains(self, x, y):
+        inside = False
+        for (x0, y0), (x1, y1) in zip(self.points, self.points[1:] + self.points[:1]):
+            if (y0 > y) != (y1 > y) and x < x0 + (y - y0) * (x1 - x0) / (y1 - y0):
+                inside = not inside
+        return inside
+
+    def svg(self, s):
+        return f'<path d="{polygon(self.points, s)}"'
+
+
 def n(value):
     return f"{value:.2f}".rstrip("0").rstrip(".")
 
@@ -95,9 +113,28 @@ def shapes(size):
     ]
 
 
-def colour_at(size, x, y):
+def document_shapes(size):
+    """The .gwk document's icon: a page with a folded corner, and on it the program's status
+    bar, half of it typed, under its spark."""
+    page = Polygon((0.16, 0.03), (0.64, 0.03), (0.86, 0.25), (0.86, 0.97), (0.16, 0.97))
+    edge = max(0.03, 1 / size)
+    inner = Polygon((0.16 + edge, 0.03 + edge), (0.64 - edge / 2, 0.03 + edge),
+                    (0.86 - edge, 0.25 + edge / 2), (0.86 - edge, 0.97 - edge),
+                    (0.16 + edge, 0.97 - edge))
+    return page, [
+        ("e", page),
+        ("p", inner),
+        ("f", Polygon((0.64, 0.03), (0.64, 0.25), (0.86, 0.25))),
+        ("b", Rect(0.26, 0.42, 0.76, 0.84)),
+        ("g", Rect(0.32, 0.66, 0.70, 0.76)),
+        ("y", Rect(0.32, 0.66, 0.50, 0.76)),
+        ("w", Spark(0.51, 0.53, 0.0006 + 0.3 / size ** 2, 0.12, 0.03)),
+    ]
+
+
+def colour_at(size, x, y, drawing=shapes):
     """The palette key of the point (x, y) in units of the side, or None outside the tile."""
-    tile, layers = shapes(size)
+    tile, layers = drawing(size)
     if not tile.contains(x, y):
         return None
     return [key for key, shape in layers if shape.contains(x, y)][-1]
@@ -109,14 +146,15 @@ def pixel_rows(size):
                     for x in range(size)) for y in range(size)]
 
 
-def rgba(size):
+def rgba(size, drawing=shapes):
     """RGBA rows; sizes above 48 are sampled 4 x 4 per pixel."""
     grid = 1 if size <= 48 else 4
     rows = []
     for y in range(size):
         row = bytearray()
         for x in range(size):
-            hits = [colour_at(size, (x + (i + 0.5) / grid) / size, (y + (j + 0.5) / grid) / size)
+            hits = [colour_at(size, (x + (i + 0.5) / grid) / size, (y + (j + 0.5) / grid) / size,
+                              drawing)
                     for j in range(grid) for i in range(grid)]
             hits = [PALETTE[key] for key in hits if key]
             if not hits:
@@ -129,22 +167,43 @@ def rgba(size):
     return rows
 
 
-def write_png(path, size):
+def write_png(path, size, drawing=shapes):
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(
             ">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
-    raw = b"".join(b"\0" + row for row in rgba(size))
+    raw = b"".join(b"\0" + row for row in rgba(size, drawing))
     with open(path, "wb") as f:
         f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
                 + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
-def write_svg(path):
+def write_svg(path, drawing=shapes):
     s = SVG_SIZE
-    tile, layers = shapes(s)
+    tile, layers = drawing(s)
     body = [f'  <clipPath id="tile">{tile.svg(s)}/></clipPath>']
     body += [f'  {shape.svg(s)} fill="{PALETTE[key]}" clip-path="url(#tile)"/>' for key, shape in layers]
     with open(path, "w") as f:
         f.write(f'<svg xmlns="http://www.w3.org/2000/svg" width="{s}" height="{s}" '
                 f'viewBox="0 0 {s} {s}">\n  <title>Glintwick</title>\n'
                 + "\n".join(body) + "\n</svg>\n")
+
+
+def write_symbolic_svg(path):
+    """The symbolic icon, 16 x 16 in one colour: the spark over the status bar's outline, half
+    of it filled, as the desktop draws symbolic icons in its panels and lists."""
+    s = 16
+    bar = Rect(0.06, 0.62, 0.94, 0.88)
+    inner = Rect(0.12, 0.68, 0.88, 0.82)
+    typed = Rect(0.12, 0.68, 0.50, 0.82)
+    spark = Spark(0.5, 0.3, 0.3 / 256, 0.3, 0.05)
+    with open(path, "w") as f:
+        f.write(f'<svg xmlns="http://www.w3.org/2000/svg" width="{s}" height="{s}" '
+                f'viewBox="0 0 {s} {s}">\n  <title>Glintwick</title>\n'
+                f'  <path d="{polygon(rect_points(bar), s)} {polygon(rect_points(inner), s)}" '
+                f'fill="{SYMBOLIC}" fill-rule="evenodd"/>\n'
+                f'  {typed.svg(s)} fill="{SYMBOLIC}"/>\n'
+                f'  {spark.svg(s)} fill="{SYMBOLIC}"/>\n</svg>\n')
+
+
+def rect_points(r):
+    return [(r.x0, r.y0), (r.x1, r.y0), (r.x1, r.y1), (r.x0, r.y1)]

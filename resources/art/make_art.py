@@ -34,8 +34,9 @@ def png_header(name):
 
 def icon(size):
     """The program icon at one of the sizes compiled into the program."""
-    pal = {" ": "None", **icon_art.PALETTE}
-    xpm(f"icon{size}", icon_art.pixel_rows(size), pal)
+    rows = icon_art.pixel_rows(size)
+    used = {key: colour for key, colour in icon_art.PALETTE.items() if any(key in r for r in rows)}
+    xpm(f"icon{size}", rows, {" ": "None", **used})
 
 def logo():
     """The maker's mark: a golden ring around a spark, 77 x 77, clear corners."""
@@ -153,6 +154,11 @@ for s in (16, 32, 48):
 for s in (16, 32, 48, 64, 128, 256):
     icon_art.write_png(f"glintwick-{s}.png", s)
 icon_art.write_svg("glintwick.svg")
+icon_art.write_symbolic_svg("glintwick-symbolic.svg")
+# The .gwk document's icon, named after its mime type as the desktop looks for it.
+for s in (16, 32, 48, 64, 128, 256):
+    icon_art.write_png(f"application-x-glintwick-project-{s}.png", s, icon_art.document_shapes)
+icon_art.write_svg("application-x-glintwick-project.svg", icon_art.document_shapes)
 logo()
 hand()
 splash()

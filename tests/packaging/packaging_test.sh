@@ -105,7 +105,9 @@ done
 check "glintwick.svg is square" 'viewBox="0 0 256 256"' "$(grep -o 'viewBox="[^"]*"' "$src/resources/art/glintwick.svg")"
 if command -v python3 >/dev/null && command -v convert >/dev/null; then
   python3 "$src/resources/art/make_art.py" "$work" >/dev/null
-  for file in icon16.xpm icon32.xpm icon48.xpm glintwick-{16,32,48,64,128,256}.png glintwick.svg; do
+  for file in icon16.xpm icon32.xpm icon48.xpm glintwick-{16,32,48,64,128,256}.png glintwick.svg \
+    glintwick-symbolic.svg application-x-glintwick-project-{16,32,48,64,128,256}.png \
+    application-x-glintwick-project.svg; do
     check "make_art.py draws $file as committed" same \
       "$(cmp -s "$work/$file" "$src/resources/art/$file" && echo same)"
   done

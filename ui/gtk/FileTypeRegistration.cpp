@@ -155,6 +155,7 @@ std::string MimePackageText() {
            "    <comment>" +
            str::kFileTypeName +
            "</comment>\n"
+           "    <icon name=\"application-x-glintwick-project\"/>\n"
            "    <glob pattern=\"" +
            kGlob +
            "\"/>\n"
