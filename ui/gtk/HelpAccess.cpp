@@ -214,46 +214,53 @@ wxHtmlHelpController& ViewerToShow() {
 
 }  // namespace
 
-// The viewer is arranged once it is up, from the event loop: opened from a modal dialog, wx
-// runs the viewer's own loop inside the display call, which returns only when it closes.
-void ArrangeOnceShown(bool toContents, std::function<void()> then = {}) {
-    wxTheApp->CallAfter([toContents, then] {
+// Shows the viewer through `display` and arranges it (then does `then`) once it is up. That is
+// as soon as `display` returns, except from a modal dialog: there wx runs the viewer's own
+// loop inside the display call, which returns only when the viewer closes, so the arranging is
+// also queued on the event loop, to run inside that loop when nothing arranged it first.
+void ShowArranged(const std::function<void()>& display, bool toContents,
+                  const std::function<void()>& then = {}) {
+    static bool pending = false;
+    auto arrange = [toContents, then] {
+        if (!pending) return;
+        pending = false;
         ArrangeViewer(toContents);
         if (then) then();
-    });
+    };
+    pending = true;
+    wxTheApp->CallAfter(arrange);
+    display();
+    arrange();
 }
 
 void ShowHelpContents() {
-    ArrangeOnceShown(true);
-    ViewerToShow().DisplayContents();
+    ShowArranged([] { ViewerToShow().DisplayContents(); }, true);
 }
 
 void ShowHelpIndex() {
-    ArrangeOnceShown(false);
-    ViewerToShow().DisplayIndex();
+    ShowArranged([] { ViewerToShow().DisplayIndex(); }, false);
 }
 
 // The viewer has no call that only opens its search page; open the book and turn to it.
 void ShowHelpSearch() {
-    ArrangeOnceShown(false, [] {
-        wxWindow* frame = g_controller ? g_controller->GetFrame() : nullptr;
-        if (!frame) return;
-        auto* pages = As<wxNotebook>(frame->FindWindow(wxID_HTML_NOTEBOOK));
-        wxWindow* query = frame->FindWindow(wxID_HTML_SEARCHTEXT);
-        if (!pages || !query) return;
-        // The search page is the notebook page that holds the query box.
-        wxWindow* page = query;
-        while (page && page->GetParent() != pages) page = page->GetParent();
-        const int index = page ? pages->FindPage(page) : wxNOT_FOUND;
-        if (index != wxNOT_FOUND) pages->SetSelection(static_cast<size_t>(index));
-        query->SetFocus();
-    });
-    ViewerToShow().DisplayContents();
+    ShowArranged([] { ViewerToShow().DisplayContents(); }, false,
+                 [] {
+                     wxWindow* frame = g_controller ? g_controller->GetFrame() : nullptr;
+                     if (!frame) return;
+                     auto* pages = As<wxNotebook>(frame->FindWindow(wxID_HTML_NOTEBOOK));
+                     wxWindow* query = frame->FindWindow(wxID_HTML_SEARCHTEXT);
+                     if (!pages || !query) return;
+                     // The search page is the notebook page that holds the query box.
+                     wxWindow* page = query;
+                     while (page && page->GetParent() != pages) page = page->GetParent();
+                     const int index = page ? pages->FindPage(page) : wxNOT_FOUND;
+                     if (index != wxNOT_FOUND) pages->SetSelection(static_cast<size_t>(index));
+                     query->SetFocus();
+                 });
 }
 
 void ShowHelpTopic(int topic) {
-    ArrangeOnceShown(true);
-    ViewerToShow().Display(topic);
+    ShowArranged([topic] { ViewerToShow().Display(topic); }, true);
 }
 
 }  // namespace glintwick
