@@ -89,8 +89,8 @@ private:
 // Reads a project from `source` into a project of its own, which takes the place of `doc`
 // when complete; an empty source keeps the repeat count. Format and memory failures turn `doc`
 // into a new project and throw CFileFailure naming `shownName`.
-template <typename Source>
-void LoadFromSource(CTallowmereDoc& doc, Source& source, bool empty, const std::string& shownName) {
+void LoadFromSource(CTallowmereDoc& doc, CByteSource& source, bool empty,
+                    const std::string& shownName) {
     FailureCause failure;
     try {
         CTallowmereDoc loaded;
@@ -151,13 +151,8 @@ CFileStamp LoadProject(CTallowmereDoc& doc, const std::string& path) {
     // Taken before reading: a write during the load then shows as a change afterwards.
     const CFileStamp opened = StampOfOpenFile(fd);
     auto source = std::make_unique<CFileSource>(path, std::move(fd), length);
-    bool empty = source->Remaining() == 0;
-    if (empty && source->HasMoreBytes()) {
-        // A system file that claims no length: its bytes are no project.
-        doc.InitNewProject();
-        doc.NotifyViews();
-        throw CFileFailure(FailureCause::UnexpectedFormat, path);
-    }
+    // A system file that claims no length but gives bytes is read, and found to be no project.
+    const bool empty = source->Remaining() == 0 && !source->HasMoreBytes();
     LoadFromSource(doc, *source, empty, path);
     doc.SetPathName(path);
     doc.NotifyViews();
