@@ -45,7 +45,7 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DGLINTWICK_SANITIZE=ON \
 	  -DGLINTWICK_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
-	@ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	@ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
