@@ -10,6 +10,7 @@
 #include <memory>
 #include <thread>
 
+#include "cli/CliMessages.h"
 #include "cli/ProjectJson.h"
 #include "model/CodePage.h"
 #include "model/CoreTexts.h"
@@ -33,11 +34,6 @@ namespace glintwick::cli {
 
 namespace {
 
-int Fail(const std::string& message) {
-    std::cerr << message << '\n';
-    return kExitFailure;
-}
-
 // "-" for a project names standard input, and for a script standard output.
 constexpr const char* kStandardStream = "-";
 constexpr const char* kStandardInputName = "standard input";
@@ -46,8 +42,8 @@ constexpr const char* kStandardInputName = "standard input";
 // project), which is said rather than waited on.
 bool StandardInputReady(const char* what) {
     if (!StandardInputIsTerminal()) return true;
-    std::cerr << "glintwick-cli: " << what
-              << " is read from standard input, which is a terminal; pipe one in or name a file\n";
+    Failure(std::string(what) +
+            " is read from standard input, which is a terminal; pipe one in or name a file");
     return false;
 }
 
@@ -62,7 +58,7 @@ bool LoadOrReport(CTallowmereDoc& doc, const std::string& path) {
         }
         return true;
     } catch (const CFileFailure& failure) {
-        Fail(failure.Message());
+        Fail(failure);
         return false;
     }
 }
@@ -107,27 +103,26 @@ std::string Seconds(double ticks) {
 bool RefuseToReplaceInput(const std::string& input, const std::string& output) {
     if (input == kStandardStream || output == kStandardStream || !IsSameFile(input, output))
         return false;
-    std::cerr << "glintwick-cli: " << output << " is " << input << ", which the command reads; "
-              << "name another file\n";
+    Mistake(Quoted(output) + " is " + Quoted(input) + ", which the command reads; name another file");
     return true;
 }
 
 }  // namespace
 
-int OutOfMemory(const std::string& command) {
+int OutOfMemory(const std::string& command, const std::vector<std::string>& files) {
     const bool writes =
         command == "generate" || command == "import" || command == "preview" || command == "strip";
     // The message itself must not need the memory that ran out.
-    std::fputs(writes ? str::kFailedToSaveDocument : str::kFailedToOpenDocument, stderr);
-    std::fputs("\n", stderr);
-    return kExitFailure;
+    static const std::string none;
+    const std::string& file = files.empty() ? none : writes ? files.back() : files.front();
+    return FailWithoutMemory(file, writes ? str::kFailedToSaveDocument : str::kFailedToOpenDocument);
 }
 
 int Generate(const std::string& projectPath, const std::string& outputPath) {
     if (RefuseToReplaceInput(projectPath, outputPath)) return kExitUsage;
     CTallowmereDoc doc;
     if (!LoadOrReport(doc, projectPath)) return kExitFailure;
-    if (doc.GetCount() == 0) return Fail(str::kNoEffectsDefined);
+    if (doc.GetCount() == 0) return FailOn(projectPath, str::kNoEffectsDefined);
     // The script names itself in the code page; a name it cannot hold goes in as given, with
     // the program's warning once the file is written (there is no script to warn of otherwise).
     // Written to standard output, it is named as the project is, and its tag goes to stderr.
@@ -142,10 +137,10 @@ int Generate(const std::string& projectPath, const std::string& outputPath) {
         else
             GenerateScriptFile(doc, outputPath, ScriptFileTitle(fileName));
         const std::string warning = ScriptNameWarning(fileName);
-        if (!warning.empty()) std::cerr << "glintwick-cli: warning: " << warning << '\n';
+        if (!warning.empty()) Failure("warning: " + warning);
         (toOutput ? std::cerr : std::cout) << LinkTagFor(fileName) << '\n';
     } catch (const CFileFailure& failure) {
-        return Fail(failure.Message());
+        return Fail(failure);
     }
     return kExitOk;
 }
@@ -184,27 +179,27 @@ int Import(const std::string& jsonPath, const std::string& outputPath, bool allo
             fd.Release();
         }
     } catch (const CFileFailure& failure) {
-        return Fail(failure.Message());
+        return Fail(failure);
     }
     CTallowmereDoc doc;
     try {
         ReadProjectJson(fromInput ? stdin : json.get(), doc, allowAny);
     } catch (const std::bad_alloc&) {
         // The JSON is the document this command opens; the project file it writes comes after.
-        return Fail(str::kFailedToOpenDocument);
+        return FailOn(jsonName, str::kFailedToOpenDocument);
     } catch (const nlohmann::json::exception& error) {
         // The parser's own words, without its library's tag ("[json.exception...] ").
         std::string what = error.what();
         if (what.rfind('[', 0) == 0 && what.find("] ") != std::string::npos)
             what.erase(0, what.find("] ") + 2);
-        return Fail(jsonName + ": not valid JSON: " + what);
+        return FailOn(jsonName, "not valid JSON: " + what);
     } catch (const CJsonProjectError& error) {
-        return Fail(jsonName + ": " + error.what());
+        return FailOn(jsonName, error.what());
     }
     try {
         SaveProject(doc, outputPath);
     } catch (const CFileFailure& failure) {
-        return Fail(failure.Message());
+        return Fail(failure);
     }
     return kExitOk;
 }
@@ -219,14 +214,13 @@ int Frames(const std::string& effectArg, const std::string& utf8Text) {
         effect = -1;
     }
     if (!CEffect::IsValidEffectIndex(effect)) {
-        std::cerr << "glintwick-cli: EFFECT must be a number from 0 to 11\n";
-        return kExitUsage;
+        return Mistake("EFFECT must be a number from 0 to 11, not " + Quoted(effectArg));
     }
     std::string text;
     try {
         text = TextFromUtf8(utf8Text, "TEXT");
     } catch (const CJsonProjectError& error) {
-        return Fail(error.what());
+        return Failure(error.what());
     }
     WordList words;
     if (CEffect::IsWordBased(effect)) SplitTextIntoWords(text, words);
@@ -295,7 +289,7 @@ int Preview(const std::string& projectPath, const std::string& pagePath, bool fo
     if (RefuseToReplaceInput(projectPath, pagePath)) return kExitUsage;
     CTallowmereDoc doc;
     if (!LoadOrReport(doc, projectPath)) return kExitFailure;
-    if (doc.GetCount() == 0) return Fail(str::kNoEffectsDefined);
+    if (doc.GetCount() == 0) return FailOn(projectPath, str::kNoEffectsDefined);
     // The script is named after the page when that name can drive it.
     const std::string pageName = FileNameOf(pagePath);
     auto endsWith = [&](std::string_view end) {
@@ -308,8 +302,8 @@ int Preview(const std::string& projectPath, const std::string& pagePath, bool fo
     };
     // A browser shows a file by its extension; any other name would open as plain text.
     if (!endsWith(".html") && !endsWith(".htm")) {
-        std::cerr << "glintwick-cli: the preview page's name must end in .html or .htm\n";
-        return kExitUsage;
+        return Mistake("the preview page's name must end in .html or .htm, not " +
+                       Quoted(pageName));
     }
     const std::string scriptFile = PreviewScriptName(ScriptFileTitle(pageName)) + ".js";
     // The page was named; the script beside it was not, so an existing one is kept.
@@ -317,14 +311,13 @@ int Preview(const std::string& projectPath, const std::string& pagePath, bool fo
         pagePath.substr(0, pagePath.size() - pageName.size()) + CodePageToUtf8(scriptFile);
     if (RefuseToReplaceInput(projectPath, scriptPath)) return kExitUsage;
     if (!force && SomethingAt(scriptPath)) {
-        std::cerr << "glintwick-cli: " << scriptPath << " exists; --force replaces it\n";
-        return kExitFailure;
+        return FailOn(scriptPath, "exists; --force replaces it");
     }
     try {
         const std::string scriptPath = WritePreviewFiles(doc, pagePath, scriptFile);
         std::cout << scriptPath << '\n' << pagePath << '\n';
     } catch (const CFileFailure& failure) {
-        return Fail(failure.Message());
+        return Fail(failure);
     }
     return kExitOk;
 }
@@ -338,7 +331,7 @@ int Strip(const std::string& outputPath) {
     try {
         WriteStatusStripFile(outputPath);
     } catch (const CFileFailure& failure) {
-        return Fail(failure.Message());
+        return Fail(failure);
     }
     std::cout << AddressSafeLinkTag(FileNameOf(outputPath)) << '\n';
     return kExitOk;

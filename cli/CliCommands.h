@@ -27,7 +27,8 @@ int Strip(const std::string& outputPath);
 int Check(const std::string& projectPath, bool json);
 // A command that could not get the memory it needed: a command that writes a file says it
 // failed to save it, any other that it failed to open its input (a project that does not load
-// says so itself). Prints the message and returns the failure status.
-int OutOfMemory(const std::string& command);
+// says so itself), naming the file it writes or reads among `files` (none: no file named).
+// Prints the message and returns the failure status.
+int OutOfMemory(const std::string& command, const std::vector<std::string>& files);
 
 }  // namespace glintwick::cli

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/CliCommands.h"
+#include "cli/CliMessages.h"
 #include "embedded/Version.h"
 #include "model/SafeFile.h"
 #include "model/platform/Process.h"
@@ -21,6 +22,8 @@ namespace {
 
 using glintwick::cli::kExitOk;
 using glintwick::cli::kExitUsage;
+using glintwick::cli::Mistake;
+using glintwick::cli::Quoted;
 using Operands = std::vector<std::string>;
 using Options = std::map<std::string, std::string>;  // given options; a switch's value is ""
 
@@ -39,12 +42,6 @@ struct Command {
     std::function<int(const Operands&, const Options&)> run;
 };
 
-// A command line that cannot run: what was wrong, in one line, and where to look.
-int Mistake(const std::string& what) {
-    std::cerr << "glintwick-cli: " << what << "\nTry 'glintwick-cli --help'.\n";
-    return kExitUsage;
-}
-
 int Play(const Operands& operands, const Options& options) {
     long long ticks = -1;
     if (const auto given = options.find("--ticks"); given != options.end()) {
@@ -55,7 +52,7 @@ int Play(const Operands& operands, const Options& options) {
             used = 0;
         }
         if (used == 0 || used != given->second.size() || ticks < 0)
-            return Mistake("--ticks takes a number of ticks from 0, not '" + given->second + "'");
+            return Mistake("--ticks takes a number of ticks from 0, not " + Quoted(given->second));
     }
     return glintwick::cli::Play(operands[0], options.count("--trace") > 0, ticks);
 }
@@ -168,7 +165,7 @@ int RunCommand(const Command& command, int argc, char** argv) {
             const auto option = std::find_if(command.options.begin(), command.options.end(),
                                              [&](const Option& o) { return argument == o.name; });
             if (option == command.options.end())
-                return Mistake("unknown option '" + argument + "' for " + command.name);
+                return Mistake("unknown option " + Quoted(argument) + " for " + command.name);
             if (option->value && i + 1 >= argc)
                 return Mistake(argument + " needs " + option->value);
             options[argument] = option->value ? argv[++i] : "";
@@ -181,7 +178,17 @@ int RunCommand(const Command& command, int argc, char** argv) {
                        std::to_string(operands.size()) + " argument" +
                        (operands.size() == 1 ? "" : "s"));
     }
-    return command.run(operands, options);
+    try {
+        return command.run(operands, options);
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    // Memory a command cannot get ends it with the program's message, never with an abort; the
+    // message names the command's file.
+    // (Operands that name files all have an extension in the usage; frames' have none.)
+    static const Operands none;
+    const bool namesFiles = !operands.empty() && std::strchr(command.operands[0], '.');
+    return glintwick::cli::OutOfMemory(command.name, namesFiles ? operands : none);
 }
 
 // The command named by the arguments, run; its exit status.
@@ -199,7 +206,7 @@ int Run(int argc, char** argv) {
     }
     for (const Command& command : Commands())
         if (name == command.name) return RunCommand(command, argc, argv);
-    return Mistake("unknown command '" + name + "'");
+    return Mistake("unknown command " + Quoted(name));
 }
 
 // Standard output is checked once the command is done, as GNU's tools do: output that could not
@@ -228,13 +235,13 @@ int main(int argc, char** argv) {
     std::vector<char*> pointers;
     for (std::string& argument : arguments) pointers.push_back(argument.data());
     pointers.push_back(nullptr);
-    // Memory a command cannot get ends it with the program's message, never with an abort.
+    // Memory that runs out before a command starts: said without naming a file.
     const std::string command = arguments.size() > 1 ? arguments[1] : "";
     try {
         return CheckedStatus(Run(static_cast<int>(arguments.size()), pointers.data()));
     } catch (const std::bad_alloc&) {
-        return glintwick::cli::OutOfMemory(command);
+        return glintwick::cli::OutOfMemory(command, {});
     } catch (const std::length_error&) {
-        return glintwick::cli::OutOfMemory(command);
+        return glintwick::cli::OutOfMemory(command, {});
     }
 }

@@ -1,6 +1,8 @@
 // Message texts of file and document failures.
 #include "model/FileError.h"
 
+#include <string_view>
+
 #include "model/CoreTexts.h"
 #include "model/MessageFormat.h"
 
@@ -38,5 +40,13 @@ CFileFailure::CFileFailure(FailureCause cause, std::string path)
       m_message(FormatMessage(TemplateFor(m_cause), m_path)) {}
 
 std::string CFileFailure::Message() const { return m_message; }
+
+std::string CFileFailure::MessageNaming(const std::string& name) const {
+    return FormatMessage(TemplateFor(m_cause), name);
+}
+
+bool CFileFailure::NamesPath() const {
+    return std::string_view(TemplateFor(m_cause)).find("%1") != std::string_view::npos;
+}
 
 }  // namespace glintwick

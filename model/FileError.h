@@ -39,6 +39,11 @@ public:
     const std::string& Path() const { return m_path; }
     // The exact text shown to the user, with the path in place of %1.
     std::string Message() const;
+    // The same text naming the file as `name` (a quoted form of the path, say); a text that
+    // does not name the file is returned as it is.
+    std::string MessageNaming(const std::string& name) const;
+    // Whether the text names the file at all ("Unexpected file format." does not).
+    bool NamesPath() const;
     const char* what() const noexcept override { return m_message.c_str(); }
 
 private:

@@ -46,7 +46,7 @@ while IFS='|' read -r json message; do
   echo "$json" >"$work/strict.json"
   rm -f "$work/strict.gwk"
   run "$cli" import "$work/strict.json" "$work/strict.gwk"
-  check "strict import of $json" "1 $work/strict.json: $message no" \
+  check "strict import of $json" "1 glintwick-cli: '$work/strict.json': $message no" \
     "$status $err $([ -e "$work/strict.gwk" ] && echo yes || echo no)"
   run "$cli" import "$work/strict.json" "$work/strict.gwk" --allow-any
   case $message in
@@ -69,7 +69,7 @@ check "autoStart false imports as 0" 0 "$("$cli" show "$work/off.gwk" | sed 's/.
 echo 'nope' >"$work/nope.json"
 run "$cli" import "$work/nope.json" "$work/nope.gwk"
 check "a JSON error says where, in the parser's words only" \
-  "$work/nope.json: not valid JSON: parse error at line 1, column 2: syntax error while parsing value - invalid literal; last read: 'no'" "$err"
+  "glintwick-cli: '$work/nope.json': not valid JSON: parse error at line 1, column 2: syntax error while parsing value - invalid literal; last read: 'no'" "$err"
 
 # import: every number outside the 32-bit signed range is refused, naming the field, up to
 # 2^64 - 1, which would otherwise wrap to a negative, and past 64 bits; nothing is written.
@@ -82,7 +82,7 @@ for number in 2147483648 -2147483649 9223372036854775808 18446744071562067968 18
     esac
     rm -f "$work/big.gwk"
     run "$cli" import "$work/big.json" "$work/big.gwk"
-    check "import $field $number" "1 $work/big.json: $field does not fit in 32 bits no" \
+    check "import $field $number" "1 glintwick-cli: '$work/big.json': $field does not fit in 32 bits no" \
       "$status $err $([ -e "$work/big.gwk" ] && echo yes || echo no)"
   done
 done
@@ -90,22 +90,22 @@ done
 # import reads only a regular file: a FIFO is refused at once, not waited on.
 mkfifo "$work/pipe.json"
 out=$(timeout 10 "$cli" import "$work/pipe.json" "$work/piped.gwk" 2>"$work/err"); status=$?
-check "import of a FIFO" "1 Access to $work/pipe.json was denied." "$status $(cat "$work/err")"
+check "import of a FIFO" "1 glintwick-cli: Access to '$work/pipe.json' was denied." "$status $(cat "$work/err")"
 
 # Empty list refusal and load failures carry the design's messages.
 echo '{"effects":[]}' >"$work/empty.json"
 "$cli" import "$work/empty.json" "$work/empty.gwk"
 run "$cli" generate "$work/empty.gwk" "$work/empty.js"
-check "empty list message" "You have not defined any effects yet." "$err"
+check "empty list message" "glintwick-cli: '$work/empty.gwk': You have not defined any effects yet." "$err"
 check "empty list status" 1 "$status"
 run "$cli" show "$work/missing.gwk"
-check "missing file message" "$work/missing.gwk was not found." "$err"
+check "missing file message" "glintwick-cli: '$work/missing.gwk' was not found." "$err"
 head -c 20 "$examples/demo.gwk" >"$work/cut.gwk"
 run "$cli" show "$work/cut.gwk"
-check "truncated file message" "Unexpected file format." "$err"
+check "truncated file message" "glintwick-cli: '$work/cut.gwk': Unexpected file format." "$err"
 check "truncated file status" 1 "$status"
 run "$cli" generate "$examples/demo.gwk" "$work/no/such/folder/x.js"
-check "bad output folder" "$work/no/such/folder/x.js contains an invalid path." "$err"
+check "bad output folder" "glintwick-cli: '$work/no/such/folder/x.js' contains an invalid path." "$err"
 
 # show's timing: the one-effect timeline of 10 ticks, once.
 echo '{"repeat":3,"effects":[{"text":"abc","effect":0,"speed":20,"loops":2}]}' >"$work/timed.json"
@@ -145,19 +145,19 @@ check "preview page loads it" 1 "$(grep -c '<script src="news.js"></script>' "$w
 run "$cli" preview "$examples/demo.gwk" "$work/site/my page.html"
 check "a page name that cannot name a script is mended" "$work/site/my_page.js" "$(echo "$out" | head -n 1)"
 run "$cli" preview "$examples/demo.gwk" "$work/site/news.js"
-check "a page that is no .html is refused" "2 glintwick-cli: the preview page's name must end in .html or .htm" "$status $err"
+check "a page that is no .html is refused" "2 glintwick-cli: the preview page's name must end in .html or .htm, not 'news.js'"$'\n'"Try 'glintwick-cli --help'." "$status $err"
 check "and the script it would replace is kept" same "$(cmp -s "$work/news.js" "$work/site/news.js" && echo same)"
 run "$cli" preview "$examples/demo.gwk" "$work/gone/p.html"
-check "a missing folder names the page" "1 $work/gone/p.html contains an invalid path." "$status $err"
+check "a missing folder names the page" "1 glintwick-cli: '$work/gone/p.html' contains an invalid path." "$status $err"
 run "$cli" preview "$work/empty.gwk" "$work/site/empty.html"
-check "preview of an empty list" "1 You have not defined any effects yet." "$status $err"
+check "preview of an empty list" "1 glintwick-cli: '$work/empty.gwk': You have not defined any effects yet." "$status $err"
 check "nothing written for an empty list" no "$([ -e "$work/site/empty.html" ] && echo yes || echo no)"
 
 # preview keeps a script it was not told to write: an existing one beside the page is replaced
 # only with --force, and nothing is written without it.
 echo "my own app.js" >"$work/site/app.js"
 run "$cli" preview "$examples/demo.gwk" "$work/site/app.html"
-check "preview keeps an existing script" "1 glintwick-cli: $work/site/app.js exists; --force replaces it" "$status $err"
+check "preview keeps an existing script" "1 glintwick-cli: '$work/site/app.js': exists; --force replaces it" "$status $err"
 check "and writes nothing" "my own app.js no" "$(cat "$work/site/app.js") $([ -e "$work/site/app.html" ] && echo yes || echo no)"
 run "$cli" preview "$examples/demo.gwk" "$work/site/app.html" --force
 "$cli" generate "$examples/demo.gwk" "$work/app.js" >/dev/null
@@ -174,7 +174,7 @@ for case in "generate mine.gwk mine.gwk" "generate mine.gwk link.gwk" "generate 
   set -- $case
   [ "$1" == preview ] && ln -sf mine.gwk "$work/mine.gwk.html"
   run "$cli" "$1" "$work/$2" "$work/$3"
-  check "$case is refused" "2 glintwick-cli: $work/$3 is $work/$2, which the command reads; name another file" "$status $err"
+  check "$case is refused" "2 glintwick-cli: '$work/$3' is '$work/$2', which the command reads; name another file"$'\n'"Try 'glintwick-cli --help'." "$status $err"
   rm -f "$work/mine.gwk.html"
 done
 check "the project is intact" same "$(cmp -s "$work/mine.gwk" "$examples/demo.gwk" && echo same)"
@@ -194,17 +194,17 @@ check "strip tag" "0 <SCRIPT SRC='glintwick-strip.js'></SCRIPT>" "$status $out"
 check "strip is the page's strip" 1 "$(grep -cF "$(sed -n 2p "$work/site/glintwick-strip.js")" "$work/site/news.html")"
 # No output name at all (an unset variable) is a bad path, not a full disk.
 run "$cli" strip ''
-check "strip to no name" "1 contains an invalid path." "$status$out$err"
+check "strip to no name" "1glintwick-cli: '' contains an invalid path." "$status$out$err"
 run "$cli" generate "$examples/demo.gwk" ''
-check "generate to no name, and no warning of a script never written" "1 contains an invalid path." "$status$err"
+check "generate to no name, and no warning of a script never written" "1glintwick-cli: '' contains an invalid path." "$status$err"
 for command in show play check; do
   run "$cli" $command ''
-  check "$command of no name" "1 contains an invalid path." "$status$out$err"
+  check "$command of no name" "1glintwick-cli: '' contains an invalid path." "$status$out$err"
 done
 run "$cli" strip "$work/site/it's #1.js"
 check "strip tag of an awkward name" "<SCRIPT SRC='it%27s %231.js'></SCRIPT>" "$out"
 run "$cli" strip "$work/no/such/folder/s.js"
-check "strip into a missing folder" "1 $work/no/such/folder/s.js contains an invalid path." "$status $err"
+check "strip into a missing folder" "1 glintwick-cli: '$work/no/such/folder/s.js' contains an invalid path." "$status $err"
 
 # check: flashes fail WCAG 2.3.1 (status 1), motion past 5 s is a note on 2.2.2 (status 0).
 pause="WCAG 2.2.2 Pause, Stop, Hide (level A) is met when glintwick-strip.js, which has a pause button, is on the page; a page with the bare script must add a control that calls the script's NAME_stop()"
@@ -218,7 +218,7 @@ note: the sequence moves without end, more than 5 s: $pause" "$status $out"
 run "$cli" check "$work/flash.gwk" --json
 check "check --json" '1 {"findings":[{"effect":1,"criterion":"2.3.1","name":"Three Flashes or Below Threshold","level":"A","kind":"failure","flashes":17,"atSeconds":0.23' "$status ${out%%,\"message\"*}"
 run "$cli" check "$work/missing.gwk" --json
-check "check of a missing file" "1 $work/missing.gwk was not found." "$status $err"
+check "check of a missing file" "1 glintwick-cli: '$work/missing.gwk' was not found." "$status $err"
 
 # "-" is standard input as the project or JSON, standard output as a script (the tag then on
 # stderr): each piped result is the named-file command's, byte for byte.
@@ -245,11 +245,11 @@ pipe_case "strip to stdout" "<SCRIPT SRC='glintwick-strip.js'></SCRIPT>" "'$c' s
 # ends at once (zeros are a project of no effects; "y" lines claim a record count past any
 # budget), and a terminal is refused instead of waited on.
 run bash -c "head -c 20 '$demo' | '$cli' show -"
-check "cut project on stdin" "1 Unexpected file format." "$status $err"
+check "cut project on stdin" "1 glintwick-cli: 'standard input': Unexpected file format." "$status $err"
 run bash -c "head -c 1000000000 /dev/zero | timeout 10 '$cli' show -"
 check "zeros on stdin" 0 "$status"
 run bash -c "yes | timeout 10 '$cli' show -"
-check "endless lines on stdin" "1 Unexpected file format." "$status $err"
+check "endless lines on stdin" "1 glintwick-cli: 'standard input': Unexpected file format." "$status $err"
 run script -qec "'$cli' show -" /dev/null
 check "a terminal as stdin" "1 glintwick-cli: the project is read from standard input, which is a terminal; pipe one in or name a file" "$status $(echo "$out" | tr -d '\r')"
 
@@ -284,6 +284,12 @@ strip|strip takes OUTPUT.js, not 0 arguments
 play x.gwk --ticks -4|--ticks takes a number of ticks from 0, not '-4'
 play x.gwk --ticks|--ticks needs N
 check x.gwk --yaml|unknown option '--yaml' for check
+frames 12 x|EFFECT must be a number from 0 to 11, not '12'
 EOF
+
+# A file is named in the shell's quoting: a quote in it cannot end the quotes, nor a control
+# character reach the terminal.
+run "$cli" show "$work/it's"$'\e'"[2J.gwk"
+check "an awkward name is quoted" "1 glintwick-cli: '$work/it'\\''s'\$'\\033''[2J.gwk' was not found." "$status $err"
 
 finish

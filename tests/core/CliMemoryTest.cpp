@@ -84,7 +84,7 @@ TEST(CliMemory, ARecordCountBeyondTheContainersMemoryFailsAtOnce) {
         RunCli({"show", path}, {.controlGroup = group.Path(), .timeoutSeconds = 60});
     EXPECT_EQ(shown.signal, 0) << "killed instead of reporting";
     EXPECT_EQ(shown.exitCode, 1);
-    EXPECT_EQ(shown.err, "Failed to open document.\n");
+    EXPECT_EQ(shown.err, "glintwick-cli: '" + path + "': Failed to open document.\n");
     EXPECT_LT(shown.seconds, 2);
     std::cout << "  show in a 256 MiB group: " << shown.seconds << " s, peak RSS " << shown.peakKb
               << " KiB\n";
@@ -108,14 +108,21 @@ TEST(CliMemory, EveryCommandThatRunsOutOfMemoryReportsIt) {
         std::vector<std::string> args;
         long long limit;
         int exitCode;
-        const char* err;
+        std::string err;
     } cases[] = {
-        {{"generate", project, folder.File("out.js")}, 128 * kMiB, 1, "Failed to save document.\n"},
+        {{"generate", project, folder.File("out.js")},
+         128 * kMiB,
+         1,
+         "glintwick-cli: '" + folder.File("out.js") + "': Failed to save document.\n"},
         {{"preview", project, folder.File("out.html")},
          128 * kMiB,
          1,
-         "Failed to save document.\n"},
-        {{"import", json, folder.File("out.gwk")}, 160 * kMiB, 1, "Failed to open document.\n"},
+         // The script beside the page is what could not be written.
+         "glintwick-cli: '" + folder.File("out.js") + "': Failed to save document.\n"},
+        {{"import", json, folder.File("out.gwk")},
+         160 * kMiB,
+         1,
+         "glintwick-cli: '" + json + "': Failed to open document.\n"},
         // Printed a piece at a time, the project fits where one JSON document of it did not.
         {{"show", project}, 128 * kMiB, 0, ""},
     };

@@ -54,7 +54,8 @@ TEST(HostileFiles, TheCliRefusesOrShowsEachWithBoundedMemory) {
         test::WriteFile(path, file.bytes);
         const test::ChildResult shown = test::RunCli({"show", path});
         EXPECT_EQ(shown.exitCode, file.loads ? 0 : 1);
-        EXPECT_EQ(shown.err, file.loads ? "" : "Unexpected file format.\n");
+        EXPECT_EQ(shown.err,
+                  file.loads ? "" : "glintwick-cli: '" + path + "': Unexpected file format.\n");
         EXPECT_LT(shown.peakKb, 64 * 1024) << "the CLI's peak resident size";
         std::cout << "  " << file.name << ": glintwick-cli show peak RSS " << shown.peakKb
                   << " KiB\n";
