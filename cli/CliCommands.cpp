@@ -103,7 +103,8 @@ std::string Seconds(double ticks) {
 bool RefuseToReplaceInput(const std::string& input, const std::string& output) {
     if (input == kStandardStream || output == kStandardStream || !IsSameFile(input, output))
         return false;
-    Mistake(Quoted(output) + " is " + Quoted(input) + ", which the command reads; name another file");
+    Mistake(Quoted(output) + " is " + Quoted(input) +
+            ", which the command reads; name another file");
     return true;
 }
 
@@ -115,7 +116,8 @@ int OutOfMemory(const std::string& command, const std::vector<std::string>& file
     // The message itself must not need the memory that ran out.
     static const std::string none;
     const std::string& file = files.empty() ? none : writes ? files.back() : files.front();
-    return FailWithoutMemory(file, writes ? str::kFailedToSaveDocument : str::kFailedToOpenDocument);
+    return FailWithoutMemory(file,
+                             writes ? str::kFailedToSaveDocument : str::kFailedToOpenDocument);
 }
 
 int Generate(const std::string& projectPath, const std::string& outputPath) {

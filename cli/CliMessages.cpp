@@ -22,9 +22,16 @@ void QuoteInto(const std::string& name, Put put) {
         if (c == '\'') {
             put("'\\''");
         } else if (byte < 0x20 || byte == 0x7F) {
-            const char escaped[] = {'\'', '$', '\'', '\\', static_cast<char>('0' + (byte >> 6)),
+            const char escaped[] = {'\'',
+                                    '$',
+                                    '\'',
+                                    '\\',
+                                    static_cast<char>('0' + (byte >> 6)),
                                     static_cast<char>('0' + ((byte >> 3) & 7)),
-                                    static_cast<char>('0' + (byte & 7)), '\'', '\'', '\0'};
+                                    static_cast<char>('0' + (byte & 7)),
+                                    '\'',
+                                    '\'',
+                                    '\0'};
             put(escaped);
         } else {
             const char plain[] = {c, '\0'};

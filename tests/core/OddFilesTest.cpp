@@ -212,7 +212,8 @@ TEST(OddFiles, SavingThroughLinksThatLeadNowhereOrInALoop) {
         const std::string link = folder.File(c.link);
         const test::ChildResult run = test::RunCli({"import", json, link});
         EXPECT_EQ(run.exitCode, c.made ? 0 : 1);
-        EXPECT_EQ(run.err, c.made ? "" : "glintwick-cli: '" + link + "' contains an invalid path.\n");
+        EXPECT_EQ(run.err,
+                  c.made ? "" : "glintwick-cli: '" + link + "' contains an invalid path.\n");
         struct stat st {};
         EXPECT_TRUE(::lstat(link.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) << "link replaced";
         if (c.made) {
