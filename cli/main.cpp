@@ -14,33 +14,27 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliMessages.h"
+#include "cli/CommandTable.h"
 #include "embedded/Version.h"
 #include "model/SafeFile.h"
 #include "model/platform/Process.h"
 
 namespace {
 
+using glintwick::cli::CommandSpec;
+using glintwick::cli::CommandSpecs;
 using glintwick::cli::kExitOk;
 using glintwick::cli::kExitUsage;
 using glintwick::cli::Mistake;
+using glintwick::cli::OptionSpec;
 using glintwick::cli::Quoted;
+using glintwick::cli::Synopsis;
+using glintwick::cli::Usage;
+using glintwick::cli::Wrapped;
 using Operands = std::vector<std::string>;
 using Options = std::map<std::string, std::string>;  // given options; a switch's value is ""
 
-struct Option {
-    const char* name;
-    const char* value;  // the value's name; nullptr for a switch
-};
-
-// The commands: what each takes and does, from which the usage, each command's help and the
-// reading of its arguments all come.
-struct Command {
-    const char* name;
-    std::vector<const char*> operands;
-    std::vector<Option> options;
-    const char* summary;
-    std::function<int(const Operands&, const Options&)> run;
-};
+using Runner = std::function<int(const Operands&, const Options&)>;
 
 int Play(const Operands& operands, const Options& options) {
     long long ticks = -1;
@@ -57,98 +51,27 @@ int Play(const Operands& operands, const Options& options) {
     return glintwick::cli::Play(operands[0], options.count("--trace") > 0, ticks);
 }
 
-const std::vector<Command>& Commands() {
+// What runs each command of the table, by its name.
+const std::map<std::string, Runner>& Runners() {
     using namespace glintwick::cli;
-    static const std::vector<Command> commands = {
-        {"generate",
-         {"PROJECT.gwk", "OUTPUT.js"},
-         {},
-         "write the script, print the link tag",
-         [](const Operands& o, const Options&) { return Generate(o[0], o[1]); }},
-        {"show",
-         {"PROJECT.gwk"},
-         {},
-         "print the project as JSON",
-         [](const Operands& o, const Options&) { return Show(o[0]); }},
-        {"import",
-         {"PROJECT.json", "OUTPUT.gwk"},
-         {{"--allow-any", nullptr}},
-         "build a project file from JSON (values the dialogs refuse only with --allow-any)",
-         [](const Operands& o, const Options& f) {
-             return Import(o[0], o[1], f.count("--allow-any"));
-         }},
-        {"frames",
-         {"EFFECT", "TEXT"},
-         {},
-         "print one loop of an effect's frames",
-         [](const Operands& o, const Options&) { return Frames(o[0], o[1]); }},
-        {"play",
-         {"PROJECT.gwk"},
-         {{"--trace", nullptr}, {"--ticks", "N"}},
-         "play the sequence (10 ms ticks)",
-         Play},
-        {"preview",
-         {"PROJECT.gwk", "OUTPUT.html"},
-         {{"--force", nullptr}},
-         "write a browser preview page and its script beside it (an existing script only with "
-         "--force)",
-         [](const Operands& o, const Options& f) {
-             return Preview(o[0], o[1], f.count("--force"));
-         }},
-        {"strip",
-         {"OUTPUT.js"},
-         {},
-         "write the status strip script, print its tag",
-         [](const Operands& o, const Options&) { return Strip(o[0]); }},
+    static const std::map<std::string, Runner> runners = {
+        {"generate", [](const Operands& o, const Options&) { return Generate(o[0], o[1]); }},
+        {"show", [](const Operands& o, const Options&) { return Show(o[0]); }},
+        {"import", [](const Operands& o,
+                      const Options& f) { return Import(o[0], o[1], f.count("--allow-any")); }},
+        {"frames", [](const Operands& o, const Options&) { return Frames(o[0], o[1]); }},
+        {"play", Play},
+        {"preview", [](const Operands& o,
+                       const Options& f) { return Preview(o[0], o[1], f.count("--force")); }},
+        {"strip", [](const Operands& o, const Options&) { return Strip(o[0]); }},
         {"check",
-         {"PROJECT.gwk"},
-         {{"--json", nullptr}},
-         "check the sequence for flashes (WCAG 2.3.1) and motion (WCAG 2.2.2)",
          [](const Operands& o, const Options& f) { return Check(o[0], f.count("--json")); }},
     };
-    return commands;
-}
-
-// "glintwick-cli NAME OPERANDS [OPTION]...", as the usage and a command's help show it.
-std::string Synopsis(const Command& command) {
-    std::string line = std::string("glintwick-cli ") + command.name;
-    for (const char* operand : command.operands) line += std::string(" ") + operand;
-    for (const Option& option : command.options)
-        line += std::string(" [") + option.name +
-                (option.value ? std::string(" ") + option.value : "") + "]";
-    return line;
-}
-
-// Words of `text` on lines of at most 80 columns, each starting with `indent` spaces.
-std::string Wrapped(const std::string& text, size_t indent) {
-    std::string out, line(indent, ' ');
-    std::istringstream words(text);
-    for (std::string word; words >> word;) {
-        if (line.size() > indent && line.size() + 1 + word.size() > 80) {
-            out += line + "\n";
-            line.assign(indent, ' ');
-        }
-        line += (line.size() > indent ? " " : "") + word;
-    }
-    return out + line + "\n";
-}
-
-std::string Usage() {
-    std::string text = "usage:\n";
-    for (const Command& command : Commands())
-        text += "  " + Synopsis(command) + "\n" + Wrapped(command.summary, 6);
-    text += "  glintwick-cli --help\n" + Wrapped("print this text", 6);
-    text += "  glintwick-cli --version\n" + Wrapped("print the version", 6);
-    text += Wrapped(
-        "A project or JSON named - is standard input; a script named - is standard output. "
-        "Options may come before or after the other arguments; -- ends them. "
-        "COMMAND --help shows one command.",
-        0);
-    return text;
+    return runners;
 }
 
 // Reads the command's arguments (options anywhere, "--" ending them) and runs it.
-int RunCommand(const Command& command, int argc, char** argv) {
+int RunCommand(const CommandSpec& command, int argc, char** argv) {
     Operands operands;
     Options options;
     bool optionsEnded = false;
@@ -162,8 +85,9 @@ int RunCommand(const Command& command, int argc, char** argv) {
             std::cout << "usage: " << Synopsis(command) << "\n" << Wrapped(command.summary, 2);
             return kExitOk;
         } else {
-            const auto option = std::find_if(command.options.begin(), command.options.end(),
-                                             [&](const Option& o) { return argument == o.name; });
+            const auto option =
+                std::find_if(command.options.begin(), command.options.end(),
+                             [&](const OptionSpec& o) { return argument == o.name; });
             if (option == command.options.end())
                 return Mistake("unknown option " + Quoted(argument) + " for " + command.name);
             if (option->value && i + 1 >= argc)
@@ -179,7 +103,7 @@ int RunCommand(const Command& command, int argc, char** argv) {
                        (operands.size() == 1 ? "" : "s"));
     }
     try {
-        return command.run(operands, options);
+        return Runners().at(command.name)(operands, options);
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
@@ -204,7 +128,7 @@ int Run(int argc, char** argv) {
         std::cout << "glintwick-cli " << glintwick::kProjectVersion << "\n";
         return kExitOk;
     }
-    for (const Command& command : Commands())
+    for (const CommandSpec& command : CommandSpecs())
         if (name == command.name) return RunCommand(command, argc, argv);
     return Mistake("unknown command " + Quoted(name));
 }

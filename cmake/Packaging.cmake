@@ -17,8 +17,22 @@ endfunction()
 # The pages as the build tree has them (its tests read them); the installed glintwick(1) is made
 # again at install time below, for the prefix it is installed under (the package's /usr, not
 # the build's).
+# glintwick-cli's synopsis and completion are made from the tool's command table.
+add_executable(glintwick-cli-docs cli/docs_main.cpp cli/CommandTable.cpp)
+target_link_libraries(glintwick-cli-docs PRIVATE glintwick_core)
+configure_file(${PACKAGING}/man/glintwick.1.in ${PACKAGING_OUT}/man/glintwick.1 @ONLY)
+configure_file(${PACKAGING}/man/glintwick-cli.1.in ${PACKAGING_OUT}/man/glintwick-cli.1.in @ONLY)
+add_custom_command(OUTPUT ${PACKAGING_OUT}/man/glintwick-cli.1
+  COMMAND glintwick-cli-docs ${PACKAGING_OUT}/man/glintwick-cli.1.in
+          ${PACKAGING_OUT}/man/glintwick-cli.1
+  DEPENDS glintwick-cli-docs ${PACKAGING_OUT}/man/glintwick-cli.1.in
+  COMMENT "Writing glintwick-cli(1)")
+add_custom_command(OUTPUT ${PACKAGING_OUT}/glintwick-cli.completion
+  COMMAND glintwick-cli-docs ${PACKAGING}/bash-completion/glintwick-cli.in
+          ${PACKAGING_OUT}/glintwick-cli.completion
+  DEPENDS glintwick-cli-docs ${PACKAGING}/bash-completion/glintwick-cli.in
+  COMMENT "Writing glintwick-cli's bash completion")
 foreach(page glintwick glintwick-cli)
-  configure_file(${PACKAGING}/man/${page}.1.in ${PACKAGING_OUT}/man/${page}.1 @ONLY)
   gzip_for_install(${PACKAGING_OUT}/man/${page}.1 ${PACKAGING_OUT}/${page}.1.gz)
   list(APPEND PACKAGING_DOCS ${PACKAGING_OUT}/${page}.1.gz)
 endforeach()
@@ -33,7 +47,8 @@ add_custom_command(OUTPUT ${PACKAGING_OUT}/copyright
           ${CMAKE_SOURCE_DIR}/cmake/DebianCopyright.cmake
   COMMENT "Writing the copyright file")
 add_custom_target(packaging_docs ALL
-  DEPENDS ${PACKAGING_DOCS} ${PACKAGING_OUT}/changelog.gz ${PACKAGING_OUT}/copyright)
+  DEPENDS ${PACKAGING_DOCS} ${PACKAGING_OUT}/changelog.gz ${PACKAGING_OUT}/copyright
+          ${PACKAGING_OUT}/glintwick-cli.completion)
 
 # Programs in bin, the help book in the data folder (the program finds it there through
 # GLINTWICK_DATA_FROM_BIN), documents where Debian keeps them.
@@ -57,8 +72,8 @@ install(CODE "
   execute_process(COMMAND gzip -9nf ${PACKAGING_OUT}/installed/glintwick.1 COMMAND_ERROR_IS_FATAL ANY)
   file(INSTALL ${PACKAGING_OUT}/installed/glintwick.1.gz
        DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_MANDIR}/man1\")")
-install(FILES ${PACKAGING}/bash-completion/glintwick-cli
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+install(FILES ${PACKAGING_OUT}/glintwick-cli.completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME glintwick-cli)
 install(FILES ${PACKAGING}/debian/lintian-overrides
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME glintwick)
 

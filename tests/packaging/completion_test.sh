@@ -53,6 +53,11 @@ play a.gwk |;--ticks,--trace
 play a.gwk --trace |;--ticks
 play a.gwk --ticks |;
 play a.gwk --ticks 5 |;--trace
+play --t|;--ticks,--trace
+play --trace |;$gwk
+generate -- a.gwk |;c.js,sub
+check -- |;$gwk
+check a.gwk -- |;
 unknown |;
 EOF_CASES
 

@@ -1,0 +1,136 @@
+// glintwick-cli's commands as data, and the texts made from them.
+#include "cli/CommandTable.h"
+
+#include <cctype>
+#include <sstream>
+
+#include "model/Effect.h"
+
+namespace glintwick::cli {
+
+const std::vector<CommandSpec>& CommandSpecs() {
+    static const std::vector<CommandSpec> commands = {
+        {"generate", {"PROJECT.gwk", "OUTPUT.js"}, {}, "write the script, print the link tag"},
+        {"show", {"PROJECT.gwk"}, {}, "print the project as JSON"},
+        {"import",
+         {"PROJECT.json", "OUTPUT.gwk"},
+         {{"--allow-any", nullptr}},
+         "build a project file from JSON (values the dialogs refuse only with --allow-any)"},
+        {"frames", {"EFFECT", "TEXT"}, {}, "print one loop of an effect's frames"},
+        {"play",
+         {"PROJECT.gwk"},
+         {{"--trace", nullptr}, {"--ticks", "N"}},
+         "play the sequence (10 ms ticks)"},
+        {"preview",
+         {"PROJECT.gwk", "OUTPUT.html"},
+         {{"--force", nullptr}},
+         "write a browser preview page and its script beside it (an existing script only with "
+         "--force)"},
+        {"strip", {"OUTPUT.js"}, {}, "write the status strip script, print its tag"},
+        {"check",
+         {"PROJECT.gwk"},
+         {{"--json", nullptr}},
+         "check the sequence for flashes (WCAG 2.3.1) and motion (WCAG 2.2.2)"},
+    };
+    return commands;
+}
+
+std::string Synopsis(const CommandSpec& command) {
+    std::string line = std::string("glintwick-cli ") + command.name;
+    for (const char* operand : command.operands) line += std::string(" ") + operand;
+    for (const OptionSpec& option : command.options)
+        line += std::string(" [") + option.name +
+                (option.value ? std::string(" ") + option.value : "") + "]";
+    return line;
+}
+
+std::string Wrapped(const std::string& text, size_t indent) {
+    std::string out, line(indent, ' ');
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        if (line.size() > indent && line.size() + 1 + word.size() > 80) {
+            out += line + "\n";
+            line.assign(indent, ' ');
+        }
+        line += (line.size() > indent ? " " : "") + word;
+    }
+    return out + line + "\n";
+}
+
+std::string Usage() {
+    std::string text = "usage:\n";
+    for (const CommandSpec& command : CommandSpecs())
+        text += "  " + Synopsis(command) + "\n" + Wrapped(command.summary, 6);
+    text += "  glintwick-cli --help\n" + Wrapped("print this text", 6);
+    text += "  glintwick-cli --version\n" + Wrapped("print the version", 6);
+    text += Wrapped(
+        "A project or JSON named - is standard input; a script named - is standard output. "
+        "Options may come before or after the other arguments; -- ends them. "
+        "COMMAND --help shows one command.",
+        0);
+    return text;
+}
+
+namespace {
+
+// A word as roff prints it literally: every hyphen a minus sign.
+std::string Roff(const std::string& word) {
+    std::string out;
+    for (char c : word) out += c == '-' ? std::string("\\-") : std::string(1, c);
+    return out;
+}
+
+std::string Lower(std::string word) {
+    for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return word;
+}
+
+// What completes an operand: files by extension (a page's either of a browser's two), the
+// effect numbers, or nothing ("-") for free text.
+std::string CompletionKind(const std::string& operand) {
+    const size_t dot = operand.rfind('.');
+    if (dot != std::string::npos) {
+        const std::string extension = operand.substr(dot + 1);
+        return extension == "html" ? "@(html|htm)" : extension;
+    }
+    if (operand == "EFFECT") return "#" + std::to_string(CEffect::kNumEffects - 1);
+    return "-";
+}
+
+}  // namespace
+
+std::string ManSynopsis() {
+    std::string out;
+    for (const CommandSpec& command : CommandSpecs()) {
+        out += ".B glintwick\\-cli " + Roff(command.name) + "\n.I";
+        for (const char* operand : command.operands) out += " " + Roff(Lower(operand));
+        out += "\n";
+        for (const OptionSpec& option : command.options)
+            out += option.value ? ".RB [ " + Roff(option.name) + "\n.IR " +
+                                      Roff(Lower(option.value)) + " ]\n"
+                                : ".RB [ " + Roff(option.name) + " ]\n";
+        out += ".br\n";
+    }
+    return out + ".B glintwick\\-cli \\-\\-help\n.br\n.B glintwick\\-cli \\-\\-version\n";
+}
+
+std::string CompletionTables() {
+    std::string commands, operands, options, valued = " ";
+    for (const CommandSpec& command : CommandSpecs()) {
+        commands += std::string(command.name) + " ";
+        std::string kinds, names;
+        for (const char* operand : command.operands)
+            kinds += (kinds.empty() ? "" : " ") + CompletionKind(operand);
+        for (const OptionSpec& option : command.options) {
+            names += (names.empty() ? "" : " ") + std::string(option.name);
+            if (option.value) valued += std::string(option.name) + " ";
+        }
+        operands += std::string(" [") + command.name + "]='" + kinds + "'";
+        options += std::string(" [") + command.name + "]='" + names + "'";
+    }
+    return "    local commands='" + commands + "--help --version'\n" + "    local -A operands=(" +
+           operands + ")\n" + "    local -A options=(" + options + ")\n" + "    local valued='" +
+           valued + "'\n";
+}
+
+}  // namespace glintwick::cli

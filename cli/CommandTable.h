@@ -1,0 +1,41 @@
+// glintwick-cli's commands as data: the usage, each command's help, the manual page's synopsis
+// and the shell completion are all made from this one table.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace glintwick::cli {
+
+struct OptionSpec {
+    const char* name;
+    const char* value;  // the value's name; nullptr for a switch
+};
+
+struct CommandSpec {
+    const char* name;
+    // Operands by their usage names: a file's carries its extension ("PROJECT.gwk").
+    std::vector<const char*> operands;
+    std::vector<OptionSpec> options;
+    const char* summary;
+};
+
+const std::vector<CommandSpec>& CommandSpecs();
+
+// "glintwick-cli NAME OPERANDS [OPTION]...", as the usage and a command's help show it.
+std::string Synopsis(const CommandSpec& command);
+
+// Words of `text` on lines of at most 80 columns, each starting with `indent` spaces.
+std::string Wrapped(const std::string& text, size_t indent);
+
+// The whole usage, as --help prints it.
+std::string Usage();
+
+// The manual page's SYNOPSIS lines (roff), every command and --help and --version.
+std::string ManSynopsis();
+
+// The bash completion's tables: the commands, each command's operand kinds and options, and
+// the options that take a value.
+std::string CompletionTables();
+
+}  // namespace glintwick::cli
