@@ -5,7 +5,7 @@ WIN_BUILD  ?= build-windows
 JOBS       ?= $(shell nproc)
 DEMO       ?= examples/demo.gwk
 
-.PHONY: all deps configure build run test bench test-asan fuzz package reproducible screenshots format clean \
+.PHONY: all deps configure build run test bench test-asan fuzz package reproducible screenshots site format clean \
         windows test-windows
 
 all: build
@@ -51,6 +51,14 @@ test-asan: deps
 
 screenshots: build
 	@scripts/screenshots.sh $(BUILD)
+
+# What the project's web address serves under /glintwick/, laid out as the AppStream data's
+# URLs name it: the help pages and the screenshots.
+site:
+	@rm -rf $(BUILD)/site && mkdir -p $(BUILD)/site/glintwick/help $(BUILD)/site/glintwick/screenshots
+	@cp help/*.html $(BUILD)/site/glintwick/help/
+	@cp docs/screenshots/*.png $(BUILD)/site/glintwick/screenshots/
+	@echo "$(BUILD)/site/glintwick: the help and the screenshots, to publish at https://orvane.example/glintwick/"
 
 # Fuzz the project loader and the load-save-load-generate round trip, FUZZ_SECONDS each.
 FUZZ_SECONDS ?= 60

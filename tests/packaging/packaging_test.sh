@@ -93,6 +93,17 @@ check "provides both programs" "glintwick glintwick-cli" \
   "$(grep -oP '(?<=<binary>)[^<]+' "$metainfo" | paste -sd ' ' -)"
 check "provides the project type" "$(grep -oP '(?<=mime-type type=")[^"]+' "$src/resources/desktop/glintwick.xml")" \
   "$(grep -oP '(?<=<mediatype>)[^<]+' "$metainfo")"
+# Each page the AppStream data names on the project's site (help, screenshots) is one that
+# `make site` lays out for it.
+while read -r url; do
+  case $url in
+    */help/*) file=$src/help/${url##*/help/} ;;
+    */screenshots/*) file=$src/docs/screenshots/${url##*/screenshots/} ;;
+    *) file=/nonexistent ;;
+  esac
+  check "the site serves $url" yes "$([ -f "$file" ] && echo yes)"
+done < <(grep -oP '(?<=<url type="help">|<image>)[^<]+' "$metainfo")
+check "metainfo names a bug tracker and help" 2 "$(grep -cE '<url type="(bugtracker|help)">https://' "$metainfo")"
 check "menu entry starts the program" "glintwick" "$(grep -oP '^Exec=\K\S+' "$desktop")"
 check "menu entry's icon" "glintwick" "$(grep -oP '^Icon=\K.+' "$desktop")"
 
