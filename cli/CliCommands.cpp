@@ -29,6 +29,7 @@
 #include "script/BrowserPreview.h"
 #include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
+#include "script/SvgWriter.h"
 
 namespace glintwick::cli {
 
@@ -65,27 +66,6 @@ bool LoadOrReport(CTallowmereDoc& doc, const std::string& path) {
 
 volatile std::sig_atomic_t g_interrupted = 0;
 extern "C" void OnInterrupt(int) { g_interrupted = 1; }
-
-// A frame as the terminal may show it: UTF-8, with every control character in a visible, inert
-// form, so that a text cannot clear the screen or write the clipboard. C0 controls and DEL
-// show as their control pictures (ESC as U+241B), one column each as in the status bar; the
-// code page's five undefined bytes, which map to C1 controls, as U+FFFD.
-std::string TerminalText(const std::string& frame) {
-    std::string out;
-    out.reserve(frame.size());
-    for (char c : frame) {
-        const char32_t ch = CodePageToUnicode(static_cast<unsigned char>(c));
-        if (ch < 0x20)
-            AppendUtf8(out, 0x2400 + ch);
-        else if (ch == 0x7F)
-            AppendUtf8(out, 0x2421);
-        else if (ch >= 0x80 && ch < 0xA0)
-            AppendUtf8(out, 0xFFFD);
-        else
-            AppendUtf8(out, ch);
-    }
-    return out;
-}
 
 // Seconds of the players' clock for a tick count: as a number, as JSON (null for none, where
 // the sequence never ends) and in words to two decimals.
@@ -274,7 +254,7 @@ int Play(const std::string& projectPath, bool trace, long long ticks) {
         const PlayerTick result = player.Tick();
         if (result.action == PlayerTick::Action::Stop) break;
         if (result.action == PlayerTick::Action::Show) {
-            std::cout << "\r\x1b[K" << TerminalText(result.frame) << std::flush;
+            std::cout << "\r\x1b[K" << VisibleUtf8(result.frame) << std::flush;
         }
     }
     std::cout << "\r\x1b[K" << std::flush;
@@ -318,6 +298,29 @@ int Preview(const std::string& projectPath, const std::string& pagePath, bool fo
     try {
         const std::string scriptPath = WritePreviewFiles(doc, pagePath, scriptFile);
         std::cout << scriptPath << '\n' << pagePath << '\n';
+    } catch (const CFileFailure& failure) {
+        return Fail(failure);
+    }
+    return kExitOk;
+}
+
+int Svg(const std::string& projectPath, const std::string& outputPath,
+        const SvgLookOptions& options) {
+    if (RefuseToReplaceInput(projectPath, outputPath)) return kExitUsage;
+    CTallowmereDoc doc;
+    if (!LoadOrReport(doc, projectPath)) return kExitFailure;
+    if (doc.GetCount() == 0) return FailOn(projectPath, str::kNoEffectsDefined);
+    SvgLook look;
+    look.width = options.width;
+    look.fontSize = options.fontSize;
+    if (!options.fontFamily.empty()) look.fontFamily = options.fontFamily;
+    try {
+        if (outputPath == kStandardStream)
+            std::cout << WriteAnimatedSvg(doc, look);
+        else
+            WriteAnimatedSvgFile(doc, outputPath, look);
+    } catch (const CSvgTimelineError& error) {
+        return FailOn(projectPath, error.what());
     } catch (const CFileFailure& failure) {
         return Fail(failure);
     }

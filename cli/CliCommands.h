@@ -20,6 +20,12 @@ int Play(const std::string& projectPath, bool trace, long long ticks);
 // The preview page for a browser, with the generated script beside it; an existing script
 // there is replaced only with `force`.
 int Preview(const std::string& projectPath, const std::string& pagePath, bool force);
+// The sequence as an animated SVG; `look` sets its width, font size and font family.
+struct SvgLookOptions {
+    int width = 0, fontSize = 16;
+    std::string fontFamily;
+};
+int Svg(const std::string& projectPath, const std::string& outputPath, const SvgLookOptions& look);
 // The status strip script.
 int Strip(const std::string& outputPath);
 // The project's timeline against the WCAG criteria for flashes and motion: one line per finding,

@@ -26,6 +26,10 @@ const std::vector<CommandSpec>& CommandSpecs() {
          {{"--force", nullptr}},
          "write a browser preview page and its script beside it (an existing script only with "
          "--force)"},
+        {"svg",
+         {"PROJECT.gwk", "OUTPUT.svg"},
+         {{"--width", "PIXELS"}, {"--font-size", "PIXELS"}, {"--font-family", "NAMES"}},
+         "write the sequence as an animated SVG image, which plays with no script"},
         {"strip", {"OUTPUT.js"}, {}, "write the status strip script, print its tag"},
         {"check",
          {"PROJECT.gwk"},

@@ -51,6 +51,36 @@ int Play(const Operands& operands, const Options& options) {
     return glintwick::cli::Play(operands[0], options.count("--trace") > 0, ticks);
 }
 
+// A whole number of pixels from `low` to `high` given with `option`, or the usage error.
+bool Pixels(const Options& options, const char* option, int low, int high, int& value) {
+    const auto given = options.find(option);
+    if (given == options.end()) return true;
+    size_t used = 0;
+    long long number = -1;
+    try {
+        number = std::stoll(given->second, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used == 0 || used != given->second.size() || number < low || number > high) {
+        Mistake(std::string(option) + " takes a number of pixels from " + std::to_string(low) +
+                " to " + std::to_string(high) + ", not " + Quoted(given->second));
+        return false;
+    }
+    value = static_cast<int>(number);
+    return true;
+}
+
+int Svg(const Operands& operands, const Options& options) {
+    glintwick::cli::SvgLookOptions look;
+    if (!Pixels(options, "--width", 16, 10000, look.width) ||
+        !Pixels(options, "--font-size", 6, 200, look.fontSize))
+        return kExitUsage;
+    if (const auto family = options.find("--font-family"); family != options.end())
+        look.fontFamily = family->second;
+    return glintwick::cli::Svg(operands[0], operands[1], look);
+}
+
 // What runs each command of the table, by its name.
 const std::map<std::string, Runner>& Runners() {
     using namespace glintwick::cli;
@@ -63,6 +93,7 @@ const std::map<std::string, Runner>& Runners() {
         {"play", Play},
         {"preview", [](const Operands& o,
                        const Options& f) { return Preview(o[0], o[1], f.count("--force")); }},
+        {"svg", Svg},
         {"strip", [](const Operands& o, const Options&) { return Strip(o[0]); }},
         {"check",
          [](const Operands& o, const Options& f) { return Check(o[0], f.count("--json")); }},

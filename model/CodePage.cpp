@@ -143,4 +143,21 @@ std::string DescribeCharacter(char32_t ch) {
     return buf;
 }
 
+std::string VisibleUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const char32_t ch = CodePageToUnicode(static_cast<unsigned char>(c));
+        if (ch < 0x20)
+            AppendUtf8(out, 0x2400 + ch);
+        else if (ch == 0x7F)
+            AppendUtf8(out, 0x2421);
+        else if (ch >= 0x80 && ch < 0xA0)
+            AppendUtf8(out, 0xFFFD);
+        else
+            AppendUtf8(out, ch);
+    }
+    return out;
+}
+
 }  // namespace glintwick

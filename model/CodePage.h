@@ -35,6 +35,11 @@ std::string ReadableUtf8(std::string_view bytes);
 // Characters of UTF-8 text as the screen shows them: an invalid byte counts as one.
 size_t CountUtf8Characters(std::string_view bytes);
 
+// Code-page text as UTF-8 that can neither steer a terminal nor break a document: C0 controls
+// and DEL as their control pictures (ESC as U+241B), one column each as in the status bar, and
+// the five undefined bytes, which map to C1 controls, as U+FFFD.
+std::string VisibleUtf8(std::string_view text);
+
 // Appends one scalar value as UTF-8.
 void AppendUtf8(std::string& out, char32_t ch);
 
