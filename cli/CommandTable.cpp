@@ -42,10 +42,20 @@ const std::vector<CommandSpec>& CommandSpecs() {
 std::string Synopsis(const CommandSpec& command) {
     std::string line = std::string("glintwick-cli ") + command.name;
     for (const char* operand : command.operands) line += std::string(" ") + operand;
-    for (const OptionSpec& option : command.options)
-        line += std::string(" [") + option.name +
-                (option.value ? std::string(" ") + option.value : "") + "]";
-    return line;
+    std::string options;
+    for (const OptionSpec& option : command.options) options += " [" + OptionWords(option) + "]";
+    return line + (SynopsisNamesOptions(command) ? options : " [OPTION]...");
+}
+
+std::string OptionWords(const OptionSpec& option) {
+    return std::string(option.name) + (option.value ? std::string(" ") + option.value : "");
+}
+
+bool SynopsisNamesOptions(const CommandSpec& command) {
+    size_t length = std::string("  glintwick-cli ").size() + std::string(command.name).size();
+    for (const char* operand : command.operands) length += 1 + std::string(operand).size();
+    for (const OptionSpec& option : command.options) length += 3 + OptionWords(option).size();
+    return length <= 80;
 }
 
 std::string Wrapped(const std::string& text, size_t indent) {
@@ -109,7 +119,9 @@ std::string ManSynopsis() {
         out += ".B glintwick\\-cli " + Roff(command.name) + "\n.I";
         for (const char* operand : command.operands) out += " " + Roff(Lower(operand));
         out += "\n";
-        for (const OptionSpec& option : command.options)
+        if (!SynopsisNamesOptions(command)) out += ".RI [ OPTION ]...\n";
+        for (const OptionSpec& option :
+             SynopsisNamesOptions(command) ? command.options : std::vector<OptionSpec>{})
             out += option.value ? ".RB [ " + Roff(option.name) + "\n.IR " +
                                       Roff(Lower(option.value)) + " ]\n"
                                 : ".RB [ " + Roff(option.name) + " ]\n";

@@ -114,6 +114,9 @@ int RunCommand(const CommandSpec& command, int argc, char** argv) {
             optionsEnded = true;
         } else if (argument == "--help" || argument == "-h") {
             std::cout << "usage: " << Synopsis(command) << "\n" << Wrapped(command.summary, 2);
+            if (!glintwick::cli::SynopsisNamesOptions(command))
+                for (const OptionSpec& option : command.options)
+                    std::cout << "  " << glintwick::cli::OptionWords(option) << "\n";
             return kExitOk;
         } else {
             const auto option =

@@ -63,6 +63,7 @@ inline constexpr int kGenerateJavascript = 32776;
 // Commands added for today's browsers, numbered after the designed ones
 inline constexpr int kToolsPreviewInBrowser = 32777;
 inline constexpr int kToolsSaveStatusStrip = 32778;
+inline constexpr int kFileExportSvg = 32779;
 
 // Standard commands
 inline constexpr int kFileNew = 57600;

@@ -72,6 +72,7 @@ inline constexpr const char* kMenuOpen = "&Open...\tCtrl+O";
 inline constexpr const char* kMenuSave = "&Save\tCtrl+S";
 inline constexpr const char* kMenuSaveAs = "Save &As...";
 inline constexpr const char* kMenuGenerate = "Generate Javascript...";
+inline constexpr const char* kMenuExportSvg = "&Export Animated SVG...";
 inline constexpr const char* kMenuRecentFile = "Recent File";
 inline constexpr const char* kMenuExit = "E&xit";
 inline constexpr const char* kMenuEdit = "&Edit";
@@ -117,6 +118,9 @@ inline constexpr const char* kRecentFileEntry = "File%d";
 inline constexpr const char* kGenerateTitle = "Generate Javascript file";
 inline constexpr const char* kScriptFilter = "Javascript files (*.js)";
 inline constexpr const char* kGenerateAnyway = "Generate it anyway?";
+// Export Animated SVG
+inline constexpr const char* kExportSvgTitle = "Export Animated SVG";
+inline constexpr const char* kSvgFilter = "SVG images (*.svg)";
 // Before Generate Javascript and Preview in Browser write a project that flashes too fast.
 inline constexpr const char* kFlashQuestion =
     "Effect %1 flashes %2 times within one second; more than three flashes a second can trigger "

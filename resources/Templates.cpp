@@ -90,6 +90,7 @@ const MenuItemTemplate kMainMenuItems[] = {
     {id::kFileSaveAs, str::kMenuSaveAs},
     {0, ""},
     {id::kGenerateJavascript, str::kMenuGenerate},
+    {id::kFileExportSvg, str::kMenuExportSvg},
     {0, ""},
     {id::kRecentFile1, str::kMenuRecentFile, true},
     {0, ""},

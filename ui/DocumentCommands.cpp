@@ -1,4 +1,4 @@
-// New, Open, Save, Save As, recent files, Generate Javascript and Options.
+// New, Open, Save, Save As, recent files, Generate Javascript, Export Animated SVG and Options.
 #include "ui/DocumentCommands.h"
 
 #include <wx/filename.h>
@@ -15,6 +15,7 @@
 #include "resources/StringTable.h"
 #include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
+#include "script/SvgWriter.h"
 #include "ui/FileDialogs.h"
 #include "ui/OptionsDlg.h"
 #include "ui/Prompt.h"
@@ -194,6 +195,20 @@ void CDocumentCommands::OnGenerateJavascript() {
     CScriptDoneDlg done(m_owner);
     done.m_strTag = ReadableToWx(LinkTagFor(PathFromWx(fileTitle)));
     done.ShowModal();
+}
+
+void CDocumentCommands::OnExportSvg() {
+    if (!HasEffectsOrSay(m_doc, m_owner)) return;
+    const wxString name = wxFileName(PathToWx(m_doc.GetProposedFileName())).GetName() + ".svg";
+    const wxString path = AskSavePath(m_owner, str::kExportSvgTitle, name, str::kSvgFilter, "svg");
+    if (path.empty()) return;
+    try {
+        WriteAnimatedSvgFile(m_doc, PathFromWx(path));
+    } catch (const CFileFailure& failure) {
+        ShowFileFailure(m_owner, failure, wxICON_ERROR);
+    } catch (const CSvgTimelineError& error) {
+        ShowMessageBox(m_owner, error.what(), wxOK | wxICON_ERROR);
+    }
 }
 
 void CDocumentCommands::OnOptions() {

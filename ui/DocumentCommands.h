@@ -41,6 +41,8 @@ public:
     // A file dropped on the window: opened as Open opens it, after the save question.
     void OnDropFile(const std::string& path);
     void OnGenerateJavascript();
+    // The sequence as an animated SVG image, under a name the user picks.
+    void OnExportSvg();
     void OnOptions();
 
 private:

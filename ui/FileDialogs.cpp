@@ -34,13 +34,17 @@ bool ConfirmReplace(wxWindow* owner, const wxString& chosen, const wxString& com
     return ShowMessageBox(owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) == wxYES;
 }
 
-wxString AskScriptPath(wxWindow* owner, const wxString& title, const wxString& defaultName) {
-    const wxString wildcard = wxString(str::kScriptFilter) + "|*.js";
-    CFileDialog dialog(owner, title, wxEmptyString, defaultName, wildcard,
+wxString AskSavePath(wxWindow* owner, const wxString& title, const wxString& defaultName,
+                     const wxString& filter, const wxString& extension) {
+    CFileDialog dialog(owner, title, wxEmptyString, defaultName, filter + "|*." + extension,
                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return wxString();
-    const wxString path = WithDefaultExtension(dialog.GetPath(), "js");
+    const wxString path = WithDefaultExtension(dialog.GetPath(), extension);
     return ConfirmReplace(owner, dialog.GetPath(), path) ? path : wxString();
+}
+
+wxString AskScriptPath(wxWindow* owner, const wxString& title, const wxString& defaultName) {
+    return AskSavePath(owner, title, defaultName, str::kScriptFilter, "js");
 }
 
 }  // namespace glintwick

@@ -28,8 +28,12 @@ wxString WithDefaultExtension(const wxString& path, const wxString& extension);
 // before it replaces an existing file. True to go on.
 bool ConfirmReplace(wxWindow* owner, const wxString& chosen, const wxString& completed);
 
-// The save dialog for a script file ("Javascript files (*.js)", ".js" added, replacing
+// A save dialog for one kind of file (`filter`, `extension` added when missing, replacing
 // confirmed), starting at `defaultName`. The chosen path, or empty when cancelled.
+wxString AskSavePath(wxWindow* owner, const wxString& title, const wxString& defaultName,
+                     const wxString& filter, const wxString& extension);
+
+// The save dialog for a script file ("Javascript files (*.js)", ".js" added).
 wxString AskScriptPath(wxWindow* owner, const wxString& title, const wxString& defaultName);
 
 }  // namespace glintwick

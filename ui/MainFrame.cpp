@@ -47,6 +47,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(id::MenuId(id::kFileSaveAs), CMainFrame::OnFileSaveAs)
     EVT_MENU_RANGE(id::MenuId(id::kRecentFile1), id::MenuId(id::kRecentFile1) + 3, CMainFrame::OnRecentFile)
     EVT_MENU(id::MenuId(id::kGenerateJavascript), CMainFrame::OnGenerateJavascript)
+    EVT_MENU(id::MenuId(id::kFileExportSvg), CMainFrame::OnExportSvg)
     EVT_MENU(id::MenuId(id::kToolsOptions), CMainFrame::OnOptions)
     EVT_MENU(id::MenuId(id::kToolsPreviewInBrowser), CMainFrame::OnPreviewInBrowser)
     EVT_MENU(id::MenuId(id::kToolsSaveStatusStrip), CMainFrame::OnSaveStatusStrip)
@@ -229,6 +230,7 @@ void CMainFrame::OnRecentFile(wxCommandEvent& event) {
 }
 
 void CMainFrame::OnGenerateJavascript(wxCommandEvent&) { m_commands->OnGenerateJavascript(); }
+void CMainFrame::OnExportSvg(wxCommandEvent&) { m_commands->OnExportSvg(); }
 void CMainFrame::OnOptions(wxCommandEvent&) { m_commands->OnOptions(); }
 void CMainFrame::OnPreviewInBrowser(wxCommandEvent&) { m_browser->OnPreviewInBrowser(); }
 void CMainFrame::OnSaveStatusStrip(wxCommandEvent&) { m_browser->OnSaveStatusStrip(); }

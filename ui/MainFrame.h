@@ -51,6 +51,7 @@ private:
     void OnFileSaveAs(wxCommandEvent& event);
     void OnRecentFile(wxCommandEvent& event);
     void OnGenerateJavascript(wxCommandEvent& event);
+    void OnExportSvg(wxCommandEvent& event);
     void OnOptions(wxCommandEvent& event);
     void OnPreviewInBrowser(wxCommandEvent& event);
     void OnSaveStatusStrip(wxCommandEvent& event);

@@ -188,6 +188,15 @@ check "generate warns about a name that cannot run" \
 run "$cli" generate "$examples/demo.gwk" "$work/caf$(printf '\xc3\xa9').js"
 check "a name with accented letters is usable" "0 " "$status $err"
 
+# svg: the checked-in demo banner is what the tool writes; its options are checked.
+run "$cli" svg "$examples/demo.gwk" -
+check "docs/demo.svg is the demo's SVG" same "$(cmp -s <(echo "$out") "$examples/../docs/demo.svg" && echo same)"
+run "$cli" svg "$examples/demo.gwk" - --width 500 --font-size 20 --font-family 'Georgia, serif'
+check "svg options" '0 width="500" height="35" font-size:20px;font-family:Georgia, serif' \
+  "$status $(echo "$out" | grep -o 'width="500" height="35"') $(echo "$out" | grep -o 'font-size:20px;font-family:[^;]*')"
+run "$cli" svg "$examples/demo.gwk" "$work/x.svg" --width 3
+check "svg width out of range" "2 glintwick-cli: --width takes a number of pixels from 16 to 10000, not '3'" "$status $(echo "$err" | head -1)"
+
 # strip: one file for every project, its tag on stdout.
 run "$cli" strip "$work/site/glintwick-strip.js"
 check "strip tag" "0 <SCRIPT SRC='glintwick-strip.js'></SCRIPT>" "$status $out"

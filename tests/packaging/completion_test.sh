@@ -31,7 +31,8 @@ gwk='A.GWK,a.gwk,my project.gwk,sub'
 while IFS=';' read -r line expected; do
   check "glintwick-cli $line" "$expected" "$(complete_line "$line")"
 done <<EOF_CASES
-|;--help,--version,check,frames,generate,import,play,preview,show,strip
+|;--help,--version,check,frames,generate,import,play,preview,show,strip,svg
+svg a.gwk x.svg --f|;--font-family,--font-size
 g|;generate
 --v|;--version
 generate |;$gwk

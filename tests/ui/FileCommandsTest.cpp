@@ -14,6 +14,7 @@
 #include "model/ProjectFile.h"
 #include "resources/Ids.h"
 #include "script/ScriptWriter.h"
+#include "script/SvgWriter.h"
 #include "ui/AboutDlg.h"
 #include "ui/HelpAccess.h"
 #include "ui/HyperLink.h"
@@ -252,6 +253,18 @@ TEST_F(FileCommandsTest, OptionsRefusesMoreThan300CharactersAndShowsOddFlagsClea
 TEST_F(FileCommandsTest, GenerateRefusesAnEmptyListWithoutAskingForAFile) {
     wxTEST_DIALOG(Commands().OnGenerateJavascript(),
                   ExpectMessage("You have not defined any effects yet.", wxID_OK));
+}
+
+// Export Animated SVG: refused for an empty list as Generate is; otherwise the file the command
+// line writes, under the project's name with .svg added, and the project stays unmodified.
+TEST_F(FileCommandsTest, ExportSvgWritesTheAnimatedImageUnderTheProjectsName) {
+    wxTEST_DIALOG(Commands().OnExportSvg(),
+                  ExpectMessage("You have not defined any effects yet.", wxID_OK));
+    AddEffects({{"promo", 5, 12, 2}});
+    SaveAs(File("banner.gwk"));
+    wxTEST_DIALOG(Commands().OnExportSvg(), ExpectFile(File("banner"), "banner.svg"));
+    EXPECT_EQ(ReadText(File("banner.svg")), WriteAnimatedSvg(doc));
+    EXPECT_FALSE(doc.IsModified());
 }
 
 TEST_F(FileCommandsTest, GenerateWritesTheScriptAndShowsTheTagSelected) {
