@@ -137,6 +137,10 @@ std::string PreviewPageHtml(const CTallowmereDoc& doc, const std::string& script
     const std::string duration = HtmlEscaped(DescribeTiming(MeasureTiming(doc), doc.GetRepeat()));
     const std::string rows = EffectRows(doc);
     const std::string tagLines = HtmlEscaped(tags);
+    std::string stripInElement = LinkTagFor(kStatusStripFileName);
+    stripInElement.insert(stripInElement.find("></SCRIPT>"), " data-target='messages'");
+    const std::string targetLines = HtmlEscaped("<p id=\"messages\"></p>\n" +
+                                                LinkTagFor(scriptFileTitle) + "\n" + stripInElement);
     return FillPage(
         kPreviewPageSource,
         {{"SCRIPT_FILE", file},
@@ -147,6 +151,7 @@ std::string PreviewPageHtml(const CTallowmereDoc& doc, const std::string& script
          {"DURATION", duration},
          {"EFFECT_ROWS", rows},
          {"TAGS", tagLines},
+         {"TARGET_TAGS", targetLines},
          {"STRIP_SCRIPT", StatusStripScript()}});
 }
 

@@ -1,6 +1,7 @@
-// Glintwick status strip 1.1: shows the page's status-bar text (window.status) in a strip
+// Glintwick status strip 1.2: shows the page's status-bar text (window.status) in a strip
 // along the bottom of the window, for browsers that no longer show it themselves, with a
-// button that pauses the messages. Include it once per page, beside any Glintwick script.
+// button that pauses the messages. Include it once per page, beside any Glintwick script;
+// with data-target="ID" on its tag it shows them inside the page's element of that id instead.
 // What it reads of a Glintwick script's state object is written down in docs/page-contract.md.
 (function () {
   "use strict";
@@ -26,6 +27,10 @@
   // such a visitor sees it; the program's preview page switches between the two.
   var motion = self && self.getAttribute("data-motion") === "full" ? "full" : "visitor";
   var reducedMotion = window.matchMedia ? window.matchMedia("(prefers-reduced-motion: reduce)") : null;
+  // The page's element that shows the messages, styled by the page, in place of the strip.
+  var targetId = self ? self.getAttribute("data-target") : null;
+  var target = null;
+  var built = false;
 
   var strip = null;
   var textBox = null;
@@ -131,11 +136,29 @@
   // after everything the page holds once the page has loaded. The strip goes after the body,
   // so that no transform of the page's body can take it out of the window's corner.
   function placeAtEnd() {
-    if (!strip) return;
-    document.body.appendChild(spacer);
+    if (!built) return;
     document.body.appendChild(live);
-    document.documentElement.appendChild(strip);
+    if (strip) {
+      document.body.appendChild(spacer);
+      document.documentElement.appendChild(strip);
+    }
     scan();
+  }
+
+  // Whether the messages' place is known: the element named by data-target once the page
+  // holds it (false while the page is still loading without it), else the strip. A name that
+  // no element of the loaded page has is said once on the console, and the strip is used.
+  function placeKnown() {
+    if (!targetId || target) return true;
+    target = document.getElementById(targetId);
+    if (target) return true;
+    if (document.readyState === "loading") return false;
+    if (window.console) {
+      window.console.warn("Glintwick status strip: the page has no element with the id \"" + targetId +
+        "\" (data-target); the messages show in the strip at the bottom of the window instead.");
+    }
+    targetId = null;
+    return true;
   }
 
   function showFocus() {
@@ -144,13 +167,20 @@
   }
 
   function build() {
-    if (strip || !document.body) return !!strip;
-    spacer = element("div", SPACER_ID, SPACER_CSS);
-    spacer.setAttribute("aria-hidden", "true");
-    strip = element("div", STRIP_ID, STRIP_CSS);
-    strip.hidden = true;
+    if (built || !document.body) return built;
+    if (!placeKnown()) return false;
     // Screen readers hear each message once from the live log, so the moving copy is hidden.
-    textBox = element("span", TEXT_ID, TEXT_CSS);
+    if (target) {
+      // In the page's element the text takes the page's look; only its spaces are kept.
+      textBox = element("span", TEXT_ID);
+      textBox.style.whiteSpace = "pre";
+    } else {
+      spacer = element("div", SPACER_ID, SPACER_CSS);
+      spacer.setAttribute("aria-hidden", "true");
+      strip = element("div", STRIP_ID, STRIP_CSS);
+      strip.hidden = true;
+      textBox = element("span", TEXT_ID, TEXT_CSS);
+    }
     textBox.setAttribute("aria-hidden", "true");
     pauseButton = element("button", PAUSE_ID, BUTTON_CSS);
     pauseButton.type = "button";
@@ -167,8 +197,17 @@
       showFocus();
       queueRedraw();
     });
-    strip.appendChild(textBox);
-    strip.appendChild(pauseButton);
+    if (target) {
+      // The messages replace what the element held; the button follows the element.
+      while (target.firstChild) target.removeChild(target.firstChild);
+      target.appendChild(textBox);
+      pin(pauseButton, "display:inline-flex;vertical-align:middle;margin:0 0 0 8px");
+      target.parentNode.insertBefore(pauseButton, target.nextSibling);
+    } else {
+      strip.appendChild(textBox);
+      strip.appendChild(pauseButton);
+    }
+    built = true;
     live = element("div", LIVE_ID, LIVE_CSS);
     live.setAttribute("role", "log");
     live.setAttribute("aria-live", "polite");
@@ -208,6 +247,16 @@
     if (drawn.text !== text) {
       if (textBox.firstChild) textBox.firstChild.data = text;
       else textBox.textContent = text;
+    }
+    if (target) {
+      // The page's element stays where the page put it; the button shows once there is
+      // something to pause.
+      if (drawn.still !== still) textBox.style.whiteSpace = still ? "pre-wrap" : "pre";
+      hidden = printing || !anyScript(function () { return true; });
+      if (drawn.hidden !== hidden) pin(pauseButton, hidden ? "display:none" : "display:inline-flex");
+      if (drawn.paused !== paused) drawButton();
+      drawn = { text: text, still: still, hidden: hidden, paused: paused };
+      return;
     }
     if (drawn.still !== still) {
       pin(strip, still ? STILL_CSS : MOVING_CSS);
@@ -527,7 +576,7 @@
   function setPrinting(value) {
     printing = value;
     if (!build()) return;
-    pin(spacer, printing ? "display:none" : "display:block");
+    if (spacer) pin(spacer, printing ? "display:none" : "display:block");
     redraw();
   }
   window.addEventListener("beforeprint", function () { setPrinting(true); });

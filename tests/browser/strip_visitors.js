@@ -107,8 +107,8 @@ function recorder() {
   new MutationObserver((records) => {
     const strip = document.getElementById('glintwick-status-strip');
     const text = document.getElementById('glintwick-status-text');
-    if (!strip) return;
-    const shown = strip.hidden ? '' : text.textContent;
+    if (!text) return;
+    const shown = strip && strip.hidden ? '' : text.textContent;
     const last = window.__strip[window.__strip.length - 1];
     if (!last || last.text !== shown) window.__strip.push({ time: Date.now(), text: shown });
     for (const r of records) {
@@ -187,7 +187,7 @@ function pauseState(page) {
       width: box.width,
       height: box.height,
       outline: style.outlineStyle !== 'none' ? parseFloat(style.outlineWidth) : 0,
-      clicksThrough: !document.getElementById('glintwick-status-strip').contains(below),
+      clicksThrough: !(document.getElementById('glintwick-status-strip') || below).contains(below),
       atButton: document.elementFromPoint(box.x + box.width / 2, box.y + box.height / 2) === button,
       status: String(window.status),
       text: document.getElementById('glintwick-status-text').textContent,
@@ -267,6 +267,66 @@ async function pauseScenario(browser, root, demo) {
   await bare.page.clock.runFor(500);
   if ((await bare.page.evaluate(() => String(window.status))) !== before) fail(label, 'no pause without storage');
   await support.closePage(bare, `${label} without storage`, fail);
+}
+
+// data-target: the messages inside the page's own element, in the page's own style, and no
+// strip; every frame as the script writes it, whole messages under reduced motion, each
+// message read once, and the pause button right after the element, reached by Tab. A name no
+// element has is said once on the console, and the strip is used instead.
+async function targetScenario(browser, root, demo) {
+  const label = 'data-target';
+  const p = await prepare(root, 'demo', demo, 'target');
+  const pageFor = (id) => {
+    const file = path.join(p.dir, `target-${id}.html`);
+    fs.writeFileSync(file, '<!DOCTYPE html>\n<html lang="en"><head><meta charset="utf-8"><title>News</title>' +
+      '<style>#promo{font:italic 22px Georgia,serif;color:rgb(0, 51, 102)}</style></head>\n' +
+      '<body><main><h1>News</h1><p><a href="#x">Offers</a></p><p id="promo">Our news</p><p>More text.</p></main>\n' +
+      `<SCRIPT SRC='demo.js'></SCRIPT>\n<SCRIPT SRC='glintwick-strip.js' data-target='${id}'></SCRIPT>\n</body></html>\n`);
+    return pathToFileURL(file).href;
+  };
+  const expected = [''].concat(p.run.status.slice(0, p.ticks));
+  for (const reducedMotion of [false, true]) {
+    const name = `${label}${reducedMotion ? ' with reduced motion' : ''}`;
+    const session = await support.openPage(browser, pageFor('promo'), { reducedMotion, initScript: recorder });
+    await session.page.clock.runFor(p.ticks * 10);
+    const { strip, live, look } = await session.page.evaluate(() => {
+      const promo = document.getElementById('promo');
+      const text = document.getElementById('glintwick-status-text');
+      return { strip: window.__strip, live: window.__live, look: {
+        inside: text.parentNode === promo, font: getComputedStyle(text).fontFamily, colour: getComputedStyle(text).color,
+        button: promo.nextElementSibling && promo.nextElementSibling.id, fixed: !!document.getElementById('glintwick-status-strip') } };
+    });
+    if (!look.inside || !look.font.startsWith('Georgia') || look.colour !== 'rgb(0, 51, 102)' ||
+        look.button !== 'glintwick-status-pause' || look.fixed) fail(name, `placed and styled: ${JSON.stringify(look)}`);
+    checkStillStrip(name, reducedMotion ? p.messages : expected, stripByTick(strip, p.ticks));
+    checkAnnouncements(name, p.announcements, live);
+    await support.closePage(session, name, fail);
+  }
+  const session = await support.openPage(browser, pageFor('promo'));
+  const { page } = session;
+  await page.clock.runFor(2000);
+  const presses = await tabTo(page, 'glintwick-status-pause', 6);
+  if (presses !== 2) fail(label, `the button took ${presses} presses of Tab, after the page's one link`);
+  await page.keyboard.press('Enter');
+  await page.clock.runFor(20);
+  const paused = await pauseState(page);
+  await page.clock.runFor(1500);
+  const later = await pauseState(page);
+  if (paused.name !== 'Play messages' || later.status !== paused.status || paused.text !== demo.effects[paused.effect].text) {
+    fail(label, `paused by the keyboard: ${JSON.stringify(paused)}, 1.5 s later: ${JSON.stringify(later)}`);
+  }
+  await support.closePage(session, label, fail);
+
+  const missing = await support.openPage(browser, pageFor('nowhere'));
+  const warnings = [];
+  missing.page.on('console', (m) => { if (m.type() === 'warning') warnings.push(m.text()); });
+  await missing.page.reload();
+  await missing.page.clock.runFor(2000);
+  const fixed = await missing.page.evaluate(() => !!document.getElementById('glintwick-status-strip'));
+  if (!fixed || warnings.length !== 1 || !warnings[0].includes('"nowhere"')) {
+    fail(`${label} of no element`, `strip ${fixed}, console ${JSON.stringify(warnings)}`);
+  }
+  await support.closePage(missing, `${label} of no element`, fail);
 }
 
 // A page that works against the strip: its body is transformed and a layered rule hides the
@@ -399,6 +459,7 @@ async function main() {
     jobs = [
       ...Object.entries(projects).map(([name, project]) => () => motionScenario(browser, root, name, project)),
       () => pauseScenario(browser, root, demo),
+      () => targetScenario(browser, root, demo),
       () => hostilePageScenario(browser, root),
       () => previewScenario(browser, root, examples, demo),
     ];
