@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     using glintwick::ProgramOptions;
     // Answered before any window or display is needed, as packaging and scripts ask it.
     const ProgramOptions options = glintwick::ReadProgramOptions({argv, argv + argc});
-    if (glintwick::AnswerOnTheTerminal(options)) return 0;
+    if (const auto status = glintwick::AnswerOnTheTerminal(options)) return *status;
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     const bool display = (x11 && *x11) || (wayland && *wayland);

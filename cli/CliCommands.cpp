@@ -39,6 +39,11 @@ namespace {
 constexpr const char* kStandardStream = "-";
 constexpr const char* kStandardInputName = "standard input";
 
+// The name a message gives the project: standard input is said so, not "-".
+std::string Shown(const std::string& path) {
+    return path == kStandardStream ? kStandardInputName : path;
+}
+
 // Standard input, when it can hold what a command reads; a terminal cannot (nobody types a
 // project), which is said rather than waited on.
 bool StandardInputReady(const char* what) {
@@ -104,7 +109,7 @@ int Generate(const std::string& projectPath, const std::string& outputPath) {
     if (RefuseToReplaceInput(projectPath, outputPath)) return kExitUsage;
     CTallowmereDoc doc;
     if (!LoadOrReport(doc, projectPath)) return kExitFailure;
-    if (doc.GetCount() == 0) return FailOn(projectPath, str::kNoEffectsDefined);
+    if (doc.GetCount() == 0) return FailOn(Shown(projectPath), str::kNoEffectsDefined);
     // The script names itself in the code page; a name it cannot hold goes in as given, with
     // the program's warning once the file is written (there is no script to warn of otherwise).
     // Written to standard output, it is named as the project is, and its tag goes to stderr.
@@ -120,7 +125,7 @@ int Generate(const std::string& projectPath, const std::string& outputPath) {
             GenerateScriptFile(doc, outputPath, ScriptFileTitle(fileName));
         const std::string warning = ScriptNameWarning(fileName);
         if (!warning.empty()) Failure("warning: " + warning);
-        (toOutput ? std::cerr : std::cout) << LinkTagFor(fileName) << '\n';
+        (toOutput ? std::cerr : std::cout) << AddressSafeLinkTag(fileName) << '\n';
     } catch (const CFileFailure& failure) {
         return Fail(failure);
     }
@@ -271,7 +276,7 @@ int Preview(const std::string& projectPath, const std::string& pagePath, bool fo
     if (RefuseToReplaceInput(projectPath, pagePath)) return kExitUsage;
     CTallowmereDoc doc;
     if (!LoadOrReport(doc, projectPath)) return kExitFailure;
-    if (doc.GetCount() == 0) return FailOn(projectPath, str::kNoEffectsDefined);
+    if (doc.GetCount() == 0) return FailOn(Shown(projectPath), str::kNoEffectsDefined);
     // The script is named after the page when that name can drive it.
     const std::string pageName = FileNameOf(pagePath);
     auto endsWith = [&](std::string_view end) {
@@ -309,7 +314,7 @@ int Svg(const std::string& projectPath, const std::string& outputPath,
     if (RefuseToReplaceInput(projectPath, outputPath)) return kExitUsage;
     CTallowmereDoc doc;
     if (!LoadOrReport(doc, projectPath)) return kExitFailure;
-    if (doc.GetCount() == 0) return FailOn(projectPath, str::kNoEffectsDefined);
+    if (doc.GetCount() == 0) return FailOn(Shown(projectPath), str::kNoEffectsDefined);
     SvgLook look;
     look.width = options.width;
     look.fontSize = options.fontSize;
@@ -320,7 +325,7 @@ int Svg(const std::string& projectPath, const std::string& outputPath,
         else
             WriteAnimatedSvgFile(doc, outputPath, look);
     } catch (const CSvgTimelineError& error) {
-        return FailOn(projectPath, error.what());
+        return FailOn(Shown(projectPath), error.what());
     } catch (const CFileFailure& failure) {
         return Fail(failure);
     }

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <set>
+#include <streambuf>
 
 #include "model/CodePage.h"
 #include "model/TallowmereDoc.h"
@@ -165,6 +167,29 @@ void AppendEffect(const nlohmann::json& entry, size_t index, CTallowmereDoc& doc
     doc.AppendLoaded(text, effect, speed, loops);
 }
 
+// The JSON's bytes as the parser takes them, refused past `limit`: an input that never ends, or
+// one endless text or list, fails there instead of growing in memory without end.
+class CBoundedInput : public std::streambuf {
+public:
+    CBoundedInput(std::FILE* input, size_t limit) : m_input(input), m_left(limit) {}
+
+private:
+    int_type underflow() override {
+        const size_t n = std::fread(m_piece, 1, sizeof m_piece, m_input);
+        if (n == 0) return traits_type::eof();
+        if (n > m_left)
+            throw CJsonProjectError("more than " + std::to_string(kMaxProjectJsonBytes >> 20) +
+                                    " MiB, the most a project's JSON may be");
+        m_left -= n;
+        setg(m_piece, m_piece, m_piece + n);
+        return traits_type::to_int_type(m_piece[0]);
+    }
+
+    std::FILE* m_input;
+    size_t m_left;
+    char m_piece[1 << 14];
+};
+
 }  // namespace
 
 void ReadProjectJson(std::FILE* input, CTallowmereDoc& doc, bool allowAny) {
@@ -178,17 +203,36 @@ void ReadProjectJson(std::FILE* input, CTallowmereDoc& doc, bool allowAny) {
     bool inEffects = false;
     size_t index = 0;
     std::optional<CJsonProjectError> effectError;
+    // The members named so far, of the project and of the effect being read: a name given twice
+    // is a mistake, since only one of its values could count.
+    std::set<std::string> projectKeys, effectKeys;
+    std::string effectKey;
+    CBoundedInput bounded(input, kMaxProjectJsonBytes);
+    std::istream stream(&bounded);
     const nlohmann::json json =
-        nlohmann::json::parse(input, [&](int depth, Event event, nlohmann::json& parsed) {
+        nlohmann::json::parse(stream, [&](int depth, Event event, nlohmann::json& parsed) {
+            // Nothing but the effects' list holds a list or an object; refused as they open, such
+            // values cannot fill memory (a list of a hundred million numbers, say).
+            const bool opens = event == Event::object_start || event == Event::array_start;
+            if (depth == 0 && event != Event::object_start && event != Event::object_end)
+                throw CJsonProjectError("the project must be a JSON object");
+            if (opens &&
+                ((depth == 1 && key != "effects" && key != "timing") || (inEffects && depth >= 3)))
+                throw CJsonProjectError(
+                    (inEffects ? "effects[" + std::to_string(index) + "]." + effectKey : key) +
+                    " must be a single value, not a list or an object");
+            if (inEffects && depth == 2 && event == Event::object_start) effectKeys.clear();
+            if (inEffects && depth == 3 && event == Event::key) {
+                effectKey = parsed.get<std::string>();
+                if (!effectKeys.insert(effectKey).second)
+                    throw CJsonProjectError("effects[" + std::to_string(index) + "]." + effectKey +
+                                            " is given twice");
+            }
             if (depth == 1 && event == Event::key) {
                 key = parsed.get<std::string>();
                 RefuseUnknownKey(key, kProjectKeys, "");
-                // A member named twice takes its last value, as in the parsed document.
-                if (key == "effects") {
-                    doc.ResetContents();
-                    index = 0;
-                    effectError.reset();
-                }
+                if (!projectKeys.insert(key).second)
+                    throw CJsonProjectError(key + " is given twice");
                 // Other members (show's timing, say) are read over, not kept.
                 return key == "effects" || key == "finalText" || key == "autoStart" ||
                        key == "repeat";

@@ -38,6 +38,8 @@ void WriteProjectJson(const CTallowmereDoc& doc, std::ostream& out,
 // CJsonProjectError for JSON that is no project: a key it does not know, or, unless
 // `allowAny`, a value the program's dialogs would refuse (a repeat count outside 0 to 100, loops
 // outside 1 to 10, a speed outside 1 to 20, a text over 500 characters or a final text over 300).
+// JSON over kMaxProjectJsonBytes is refused as it is read (a million effects take about 60 MB).
 void ReadProjectJson(std::FILE* input, CTallowmereDoc& doc, bool allowAny = false);
+inline constexpr size_t kMaxProjectJsonBytes = size_t{128} << 20;
 
 }  // namespace glintwick

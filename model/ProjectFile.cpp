@@ -8,6 +8,7 @@
 #include <memory>
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 #include "model/Archive.h"
 #include "model/FileError.h"
@@ -56,33 +57,35 @@ private:
 // A project from a stream of no known length (a pipe), read a piece at a time as a file is.
 // With no length to check against, what bounds it is the loading memory the archive charges,
 // and an end where bytes are still wanted is a project cut short.
+// Each read takes what the stream has at that moment, so a writer that keeps its end open once
+// the project is through does not hold the load up: the last record ends the reading.
 class CStreamSource : public CByteSource {
 public:
     CStreamSource(std::FILE* stream, const std::string& shownName)
-        : CByteSource(std::numeric_limits<uint64_t>::max()), m_stream(stream), m_name(shownName) {}
+        : CByteSource(std::numeric_limits<uint64_t>::max()),
+          m_fd(::fileno(stream)),
+          m_name(shownName) {}
+    ~CStreamSource() { m_fd.Release(); }  // the stream's own descriptor stays open
 
+    // Whether the stream ends before its first byte; that byte is kept for the load.
     bool AtEnd() {
-        const int next = std::fgetc(m_stream);
-        if (next == EOF) return !Failed();
-        std::ungetc(next, m_stream);
-        return false;
+        m_pending = ReadFromFile(m_fd, m_piece, kPieceBytes, m_name);
+        return m_pending == 0;
     }
 
 private:
     static constexpr size_t kPieceBytes = 1 << 16;
 
-    bool Failed() const {
-        if (std::ferror(m_stream)) throw CFileFailure(CauseFromErrno(errno, m_name), m_name);
-        return false;
-    }
     void Refill() override {
-        const size_t n = std::fread(m_piece, 1, kPieceBytes, m_stream);
-        if (n == 0 && !Failed()) throw CArchiveFormatError("input ends early");
+        const size_t n = m_pending ? std::exchange(m_pending, 0)
+                                   : ReadFromFile(m_fd, m_piece, kPieceBytes, m_name);
+        if (n == 0) throw CArchiveFormatError("input ends early");
         SetWindow(m_piece, n);
     }
 
-    std::FILE* m_stream;
+    CFileDescriptor m_fd;
     std::string m_name;
+    size_t m_pending = 0;
     char m_piece[kPieceBytes];
 };
 

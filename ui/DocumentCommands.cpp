@@ -13,6 +13,7 @@
 #include "model/platform/FileSystem.h"
 #include "preview/FlashCheck.h"
 #include "resources/StringTable.h"
+#include "script/BrowserPreview.h"
 #include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
 #include "script/SvgWriter.h"
@@ -193,7 +194,7 @@ void CDocumentCommands::OnGenerateJavascript() {
         return;
     }
     CScriptDoneDlg done(m_owner);
-    done.m_strTag = ReadableToWx(LinkTagFor(PathFromWx(fileTitle)));
+    done.m_strTag = ReadableToWx(AddressSafeLinkTag(PathFromWx(fileTitle)));
     done.ShowModal();
 }
 

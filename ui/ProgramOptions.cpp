@@ -1,7 +1,9 @@
 // The desktop program's command line, read before any window is made.
 #include "ui/ProgramOptions.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "embedded/Version.h"
 
@@ -47,19 +49,22 @@ const char* ProgramUsage() {
            "  --             end of options: a project whose name starts with '-' follows\n";
 }
 
-bool AnswerOnTheTerminal(const ProgramOptions& options) {
+std::optional<int> AnswerOnTheTerminal(const ProgramOptions& options) {
     switch (options.action) {
-        case ProgramOptions::Action::Version:
-            std::printf("glintwick %s\n", kProjectVersion);
-            return true;
-        case ProgramOptions::Action::Help: std::fputs(ProgramUsage(), stdout); return true;
+        case ProgramOptions::Action::Version: std::printf("glintwick %s\n", kProjectVersion); break;
+        case ProgramOptions::Action::Help: std::fputs(ProgramUsage(), stdout); break;
         case ProgramOptions::Action::Mistake:
             std::fprintf(stderr, "glintwick: %s\nTry 'glintwick --help'.\n",
                          options.mistake.c_str());
-            return false;
-        case ProgramOptions::Action::Start: return false;
+            return std::nullopt;
+        case ProgramOptions::Action::Start: return std::nullopt;
     }
-    return false;
+    // An answer that could not all be written (a full disk) is a failure, as for any tool.
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+    const int cause = errno;
+    std::fprintf(stderr, "glintwick: write error%s%s\n", cause ? ": " : "",
+                 cause ? std::strerror(cause) : "");
+    return 1;
 }
 
 }  // namespace glintwick

@@ -23,9 +23,10 @@ ProgramOptions ReadProgramOptions(const std::vector<std::string>& arguments);
 const char* ProgramUsage();
 
 // Answers the options that need no window: prints the version or the usage on stdout, or the
-// mistake and a pointer to --help on stderr. True when the program ends there (not for a
-// mistake, which a program started from a desktop also shows in a box).
-bool AnswerOnTheTerminal(const ProgramOptions& options);
+// mistake and a pointer to --help on stderr. The exit status when the program ends there: 0,
+// or 1 with a message when standard output could not take the answer. None for a mistake,
+// which a program started from a desktop also shows in a box, and for a start.
+std::optional<int> AnswerOnTheTerminal(const ProgramOptions& options);
 
 // The exit status of a command line with a mistake.
 inline constexpr int kUsageExitStatus = 2;

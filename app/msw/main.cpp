@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     const ProgramOptions options = glintwick::ReadProgramOptions(arguments);
     if (options.action != ProgramOptions::Action::Start) WriteToParentConsole();
     // A mistake goes to a console where there is one, and in a box (shown by the application).
-    if (glintwick::AnswerOnTheTerminal(options)) return 0;
+    if (const auto status = glintwick::AnswerOnTheTerminal(options)) return *status;
     std::vector<char*> pointers;
     for (std::string& argument : arguments) pointers.push_back(argument.data());
     glintwick::CTallowmereApp::SetRawArguments(static_cast<int>(pointers.size()), pointers.data());

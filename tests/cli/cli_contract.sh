@@ -50,7 +50,7 @@ while IFS='|' read -r json message; do
     "$status $err $([ -e "$work/strict.gwk" ] && echo yes || echo no)"
   run "$cli" import "$work/strict.json" "$work/strict.gwk" --allow-any
   case $message in
-    *"no key"*) check "--allow-any still refuses $json" 1 "$status" ;;
+    *"no key"* | *twice | *"single value"* | *"JSON object") check "--allow-any still refuses $json" 1 "$status" ;;
     *) check "--allow-any writes $json" "0 yes" "$status $([ -e "$work/strict.gwk" ] && echo yes)" ;;
   esac
 done <<EOF
@@ -62,6 +62,10 @@ done <<EOF
 {"effects":[{"speed":0}]}|effects[0].speed is 0, outside 1 to 20 (--allow-any writes it all the same)
 {"effects":[{"text":"$long"}]}|effects[0].text's length is 501, outside 0 to 500 (--allow-any writes it all the same)
 {"finalText":"${long:0:301}"}|finalText's length is 301, outside 0 to 300 (--allow-any writes it all the same)
+{"repeat":1,"repeat":2}|repeat is given twice
+{"effects":[{"text":"a","text":"b"}]}|effects[0].text is given twice
+{"effects":[{"text":["a"]}]}|effects[0].text must be a single value, not a list or an object
+[1,2]|the project must be a JSON object
 EOF
 echo '{"autoStart":false}' >"$work/off.json"
 "$cli" import "$work/off.json" "$work/off.gwk"
@@ -185,6 +189,8 @@ run "$cli" generate "$examples/demo.gwk" "$work/my page.js"
 check "generate warns about a name that cannot run" \
   "0 glintwick-cli: warning: The script name \"my page\" is not a valid JavaScript name, so the script will not run in a page. yes" \
   "$status $err $([ -e "$work/my page.js" ] && echo yes || echo no)"
+run "$cli" generate "$examples/demo.gwk" "$work/it's #1.js"
+check "a generated script's tag keeps a name that would break it" "<SCRIPT SRC='it%27s %231.js'></SCRIPT>" "$out"
 run "$cli" generate "$examples/demo.gwk" "$work/caf$(printf '\xc3\xa9').js"
 check "a name with accented letters is usable" "0 " "$status $err"
 
@@ -259,6 +265,11 @@ run bash -c "head -c 1000000000 /dev/zero | timeout 10 '$cli' show -"
 check "zeros on stdin" 0 "$status"
 run bash -c "yes | timeout 10 '$cli' show -"
 check "endless lines on stdin" "1 glintwick-cli: 'standard input': Unexpected file format." "$status $err"
+run bash -c "head -c 200000000 /dev/zero | tr '\\0' a | (printf '{\"finalText\":\"'; cat) | '$cli' import - '$work/huge.gwk'"
+check "endless JSON on stdin" "1 glintwick-cli: 'standard input': more than 128 MiB, the most a project's JSON may be" "$status $err"
+# A writer that keeps the pipe open once the project is through does not hold the load up.
+run timeout 10 "$cli" show - < <(cat "$demo"; sleep 5)
+check "a pipe left open after the project" "0 $("$cli" show "$demo")" "$status $out"
 run script -qec "'$cli' show -" /dev/null
 check "a terminal as stdin" "1 glintwick-cli: the project is read from standard input, which is a terminal; pipe one in or name a file" "$status $(echo "$out" | tr -d '\r')"
 
@@ -300,5 +311,7 @@ EOF
 # character reach the terminal.
 run "$cli" show "$work/it's"$'\e'"[2J.gwk"
 check "an awkward name is quoted" "1 glintwick-cli: '$work/it'\\''s'\$'\\033''[2J.gwk' was not found." "$status $err"
+run "$cli" show "$work/"$'\xc2\x9b\xff'".gwk"
+check "a C1 control or a byte of no character is quoted" "1 glintwick-cli: '$work/'\$'\\302'''\$'\\233'''\$'\\377''.gwk' was not found." "$status $err"
 
 finish

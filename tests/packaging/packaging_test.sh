@@ -31,6 +31,8 @@ EOF
 check "glintwick --help on stdout" 1 "$(env -u DISPLAY "$gui" --help 2>/dev/null | grep -c '^  -h, --help')"
 check "glintwick mistake's pointer" "Try 'glintwick --help'." \
   "$(env -u DISPLAY "$gui" --bogus 2>&1 | tail -1)"
+check "glintwick --help to a full disk" "glintwick: write error: No space left on device status 1" \
+  "$(env -u DISPLAY "$gui" --help 2>&1 >/dev/full | tr '\n' ' '; echo "status ${PIPESTATUS[0]}")"
 
 # One Glintwick in the menus: the menu entry, which also opens .gwk files; the document type's
 # entry is hidden, and both have the same generic name.

@@ -57,7 +57,8 @@ size_t ReadFromFile(const CFileDescriptor& file, char* out, size_t count, const 
     const DWORD chunk = static_cast<DWORD>(std::min<size_t>(count, 1u << 30));
     DWORD read = 0;
     if (!::ReadFile(handle, out, chunk, &read, nullptr)) {
-        if (::GetLastError() == ERROR_HANDLE_EOF) return 0;
+        // A file's end, or a pipe's once its writer closed it.
+        if (::GetLastError() == ERROR_HANDLE_EOF || ::GetLastError() == ERROR_BROKEN_PIPE) return 0;
         FailWithLastError(path);
     }
     return read;
