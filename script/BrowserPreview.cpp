@@ -139,8 +139,8 @@ std::string PreviewPageHtml(const CTallowmereDoc& doc, const std::string& script
     const std::string tagLines = HtmlEscaped(tags);
     std::string stripInElement = LinkTagFor(kStatusStripFileName);
     stripInElement.insert(stripInElement.find("></SCRIPT>"), " data-target='messages'");
-    const std::string targetLines = HtmlEscaped("<p id=\"messages\"></p>\n" +
-                                                LinkTagFor(scriptFileTitle) + "\n" + stripInElement);
+    const std::string targetLines = HtmlEscaped(
+        "<p id=\"messages\"></p>\n" + LinkTagFor(scriptFileTitle) + "\n" + stripInElement);
     return FillPage(
         kPreviewPageSource,
         {{"SCRIPT_FILE", file},
