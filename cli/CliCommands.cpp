@@ -320,10 +320,16 @@ int Svg(const std::string& projectPath, const std::string& outputPath,
     look.fontSize = options.fontSize;
     if (!options.fontFamily.empty()) look.fontFamily = options.fontFamily;
     try {
-        if (outputPath == kStandardStream)
-            std::cout << WriteAnimatedSvg(doc, look);
-        else
-            WriteAnimatedSvgFile(doc, outputPath, look);
+        size_t size = 0;
+        if (outputPath == kStandardStream) {
+            const std::string svg = WriteAnimatedSvg(doc, look);
+            size = svg.size();
+            std::cout << svg;
+        } else {
+            size = WriteAnimatedSvgFile(doc, outputPath, look);
+        }
+        const std::string warning = LargeSvgWarning(Quoted(Shown(outputPath)), size);
+        if (!warning.empty()) Failure("warning: " + warning);
     } catch (const CSvgTimelineError& error) {
         return FailOn(Shown(projectPath), error.what());
     } catch (const CFileFailure& failure) {

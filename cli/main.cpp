@@ -18,6 +18,7 @@
 #include "embedded/Version.h"
 #include "model/SafeFile.h"
 #include "model/platform/Process.h"
+#include "script/SvgWriter.h"
 
 namespace {
 
@@ -76,8 +77,14 @@ int Svg(const Operands& operands, const Options& options) {
     if (!Pixels(options, "--width", 16, 10000, look.width) ||
         !Pixels(options, "--font-size", 6, 200, look.fontSize))
         return kExitUsage;
-    if (const auto family = options.find("--font-family"); family != options.end())
+    if (const auto family = options.find("--font-family"); family != options.end()) {
+        if (!glintwick::FontFamilyCss(family->second))
+            return Mistake(
+                "--font-family takes font names (letters, digits, spaces, - and _) "
+                "separated by commas, not " +
+                Quoted(family->second));
         look.fontFamily = family->second;
+    }
     return glintwick::cli::Svg(operands[0], operands[1], look);
 }
 

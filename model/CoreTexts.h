@@ -51,6 +51,10 @@ inline constexpr const char* kFileErrorLocking = "A locking violation occurred w
 inline constexpr const char* kFileErrorDiskFull = "Disk full while accessing %1.";
 inline constexpr const char* kFileErrorEndOfFile = "An attempt was made to access %1 past its end.";
 inline constexpr const char* kNoEffectsDefined = "You have not defined any effects yet.";
+// After an animated SVG past the size a page's image should have: %1 its name, %2 megabytes.
+inline constexpr const char* kLargeSvg =
+    "%1 is %2 MB, large for an image in a page. Shorter texts, or other effects than Shooting "
+    "Letters and Shooting Words (a frame for every letter in every place), make it smaller.";
 inline constexpr const char* kScriptNameWarning =
     "The script name \"%1\" is not a valid JavaScript name, so the script will not run in a page.";
 inline constexpr const char* kPassDuration = "One pass: %1 s";

@@ -11,8 +11,10 @@
 #include <vector>
 
 #include "model/CodePage.h"
+#include "model/CoreTexts.h"
 #include "model/Effect.h"
 #include "model/FileError.h"
+#include "model/MessageFormat.h"
 #include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "preview/PreviewPlayer.h"
@@ -76,9 +78,14 @@ Timeline Simulate(const CTallowmereDoc& doc) {
     return line;
 }
 
+// A text for the image: UTF-8 with XML's three marks escaped; a tab stays a tab, which the
+// image spaces out as the preview does, and other controls show as their pictures.
 std::string Xml(const std::string& codePageText) {
     std::string out;
-    for (const char c : VisibleUtf8(codePageText)) {
+    std::string visible = VisibleUtf8(codePageText);
+    for (size_t at = 0; (at = visible.find("\u2409", at)) != std::string::npos;)
+        visible.replace(at, 3, "\t");
+    for (const char c : visible) {
         if (c == '&')
             out += "&amp;";
         else if (c == '<')
@@ -159,30 +166,45 @@ std::string Strip(Stream& stream, const Timeline& line, const std::string& final
     return out + "</g></g>";
 }
 
-// An estimate of a text's width in a proportional sans-serif face, in ems: generous, so a
-// frame fits in the faces a system is likely to pick.
+// Advance widths of the code page's characters in DejaVu Sans, in thousandths of an em: the
+// widest of the faces a system picks for system-ui or sans-serif, so a frame measured by it
+// fits in the others. Controls count as a picture's full em; a tab as eight spaces.
+constexpr short kAdvance[256] = {
+    1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000,
+    1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000,
+    318,  401,  460,  838,  636,  950,  780,  275,  390,  390,  500,  838,  318,  361,  318,  337,
+    636,  636,  636,  636,  636,  636,  636,  636,  636,  636,  337,  337,  838,  838,  838,  531,
+    1000, 684,  686,  698,  770,  632,  575,  775,  752,  295,  295,  656,  557,  863,  748,  787,
+    603,  787,  695,  635,  611,  732,  684,  989,  685,  611,  685,  390,  337,  390,  838,  500,
+    500,  613,  635,  550,  635,  615,  352,  635,  634,  278,  278,  579,  278,  974,  634,  612,
+    635,  635,  411,  521,  392,  634,  592,  818,  592,  592,  525,  636,  337,  636,  838,  1000,
+    636,  1000, 318,  352,  518,  1000, 500,  500,  500,  1342, 635,  400,  1070, 1000, 685,  1000,
+    1000, 318,  318,  518,  518,  590,  500,  1000, 500,  1000, 521,  400,  1023, 1000, 525,  611,
+    318,  401,  636,  636,  636,  636,  337,  500,  500,  1000, 471,  612,  838,  361,  1000, 500,
+    500,  838,  401,  401,  500,  636,  636,  318,  500,  401,  471,  612,  969,  969,  969,  531,
+    684,  684,  684,  684,  684,  684,  974,  698,  632,  632,  632,  632,  295,  295,  295,  295,
+    775,  748,  787,  787,  787,  787,  787,  838,  787,  732,  732,  732,  732,  611,  605,  630,
+    613,  613,  613,  613,  613,  613,  982,  550,  615,  615,  615,  615,  278,  278,  278,  278,
+    612,  634,  612,  612,  612,  612,  612,  838,  612,  634,  634,  634,  634,  592,  635,  592,
+};
+
 double WidthInEms(const std::string& codePageText) {
-    double ems = 0;
-    for (const char c : codePageText) {
-        const unsigned char b = static_cast<unsigned char>(c);
-        if (std::string_view(" .,:;'!|il1ItfjrI()[]\"").find(c) != std::string_view::npos)
-            ems += 0.36;
-        else if (std::string_view("mwMW@%&").find(c) != std::string_view::npos || b == 0x8C ||
-                 b == 0x9C || b == 0xC6 || b == 0xE6)
-            ems += 0.95;
-        else if (std::isupper(b) || std::isdigit(b) || b >= 0xC0)
-            ems += 0.72;
-        else
-            ems += 0.62;
-    }
-    return ems;
+    double thousandths = 0;
+    for (const char c : codePageText)
+        thousandths += c == '\t' ? 8 * kAdvance[' '] : kAdvance[static_cast<unsigned char>(c)];
+    return thousandths / 1000 * 1.04;  // and a little for rounding and kerning
 }
 
 // The messages in order for the image's name, each ending as a sentence.
 std::string Title(const CTallowmereDoc& doc, bool withFinal) {
     std::string title;
     auto add = [&](std::string text) {
-        if (text.empty()) return;
+        // Spaces around a message, or a message of spaces only, are nothing to read.
+        const size_t first = text.find_first_not_of(" \t");
+        if (first == std::string::npos) return;
+        text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+        for (char& c : text)
+            if (c == '\t') c = ' ';
         if (!title.empty()) title += ' ';
         title += text;
         if (std::string_view(".!?").find(text.back()) == std::string_view::npos) title += '.';
@@ -205,9 +227,8 @@ std::string WriteAnimatedSvg(const CTallowmereDoc& doc, const SvgLook& look) {
     const int width =
         look.width > 0 ? look.width : static_cast<int>(std::ceil(widest * size)) + 2 * left;
     const std::string w = std::to_string(width), h = std::to_string(pitch);
-    std::string family;
-    for (const char c : look.fontFamily)
-        if (c != '<' && c != '>' && c != '&' && c != '{' && c != '}' && c != ';') family += c;
+    const std::string family =
+        FontFamilyCss(look.fontFamily).value_or(*FontFamilyCss(SvgLook().fontFamily));
     std::string svg =
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + w + "\" height=\"" + h +
         "\" viewBox=\"0 0 " + w + " " + h +
@@ -224,10 +245,50 @@ std::string WriteAnimatedSvg(const CTallowmereDoc& doc, const SvgLook& look) {
     return svg + "</svg>\n";
 }
 
-void WriteAnimatedSvgFile(const CTallowmereDoc& doc, const std::string& path, const SvgLook& look) {
+size_t WriteAnimatedSvgFile(const CTallowmereDoc& doc, const std::string& path,
+                            const SvgLook& look) {
+    size_t size = 0;
     SaveWithinMemory(path, [&] {
-        WriteFileAtomically(path, WriteAnimatedSvg(doc, look), FailureCause::DiskFull, true);
+        const std::string svg = WriteAnimatedSvg(doc, look);
+        size = svg.size();
+        WriteFileAtomically(path, svg, FailureCause::DiskFull, true);
     });
+    return size;
+}
+
+std::string LargeSvgWarning(const std::string& name, size_t bytes) {
+    if (bytes <= (size_t{1} << 20)) return "";
+    char megabytes[32];
+    std::snprintf(megabytes, sizeof megabytes, "%.1f", static_cast<double>(bytes) / 1e6);
+    return FormatMessage(str::kLargeSvg, name, megabytes);
+}
+
+std::optional<std::string> FontFamilyCss(std::string_view names) {
+    static constexpr std::string_view kGeneric[] = {
+        "serif",    "sans-serif",    "monospace",    "cursive",    "fantasy", "system-ui",
+        "ui-serif", "ui-sans-serif", "ui-monospace", "ui-rounded", "emoji",   "math"};
+    std::string css;
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = std::min(names.find(',', start), names.size());
+        std::string_view name = names.substr(start, comma - start);
+        while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
+        while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+        // A name may come in quotes of either kind; inside, only what names a face.
+        if (name.size() >= 2 && (name.front() == '"' || name.front() == '\'') &&
+            name.back() == name.front())
+            name = name.substr(1, name.size() - 2);
+        if (name.empty()) return std::nullopt;
+        for (const char c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c)) && c != ' ' && c != '-' && c != '_')
+                return std::nullopt;
+        const bool generic =
+            std::find(std::begin(kGeneric), std::end(kGeneric), name) != std::end(kGeneric);
+        css += (css.empty() ? "" : ",") +
+               (generic ? std::string(name) : "\"" + std::string(name) + "\"");
+        if (comma == names.size()) return css;
+        start = comma + 1;
+    }
 }
 
 }  // namespace glintwick

@@ -2,8 +2,10 @@
 // image itself (SMIL), with no script and nothing outside the file.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace glintwick {
 
@@ -26,8 +28,19 @@ public:
 // Its size grows with one pass, never with the repeat count.
 std::string WriteAnimatedSvg(const CTallowmereDoc& doc, const SvgLook& look = {});
 
-// Writes it to `path` atomically; a failure throws CFileFailure with the save's cause.
-void WriteAnimatedSvgFile(const CTallowmereDoc& doc, const std::string& path,
-                          const SvgLook& look = {});
+// Writes it to `path` atomically and returns its size; a failure throws CFileFailure with the
+// save's cause.
+size_t WriteAnimatedSvgFile(const CTallowmereDoc& doc, const std::string& path,
+                            const SvgLook& look = {});
+
+// What to tell the user of an image of `bytes` named `name`: past 1 MiB it is large for a page
+// (the shooting effects make a frame per letter per place, so their long texts grow with the
+// cube of their length); "" otherwise.
+std::string LargeSvgWarning(const std::string& name, size_t bytes);
+
+// A font family list for the image's style: names of letters, digits, spaces, '-' and '_',
+// in quotes or not, separated by commas; the generic families as keywords, every other name
+// quoted. None for a list that holds anything else, which could end the style early.
+std::optional<std::string> FontFamilyCss(std::string_view names);
 
 }  // namespace glintwick

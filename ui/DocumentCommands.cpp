@@ -204,7 +204,10 @@ void CDocumentCommands::OnExportSvg() {
     const wxString path = AskSavePath(m_owner, str::kExportSvgTitle, name, str::kSvgFilter, "svg");
     if (path.empty()) return;
     try {
-        WriteAnimatedSvgFile(m_doc, PathFromWx(path));
+        const size_t size = WriteAnimatedSvgFile(m_doc, PathFromWx(path));
+        const std::string warning = LargeSvgWarning(PathFromWx(path), size);
+        if (!warning.empty())
+            ShowMessageBox(m_owner, ReadableToWx(warning), wxOK | wxICON_INFORMATION);
     } catch (const CFileFailure& failure) {
         ShowFileFailure(m_owner, failure, wxICON_ERROR);
     } catch (const CSvgTimelineError& error) {

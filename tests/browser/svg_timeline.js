@@ -35,7 +35,13 @@ const PROJECTS = {
   },
   forever: {
     finalText: 'never shown', autoStart: 1, repeat: 0,
-    effects: [effect(0, 'Again', 20, 1), effect(4, 'and again', 19, 1)],
+    effects: [effect(0, 'Again', 20, 1), effect(4, 'and\tagain', 19, 1)],
+  },
+  // The widest letters of the code page, which the image's width must still hold.
+  wide: {
+    finalText: 'WWWWWWWWWWWWWWWWWWWW', autoStart: 1, repeat: 1,
+    effects: [effect(11, '\u00c6\u00c6\u00c6\u00c6\u00c6\u00c6\u00c6\u00c6\u2014\u2014\u2014\u2014\u2014\u2014\u2014\u2014', 20, 1),
+      effect(11, '@@@@@@@@@@@@@@@@@@@@%%%%%', 20, 1)],
   },
 };
 
@@ -75,6 +81,13 @@ async function checkProject(browser, dir, name, project) {
       break;
     }
   }
+  // Every line fits the image's width, in the face Chromium picks.
+  const overflow = await session.page.evaluate(() => {
+    const width = Number(document.documentElement.getAttribute('width'));
+    return [...document.querySelectorAll('text')].map((t) => [t.textContent, t.getCTM().e + t.getComputedTextLength() - width])
+      .filter(([, over]) => over > 0);
+  });
+  if (overflow.length) fail(name, `lines wider than the image: ${JSON.stringify(overflow.slice(0, 3))}`);
   await support.closePage(session, name, fail);
 
   // Reduced motion: only whole messages, each while its effect plays (the middle of its loops).

@@ -198,8 +198,14 @@ check "a name with accented letters is usable" "0 " "$status $err"
 run "$cli" svg "$examples/demo.gwk" -
 check "docs/demo.svg is the demo's SVG" same "$(cmp -s <(echo "$out") "$examples/../docs/demo.svg" && echo same)"
 run "$cli" svg "$examples/demo.gwk" - --width 500 --font-size 20 --font-family 'Georgia, serif'
-check "svg options" '0 width="500" height="35" font-size:20px;font-family:Georgia, serif' \
+check "svg options" '0 width="500" height="35" font-size:20px;font-family:"Georgia",serif' \
   "$status $(echo "$out" | grep -o 'width="500" height="35"') $(echo "$out" | grep -o 'font-size:20px;font-family:[^;]*')"
+run "$cli" svg "$examples/demo.gwk" - --font-family '"Times, serif'
+check "a font family that could end the style is refused" "2 glintwick-cli: --font-family takes font names (letters, digits, spaces, - and _) separated by commas, not '\"Times, serif'" "$status $(echo "$err" | head -1)"
+echo '{"effects":[{"text":"abcdefghij klmnopqrst uvwxyzabcd efghijklmn opqrstuvwx yzabcdefgh ijklmnopqr stuvwxyzab abcdefghij klmnopqrst uvwxyzabcd efghijklmn opqrstuvwx yzabcdefgh ijklmnopqr","effect":9,"speed":20}]}' >"$work/shoot.json"
+"$cli" import "$work/shoot.json" "$work/shoot.gwk"
+run "$cli" svg "$work/shoot.gwk" "$work/shoot.svg"
+check "a large image is written, with a warning" "0 glintwick-cli: warning: '$work/shoot.svg' is" "$status ${err%% [0-9]*}"
 run "$cli" svg "$examples/demo.gwk" "$work/x.svg" --width 3
 check "svg width out of range" "2 glintwick-cli: --width takes a number of pixels from 16 to 10000, not '3'" "$status $(echo "$err" | head -1)"
 
