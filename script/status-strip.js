@@ -8,7 +8,11 @@
   // Once per page. The mark's name is no JavaScript identifier, so no script's state object
   // can take it; it holds the few calls the program's preview page makes.
   var MARK = "glintwick status strip";
-  if (window[MARK]) return;
+  if (window[MARK]) {
+    // A second tag changes nothing: the first one's place stands.
+    if (window.console) window.console.warn("Glintwick status strip: included more than once; only the first tag counts.");
+    return;
+  }
 
   var HOLD_MS = 1000;
   var RESCAN_MS = 250;
@@ -151,11 +155,13 @@
   function placeKnown() {
     if (!targetId || target) return true;
     target = document.getElementById(targetId);
+    // The page itself, its head or its body cannot give up what they hold to the messages.
+    if (target === document.documentElement || target === document.head || target === document.body) target = null;
     if (target) return true;
     if (document.readyState === "loading") return false;
     if (window.console) {
       window.console.warn("Glintwick status strip: the page has no element with the id \"" + targetId +
-        "\" (data-target); the messages show in the strip at the bottom of the window instead.");
+        "\" that can show the messages (data-target); they show in the strip at the bottom of the window instead.");
     }
     targetId = null;
     return true;
@@ -212,7 +218,6 @@
     live.setAttribute("role", "log");
     live.setAttribute("aria-live", "polite");
     live.setAttribute("aria-label", "Status messages");
-    waiting = [];
     window.setTimeout(function () {
       var lines = waiting;
       waiting = null;
@@ -252,7 +257,8 @@
       // The page's element stays where the page put it; the button shows once there is
       // something to pause.
       if (drawn.still !== still) textBox.style.whiteSpace = still ? "pre-wrap" : "pre";
-      hidden = printing || !anyScript(function () { return true; });
+      // Hidden with the element, when the page hides it.
+      hidden = printing || !anyScript(function () { return true; }) || !target.getClientRects().length;
       if (drawn.hidden !== hidden) pin(pauseButton, hidden ? "display:none" : "display:inline-flex");
       if (drawn.paused !== paused) drawButton();
       drawn = { text: text, still: still, hidden: hidden, paused: paused };
@@ -282,14 +288,19 @@
   // Each message is a line of its own in the log, so a screen reader reads every one in order.
   // Lines wait until the log has been in the page for a moment: a screen reader takes no
   // notice of what a region held when it came.
-  var waiting = null;
+  // Lines that come before the log is in the page (while the page loads) wait for it too.
+  var waiting = [];
   function announce(text) {
-    if (text === "" || !build()) return;
+    if (text === "") return;
+    build();
+    // What the page hides from sighted visitors is not read out either.
+    if (target && !target.getClientRects().length) return;
     if (waiting) {
       waiting.push(text);
       return;
     }
-    var line = element("p");
+    // Pinned, so the page's rules for its own paragraphs neither hide nor add to a line.
+    var line = element("div", null, "all:initial;display:block");
     line.textContent = text;
     live.appendChild(line);
     while (live.childNodes.length > LIVE_KEEP) live.removeChild(live.firstChild);

@@ -276,12 +276,14 @@ async function pauseScenario(browser, root, demo) {
 async function targetScenario(browser, root, demo) {
   const label = 'data-target';
   const p = await prepare(root, 'demo', demo, 'target');
-  const pageFor = (id) => {
-    const file = path.join(p.dir, `target-${id}.html`);
+  // The page's own rules reach for paragraphs and divisions: none may reach what is read out.
+  const pageFor = (id, css = '', more = '') => {
+    const file = path.join(p.dir, `target-${id}${css ? '-styled' : ''}.html`);
     fs.writeFileSync(file, '<!DOCTYPE html>\n<html lang="en"><head><meta charset="utf-8"><title>News</title>' +
-      '<style>#promo{font:italic 22px Georgia,serif;color:rgb(0, 51, 102)}</style></head>\n' +
+      '<style>#promo{font:italic 22px Georgia,serif;color:rgb(0, 51, 102)} p::before{content:"NEWS: "}' +
+      ` div{display:none!important} ${css}</style></head>\n` +
       '<body><main><h1>News</h1><p><a href="#x">Offers</a></p><p id="promo">Our news</p><p>More text.</p></main>\n' +
-      `<SCRIPT SRC='demo.js'></SCRIPT>\n<SCRIPT SRC='glintwick-strip.js' data-target='${id}'></SCRIPT>\n</body></html>\n`);
+      `<SCRIPT SRC='demo.js'></SCRIPT>\n<SCRIPT SRC='glintwick-strip.js' data-target='${id}'></SCRIPT>\n${more}</body></html>\n`);
     return pathToFileURL(file).href;
   };
   const expected = [''].concat(p.run.status.slice(0, p.ticks));
@@ -292,11 +294,13 @@ async function targetScenario(browser, root, demo) {
     const { strip, live, look } = await session.page.evaluate(() => {
       const promo = document.getElementById('promo');
       const text = document.getElementById('glintwick-status-text');
+      const line = document.getElementById('glintwick-status-live').lastChild;
       return { strip: window.__strip, live: window.__live, look: {
+        line: getComputedStyle(line).display + ' ' + getComputedStyle(line, '::before').content,
         inside: text.parentNode === promo, font: getComputedStyle(text).fontFamily, colour: getComputedStyle(text).color,
         button: promo.nextElementSibling && promo.nextElementSibling.id, fixed: !!document.getElementById('glintwick-status-strip') } };
     });
-    if (!look.inside || !look.font.startsWith('Georgia') || look.colour !== 'rgb(0, 51, 102)' ||
+    if (!look.inside || !look.font.startsWith('Georgia') || look.colour !== 'rgb(0, 51, 102)' || look.line !== 'block none' ||
         look.button !== 'glintwick-status-pause' || look.fixed) fail(name, `placed and styled: ${JSON.stringify(look)}`);
     checkStillStrip(name, reducedMotion ? p.messages : expected, stripByTick(strip, p.ticks));
     checkAnnouncements(name, p.announcements, live);
@@ -317,14 +321,27 @@ async function targetScenario(browser, root, demo) {
   }
   await support.closePage(session, label, fail);
 
-  const missing = await support.openPage(browser, pageFor('nowhere'));
+  // A page that hides the element hides the button with it and reads nothing out.
+  const hiding = await support.openPage(browser, pageFor('promo', '#promo{display:none}'), { initScript: recorder });
+  await hiding.page.clock.runFor(3000);
+  const hidden = await hiding.page.evaluate(() => ({
+    button: getComputedStyle(document.getElementById('glintwick-status-pause')).display, live: window.__live.length }));
+  if (hidden.button !== 'none' || hidden.live !== 0) fail(`${label} of a hidden element`, JSON.stringify(hidden));
+  await support.closePage(hiding, `${label} of a hidden element`, fail);
+
+  // No such element, and a second tag: each said once on the console; the strip shows the
+  // messages and the first is read out.
+  const missing = await support.openPage(browser, pageFor('nowhere', '', "<SCRIPT SRC='glintwick-strip.js'></SCRIPT>\n"),
+    { initScript: recorder });
   const warnings = [];
   missing.page.on('console', (m) => { if (m.type() === 'warning') warnings.push(m.text()); });
   await missing.page.reload();
   await missing.page.clock.runFor(2000);
-  const fixed = await missing.page.evaluate(() => !!document.getElementById('glintwick-status-strip'));
-  if (!fixed || warnings.length !== 1 || !warnings[0].includes('"nowhere"')) {
-    fail(`${label} of no element`, `strip ${fixed}, console ${JSON.stringify(warnings)}`);
+  const fixed = await missing.page.evaluate(() => ({
+    strip: !!document.getElementById('glintwick-status-strip'), live: window.__live.map((l) => l.text) }));
+  if (!fixed.strip || fixed.live[0] !== demo.effects[0].text || warnings.length !== 2 ||
+      !warnings.some((w) => w.includes('"nowhere"')) || !warnings.some((w) => w.includes('more than once'))) {
+    fail(`${label} of no element`, `${JSON.stringify(fixed)}, console ${JSON.stringify(warnings)}`);
   }
   await support.closePage(missing, `${label} of no element`, fail);
 }
