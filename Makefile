@@ -5,7 +5,7 @@ WIN_BUILD  ?= build-windows
 JOBS       ?= $(shell nproc)
 DEMO       ?= examples/demo.gwk
 
-.PHONY: all deps configure build run test bench test-asan fuzz package reproducible screenshots site format clean \
+.PHONY: all deps configure build run test bench test-asan fuzz package reproducible screenshots site pot format clean \
         windows test-windows
 
 all: build
@@ -51,6 +51,15 @@ test-asan: deps
 
 screenshots: build
 	@scripts/screenshots.sh $(BUILD)
+
+# The translators' template made again from the marked texts, and each catalogue brought up to
+# it (new texts untranslated, changed ones fuzzy) for its translator.
+pot:
+	@cd po && xgettext --language=C++ --keyword=N_ --flag=N_:1:no-c-format --from-code=UTF-8 \
+	  --add-comments --sort-by-file --no-wrap --package-name=Glintwick --package-version=1.0 \
+	  --msgid-bugs-address=https://orvane.example/glintwick/issues/ --copyright-holder=Orvane \
+	  -o glintwick.pot ../resources/StringTable.h ../model/CoreTexts.h
+	@cd po && for po in *.po; do msgmerge --quiet --update --backup=none --no-wrap "$$po" glintwick.pot; done
 
 # What the project's web address serves under /glintwick/, laid out as the AppStream data's
 # URLs name it: the help pages and the screenshots.

@@ -63,6 +63,10 @@ foreach(program glintwick glintwick-cli)
   endif()")
 endforeach()
 install(FILES ${HELP_BOOK} DESTINATION ${CMAKE_INSTALL_DATADIR}/glintwick)
+foreach(lang IN LISTS GLINTWICK_LANGUAGES)
+  install(FILES ${CMAKE_BINARY_DIR}/bin/locale/${lang}/LC_MESSAGES/glintwick.mo
+          DESTINATION ${CMAKE_INSTALL_LOCALEDIR}/${lang}/LC_MESSAGES)
+endforeach()
 install(FILES ${PACKAGING_OUT}/copyright ${PACKAGING_OUT}/changelog.gz DESTINATION ${DOC_DIR})
 install(FILES ${INSTALLED_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(CODE "

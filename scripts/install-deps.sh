@@ -17,6 +17,9 @@ packages=(
   # The symbol for NUL (U+2400) that the boxes and the list show for a NUL read from a file:
   # of Debian's usual fonts only Symbola draws it (the package depends on it too).
   fonts-symbola
+  # The interface's translations: gettext's tools make and check the catalogues, and the
+  # languages' locales (generated below) let the window tests run in them.
+  gettext locales
 )
 # desktop-file-utils and libglib2.0-bin: the desktop entry test validates the entry with
 # desktop-file-validate and starts it with gio launch.
@@ -73,6 +76,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt_get update -qq
   apt_get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# The locales of the languages the program ships, for the tests that run it in them.
+for locale in de_DE fr_FR es_ES; do
+  locale -a 2>/dev/null | grep -qix "$locale.utf8" ||
+    $sudo localedef -i "$locale" -c -f UTF-8 -A /usr/share/locale/locale.alias "$locale.UTF-8"
+done
 
 # playwright-core (its browser is Debian's chromium, so nothing else is downloaded) and axe-core
 # for the browser tests, at the versions package-lock.json pins.
