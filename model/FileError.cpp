@@ -45,6 +45,8 @@ std::string CFileFailure::MessageNaming(const std::string& name) const {
     return FormatMessage(TemplateFor(m_cause), name);
 }
 
+const char* CFileFailure::Template() const { return TemplateFor(m_cause); }
+
 bool CFileFailure::NamesPath() const {
     return std::string_view(TemplateFor(m_cause)).find("%1") != std::string_view::npos;
 }

@@ -42,6 +42,8 @@ public:
     // The same text naming the file as `name` (a quoted form of the path, say); a text that
     // does not name the file is returned as it is.
     std::string MessageNaming(const std::string& name) const;
+    // The text's template, with %1 for the file (for a window that shows it translated).
+    const char* Template() const;
     // Whether the text names the file at all ("Unexpected file format." does not).
     bool NamesPath() const;
     const char* what() const noexcept override { return m_message.c_str(); }

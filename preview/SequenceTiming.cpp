@@ -142,21 +142,24 @@ SequenceTiming MeasureTiming(const CTallowmereDoc& doc,
     return timing;
 }
 
-std::string DescribeTiming(const SequenceTiming& timing, int repeat) {
+std::string DescribeTiming(const SequenceTiming& timing, int repeat,
+                           const std::function<std::string(const char*)>& say) {
+    auto text = [&](const char* english) { return say ? say(english) : std::string(english); };
     auto seconds = [](double ticks) {
         char text[400];
         std::snprintf(text, sizeof text, "%.2f", ticks * kTickMilliseconds / 1000.0);
         return std::string(text);
     };
-    if (timing.effects == 0) return str::kNoEffectsDuration;
+    if (timing.effects == 0) return text(str::kNoEffectsDuration);
     if (timing.passTicks && timing.totalTicks && repeat > 1)
-        return FormatMessage(str::kTotalDuration, seconds(*timing.passTicks),
+        return FormatMessage(text(str::kTotalDuration).c_str(), seconds(*timing.passTicks),
                              seconds(*timing.totalTicks));
     // A count below 0 (only from a file) plays forever, as 0 does.
     if (timing.passTicks && repeat <= 0)
-        return FormatMessage(str::kForeverDuration, seconds(*timing.passTicks));
-    if (timing.passTicks) return FormatMessage(str::kPassDuration, seconds(*timing.passTicks));
-    return str::kEndlessDuration;
+        return FormatMessage(text(str::kForeverDuration).c_str(), seconds(*timing.passTicks));
+    if (timing.passTicks)
+        return FormatMessage(text(str::kPassDuration).c_str(), seconds(*timing.passTicks));
+    return text(str::kEndlessDuration);
 }
 
 }  // namespace glintwick

@@ -55,6 +55,8 @@ private:
 // The durations in words, seconds to two decimals: "One pass: 1.23 s", with all passes when
 // the sequence repeats a number of times or the note that it repeats without end, or the
 // message that it plays without end when an effect never ends.
-std::string DescribeTiming(const SequenceTiming& timing, int repeat);
+// `say` gives each text in the language it is shown in (the English original by default).
+std::string DescribeTiming(const SequenceTiming& timing, int repeat,
+                           const std::function<std::string(const char*)>& say = {});
 
 }  // namespace glintwick

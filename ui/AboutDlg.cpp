@@ -5,6 +5,7 @@
 #include "resources/StringTable.h"
 #include "resources/Templates.h"
 #include "ui/DialogBuilder.h"
+#include "ui/Translations.h"
 #include "ui/WxText.h"
 
 namespace glintwick {
@@ -16,8 +17,8 @@ wxEND_EVENT_TABLE()
 // clang-format on
 
 CAboutDlg::CAboutDlg(wxWindow* parent)
-    : wxDialog(parent, id::kAboutDialog, ToWx(str::kAboutCaption), wxDefaultPosition, wxDefaultSize,
-               kDialogStyle),
+    : wxDialog(parent, id::kAboutDialog, UiText(str::kAboutCaption), wxDefaultPosition,
+               wxDefaultSize, kDialogStyle),
       m_fontBold(AtLeastBodySize(wxFontInfo(wxSize(0, FromDIP(15))).FaceName("Arial").Bold())),
       m_fontUnderline(
           AtLeastBodySize(wxFontInfo(wxSize(0, FromDIP(15))).FaceName("Arial").Underlined())) {

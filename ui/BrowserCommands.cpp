@@ -17,6 +17,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/Prompt.h"
 #include "ui/ScriptDoneDlg.h"
+#include "ui/Translations.h"
 #include "ui/WebBrowser.h"
 #include "ui/WxText.h"
 
@@ -48,7 +49,8 @@ void CBrowserCommands::OnPreviewInBrowser() {
     // the same either way, over the window if it is still there.
     wxWeakRef<wxWindow> owner(m_owner);
     auto sayWhereThePageIs = [owner, pagePath] {
-        const std::string message = FormatMessage(str::kBrowserNotStarted, pagePath);
+        const std::string message =
+            FormatMessage(UiTemplate(str::kBrowserNotStarted).c_str(), pagePath);
         ShowMessageBox(owner.get(), ReadableToWx(message), wxOK | wxICON_EXCLAMATION);
     };
     if (!BrowserLauncher()(wxFileName::FileNameToURL(wxFileName(PathToWx(pagePath))),
@@ -57,7 +59,8 @@ void CBrowserCommands::OnPreviewInBrowser() {
 }
 
 void CBrowserCommands::OnSaveStatusStrip() {
-    const wxString path = AskScriptPath(m_owner, str::kSaveStripTitle, kStatusStripFileName);
+    const wxString path =
+        AskScriptPath(m_owner, UiText(str::kSaveStripTitle), kStatusStripFileName);
     if (path.empty()) return;
     try {
         WriteStatusStripFile(PathFromWx(path));

@@ -10,6 +10,7 @@
 #include "model/MessageFormat.h"
 #include "resources/StringTable.h"
 #include "ui/Prompt.h"
+#include "ui/Translations.h"
 #include "ui/WxText.h"
 
 namespace glintwick {
@@ -96,7 +97,8 @@ std::optional<std::string> TextWithinLimit(wxTextCtrl* edit, size_t limit) {
 }
 
 wxString TooLongMessage(size_t limit) {
-    return ToWx(FormatMessage(str::kEnterNoMoreThan, std::to_string(limit)));
+    return wxString::FromUTF8(
+        FormatMessage(UiTemplate(str::kEnterNoMoreThan).c_str(), std::to_string(limit)));
 }
 
 std::optional<std::string> ReadLimitedText(wxWindow* dialog, wxTextCtrl* edit, size_t limit) {

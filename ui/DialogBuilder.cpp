@@ -25,6 +25,7 @@
 #include "ui/SunkenText.h"
 #include "ui/TemplateGeometry.h"
 #include "ui/TextUndo.h"
+#include "ui/Translations.h"
 #include "ui/UpDownCtrl.h"
 #include "ui/WxText.h"
 
@@ -106,7 +107,7 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
         wxPoint pos = parent->ConvertDialogToPixels(wxPoint(c.x, c.y));
         wxSize size = parent->ConvertDialogToPixels(wxSize(c.width, c.height));
         const int id = WxIdFor(c.id);
-        const wxString text = ToWx(c.text);
+        const wxString text = UiText(c.text);
         wxWindow* window = nullptr;
         switch (c.kind) {
             case K::PushButton:

@@ -23,6 +23,7 @@
 #include "ui/RecentFileStore.h"
 #include "ui/ScriptDoneDlg.h"
 #include "ui/TallowmereView.h"
+#include "ui/Translations.h"
 #include "ui/WxText.h"
 
 namespace glintwick {
@@ -31,14 +32,15 @@ namespace {
 
 wxString ProjectWildcard() {
     // GTK matches "*.*" only against names with a dot; "*" is every file.
-    return wxString(str::kProjectFilter) + "|*.gwk|" + str::kAllFilesFilter + "|*";
+    return UiText(str::kProjectFilter) + "|*.gwk|" + UiText(str::kAllFilesFilter) + "|*";
 }
 
 }  // namespace
 
 bool HasEffectsOrSay(const CTallowmereDoc& doc, wxWindow* owner) {
     if (doc.GetCount() > 0) return true;
-    ShowMessageBox(owner, str::kNoEffectsDefined, wxOK | wxICON_ERROR, str::kNoEffectsCaption);
+    ShowMessageBox(owner, UiText(str::kNoEffectsDefined), wxOK | wxICON_ERROR,
+                   UiText(str::kNoEffectsCaption));
     return false;
 }
 
@@ -46,8 +48,9 @@ bool CalmOrConfirmed(const CTallowmereDoc& doc, wxWindow* owner) {
     const TimelineCheck check = CheckTimeline(doc);
     if (check.flashes.empty()) return true;
     const FlashFinding& first = check.flashes.front();
-    const wxString question = ToWx(FormatMessage(
-        str::kFlashQuestion, std::to_string(first.effect + 1), std::to_string(first.flashes)));
+    const wxString question =
+        ToWx(FormatMessage(UiTemplate(str::kFlashQuestion).c_str(),
+                           std::to_string(first.effect + 1), std::to_string(first.flashes)));
     return ShowMessageBox(owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) == wxYES;
 }
 
@@ -57,8 +60,8 @@ CDocumentCommands::CDocumentCommands(CTallowmereDoc& doc, CTallowmereView& view,
 
 bool CDocumentCommands::SaveModified() {
     if (!m_doc.IsModified()) return true;
-    const wxString question =
-        ReadableToWx(FormatMessage(str::kSaveChangesPrompt, WithControlPictures(m_doc.GetTitle())));
+    const wxString question = ReadableToWx(FormatMessage(
+        UiTemplate(str::kSaveChangesPrompt).c_str(), WithControlPictures(m_doc.GetTitle())));
     switch (ShowMessageBox(m_owner, question, wxYES_NO | wxCANCEL | wxICON_EXCLAMATION)) {
         case wxYES: return DoFileSave();
         case wxNO: return true;
@@ -76,8 +79,9 @@ bool CDocumentCommands::DoFileSave() {
 
 bool CDocumentCommands::DoSaveAs() {
     const wxFileName proposed(PathToWx(m_doc.GetProposedFileName()));
-    CFileDialog dialog(m_owner, str::kSaveAsTitle, proposed.GetPath(), proposed.GetFullName(),
-                       ProjectWildcard(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    CFileDialog dialog(m_owner, UiText(str::kSaveAsTitle), proposed.GetPath(),
+                       proposed.GetFullName(), ProjectWildcard(),
+                       wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return false;
     const wxString path = WithDefaultExtension(dialog.GetPath(), "gwk");
     if (!ConfirmReplace(m_owner, dialog.GetPath(), path)) return false;
@@ -126,12 +130,16 @@ bool CDocumentCommands::KeepOrReload() {
     const std::string shown = WithControlPictures(path);
     bool reload = false;
     if (check.change == FileChange::Removed) {
-        ShowMessageBox(m_owner, ReadableToWx(FormatMessage(str::kFileRemovedNotice, shown)),
-                       wxOK | wxICON_EXCLAMATION);
+        ShowMessageBox(
+            m_owner,
+            ReadableToWx(FormatMessage(UiTemplate(str::kFileRemovedNotice).c_str(), shown)),
+            wxOK | wxICON_EXCLAMATION);
     } else {
         reload =
-            ShowMessageBox(m_owner, ReadableToWx(FormatMessage(str::kFileChangedQuestion, shown)),
-                           wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) == wxYES;
+            ShowMessageBox(
+                m_owner,
+                ReadableToWx(FormatMessage(UiTemplate(str::kFileChangedQuestion).c_str(), shown)),
+                wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) == wxYES;
     }
     m_bAskingAboutFile = false;
     // Kept: the next save writes this version, and this change is not asked about again.
@@ -152,8 +160,8 @@ void CDocumentCommands::OnFileNew() {
 
 void CDocumentCommands::OnFileOpen() {
     if (!SaveModified()) return;
-    CFileDialog dialog(m_owner, str::kOpenTitle, wxEmptyString, wxEmptyString, ProjectWildcard(),
-                       wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    CFileDialog dialog(m_owner, UiText(str::kOpenTitle), wxEmptyString, wxEmptyString,
+                       ProjectWildcard(), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) return;
     OpenDocumentFile(PathFromWx(dialog.GetPath()));
 }
@@ -173,7 +181,7 @@ void CDocumentCommands::OnDropFile(const std::string& path) {
 
 void CDocumentCommands::OnGenerateJavascript() {
     if (!HasEffectsOrSay(m_doc, m_owner) || !CalmOrConfirmed(m_doc, m_owner)) return;
-    const wxString path = AskScriptPath(m_owner, str::kGenerateTitle, wxEmptyString);
+    const wxString path = AskScriptPath(m_owner, UiText(str::kGenerateTitle), wxEmptyString);
     if (path.empty()) return;
     // The script holds its name in the code page; a name the code page cannot hold is no
     // usable script name either, and then goes in as the file system spells it.
@@ -182,7 +190,7 @@ void CDocumentCommands::OnGenerateJavascript() {
     const std::string title = ScriptFileTitle(fileName);
     const std::string warning = ScriptNameWarning(fileName);
     if (!warning.empty()) {
-        const wxString question = ReadableToWx(warning + " " + str::kGenerateAnyway);
+        const wxString question = ReadableToWx(warning + " " + UiTemplate(str::kGenerateAnyway));
         if (ShowMessageBox(m_owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) !=
             wxYES)
             return;
@@ -201,7 +209,8 @@ void CDocumentCommands::OnGenerateJavascript() {
 void CDocumentCommands::OnExportSvg() {
     if (!HasEffectsOrSay(m_doc, m_owner)) return;
     const wxString name = wxFileName(PathToWx(m_doc.GetProposedFileName())).GetName() + ".svg";
-    const wxString path = AskSavePath(m_owner, str::kExportSvgTitle, name, str::kSvgFilter, "svg");
+    const wxString path =
+        AskSavePath(m_owner, UiText(str::kExportSvgTitle), name, UiText(str::kSvgFilter), "svg");
     if (path.empty()) return;
     try {
         const size_t size = WriteAnimatedSvgFile(m_doc, PathFromWx(path));

@@ -16,6 +16,7 @@
 #include "ui/HelpAccess.h"
 #include "ui/Prompt.h"
 #include "ui/SunkenText.h"
+#include "ui/Translations.h"
 #include "ui/UpDownCtrl.h"
 #include "ui/WxText.h"
 
@@ -36,7 +37,7 @@ wxEND_EVENT_TABLE()
 // clang-format on
 
 CEffectDlg::CEffectDlg(wxWindow* parent)
-    : wxDialog(parent, id::kEffectDialog, ToWx(str::kEffectCaption), wxDefaultPosition,
+    : wxDialog(parent, id::kEffectDialog, UiText(str::kEffectCaption), wxDefaultPosition,
                wxDefaultSize, kDialogStyle),
       m_strText(str::kDefaultEffectText),
       m_nEffect(CEffect::kDefaultEffect),
@@ -48,7 +49,7 @@ CEffectDlg::CEffectDlg(wxWindow* parent)
 }
 
 CEffectDlg::CEffectDlg(wxWindow* parent, const CEffect& effect)
-    : wxDialog(parent, id::kEffectDialog, ToWx(str::kEffectCaption), wxDefaultPosition,
+    : wxDialog(parent, id::kEffectDialog, UiText(str::kEffectCaption), wxDefaultPosition,
                wxDefaultSize, kDialogStyle),
       m_strText(effect.GetText()),
       m_nEffect(effect.GetEffect()),
@@ -110,11 +111,11 @@ bool CEffectDlg::TransferDataFromWindow() {
     m_nEffect = m_cboEffect->GetSelection();
     m_nSpeed = m_sldSpeed->GetValue();
     const std::optional<int> loops = ParseDialogInteger(m_edtLoops->GetValue().ToStdString());
-    if (!loops) return Refuse(m_edtLoops, ToWx(str::kEnterInteger));
+    if (!loops) return Refuse(m_edtLoops, UiText(str::kEnterInteger));
     if (*loops < kMinLoops || *loops > kMaxLoops) {
-        return Refuse(m_edtLoops,
-                      ToWx(FormatMessage(str::kEnterIntegerBetween, std::to_string(kMinLoops),
-                                         std::to_string(kMaxLoops))));
+        return Refuse(m_edtLoops, wxString::FromUTF8(FormatMessage(
+                                      UiTemplate(str::kEnterIntegerBetween).c_str(),
+                                      std::to_string(kMinLoops), std::to_string(kMaxLoops))));
     }
     m_nLoops = *loops;
     return true;
@@ -146,7 +147,7 @@ void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
     m_spnLoops->SetRange(kMinLoops, kMaxLoops);
     m_cboEffect->Clear();
     for (int i = 0; i < CEffect::GetNumEffects(); ++i)
-        m_cboEffect->Append(ToWx(CEffect::GetEffectNameByIndex(i)));
+        m_cboEffect->Append(UiText(str::kEffectNames[i]));
     m_cboEffect->SetSelection(CEffect::IsValidEffectIndex(m_nEffect) ? m_nEffect : wxNOT_FOUND);
     ShowFlashWarning(m_strText, m_nEffect, m_nSpeed);
     FindWindow(wxID_OK)->SetFocus();
@@ -160,8 +161,8 @@ void CEffectDlg::ShowFlashWarning(const std::string& text, int effect, int speed
     const int flashes = FlashesOnItsOwn(text, effect, speed);
     const bool warn = flashes > kMaxFlashesPerSecond;
     if (warn) {
-        m_stcFlashWarning->SetLabel(
-            ToWx(FormatMessage(str::kFlashWarning, std::to_string(flashes))));
+        m_stcFlashWarning->SetLabel(wxString::FromUTF8(
+            FormatMessage(UiTemplate(str::kFlashWarning).c_str(), std::to_string(flashes))));
         m_stcFlashWarning->Wrap(m_stcFlashWarning->GetSize().x);
     }
     m_stcFlashWarning->Show(warn);

@@ -2,6 +2,7 @@
 #include "ui/EffectListModel.h"
 
 #include "model/TallowmereDoc.h"
+#include "ui/Translations.h"
 #include "ui/WxText.h"
 
 namespace glintwick {
@@ -14,7 +15,7 @@ wxString CEffectListModel::CellText(unsigned row, unsigned column) const {
     const CEffect& effect = *m_doc.GetAt(static_cast<int>(row));
     switch (column) {
         case 0: return ToWxShown(effect.GetText());
-        case 1: return ToWx(effect.GetEffectName());
+        case 1: return UiText(effect.GetEffectName().c_str());
         case 2: return wxString::Format("%d", effect.GetSpeed());
         case 3: return wxString::Format("%d", effect.GetLoops());
         default: return wxString();

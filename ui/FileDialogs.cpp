@@ -8,6 +8,7 @@
 #include "model/MessageFormat.h"
 #include "resources/StringTable.h"
 #include "ui/Prompt.h"
+#include "ui/Translations.h"
 #include "ui/WxText.h"
 
 namespace glintwick {
@@ -29,8 +30,8 @@ wxString WithDefaultExtension(const wxString& path, const wxString& extension) {
 
 bool ConfirmReplace(wxWindow* owner, const wxString& chosen, const wxString& completed) {
     if (completed == chosen || !wxFileName::Exists(completed)) return true;
-    const wxString question = ReadableToWx(
-        FormatMessage(str::kReplaceQuestion, WithControlPictures(PathFromWx(completed))));
+    const wxString question = ReadableToWx(FormatMessage(
+        UiTemplate(str::kReplaceQuestion).c_str(), WithControlPictures(PathFromWx(completed))));
     return ShowMessageBox(owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) == wxYES;
 }
 
@@ -44,7 +45,7 @@ wxString AskSavePath(wxWindow* owner, const wxString& title, const wxString& def
 }
 
 wxString AskScriptPath(wxWindow* owner, const wxString& title, const wxString& defaultName) {
-    return AskSavePath(owner, title, defaultName, str::kScriptFilter, "js");
+    return AskSavePath(owner, title, defaultName, UiText(str::kScriptFilter), "js");
 }
 
 }  // namespace glintwick

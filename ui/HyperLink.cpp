@@ -14,6 +14,7 @@
 #include "resources/StringTable.h"
 #include "ui/Accessibility.h"
 #include "ui/Prompt.h"
+#include "ui/Translations.h"
 #include "ui/WebBrowser.h"
 
 namespace glintwick {
@@ -109,10 +110,10 @@ void CHyperLink::Open() {
     const wxString address = Address();
     wxWeakRef<wxWindow> owner(wxGetTopLevelParent(this));
     auto sayItDidNotOpen = [owner, address] {
-        ShowMessageBox(
-            owner.get(),
-            wxString::FromUTF8(FormatMessage(str::kLinkNotOpened, address.utf8_string())),
-            wxOK | wxICON_EXCLAMATION);
+        ShowMessageBox(owner.get(),
+                       wxString::FromUTF8(FormatMessage(UiTemplate(str::kLinkNotOpened).c_str(),
+                                                        address.utf8_string())),
+                       wxOK | wxICON_EXCLAMATION);
     };
     if (!BrowserLauncher()(address, sayItDidNotOpen)) sayItDidNotOpen();
 }

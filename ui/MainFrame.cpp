@@ -23,6 +23,7 @@
 #include "ui/SplashWnd.h"
 #include "ui/TallowmereView.h"
 #include "ui/TextUndo.h"
+#include "ui/Translations.h"
 #include "ui/WxText.h"
 
 namespace glintwick {
@@ -107,11 +108,11 @@ void CMainFrame::BuildMenu() {
     for (const res::MenuItemTemplate& item : res::kMainMenu) {
         if (item.id < 0) {
             menu = new wxMenu;
-            bar->Append(menu, ToWx(item.text));
+            bar->Append(menu, UiText(item.text));
         } else if (item.id == 0) {
             menu->AppendSeparator();
         } else {
-            menu->Append(id::MenuId(item.id), ToWx(item.text));
+            menu->Append(id::MenuId(item.id), UiText(item.text));
             if (item.grayed) menu->Enable(id::MenuId(item.id), false);
         }
     }
@@ -139,7 +140,9 @@ void CMainFrame::BuildShortcuts() {
 void CMainFrame::OnHistoryChanged() {
     const CCommandHistory& history = m_doc.History();
     const auto label = [](const char* plain, const char* named, const std::string& command) {
-        return ToWx(command.empty() ? std::string(plain) : FormatMessage(named, command));
+        return command.empty() ? UiText(plain)
+                               : wxString::FromUTF8(FormatMessage(UiTemplate(named).c_str(),
+                                                                  UiTemplate(command.c_str())));
     };
     wxMenuBar* bar = GetMenuBar();
     bar->SetLabel(id::MenuId(id::kEditUndo),

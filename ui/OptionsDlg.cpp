@@ -7,6 +7,7 @@
 #include "ui/CodePageTextFilter.h"
 #include "ui/DialogBuilder.h"
 #include "ui/HelpAccess.h"
+#include "ui/Translations.h"
 #include "ui/WxText.h"
 
 namespace glintwick {
@@ -19,7 +20,7 @@ wxEND_EVENT_TABLE()
 // clang-format on
 
 COptionsDlg::COptionsDlg(wxWindow* parent)
-    : wxDialog(parent, id::kOptionsDialog, ToWx(str::kOptionsCaption), wxDefaultPosition,
+    : wxDialog(parent, id::kOptionsDialog, UiText(str::kOptionsCaption), wxDefaultPosition,
                wxDefaultSize, kDialogStyle) {
     auto controls = BuildDialog(this, res::kOptionsDialog, wxID_CANCEL);
     m_edtFinalText = wxStaticCast(controls[id::kFinalTextEdit], wxTextCtrl);

@@ -3,8 +3,10 @@
 
 #include "model/ControlPictures.h"
 #include "model/FileError.h"
+#include "model/MessageFormat.h"
 #include "resources/StringTable.h"
 #include "ui/PlatformStyle.h"
+#include "ui/Translations.h"
 #include "ui/WxText.h"
 
 namespace glintwick {
@@ -16,8 +18,10 @@ int ShowMessageBox(wxWindow* parent, const wxString& text, long style, const wxS
 
 void ShowFileFailure(wxWindow* parent, const CFileFailure& failure, long icon) {
     // The message names the file as every label does: a line break in its name is no new line.
-    const CFileFailure shown(failure.Cause(), WithControlPictures(failure.Path()));
-    ShowMessageBox(parent, ReadableToWx(shown.Message()), wxOK | icon);
+    ShowMessageBox(parent,
+                   ReadableToWx(FormatMessage(UiTemplate(failure.Template()).c_str(),
+                                              WithControlPictures(failure.Path()))),
+                   wxOK | icon);
 }
 
 }  // namespace glintwick

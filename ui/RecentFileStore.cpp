@@ -4,6 +4,7 @@
 #include "resources/Ids.h"
 #include "resources/StringTable.h"
 #include "ui/RecentFileSettings.h"
+#include "ui/Translations.h"
 #include "ui/WxText.h"
 
 namespace glintwick {
@@ -49,7 +50,7 @@ void CRecentFileStore::UpdateMenu() {
             m_menu->Destroy(first + static_cast<int>(i));
     const auto& paths = m_files.Paths();
     if (paths.empty()) {
-        m_menu->Insert(position, first, str::kMenuRecentFile);
+        m_menu->Insert(position, first, UiText(str::kMenuRecentFile));
         m_menu->Enable(first, false);
         return;
     }

@@ -6,6 +6,7 @@
 #include "resources/Templates.h"
 #include "ui/DialogBuilder.h"
 #include "ui/HelpAccess.h"
+#include "ui/Translations.h"
 #include "ui/WxText.h"
 
 namespace glintwick {
@@ -18,7 +19,7 @@ wxEND_EVENT_TABLE()
 // clang-format on
 
 CScriptDoneDlg::CScriptDoneDlg(wxWindow* parent)
-    : wxDialog(parent, id::kScriptDoneDialog, ToWx(str::kScriptDoneCaption), wxDefaultPosition,
+    : wxDialog(parent, id::kScriptDoneDialog, UiText(str::kScriptDoneCaption), wxDefaultPosition,
                wxDefaultSize, kDialogStyle) {
     // A bold face of the system's choosing, 15 pixels to the cell at 96 dots per inch.
     m_fontTitle = wxFont(wxFontInfo(wxSize(0, FromDIP(15))).Bold());

@@ -24,6 +24,7 @@
 #include "ui/ShellRegistration.h"
 #include "ui/SplashWnd.h"
 #include "ui/TallowmereView.h"
+#include "ui/Translations.h"
 #include "ui/WxText.h"
 
 namespace glintwick {
@@ -56,6 +57,7 @@ bool CTallowmereApp::OnInit() {
         ShowMessageBox(nullptr, PathToWx("glintwick: " + options.mistake + "\n\n" + ProgramUsage()),
                        wxOK | wxICON_ERROR);
     if (options.action != ProgramOptions::Action::Start) return false;
+    UseUserLanguage(wxStandardPaths::Get().GetExecutablePath());
     CSplashWnd::EnableSplash(true);
     // The settings file holds the recent files only; nothing may create another one.
     wxConfigBase::DontCreateOnDemand();

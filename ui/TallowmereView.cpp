@@ -26,6 +26,7 @@
 #include "ui/Prompt.h"
 #include "ui/SafeCast.h"
 #include "ui/SunkenText.h"
+#include "ui/Translations.h"
 #include "ui/UpDownCtrl.h"
 #include "ui/WxText.h"
 
@@ -67,7 +68,7 @@ CTallowmereView::CTallowmereView(wxWindow* parent, CTallowmereDoc& doc)
     auto button = [&](int id) { return wxStaticCast(controls[id], wxButton); };
     m_lstEffects = wxStaticCast(controls[id::kEffectsList], wxDataViewCtrl);
     m_lstEffects->AssociateModel(m_model.get());
-    SetAccessibleName(m_lstEffects, ToWx(str::kEffectsListName));
+    SetAccessibleName(m_lstEffects, UiText(str::kEffectsListName));
     m_btnAddNew = button(id::kAddNewButton);
     m_btnEdit = button(id::kEditButton);
     m_btnDelete = button(id::kDeleteButton);
@@ -151,7 +152,7 @@ void CTallowmereView::CreateColumns() {
     unsigned column = 0;
     for (const auto& [title, columnWidth] : columns) {
         wxDataViewColumn* added =
-            m_lstEffects->AppendTextColumn(ToWx(title), column++, wxDATAVIEW_CELL_INERT,
+            m_lstEffects->AppendTextColumn(UiText(title), column++, wxDATAVIEW_CELL_INERT,
                                            columnWidth, wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
         added->GetRenderer()->EnableEllipsize(wxELLIPSIZE_END);
     }
@@ -244,7 +245,8 @@ void CTallowmereView::ShowDuration() {
     m_passTally.Follow(m_doc);
     auto* frame = As<wxFrame>(wxGetTopLevelParent(this));
     if (!frame || !frame->GetStatusBar()) return;
-    const std::string text = DescribeTiming(m_passTally.Timing(m_doc), m_doc.GetRepeat());
+    const std::string text =
+        DescribeTiming(m_passTally.Timing(m_doc), m_doc.GetRepeat(), UiTemplate);
     frame->SetStatusText(wxString::FromUTF8(text));
 }
 
@@ -274,7 +276,7 @@ void CTallowmereView::OnAddNew(wxCommandEvent&) {
 void CTallowmereView::OnEdit(wxCommandEvent&) {
     const long row = m_nSelectionMark;
     if (row < 0 || row >= m_doc.GetCount()) {
-        ShowMessageBox(this, ToWx(str::kChooseEffect), wxOK | wxICON_EXCLAMATION);
+        ShowMessageBox(this, UiText(str::kChooseEffect), wxOK | wxICON_EXCLAMATION);
         return;
     }
     CEffectDlg dialog(this, *m_doc.GetAt(static_cast<int>(row)));
@@ -291,8 +293,8 @@ void CTallowmereView::OnDelete(wxCommandEvent&) {
     const long row = m_nSelectionMark;
     if (row < 0 || row >= m_doc.GetCount()) return;
     const int answer =
-        ShowMessageBox(this, ToWx(str::kDeleteQuestion), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION,
-                       ToWx(str::kDeleteCaption));
+        ShowMessageBox(this, UiText(str::kDeleteQuestion),
+                       wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, UiText(str::kDeleteCaption));
     if (answer != wxYES) return;
     OnStop();
     m_doc.Submit(DeleteCommand(m_doc, static_cast<int>(row)));

@@ -1,0 +1,34 @@
+// The interface in the user's language.
+#include "ui/Translations.h"
+
+#include <clocale>
+
+#include <wx/filename.h>
+#include <wx/intl.h>
+#include <wx/translation.h>
+#include <wx/uilocale.h>
+
+namespace glintwick {
+
+void UseUserLanguage(const wxString& programPath) {
+    wxUILocale::UseDefault();
+    // Numbers in files and scripts are read and written the C library's way in every language.
+    std::setlocale(LC_NUMERIC, "C");
+    const wxString folder = wxFileName(programPath).GetPath();
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(folder + "/locale");
+    // GLINTWICK_LOCALE_FROM_BIN: the installed catalogues' folder seen from the program's.
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(folder + "/" GLINTWICK_LOCALE_FROM_BIN);
+    auto* translations = new wxTranslations;
+    wxTranslations::Set(translations);
+    translations->AddStdCatalog();
+    translations->AddCatalog("glintwick");
+}
+
+wxString UiText(const char* english) {
+    // An empty text would look up the catalogue's header.
+    return *english ? wxGetTranslation(wxString::FromUTF8(english)) : wxString();
+}
+
+std::string UiTemplate(const char* english) { return UiText(english).utf8_string(); }
+
+}  // namespace glintwick

@@ -1,0 +1,24 @@
+// The interface in the user's language: wx's translations of the texts marked N_, and the one
+// way the windows look a text up.
+#pragma once
+
+#include <string>
+
+#include <wx/string.h>
+
+namespace glintwick {
+
+// Loads the catalogue of the user's language (the locale's on Linux, the user's interface
+// language on Windows) from beside the program (the build tree's bin/locale, the Windows
+// program's folder) or where the system keeps them; a language without one stays English.
+void UseUserLanguage(const wxString& programPath);
+
+// An interface text (one of resources/StringTable.h or model/CoreTexts.h) as the user's
+// language has it; the English original where there is no translation. Texts of the project
+// never go through here.
+wxString UiText(const char* english);
+
+// The same as UTF-8, for a message template whose %1 and %2 are filled in before it is shown.
+std::string UiTemplate(const char* english);
+
+}  // namespace glintwick
