@@ -24,6 +24,7 @@
 #include "ui/SafeCast.h"
 #include "ui/SunkenText.h"
 #include "ui/TemplateGeometry.h"
+#include "ui/TextFit.h"
 #include "ui/TextUndo.h"
 #include "ui/Translations.h"
 #include "ui/UpDownCtrl.h"
@@ -99,7 +100,8 @@ void AlignLabelsWithTheirRow(const res::DialogTemplate& templ,
 
 }  // namespace
 
-std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTemplate& templ) {
+std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTemplate& templ,
+                                       int* widenedBy) {
     std::map<int, wxWindow*> created;
     std::vector<wxWindow*> windows;
     wxWindow* previous = nullptr;
@@ -189,6 +191,8 @@ std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTempla
         windows.push_back(window);
         previous = window;
     }
+    const int widened = MakeRoomForTexts(templ, windows);
+    if (widenedBy) *widenedBy = widened;
     AlignLabelsWithTheirRow(templ, windows);
     NameControls(templ, windows);
     BindLabelAccessKeys(parent, templ, windows);
@@ -199,7 +203,9 @@ std::map<int, wxWindow*> BuildDialog(wxDialog* dialog, const res::DialogTemplate
                                      int escapeId) {
     UseCompactStyle(dialog);
     dialog->SetClientSize(TemplateSizeInPixels(dialog, templ));
-    auto controls = BuildControls(dialog, templ);
+    int widened = 0;
+    auto controls = BuildControls(dialog, templ, &widened);
+    if (widened) dialog->SetClientSize(dialog->GetClientSize() + wxSize(widened, 0));
     dialog->SetEscapeId(escapeId);
     // F1 does what the dialog's More Info button does.
     if (auto found = controls.find(id::kMoreInfoButton); found != controls.end()) {

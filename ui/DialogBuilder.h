@@ -27,7 +27,10 @@ wxSize TemplateSizeInPixels(wxWindow* window, const res::DialogTemplate& templ);
 
 // Creates every control of `templ` on `parent`, in template order (which is the tab order),
 // and returns them by template id (controls without an id are created but not returned).
-std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTemplate& templ);
+// Where a text needs more room than the template gives, the controls make room and
+// `widenedBy`, when given, receives how much wider the form became.
+std::map<int, wxWindow*> BuildControls(wxWindow* parent, const res::DialogTemplate& templ,
+                                       int* widenedBy = nullptr);
 
 // Sizes `dialog` to its template, creates its controls, makes `escapeId` the button that
 // Escape presses and centres it on its parent; returns the controls as BuildControls does.

@@ -64,7 +64,7 @@ CTallowmereView::CTallowmereView(wxWindow* parent, CTallowmereDoc& doc)
       m_model(new CEffectListModel(doc)),
       m_doc(doc),
       m_timer(this, id::kPreviewTimer) {
-    auto controls = BuildControls(this, res::kMainForm);
+    auto controls = BuildControls(this, res::kMainForm, &m_widenedForTexts);
     auto button = [&](int id) { return wxStaticCast(controls[id], wxButton); };
     m_lstEffects = wxStaticCast(controls[id::kEffectsList], wxDataViewCtrl);
     m_lstEffects->AssociateModel(m_model.get());
@@ -113,7 +113,8 @@ CTallowmereView::~CTallowmereView() {
 }
 
 wxSize CTallowmereView::GetFormSize() const {
-    return TemplateSizeInPixels(const_cast<CTallowmereView*>(this), res::kMainForm);
+    return TemplateSizeInPixels(const_cast<CTallowmereView*>(this), res::kMainForm) +
+           wxSize(m_widenedForTexts, 0);
 }
 
 void CTallowmereView::OnInitialUpdate() {

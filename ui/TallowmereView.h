@@ -142,6 +142,7 @@ private:
     long m_nSelectionMark = -1;
     long m_nRowToShow = -1;  // the row the next refresh brings into view
     bool m_bStoringCount = false;
+    int m_widenedForTexts = 0;  // how much wider than its template the form is for its texts
     // The document's list as the list control last showed it: a refresh of an unchanged list (a
     // view is refreshed more than once while a project opens) does not rebuild the rows.
     uint64_t m_shownListVersion = UINT64_MAX;
