@@ -60,8 +60,9 @@ CDocumentCommands::CDocumentCommands(CTallowmereDoc& doc, CTallowmereView& view,
 
 bool CDocumentCommands::SaveModified() {
     if (!m_doc.IsModified()) return true;
-    const wxString question = ReadableToWx(FormatMessage(
-        UiTemplate(str::kSaveChangesPrompt).c_str(), WithControlPictures(m_doc.GetTitle())));
+    const wxString question = ReadableToWx(
+        FormatMessage(UiTemplate(str::kSaveChangesPrompt).c_str(),
+                      WithControlPictures(TitleShown(m_doc.GetTitle(), m_doc.GetPathName()))));
     switch (ShowMessageBox(m_owner, question, wxYES_NO | wxCANCEL | wxICON_EXCLAMATION)) {
         case wxYES: return DoFileSave();
         case wxNO: return true;

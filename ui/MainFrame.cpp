@@ -97,7 +97,7 @@ CMainFrame::~CMainFrame() { m_doc.RemoveView(this); }
 
 wxString CMainFrame::CaptionFor(const CTallowmereDoc& doc) {
     // The title is the file's name as the file system spells it, not code-page text.
-    return NameToWx(doc.GetTitle()) + " - " + ToWx(str::kAppTitle);
+    return NameToWx(TitleShown(doc.GetTitle(), doc.GetPathName())) + " - " + ToWx(str::kAppTitle);
 }
 
 void CMainFrame::OnTitleChanged() { SetTitle(CaptionFor(m_doc)); }

@@ -8,6 +8,8 @@
 #include <wx/translation.h>
 #include <wx/uilocale.h>
 
+#include "model/CoreTexts.h"
+
 namespace glintwick {
 
 void UseUserLanguage(const wxString& programPath) {
@@ -30,5 +32,9 @@ wxString UiText(const char* english) {
 }
 
 std::string UiTemplate(const char* english) { return UiText(english).utf8_string(); }
+
+std::string TitleShown(const std::string& title, const std::string& path) {
+    return path.empty() && title == str::kUntitled ? UiTemplate(str::kUntitled) : title;
+}
 
 }  // namespace glintwick

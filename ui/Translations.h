@@ -21,4 +21,8 @@ wxString UiText(const char* english);
 // The same as UTF-8, for a message template whose %1 and %2 are filled in before it is shown.
 std::string UiTemplate(const char* english);
 
+// A document's title as the windows say it (UTF-8): its file's name, or "Untitled" in the user's
+// language for a project not saved yet.
+std::string TitleShown(const std::string& title, const std::string& path);
+
 }  // namespace glintwick

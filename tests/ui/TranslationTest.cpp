@@ -1,0 +1,148 @@
+// The windows in each shipped language: every interface text in that language, shown whole;
+// with no catalogue, the English texts as they were, where they were.
+#include "UiTestSupport.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/filename.h>
+#include <wx/menu.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/translation.h>
+
+#include <functional>
+
+#include "ui/AboutDlg.h"
+#include "ui/EffectDlg.h"
+#include "ui/OptionsDlg.h"
+#include "ui/ScriptDoneDlg.h"
+
+namespace glintwick::test {
+namespace {
+
+// What a control shows: its text, where it stands, and whether the text fits its width.
+struct Shown {
+    wxString text;
+    wxRect rect;
+    bool whole;
+};
+
+bool ShowsWhole(wxWindow* window, const wxString& text) {
+    const int width = window->GetSize().x;
+    if (wxDynamicCast(window, wxStaticText))
+        return window->HasFlag(wxST_ELLIPSIZE_END) == false ||
+               window->GetTextExtent(wxControl::RemoveMnemonics(text)).x <= width;
+    if (wxDynamicCast(window, wxStaticBox))
+        return window->GetTextExtent(wxControl::RemoveMnemonics(text)).x < width;
+    return window->GetBestSize().x <= width;
+}
+
+// The texts of `window`'s controls, in creation order (the templates' order).
+std::vector<Shown> TextsOf(wxWindow* window) {
+    std::vector<Shown> shown;
+    for (wxWindow* child : window->GetChildren()) {
+        auto* control = wxDynamicCast(child, wxControl);
+        if (!control || control->GetLabel().empty() ||
+            !(wxDynamicCast(child, wxStaticText) || wxDynamicCast(child, wxButton) ||
+              wxDynamicCast(child, wxRadioButton) || wxDynamicCast(child, wxCheckBox) ||
+              wxDynamicCast(child, wxStaticBox)))
+            continue;
+        shown.push_back(
+            {control->GetLabel(), child->GetRect(), ShowsWhole(child, control->GetLabel())});
+    }
+    return shown;
+}
+
+// The windows a user meets, each as its texts and its title: the main window (with its menu
+// bar) and every dialog.
+std::map<std::string, std::pair<wxString, std::vector<Shown>>> EveryWindow(CMainFrame* frame,
+                                                                           CTallowmereView* view) {
+    std::map<std::string, std::pair<wxString, std::vector<Shown>>> windows;
+    std::vector<Shown> main = TextsOf(view);
+    const wxMenuBar* bar = frame->GetMenuBar();
+    for (size_t i = 0; i < bar->GetMenuCount(); ++i) {
+        main.push_back({bar->GetMenuLabel(i), {}, true});
+        for (const wxMenuItem* item : bar->GetMenu(i)->GetMenuItems())
+            if (!item->IsSeparator()) main.push_back({item->GetItemLabel(), {}, true});
+    }
+    windows["main"] = {wxString(), main};
+    const auto dialog = [&](const std::string& name, wxDialog* made) {
+        made->InitDialog();
+        windows[name] = {made->GetTitle(), TextsOf(made)};
+        made->Destroy();
+    };
+    dialog("effect", new CEffectDlg(frame));
+    dialog("options", new COptionsDlg(frame));
+    dialog("result", new CScriptDoneDlg(frame));
+    dialog("about", new CAboutDlg(frame));
+    return windows;
+}
+
+// Makes `language` the interface's, from the catalogues the build puts beside the program ("" for
+// none: the English originals).
+void UseLanguage(const wxString& language) {
+    auto* translations = new wxTranslations;
+    wxTranslations::Set(translations);
+    if (language.empty()) return;
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(wxFileName(GLINTWICK_PROGRAM).GetPath() +
+                                                         "/locale");
+    translations->SetLanguage(language);
+    ASSERT_TRUE(translations->AddCatalog("glintwick")) << language;
+}
+
+class TranslationTest : public FrameTest {
+protected:
+    void TearDown() override {
+        FrameTest::TearDown();
+        UseLanguage("");
+    }
+    // The windows as they are made in `language`.
+    std::map<std::string, std::pair<wxString, std::vector<Shown>>> MadeIn(
+        const wxString& language) {
+        FrameTest::TearDown();
+        UseLanguage(language);
+        FrameTest::SetUp();
+        AddEffects({{"promo", 5, 12, 2}});
+        Flush();
+        return EveryWindow(frame, view);
+    }
+};
+
+// In German, French and Spanish each text of the English windows is its translation (none is
+// left in English by a window that does not look it up), and every one shows whole; the
+// English windows are the same with no catalogue as with the English catalogue's absence.
+TEST_F(TranslationTest, EveryWindowSpeaksTheUsersLanguageAndShowsEachTextWhole) {
+    const auto english = MadeIn("");
+    for (const auto& [name, window] : english)
+        for (const Shown& shown : window.second)
+            EXPECT_TRUE(shown.whole) << name << ": " << shown.text;
+    for (const char* language : {"de", "fr", "es"}) {
+        const auto translated = MadeIn(language);
+        for (const auto& [name, window] : english) {
+            SCOPED_TRACE(std::string(language) + " " + name);
+            const auto& [title, texts] = translated.at(name);
+            EXPECT_EQ(title, wxGetTranslation(window.first)) << "the title or status text";
+            ASSERT_EQ(texts.size(), window.second.size());
+            for (size_t i = 0; i < texts.size(); ++i) {
+                // A wrapped label's lines break where its width says, not where the text did.
+                const wxString& original = window.second[i].text;
+                if (original.Contains("\n"))
+                    EXPECT_NE(texts[i].text, original);
+                else
+                    EXPECT_EQ(texts[i].text, wxGetTranslation(original));
+                EXPECT_TRUE(texts[i].whole)
+                    << texts[i].text << " in " << texts[i].rect.width << " px";
+            }
+        }
+    }
+    // Back in English, every control is where the template put it.
+    const auto again = MadeIn("");
+    for (const auto& [name, window] : english)
+        for (size_t i = 0; i < window.second.size(); ++i)
+            EXPECT_EQ(again.at(name).second[i].rect, window.second[i].rect)
+                << name << " " << window.second[i].text;
+}
+
+}  // namespace
+}  // namespace glintwick::test
