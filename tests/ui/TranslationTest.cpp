@@ -4,6 +4,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/dir.h>
 #include <wx/filename.h>
 #include <wx/menu.h>
 #include <wx/radiobut.h>
@@ -117,10 +118,16 @@ TEST_F(TranslationTest, EveryWindowSpeaksTheUsersLanguageAndShowsEachTextWhole) 
     for (const auto& [name, window] : english)
         for (const Shown& shown : window.second)
             EXPECT_TRUE(shown.whole) << name << ": " << shown.text;
-    for (const char* language : {"de", "fr", "es"}) {
+    // Every catalogue the build made beside the program.
+    wxArrayString languages;
+    wxDir::GetAllFiles(wxFileName(GLINTWICK_PROGRAM).GetPath() + "/locale", &languages,
+                       "glintwick.mo");
+    ASSERT_GE(languages.size(), 3u);
+    for (wxString language : languages) {
+        language = wxFileName(language).GetDirs().end()[-2];
         const auto translated = MadeIn(language);
         for (const auto& [name, window] : english) {
-            SCOPED_TRACE(std::string(language) + " " + name);
+            SCOPED_TRACE(language.utf8_string() + " " + name);
             const auto& [title, texts] = translated.at(name);
             EXPECT_EQ(title, wxGetTranslation(window.first)) << "the title or status text";
             ASSERT_EQ(texts.size(), window.second.size());
