@@ -18,8 +18,8 @@ void UseUserLanguage(const wxString& programPath) {
     std::setlocale(LC_NUMERIC, "C");
     const wxString folder = wxFileName(programPath).GetPath();
     wxFileTranslationsLoader::AddCatalogLookupPathPrefix(folder + "/locale");
-    // GLINTWICK_LOCALE_FROM_BIN: the installed catalogues' folder seen from the program's.
-    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(folder + "/" GLINTWICK_LOCALE_FROM_BIN);
+    // An installed program's: PREFIX/bin beside PREFIX/share/locale.
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(folder + "/../share/locale");
     auto* translations = new wxTranslations;
     wxTranslations::Set(translations);
     translations->AddStdCatalog();
