@@ -6,12 +6,14 @@
 
 #include <wx/control.h>
 
+#include "ui/SafeCast.h"
+
 namespace glintwick {
 
 using K = res::ControlKind;
 
 int WidthForText(const res::ControlTemplate& control, const wxWindow& window) {
-    const auto* owner = wxDynamicCast(&window, wxControl);
+    const auto* owner = As<wxControl>(const_cast<wxWindow*>(&window));
     if (!owner || owner->GetLabel().empty()) return 0;
     const int text = window.GetTextExtent(owner->GetLabelText()).x;
     switch (control.kind) {

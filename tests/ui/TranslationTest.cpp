@@ -17,6 +17,7 @@
 #include "ui/AboutDlg.h"
 #include "ui/EffectDlg.h"
 #include "ui/OptionsDlg.h"
+#include "ui/SafeCast.h"
 #include "ui/ScriptDoneDlg.h"
 
 namespace glintwick::test {
@@ -31,10 +32,10 @@ struct Shown {
 
 bool ShowsWhole(wxWindow* window, const wxString& text) {
     const int width = window->GetSize().x;
-    if (wxDynamicCast(window, wxStaticText))
+    if (As<wxStaticText>(window))
         return window->HasFlag(wxST_ELLIPSIZE_END) == false ||
                window->GetTextExtent(wxControl::RemoveMnemonics(text)).x <= width;
-    if (wxDynamicCast(window, wxStaticBox))
+    if (As<wxStaticBox>(window))
         return window->GetTextExtent(wxControl::RemoveMnemonics(text)).x < width;
     return window->GetBestSize().x <= width;
 }
@@ -43,11 +44,10 @@ bool ShowsWhole(wxWindow* window, const wxString& text) {
 std::vector<Shown> TextsOf(wxWindow* window) {
     std::vector<Shown> shown;
     for (wxWindow* child : window->GetChildren()) {
-        auto* control = wxDynamicCast(child, wxControl);
+        auto* control = As<wxControl>(child);
         if (!control || control->GetLabel().empty() ||
-            !(wxDynamicCast(child, wxStaticText) || wxDynamicCast(child, wxButton) ||
-              wxDynamicCast(child, wxRadioButton) || wxDynamicCast(child, wxCheckBox) ||
-              wxDynamicCast(child, wxStaticBox)))
+            !(As<wxStaticText>(child) || As<wxButton>(child) || As<wxRadioButton>(child) ||
+              As<wxCheckBox>(child) || As<wxStaticBox>(child)))
             continue;
         shown.push_back(
             {control->GetLabel(), child->GetRect(), ShowsWhole(child, control->GetLabel())});
