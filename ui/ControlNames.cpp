@@ -11,7 +11,7 @@
 
 #include "ui/Accessibility.h"
 #include "ui/TemplateGeometry.h"
-#include "ui/WxText.h"
+#include "ui/Translations.h"
 
 namespace glintwick {
 
@@ -109,7 +109,7 @@ std::string WithoutAccessKey(const char* text) {
 std::string NameFromTexts(const res::DialogTemplate& templ, size_t index) {
     std::string texts;
     for (size_t text : NamingTexts(templ, index))
-        texts += " " + WithoutAccessKey(templ.controls[text].text);
+        texts += " " + WithoutAccessKey(UiTemplate(templ.controls[text].text).c_str());
     std::string name;
     for (char c : texts) {
         if (!std::isspace(static_cast<unsigned char>(c)))
@@ -127,7 +127,7 @@ void NameControls(const res::DialogTemplate& templ, const std::vector<wxWindow*>
     for (size_t i = 0; i < templ.controls.size(); ++i) {
         const std::vector<size_t> texts = NamingTexts(templ, i);
         if (texts.empty()) continue;
-        SetAccessibleName(windows[i], ToWx(NameFromTexts(templ, i)));
+        SetAccessibleName(windows[i], wxString::FromUTF8(NameFromTexts(templ, i)));
         for (size_t text : texts) AddAccessibleLabel(windows[i], windows[text]);
     }
 }
@@ -140,7 +140,7 @@ void BindLabelAccessKeys(wxWindow* parent, const res::DialogTemplate& templ,
             const res::ControlTemplate& label = templ.controls[text];
             if (label.kind != K::Label && label.kind != K::RightLabel) continue;
             wxString shown;  // the text without its '&', where `at` counts
-            const int at = wxControl::FindAccelIndex(ToWx(label.text), &shown);
+            const int at = wxControl::FindAccelIndex(UiText(label.text), &shown);
             if (at >= 0) targets.emplace(wxToupper(shown[static_cast<size_t>(at)]), windows[i]);
         }
     if (targets.empty()) return;

@@ -2,8 +2,10 @@
 
 Usage: check_tree.py PROGRAM CLI PROJECT BUS_LAUNCHER, with /usr/bin/python3 (it has pyatspi), on
 an X server and a D-Bus session of its own; BUS_LAUNCHER (at-spi-bus-launcher) starts the
-accessibility bus.
+accessibility bus. The program runs in the language LANG names: the names expected, and the
+access keys pressed, are the ones its catalogue beside the program gives (English without one).
 """
+import gettext
 import json
 import os
 import subprocess
@@ -21,6 +23,30 @@ os.environ.update(XDG_RUNTIME_DIR=WORK, HOME=WORK, XDG_CONFIG_HOME=WORK + "/conf
 bus = subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"])
 import pyatspi  # noqa: E402  (once the bus has its folder)
 from gi.repository import GLib  # noqa: E402
+
+CATALOGUE = gettext.translation("glintwick", os.path.join(os.path.dirname(PROGRAM), "locale"),
+                                languages=[os.environ.get("LANG", "C").split("_")[0]], fallback=True)
+
+
+def shown(text):
+    """An interface text as the program shows it: translated, without its access key's mark."""
+    return CATALOGUE.gettext(text).replace("&", "")
+
+
+def stock_ok():
+    """The names the OK button may have: the catalogue's, or GTK's own for its stock OK, which wx
+    shows where the text is the stock one (French GTK says "Valider")."""
+    import gi
+    gi.require_version("Gtk", "3.0")
+    from gi.repository import Gtk
+    return (shown("OK"), Gtk.stock_lookup("gtk-ok").label.replace("_", ""))
+
+
+def access_key(text):
+    """The letter that, pressed with Alt, reaches the translated text's control or menu."""
+    translated = CATALOGUE.gettext(text)
+    return translated[translated.index("&") + 1].lower()
+
 
 MAIN = os.path.basename(PROJECT) + " - Glintwick by Orvane"
 # Controls that act or take the keyboard: each needs a name.
@@ -74,8 +100,11 @@ def descendants(node, skip=None):
 
 
 def find(root, role, name=None, state=None):
+    """The first `role` named `name` (or any of a tuple of names) below `root`."""
+    names = name if isinstance(name, tuple) else (name,)
     return next((o for o in descendants(root) if o.getRoleName() == role and
-                 name in (None, o.name) and (state is None or o.getState().contains(state))), None)
+                 (name is None or o.name in names) and
+                 (state is None or o.getState().contains(state))), None)
 
 
 def window(name):
@@ -152,7 +181,8 @@ def check_effects_list(table, rows, effect_names):
     first row, selected with the keyboard, reported as selected."""
     t = table.queryTable()
     headers = [t.getColumnHeader(c).name for c in range(t.nColumns)]
-    expect(headers == ["Status Bar Text", "Effect", "Speed", "Loops"], "list headers %s" % headers)
+    expect(headers == [shown(h) for h in ["Status Bar Text", "Effect", "Speed", "Loops"]],
+           "list headers %s" % headers)
     expect(t.nRows == len(rows), "list of %d rows, not %d" % (t.nRows, len(rows)))
     for r, row in enumerate(rows):
         wanted = [row["text"], effect_names[row["effect"]], str(row["speed"]), str(row["loops"])]
@@ -182,8 +212,8 @@ def close_dialog(title):
 def generate_script():
     """File > Generate Javascript..., a.js typed into the chooser, which starts in this run's
     folder (the program's own)."""
-    chooser = "Generate Javascript file"
-    key("alt+f", "Down", "Down", "Down", "Down", "Return")
+    chooser = shown("Generate Javascript file")
+    key("alt+" + access_key("&File"), "Down", "Down", "Down", "Down", "Return")
     focus_window(chooser)
     box = wait_for(lambda: find(window(chooser), "text", state=pyatspi.STATE_FOCUSED), "name box")
     subprocess.run(["xdotool", "type", "--delay", "30", "a.js"], check=True)
@@ -204,58 +234,67 @@ try:
     # is alone.
     wait_for(lambda: len(window(MAIN).parent) == 1, "end of the start-up picture")
     focus_window(MAIN)
-    effects_list = wait_for(lambda: find(main, "push button", "Add  New"), "form").parent[0]
-    repeat = "Repeat Effects time(s)"
+    ok_names = stock_ok()
+    add = shown("&Add  New")
+    effects_list = wait_for(lambda: find(main, "push button", add), "form").parent[0]
+    repeat = shown("Repeat Effects") + " " + shown("time(s)")
     check_controls(main, "main window", [
-        ("push button", "Add  New"), ("push button", "Edit"), ("push button", "Delete"),
-        ("push button", "Move Up"), ("push button", "Move Down"), ("radio button", "Forever"),
-        ("radio button", repeat), ("text", repeat), ("spin button", repeat),
-        ("marquee", "Preview Effects"), ("push button", "Start"), ("push button", "Pause"),
-        ("push button", "Stop"), ("link", "Orvane Software")], skip=effects_list)
+        ("push button", add), ("push button", shown("Ed&it")), ("push button", shown("&Delete")),
+        ("push button", shown("Move &Up")), ("push button", shown("Move Do&wn")),
+        ("radio button", shown("Fo&rever")), ("radio button", repeat), ("text", repeat),
+        ("spin button", repeat), ("marquee", shown("Preview Effects")),
+        ("push button", shown("&Start")), ("push button", shown("&Pause")),
+        ("push button", shown("St&op")), ("link", "Orvane Software")], skip=effects_list)
     check_spin_button(main, repeat, project["repeat"] or 1, 1, 100)
-    check_labelled_by(main, "text", repeat, ["Repeat Effects", "time(s)"])
+    check_labelled_by(main, "text", repeat, [shown("Repeat Effects"), shown("time(s)")])
 
-    loops = "Repeat time(s)"
-    effect = check_dialog("Effect", lambda: press(main, "push button", "Add  New"), [
-        ("push button", "OK"), ("push button", "Cancel"), ("text", "Status Bar Text:"),
-        ("combo box", "Effect:"), ("slider", "Speed:"), ("text", loops), ("spin button", loops),
-        ("marquee", "Preview Effect"), ("push button", "More Info")])
-    check_labelled_by(effect, "text", "Status Bar Text:", ["Status Bar Text:"])
-    check_quiet_marquee(effect, "Preview Effect")
+    loops = shown("&Repeat ").strip() + " " + shown("time(s)")
+    text_label = shown("Status Bar &Text:")
+    effect_title = shown("Effect")
+    effect = check_dialog(effect_title, lambda: press(main, "push button", add), [
+        ("push button", ok_names), ("push button", shown("Cancel")), ("text", text_label),
+        ("combo box", shown("&Effect:")), ("slider", shown("&Speed:")), ("text", loops),
+        ("spin button", loops), ("marquee", shown("Preview Effect")),
+        ("push button", shown("&More Info"))])
+    check_labelled_by(effect, "text", text_label, [text_label])
+    check_quiet_marquee(effect, shown("Preview Effect"))
     check_spin_button(effect, loops, 1, 1, 10)
     if press(effect, "text", loops, "Up"):
         check_spin_button(effect, loops, 2, 1, 10)
     effect_names = [item.name for item in find(effect, "combo box")[0]]
-    close_dialog("Effect")
+    close_dialog(effect_title)
 
-    press(main, "push button", "Start")
-    check_quiet_marquee(main, "Preview Effects")
-    press(main, "push button", "Stop")
+    press(main, "push button", shown("&Start"))
+    check_quiet_marquee(main, shown("Preview Effects"))
+    press(main, "push button", shown("St&op"))
     table = effects_list if effects_list.getRoleName() == "table" else find(effects_list, "table")
     if table:
         check_effects_list(table, project["effects"], effect_names)
-        expect(table.name == "Effects", "the effects table is named %r" % table.name)
+        expect(table.name == shown("Effects"), "the effects table is named %r" % table.name)
     else:
         print("effects list: a %s, no table yet: rows not checked" % effects_list.getRoleName())
     # The status line reads as a status bar whose name is its text.
     status = find(main, "status bar")
-    expect(status and status.name.startswith("One pass: "),
+    expect(status and status.name.startswith(shown("One pass: %1 s").split("%1")[0]),
            "the status bar reads %r" % (status.name if status else None))
 
-    check_dialog("Options", lambda: key("alt+t", "o"), [
-        ("push button", "OK"), ("push button", "Cancel"), ("text", "Final Text:"),
-        ("check box", "Start effects automatically after the page loads."),
-        ("push button", "More Info")])
-    close_dialog("Options")
-    check_dialog("About Glintwick", lambda: key("alt+h", "a"),
-                 [("push button", "OK"), ("link", "www.orvane.example")])
-    close_dialog("About Glintwick")
+    options = shown("Options")
+    check_dialog(options, lambda: key("alt+" + access_key("&Tools"), access_key("&Options...")), [
+        ("push button", ok_names), ("push button", shown("Cancel")),
+        ("text", shown("&Final Text:")),
+        ("check box", shown("&Start effects automatically after the page loads.")),
+        ("push button", shown("&More Info"))])
+    close_dialog(options)
+    about = shown("About Glintwick")
+    check_dialog(about, lambda: key("alt+" + access_key("&Help"), access_key("&About Glintwick...")),
+                 [("push button", ok_names), ("link", "www.orvane.example")])
+    close_dialog(about)
 
-    done = "Javascript file generated sucessfully"
-    tag = ("The necessary Javascript file has been created. To link this file to your HTML page "
-           "just copy the code in the line below and paste it into your HTML page.")
-    result = check_dialog(done, generate_script,
-                          [("push button", "OK"), ("push button", "More Info"), ("text", tag)])
+    done = shown("Javascript file generated sucessfully")
+    tag = " ".join(shown("The necessary Javascript file has been created.\n\nTo link this file to your HTML "
+                "page just copy the code in the line below and paste it into your HTML page.").split())
+    result = check_dialog(done, generate_script, [("push button", ok_names),
+                                                  ("push button", shown("&More Info")), ("text", tag)])
     box = find(result, "text", tag)
     expect(box and box.queryText().getText(0, -1) == "<SCRIPT SRC='a.js'></SCRIPT>",
            "the tag box does not read the tag")
