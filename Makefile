@@ -55,10 +55,7 @@ screenshots: build
 # The translators' template made again from the marked texts, and each catalogue brought up to
 # it (new texts untranslated, changed ones fuzzy) for its translator.
 pot:
-	@cd po && xgettext --language=C++ --keyword=N_ --flag=N_:1:no-c-format --from-code=UTF-8 \
-	  --add-comments --sort-by-file --no-wrap --package-name=Glintwick --package-version=1.0 \
-	  --msgid-bugs-address=https://orvane.example/glintwick/issues/ --copyright-holder=Orvane \
-	  -o glintwick.pot ../resources/StringTable.h ../model/CoreTexts.h
+	@po/make_template.sh po/glintwick.pot
 	@cd po && for po in *.po; do msgmerge --quiet --update --backup=none --no-wrap "$$po" glintwick.pot; done
 
 # What the project's web address serves under /glintwick/, laid out as the AppStream data's

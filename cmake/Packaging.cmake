@@ -99,11 +99,36 @@ foreach(size IN LISTS GLINTWICK_ICON_SIZES)
 endforeach()
 install(FILES resources/art/application-x-glintwick-project.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes)
-install(FILES resources/desktop/${GLINTWICK_APP_ID}.desktop
-              resources/desktop/OrvaneGWK.Document.desktop
+# The menu entries, AppStream data and mime type carry every catalogue's translations of their
+# texts, merged in by msgfmt, which reads the languages from a LINGUAS file beside the catalogues.
+set(DESKTOP_PO ${PACKAGING_OUT}/po)
+string(REPLACE ";" "\n" linguas "${GLINTWICK_LANGUAGES}")
+file(WRITE ${DESKTOP_PO}/LINGUAS "${linguas}\n")
+foreach(lang IN LISTS GLINTWICK_LANGUAGES)
+  file(CREATE_LINK ${CMAKE_SOURCE_DIR}/po/${lang}.po ${DESKTOP_PO}/${lang}.po SYMBOLIC)
+endforeach()
+set(TRANSLATED_DESKTOP_FILES)
+foreach(file ${GLINTWICK_APP_ID}.desktop OrvaneGWK.Document.desktop
+             ${GLINTWICK_APP_ID}.metainfo.xml glintwick.xml)
+  set(kind --xml)
+  if(file MATCHES "\\.desktop$")
+    set(kind --desktop)
+  endif()
+  add_custom_command(OUTPUT ${PACKAGING_OUT}/desktop/${file}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PACKAGING_OUT}/desktop
+    COMMAND ${MSGFMT} ${kind} --template=${CMAKE_SOURCE_DIR}/resources/desktop/${file}
+            -d ${DESKTOP_PO} -o ${PACKAGING_OUT}/desktop/${file}
+    DEPENDS ${CMAKE_SOURCE_DIR}/resources/desktop/${file} ${GLINTWICK_CATALOGUE_SOURCES}
+    COMMENT "Translating ${file}")
+  list(APPEND TRANSLATED_DESKTOP_FILES ${PACKAGING_OUT}/desktop/${file})
+endforeach()
+add_custom_target(translated_desktop_files ALL DEPENDS ${TRANSLATED_DESKTOP_FILES})
+install(FILES ${PACKAGING_OUT}/desktop/${GLINTWICK_APP_ID}.desktop
+              ${PACKAGING_OUT}/desktop/OrvaneGWK.Document.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES resources/desktop/glintwick.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
-install(FILES resources/desktop/${GLINTWICK_APP_ID}.metainfo.xml
+install(FILES ${PACKAGING_OUT}/desktop/glintwick.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES ${PACKAGING_OUT}/desktop/${GLINTWICK_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(CPACK_GENERATOR DEB)

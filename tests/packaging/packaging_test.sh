@@ -42,6 +42,18 @@ check "the menu entry opens projects" "MimeType=application/x-glintwick-project;
   "$(grep '^MimeType=' "$src/resources/desktop/example.orvane.glintwick.desktop")"
 check "one generic name" 1 "$(grep -h '^GenericName=' "$src"/resources/desktop/*.desktop | sort -u | wc -l)"
 
+# The installed menu entries, AppStream data and mime type speak every catalogue's language.
+for po in "$src"/po/*.po; do
+  lang=$(basename "$po" .po)
+  check "the menu entry in $lang" "Name GenericName Comment Keywords" \
+    "$(grep -oP "^[A-Za-z]+(?=\\[$lang\\]=)" "$out/desktop/example.orvane.glintwick.desktop" | paste -sd ' ')"
+  check "AppStream's texts in $lang" "name summary p li li li li p caption p" \
+    "$(grep -oP "<[a-z]+(?= xml:lang=\"$lang\")" "$out/desktop/example.orvane.glintwick.metainfo.xml" |
+      grep -v keyword | sed 's/<//' | paste -sd ' ')"
+  check "the project type's name in $lang" 1 \
+    "$(grep -c "<comment xml:lang=\"$lang\">" "$out/desktop/glintwick.xml")"
+done
+
 # The histories' newest entries are this version.
 check "changelog's newest entry" "glintwick ($version) unstable; urgency=medium" \
   "$(head -n 1 "$src/packaging/debian/changelog")"

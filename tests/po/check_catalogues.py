@@ -2,7 +2,7 @@
 """The translators' catalogues: the template holds exactly the texts the sources mark, and each
 language's catalogue passes msgfmt --check, translates every one of them and keeps what the
 program relies on: the %1/%2 placeholders, one access key where the English has one, and a
-menu text's shortcut after its tab.
+menu text's shortcut after its tab, and a menu entry's keyword list's form.
 
 usage: check_catalogues.py SOURCE-DIR"""
 import glob
@@ -11,9 +11,6 @@ import re
 import subprocess
 import sys
 import tempfile
-
-SOURCES = ["resources/StringTable.h", "model/CoreTexts.h"]
-
 
 def entries(path):
     """(msgid, msgstr, fuzzy) of every entry but the header."""
@@ -48,8 +45,7 @@ def main(source):
     po = os.path.join(source, "po")
     with tempfile.TemporaryDirectory() as work:
         fresh = os.path.join(work, "now.pot")
-        subprocess.run(["xgettext", "--language=C++", "--keyword=N_", "--from-code=UTF-8", "-o", fresh]
-                       + SOURCES, cwd=source, check=True)
+        subprocess.run(["po/make_template.sh", fresh], cwd=source, check=True)
         now = {e[0] for e in entries(fresh)}
     template = {e[0] for e in entries(os.path.join(po, "glintwick.pot"))}
     for missing in sorted(now - template):
@@ -75,6 +71,8 @@ def main(source):
                 failures.append(f"{where}: the placeholders differ in {msgstr!r}")
             if len(access_keys(msgid)) != len(access_keys(msgstr)) or len(access_keys(msgstr)) > 1:
                 failures.append(f"{where}: the access key is lost or doubled in {msgstr!r}")
+            if msgid.endswith(";") and not (msgstr.endswith(";") and ";;" not in msgstr):
+                failures.append(f"{where}: a menu entry's keyword list must end in one ';': {msgstr!r}")
             if msgid.partition("\t")[2] != msgstr.partition("\t")[2]:
                 failures.append(f"{where}: the shortcut after the tab differs in {msgstr!r}")
         for msgid in sorted(template - translated.keys()):
