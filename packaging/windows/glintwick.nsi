@@ -1,6 +1,6 @@
-; The Windows installer: both programs, the help file and a Start menu shortcut, for all users
-; when it runs elevated (Program Files) and for the current user otherwise, with an uninstaller
-; registered in Apps & features. Built by cmake/WindowsInstaller.cmake, which defines VERSION,
+; The Windows installer: both programs, the help file, the translations and a Start menu
+; shortcut, for all users when it runs elevated (Program Files) and for the current user
+; otherwise, with an uninstaller registered in Apps & features. Built by cmake/WindowsInstaller.cmake, which defines VERSION,
 ; BIN_DIR, ICON and OUTFILE.
 Unicode true
 Target amd64-unicode
@@ -79,6 +79,8 @@ Section "${PRODUCT}"
   File "${BIN_DIR}/glintwick.exe"
   File "${BIN_DIR}/glintwick-cli.exe"
   File "${BIN_DIR}/glintwick.chm"
+  ; The interface's translations, where the program looks beside itself.
+  File /r "${BIN_DIR}/locale"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\glintwick.exe"
   ; SHCTX is HKEY_LOCAL_MACHINE for all users, HKEY_CURRENT_USER for one.
@@ -121,6 +123,7 @@ Section "Uninstall"
   ${EndIf}
   Delete "$INSTDIR\glintwick-cli.exe"
   Delete "$INSTDIR\glintwick.chm"
+  RMDir /r "$INSTDIR\locale"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"

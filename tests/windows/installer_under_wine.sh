@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # glintwick-VERSION-setup.exe under Wine (run inside xvfb-run): a silent install puts both
-# programs, the help file, the Start menu shortcut and the Apps & features entry in place, the
-# installed programs run, neither a silent uninstall nor a reinstall runs while the program does,
-# and a silent uninstall leaves no file or key of the product's own.
+# programs, the help file, the translations, the Start menu shortcut and the Apps & features
+# entry in place, the installed programs run, neither a silent uninstall nor a reinstall runs
+# while the program does, and a silent uninstall leaves no file or key of the product's own.
 # Usage: installer_under_wine.sh BUILD_FOLDER VERSION EXAMPLES_FOLDER
 set -euo pipefail
 build=$1 version=$2 examples=$3
@@ -13,12 +13,13 @@ wine_fresh_prefix
 folder="$WINEPREFIX/drive_c/Program Files/Glintwick"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Glintwick.lnk"
 entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Glintwick'
+installed_files() { (cd "$folder" && find . -type f -exec sha256sum {} + | sort); }
 reg_value() { wine reg query "$1" /v "$2" | tr -d '\r' | sed -n "s/.*$2 *REG_[A-Z_]* *//p"; }
 
 echo "1. A silent install by an administrator (Wine's user is one) goes to Program Files"
 wine "$build/glintwick-$version-setup.exe" /S
 wineserver -w
-for file in glintwick.exe glintwick-cli.exe glintwick.chm; do
+for file in glintwick.exe glintwick-cli.exe glintwick.chm $(cd "$build/bin" && echo locale/*/LC_MESSAGES/glintwick.mo); do
   cmp -s "$folder/$file" "$build/bin/$file" || fail "$file is not installed as built"
 done
 [ -f "$folder/uninstall.exe" ] || fail "no uninstaller"
@@ -42,7 +43,7 @@ wine "$build/bin/winprobe.exe" window "Untitled - Glintwick by Orvane" 90 >/dev/
 wine reg query 'HKCU\Software\Classes\OrvaneGWK.Document' >/dev/null || fail "the installed program registered no file type"
 
 echo "3. While the program runs, neither a silent uninstall nor a silent reinstall touches a file"
-before=$(cd "$folder" && sha256sum ./*)
+before=$(installed_files)
 status=0
 # _?= runs the uninstaller in place, so that its status is its own; the folder must come without
 # quotes, so by its short name (Wine makes its own: not always PROGRA~1).
@@ -52,7 +53,7 @@ wine "$folder/uninstall.exe" /S "$in_place" || status=$?
 status=0
 wine "$build/glintwick-$version-setup.exe" /S || status=$?
 [ "$status" -eq 2 ] || fail "the installer ended with status $status while the program ran"
-[ "$(cd "$folder" && sha256sum ./*)" = "$before" ] || fail "the files changed while the program ran"
+[ "$(installed_files)" = "$before" ] || fail "the files changed while the program ran"
 [ "$(reg_value "$entry" DisplayName)" = "Glintwick" ] || fail "the Apps & features entry went while the program ran"
 wine "$build/bin/winprobe.exe" close "Untitled - Glintwick by Orvane"
 wait "$program" || true
@@ -69,7 +70,7 @@ wine "$folder/uninstall.exe" /S "$in_place" || status=$?
 touch "$build/wine-installer-release"
 wait "$holder" || true
 [ "$status" -eq 2 ] || fail "the uninstaller ended with status $status with its program in use"
-[ "$(cd "$folder" && sha256sum ./*)" = "$before" ] || fail "files went while the program was in use"
+[ "$(installed_files)" = "$before" ] || fail "files went while the program was in use"
 [ "$(reg_value "$entry" DisplayName)" = "Glintwick" ] || fail "the Apps & features entry went while the program was in use"
 
 echo "4. A silent uninstall removes every file and key of its own; the user's settings stay"

@@ -2,7 +2,8 @@
 # glintwick.exe on a Windows desktop under Wine (run inside xvfb-run): the caption, the recent
 # file and the file type in the registry, a file held by another process, the association over
 # several starts, the program's resources, moves and undo by real keys and pointer, a path over
-# 300 characters, its size on a screen of higher density, and a picture of the main window.
+# 300 characters, German on a German Windows, its size on a screen of higher density, and a
+# picture of the main window.
 # Usage: program_under_wine.sh BUILD_FOLDER EXAMPLES_FOLDER SCREENSHOT.png VERSION LINUX_CLI
 set -euo pipefail
 build=$1 examples=$2 screenshot=$3 version=$4 linux_cli=$5
@@ -216,7 +217,22 @@ xdotool key alt+Down
   fail "Ctrl+S did not save the long path's project"
 close_and_wait "long.gwk - Glintwick by Orvane" "$pid"
 
-echo "11. At 144 dots per inch the window's dialog units make it half as large again"
+echo "11. In a German Windows the program speaks German: caption, controls and menus"
+LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 wine "$program" >/dev/null 2>&1 &
+pid=$!
+untitled="Unbenannt - Glintwick by Orvane"
+probe window "$untitled" 90 >/dev/null || fail "no window titled \"$untitled\""
+sleep 2
+texts=$(probe texts "$untitled" | paste -sd '|')
+[[ "$texts" == *"|&Neu hinzufügen|Bearbe&iten|&Löschen|"* ]] || fail "the German window's controls: $texts"
+# Alt+D opens Datei, the German File menu.
+xdotool key alt+d
+probe popup 10 || fail "Alt+D opened no menu"
+import -window root -define png:exclude-chunks=date,time "$(dirname "$screenshot")/windows-de.png"
+xdotool key Escape Escape
+close_and_wait "$untitled" "$pid"
+
+echo "12. At 144 dots per inch the window's dialog units make it half as large again"
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null
 wineserver -k  # the density is read as Wine starts
 start "$(windows_path "$files/demo.gwk")"

@@ -1,6 +1,6 @@
 // winprobe.exe: what the Wine tests ask of the desktop from inside it: windows, messages,
-// commands, list headers, a file held open by another process, registry values, long paths,
-// resources.
+// commands, list headers, control texts, open menus, a file held open by another process,
+// registry values, long paths, resources.
 #include <windows.h>
 
 #include <cstdio>
@@ -214,6 +214,27 @@ int Header(const std::wstring& title) {
     return 0;
 }
 
+// texts TITLE: the texts of the window's controls, one per line, in the order they were made.
+int Texts(const std::wstring& title) {
+    const HWND window = WindowTitled(title, 10);
+    if (!window) return 1;
+    ::EnumChildWindows(
+        window,
+        [](HWND child, LPARAM) -> BOOL {
+            const std::wstring text = TextOf(child);
+            if (::IsWindowVisible(child) && !text.empty()) std::printf("%s\n", Utf8(text).c_str());
+            return TRUE;
+        },
+        0);
+    return 0;
+}
+
+// popup SECONDS: waits for an open menu (another process's menus cannot be read under Wine,
+// but whether one opened can be seen).
+int Popup(double seconds) {
+    return WaitFor([](HWND w) { return ClassOf(w) == L"#32768"; }, seconds) ? 0 : 1;
+}
+
 // regget KEY VALUE: a string value under HKEY_CURRENT_USER, as UTF-8.
 int RegGet(const std::wstring& key, const std::wstring& name) {
     wchar_t value[4096] = {};
@@ -296,12 +317,14 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"close" && argc == 3) return Post(argv[2], WM_CLOSE, 0);
     if (command == L"hold" && argc == 6) return Hold(argv[2], argv[3], argv[4], argv[5]);
     if (command == L"header" && argc == 3) return Header(argv[2]);
+    if (command == L"texts" && argc == 3) return Texts(argv[2]);
+    if (command == L"popup") return Popup(seconds(2));
     if (command == L"regget" && argc == 4) return RegGet(argv[2], argv[3]);
     if (command == L"longpath" && argc == 3) return LongPath(argv[2]);
     if (command == L"resources" && argc == 3) return Resources(argv[2]);
     std::fputs(
         "usage: winprobe "
-        "window|gone|message|command|close|header|hold|regget|longpath|resources ...\n",
+        "window|gone|message|command|close|header|texts|popup|hold|regget|longpath|resources ...\n",
         stderr);
     return 2;
 }
