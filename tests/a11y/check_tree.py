@@ -257,6 +257,11 @@ try:
         ("spin button", loops), ("marquee", shown("Preview Effect")),
         ("push button", shown("&More Info"))])
     check_labelled_by(effect, "text", text_label, [text_label])
+    # Alt with the label's letter, in this language, moves to the slider it names.
+    key("alt+" + access_key("&Speed:"))
+    slider = find(effect, "slider", shown("&Speed:"))
+    wait_for(lambda: slider.getState().contains(pyatspi.STATE_FOCUSED),
+             "focus on the slider by its label's access key", 2, False)
     check_quiet_marquee(effect, shown("Preview Effect"))
     check_spin_button(effect, loops, 1, 1, 10)
     if press(effect, "text", loops, "Up"):

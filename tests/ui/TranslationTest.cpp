@@ -60,12 +60,15 @@ std::vector<Shown> TextsOf(wxWindow* window) {
 std::map<std::string, std::pair<wxString, std::vector<Shown>>> EveryWindow(CMainFrame* frame,
                                                                            CTallowmereView* view) {
     std::map<std::string, std::pair<wxString, std::vector<Shown>>> windows;
+    // The main window's access keys are shared with the menu bar's titles; each menu has its own.
     std::vector<Shown> main = TextsOf(view);
     const wxMenuBar* bar = frame->GetMenuBar();
     for (size_t i = 0; i < bar->GetMenuCount(); ++i) {
         main.push_back({bar->GetMenuLabel(i), {}, true});
+        std::vector<Shown> items;
         for (const wxMenuItem* item : bar->GetMenu(i)->GetMenuItems())
-            if (!item->IsSeparator()) main.push_back({item->GetItemLabel(), {}, true});
+            if (!item->IsSeparator()) items.push_back({item->GetItemLabel(), {}, true});
+        windows["menu " + std::to_string(i)] = {wxString(), items};
     }
     windows["main"] = {wxString(), main};
     const auto dialog = [&](const std::string& name, wxDialog* made) {
@@ -78,6 +81,22 @@ std::map<std::string, std::pair<wxString, std::vector<Shown>>> EveryWindow(CMain
     dialog("result", new CScriptDoneDlg(frame));
     dialog("about", new CAboutDlg(frame));
     return windows;
+}
+
+// The texts that claim an access key another text of `texts` claims (Alt with the letter would
+// reach only one of them).
+std::string RepeatedAccessKeys(const std::vector<Shown>& texts) {
+    std::map<wxChar, std::vector<wxString>> claims;
+    for (const Shown& shown : texts) {
+        const int at = wxControl::FindAccelIndex(shown.text.BeforeFirst('\t'));
+        if (at >= 0)
+            claims[wxToupper(wxControl::RemoveMnemonics(shown.text)[at])].push_back(shown.text);
+    }
+    std::string repeated;
+    for (const auto& [key, claimants] : claims)
+        if (claimants.size() > 1)
+            for (const wxString& text : claimants) repeated += " " + text.utf8_string();
+    return repeated;
 }
 
 // Makes `language` the interface's, from the catalogues the build puts beside the program ("" for
@@ -112,12 +131,15 @@ protected:
 
 // In German, French and Spanish each text of the English windows is its translation (none is
 // left in English by a window that does not look it up), and every one shows whole; the
-// English windows are the same with no catalogue as with the English catalogue's absence.
+// English windows are the same with no catalogue as with the English catalogue's absence. No
+// access key is claimed twice in one window or menu.
 TEST_F(TranslationTest, EveryWindowSpeaksTheUsersLanguageAndShowsEachTextWhole) {
     const auto english = MadeIn("");
-    for (const auto& [name, window] : english)
+    for (const auto& [name, window] : english) {
         for (const Shown& shown : window.second)
             EXPECT_TRUE(shown.whole) << name << ": " << shown.text;
+        EXPECT_EQ(RepeatedAccessKeys(window.second), "") << name;
+    }
     // Every catalogue the build made beside the program.
     wxArrayString languages;
     wxDir::GetAllFiles(wxFileName(GLINTWICK_PROGRAM).GetPath() + "/locale", &languages,
@@ -130,6 +152,7 @@ TEST_F(TranslationTest, EveryWindowSpeaksTheUsersLanguageAndShowsEachTextWhole) 
             SCOPED_TRACE(language.utf8_string() + " " + name);
             const auto& [title, texts] = translated.at(name);
             EXPECT_EQ(title, wxGetTranslation(window.first)) << "the title or status text";
+            EXPECT_EQ(RepeatedAccessKeys(texts), "") << "access keys claimed twice";
             ASSERT_EQ(texts.size(), window.second.size());
             for (size_t i = 0; i < texts.size(); ++i) {
                 // A wrapped label's lines break where its width says, not where the text did.
