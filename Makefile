@@ -23,8 +23,11 @@ build: configure
 run: build
 	$(BUILD)/bin/glintwick $(DEMO)
 
+# The tests expect English wherever they do not choose a language themselves.
+ENGLISH := LANG=C.UTF-8 LC_ALL= LC_MESSAGES= LANGUAGE=
+
 test: build
-	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@$(ENGLISH) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 bench: build
 	@$(BUILD)/bin/core_bench
@@ -45,7 +48,7 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DGLINTWICK_SANITIZE=ON \
 	  -DGLINTWICK_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
-	@ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	@$(ENGLISH) ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 

@@ -11,10 +11,12 @@
 #include <thread>
 
 #include "cli/CliMessages.h"
+#include "cli/CliTranslations.h"
 #include "cli/ProjectJson.h"
 #include "model/CodePage.h"
 #include "model/CoreTexts.h"
 #include "model/FileError.h"
+#include "model/MessageFormat.h"
 #include "model/PathParts.h"
 #include "model/ProjectFile.h"
 #include "model/RegularFile.h"
@@ -88,8 +90,8 @@ std::string Seconds(double ticks) {
 bool RefuseToReplaceInput(const std::string& input, const std::string& output) {
     if (input == kStandardStream || output == kStandardStream || !IsSameFile(input, output))
         return false;
-    Mistake(Quoted(output) + " is " + Quoted(input) +
-            ", which the command reads; name another file");
+    Mistake(FormatMessage(CliText("%1 is %2, which the command reads; name another file"),
+                          Quoted(output), Quoted(input)));
     return true;
 }
 
@@ -201,7 +203,8 @@ int Frames(const std::string& effectArg, const std::string& utf8Text) {
         effect = -1;
     }
     if (!CEffect::IsValidEffectIndex(effect)) {
-        return Mistake("EFFECT must be a number from 0 to 11, not " + Quoted(effectArg));
+        return Mistake(FormatMessage(CliText("EFFECT must be a number from 0 to 11, not %1"),
+                                     Quoted(effectArg)));
     }
     std::string text;
     try {
@@ -289,8 +292,9 @@ int Preview(const std::string& projectPath, const std::string& pagePath, bool fo
     };
     // A browser shows a file by its extension; any other name would open as plain text.
     if (!endsWith(".html") && !endsWith(".htm")) {
-        return Mistake("the preview page's name must end in .html or .htm, not " +
-                       Quoted(pageName));
+        return Mistake(
+            FormatMessage(CliText("the preview page's name must end in .html or .htm, not %1"),
+                          Quoted(pageName)));
     }
     const std::string scriptFile = PreviewScriptName(ScriptFileTitle(pageName)) + ".js";
     // The page was named; the script beside it was not, so an existing one is kept.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "cli/CliCommands.h"
+#include "cli/CliTranslations.h"
 #include "model/CodePage.h"
 #include "model/FileError.h"
 
@@ -75,7 +76,8 @@ std::string Quoted(const std::string& name) {
 }
 
 int Mistake(const std::string& what) {
-    std::fprintf(stderr, "%s%s\nTry 'glintwick-cli --help'.\n", kTool, Printable(what).c_str());
+    std::fprintf(stderr, "%s%s\n%s\n", kTool, Printable(what).c_str(),
+                 CliText("Try 'glintwick-cli --help'."));
     return kExitUsage;
 }
 

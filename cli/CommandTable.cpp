@@ -4,37 +4,39 @@
 #include <cctype>
 #include <sstream>
 
+#include "cli/CliTranslations.h"
 #include "model/Effect.h"
+#include "model/Translatable.h"
 
 namespace glintwick::cli {
 
 const std::vector<CommandSpec>& CommandSpecs() {
     static const std::vector<CommandSpec> commands = {
-        {"generate", {"PROJECT.gwk", "OUTPUT.js"}, {}, "write the script, print the link tag"},
-        {"show", {"PROJECT.gwk"}, {}, "print the project as JSON"},
+        {"generate", {"PROJECT.gwk", "OUTPUT.js"}, {}, N_("write the script, print the link tag")},
+        {"show", {"PROJECT.gwk"}, {}, N_("print the project as JSON")},
         {"import",
          {"PROJECT.json", "OUTPUT.gwk"},
          {{"--allow-any", nullptr}},
-         "build a project file from JSON (values the dialogs refuse only with --allow-any)"},
-        {"frames", {"EFFECT", "TEXT"}, {}, "print one loop of an effect's frames"},
+         N_("build a project file from JSON (values the dialogs refuse only with --allow-any)")},
+        {"frames", {"EFFECT", "TEXT"}, {}, N_("print one loop of an effect's frames")},
         {"play",
          {"PROJECT.gwk"},
          {{"--trace", nullptr}, {"--ticks", "N"}},
-         "play the sequence (10 ms ticks)"},
+         N_("play the sequence (10 ms ticks)")},
         {"preview",
          {"PROJECT.gwk", "OUTPUT.html"},
          {{"--force", nullptr}},
-         "write a browser preview page and its script beside it (an existing script only with "
-         "--force)"},
+         N_("write a browser preview page and its script beside it (an existing script only "
+            "with --force)")},
         {"svg",
          {"PROJECT.gwk", "OUTPUT.svg"},
          {{"--width", "PIXELS"}, {"--font-size", "PIXELS"}, {"--font-family", "NAMES"}},
-         "write the sequence as an animated SVG image, which plays with no script"},
-        {"strip", {"OUTPUT.js"}, {}, "write the status strip script, print its tag"},
+         N_("write the sequence as an animated SVG image, which plays with no script")},
+        {"strip", {"OUTPUT.js"}, {}, N_("write the status strip script, print its tag")},
         {"check",
          {"PROJECT.gwk"},
          {{"--json", nullptr}},
-         "check the sequence for flashes (WCAG 2.3.1) and motion (WCAG 2.2.2)"},
+         N_("check the sequence for flashes (WCAG 2.3.1) and motion (WCAG 2.2.2)")},
     };
     return commands;
 }
@@ -72,16 +74,15 @@ std::string Wrapped(const std::string& text, size_t indent) {
 }
 
 std::string Usage() {
-    std::string text = "usage:\n";
+    std::string text = std::string(CliText("usage:")) + "\n";
     for (const CommandSpec& command : CommandSpecs())
-        text += "  " + Synopsis(command) + "\n" + Wrapped(command.summary, 6);
-    text += "  glintwick-cli --help\n" + Wrapped("print this text", 6);
-    text += "  glintwick-cli --version\n" + Wrapped("print the version", 6);
-    text += Wrapped(
-        "A project or JSON named - is standard input; a script named - is standard output. "
-        "Options may come before or after the other arguments; -- ends them. "
-        "COMMAND --help shows one command.",
-        0);
+        text += "  " + Synopsis(command) + "\n" + Wrapped(CliText(command.summary), 6);
+    text += "  glintwick-cli --help\n" + Wrapped(CliText("print this text"), 6);
+    text += "  glintwick-cli --version\n" + Wrapped(CliText("print the version"), 6);
+    text += Wrapped(CliText("A project or JSON named - is standard input; a script named - is "
+                            "standard output. Options may come before or after the other "
+                            "arguments; -- ends them. COMMAND --help shows one command."),
+                    0);
     return text;
 }
 

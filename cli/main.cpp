@@ -14,14 +14,18 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliMessages.h"
+#include "cli/CliTranslations.h"
 #include "cli/CommandTable.h"
 #include "embedded/Version.h"
+#include "model/MessageFormat.h"
 #include "model/SafeFile.h"
 #include "model/platform/Process.h"
 #include "script/SvgWriter.h"
 
 namespace {
 
+using glintwick::FormatMessage;
+using glintwick::cli::CliText;
 using glintwick::cli::CommandSpec;
 using glintwick::cli::CommandSpecs;
 using glintwick::cli::kExitOk;
@@ -47,7 +51,8 @@ int Play(const Operands& operands, const Options& options) {
             used = 0;
         }
         if (used == 0 || used != given->second.size() || ticks < 0)
-            return Mistake("--ticks takes a number of ticks from 0, not " + Quoted(given->second));
+            return Mistake(FormatMessage(CliText("--ticks takes a number of ticks from 0, not %1"),
+                                         Quoted(given->second)));
     }
     return glintwick::cli::Play(operands[0], options.count("--trace") > 0, ticks);
 }
@@ -64,8 +69,9 @@ bool Pixels(const Options& options, const char* option, int low, int high, int& 
         used = 0;
     }
     if (used == 0 || used != given->second.size() || number < low || number > high) {
-        Mistake(std::string(option) + " takes a number of pixels from " + std::to_string(low) +
-                " to " + std::to_string(high) + ", not " + Quoted(given->second));
+        Mistake(FormatMessage(
+            CliText("%1 takes a number of pixels from %2 to %3, not %4"),
+            {option, std::to_string(low), std::to_string(high), Quoted(given->second)}));
         return false;
     }
     value = static_cast<int>(number);
@@ -79,10 +85,10 @@ int Svg(const Operands& operands, const Options& options) {
         return kExitUsage;
     if (const auto family = options.find("--font-family"); family != options.end()) {
         if (!glintwick::FontFamilyCss(family->second))
-            return Mistake(
-                "--font-family takes font names (letters, digits, spaces, - and _) "
-                "separated by commas, not " +
-                Quoted(family->second));
+            return Mistake(FormatMessage(CliText("--font-family takes font names (letters, "
+                                                 "digits, spaces, - and _) separated by commas, "
+                                                 "not %1"),
+                                         Quoted(family->second)));
         look.fontFamily = family->second;
     }
     return glintwick::cli::Svg(operands[0], operands[1], look);
@@ -120,7 +126,8 @@ int RunCommand(const CommandSpec& command, int argc, char** argv) {
         } else if (argument == "--") {
             optionsEnded = true;
         } else if (argument == "--help" || argument == "-h") {
-            std::cout << "usage: " << Synopsis(command) << "\n" << Wrapped(command.summary, 2);
+            std::cout << CliText("usage:") << " " << Synopsis(command) << "\n"
+                      << Wrapped(CliText(command.summary), 2);
             if (!glintwick::cli::SynopsisNamesOptions(command))
                 for (const OptionSpec& option : command.options)
                     std::cout << "  " << glintwick::cli::OptionWords(option) << "\n";
@@ -130,18 +137,21 @@ int RunCommand(const CommandSpec& command, int argc, char** argv) {
                 std::find_if(command.options.begin(), command.options.end(),
                              [&](const OptionSpec& o) { return argument == o.name; });
             if (option == command.options.end())
-                return Mistake("unknown option " + Quoted(argument) + " for " + command.name);
+                return Mistake(FormatMessage(CliText("unknown option %1 for %2"), Quoted(argument),
+                                             command.name));
             if (option->value && i + 1 >= argc)
-                return Mistake(argument + " needs " + option->value);
+                return Mistake(FormatMessage(CliText("%1 needs %2"), argument, option->value));
             options[argument] = option->value ? argv[++i] : "";
         }
     }
     if (operands.size() != command.operands.size()) {
         std::string wanted;
-        for (const char* operand : command.operands) wanted += std::string(" ") + operand;
-        return Mistake(std::string(command.name) + " takes" + wanted + ", not " +
-                       std::to_string(operands.size()) + " argument" +
-                       (operands.size() == 1 ? "" : "s"));
+        for (const char* operand : command.operands)
+            wanted += (wanted.empty() ? "" : " ") + std::string(operand);
+        return Mistake(FormatMessage(operands.size() == 1
+                                         ? CliText("%1 takes %2, not %3 argument")
+                                         : CliText("%1 takes %2, not %3 arguments"),
+                                     {command.name, wanted, std::to_string(operands.size())}));
     }
     try {
         return Runners().at(command.name)(operands, options);
@@ -158,20 +168,20 @@ int RunCommand(const CommandSpec& command, int argc, char** argv) {
 
 // The command named by the arguments, run; its exit status.
 int Run(int argc, char** argv) {
-    if (argc < 2) return Mistake("no command given");
+    if (argc < 2) return Mistake(CliText("no command given"));
     const std::string name = argv[1];
     if (name == "--help" || name == "-h") {
         std::cout << Usage();
         return kExitOk;
     }
     if (name == "--version") {
-        if (argc != 2) return Mistake("--version takes no arguments");
+        if (argc != 2) return Mistake(CliText("--version takes no arguments"));
         std::cout << "glintwick-cli " << glintwick::kProjectVersion << "\n";
         return kExitOk;
     }
     for (const CommandSpec& command : CommandSpecs())
         if (name == command.name) return RunCommand(command, argc, argv);
-    return Mistake("unknown command " + Quoted(name));
+    return Mistake(FormatMessage(CliText("unknown command %1"), Quoted(name)));
 }
 
 // Standard output is checked once the command is done, as GNU's tools do: output that could not
@@ -195,6 +205,7 @@ int CheckedStatus(int status) {
 int main(int argc, char** argv) {
     glintwick::IgnoreFileSizeSignal();
     glintwick::PrepareStandardStreams();
+    glintwick::cli::UseUserLanguage();
     // The arguments as the file system's path strings (on Windows, from the wide command line).
     std::vector<std::string> arguments = glintwick::ProgramArguments(argc, argv);
     std::vector<char*> pointers;

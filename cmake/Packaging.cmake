@@ -18,7 +18,7 @@ endfunction()
 # again at install time below, for the prefix it is installed under (the package's /usr, not
 # the build's).
 # glintwick-cli's synopsis and completion are made from the tool's command table.
-add_executable(glintwick-cli-docs cli/docs_main.cpp cli/CommandTable.cpp)
+add_executable(glintwick-cli-docs cli/docs_main.cpp cli/CommandTable.cpp cli/CliTranslations.cpp)
 target_link_libraries(glintwick-cli-docs PRIVATE glintwick_core)
 configure_file(${PACKAGING}/man/glintwick.1.in ${PACKAGING_OUT}/man/glintwick.1 @ONLY)
 configure_file(${PACKAGING}/man/glintwick-cli.1.in ${PACKAGING_OUT}/man/glintwick-cli.1.in @ONLY)

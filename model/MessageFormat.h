@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace glintwick {
 
@@ -9,5 +10,7 @@ namespace glintwick {
 // stays as it is.
 std::string FormatMessage(const char* templ, const std::string& arg1,
                           const std::string& arg2 = std::string());
+// The same with %1 to %9 for the values in order; a number with no value stays as it is.
+std::string FormatMessage(const char* templ, const std::vector<std::string>& args);
 
 }  // namespace glintwick

@@ -3,4 +3,7 @@
 // look it up in the user's language where they show it. Texts of projects are never marked.
 #pragma once
 
+// wx's translation header has the same mark, spelt (s).
+#ifndef N_
 #define N_(text) text
+#endif

@@ -26,4 +26,10 @@ void PrepareStandardStreams();
 // Whether standard input is a terminal (where nobody will type a project).
 bool StandardInputIsTerminal();
 
+// The running program's own file, as an engine path; empty where it cannot be learnt.
+std::string ProgramPath();
+// The language the user chose for programs' texts where the system keeps it apart from the
+// environment's locale variables (Windows: "de-DE"); empty where those variables are all.
+std::string SystemInterfaceLanguage();
+
 }  // namespace glintwick

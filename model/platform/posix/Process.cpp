@@ -111,4 +111,14 @@ void PrepareStandardStreams() {}
 
 bool StandardInputIsTerminal() { return ::isatty(STDIN_FILENO) == 1; }
 
+std::string ProgramPath() {
+    std::string path(4096, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", path.data(), path.size());
+    if (length <= 0 || static_cast<size_t>(length) >= path.size()) return std::string();
+    path.resize(static_cast<size_t>(length));
+    return path;
+}
+
+std::string SystemInterfaceLanguage() { return std::string(); }
+
 }  // namespace glintwick

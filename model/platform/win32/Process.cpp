@@ -54,4 +54,21 @@ void PrepareStandardStreams() {
 
 bool StandardInputIsTerminal() { return ::_isatty(::_fileno(stdin)) != 0; }
 
+std::string ProgramPath() {
+    std::wstring path(32768, L'\0');
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0 || length >= path.size()) return std::string();
+    path.resize(length);
+    return PathFromWide(path);
+}
+
+std::string SystemInterfaceLanguage() {
+    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+    if (::LCIDToLocaleName(MAKELCID(::GetUserDefaultUILanguage(), SORT_DEFAULT), name,
+                           LOCALE_NAME_MAX_LENGTH, 0) == 0)
+        return std::string();
+    return PathFromWide(name);
+}
+
 }  // namespace glintwick
