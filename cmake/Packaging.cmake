@@ -143,8 +143,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The symbol for NUL (U+2400) that the boxes and the list show for a NUL read from a file: of
 # Debian's usual fonts only Symbola draws it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-symbola)
-# Preview in Browser opens the page with xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# Preview in Browser opens the page with xdg-open; wx's own catalogues translate its windows
+# (the help viewer's tabs and buttons) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, wx3.2-i18n")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

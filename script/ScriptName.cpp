@@ -121,7 +121,7 @@ std::string ScriptFileTitle(const std::string& utf8FileName) {
     return Utf8ToCodePage(utf8FileName, title, rejected) ? title : utf8FileName;
 }
 
-std::string ScriptNameWarning(const std::string& utf8FileName) {
+std::string ScriptNameWarning(const std::string& utf8FileName, const char* warning) {
     std::string title;
     char32_t rejected = 0;
     if (Utf8ToCodePage(utf8FileName, title, rejected) &&
@@ -133,7 +133,7 @@ std::string ScriptNameWarning(const std::string& utf8FileName) {
         --end;
         while (end > 0 && (static_cast<unsigned char>(utf8FileName[end]) & 0xC0) == 0x80) --end;
     }
-    return FormatMessage(str::kScriptNameWarning, utf8FileName.substr(0, end));
+    return FormatMessage(warning, utf8FileName.substr(0, end));
 }
 
 bool IsUsableScriptName(const std::string& name) {

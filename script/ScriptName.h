@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "model/CoreTexts.h"
+
 namespace glintwick {
 
 // False for names that are not identifiers, reserved words, names the page's window already
@@ -18,6 +20,8 @@ std::string ScriptFileTitle(const std::string& utf8FileName);
 
 // The warning that a script written under `utf8FileName` cannot run in a page: its name is
 // not a usable script name, or not one the code page can hold. Empty when it can run.
-std::string ScriptNameWarning(const std::string& utf8FileName);
+// `warning` is the message's template, %1 the name (a translation of the English one).
+std::string ScriptNameWarning(const std::string& utf8FileName,
+                              const char* warning = str::kScriptNameWarning);
 
 }  // namespace glintwick

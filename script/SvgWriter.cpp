@@ -256,11 +256,11 @@ size_t WriteAnimatedSvgFile(const CTallowmereDoc& doc, const std::string& path,
     return size;
 }
 
-std::string LargeSvgWarning(const std::string& name, size_t bytes) {
+std::string LargeSvgWarning(const std::string& name, size_t bytes, const char* warning) {
     if (bytes <= (size_t{1} << 20)) return "";
     char megabytes[32];
     std::snprintf(megabytes, sizeof megabytes, "%.1f", static_cast<double>(bytes) / 1e6);
-    return FormatMessage(str::kLargeSvg, name, megabytes);
+    return FormatMessage(warning, name, megabytes);
 }
 
 std::optional<std::string> FontFamilyCss(std::string_view names) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/CoreTexts.h"
+
 namespace glintwick {
 
 class CTallowmereDoc;
@@ -36,7 +38,9 @@ size_t WriteAnimatedSvgFile(const CTallowmereDoc& doc, const std::string& path,
 // What to tell the user of an image of `bytes` named `name`: past 1 MiB it is large for a page
 // (the shooting effects make a frame per letter per place, so their long texts grow with the
 // cube of their length); "" otherwise.
-std::string LargeSvgWarning(const std::string& name, size_t bytes);
+// `warning` is the message's template, %1 the name and %2 the megabytes.
+std::string LargeSvgWarning(const std::string& name, size_t bytes,
+                            const char* warning = str::kLargeSvg);
 
 // A font family list for the image's style: names of letters, digits, spaces, '-' and '_',
 // in quotes or not, separated by commas; the generic families as keywords, every other name

@@ -17,9 +17,10 @@ packages=(
   # The symbol for NUL (U+2400) that the boxes and the list show for a NUL read from a file:
   # of Debian's usual fonts only Symbola draws it (the package depends on it too).
   fonts-symbola
-  # The interface's translations: gettext's tools make and check the catalogues, and the
-  # languages' locales (generated below) let the window tests run in them.
-  gettext locales
+  # The interface's translations: gettext's tools make and check the catalogues, the
+  # languages' locales (generated below) let the window tests run in them, and wx's own
+  # catalogues translate its windows (the help viewer's tabs and buttons).
+  gettext locales wx3.2-i18n
 )
 # desktop-file-utils and libglib2.0-bin: the desktop entry test validates the entry with
 # desktop-file-validate and starts it with gio launch.

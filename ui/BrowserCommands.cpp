@@ -49,9 +49,8 @@ void CBrowserCommands::OnPreviewInBrowser() {
     // the same either way, over the window if it is still there.
     wxWeakRef<wxWindow> owner(m_owner);
     auto sayWhereThePageIs = [owner, pagePath] {
-        const std::string message =
-            FormatMessage(UiTemplate(str::kBrowserNotStarted).c_str(), pagePath);
-        ShowMessageBox(owner.get(), ReadableToWx(message), wxOK | wxICON_EXCLAMATION);
+        ShowMessageBox(owner.get(), UiMessage(str::kBrowserNotStarted, pagePath),
+                       wxOK | wxICON_EXCLAMATION);
     };
     if (!BrowserLauncher()(wxFileName::FileNameToURL(wxFileName(PathToWx(pagePath))),
                            sayWhereThePageIs))

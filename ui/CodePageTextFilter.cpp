@@ -97,8 +97,7 @@ std::optional<std::string> TextWithinLimit(wxTextCtrl* edit, size_t limit) {
 }
 
 wxString TooLongMessage(size_t limit) {
-    return wxString::FromUTF8(
-        FormatMessage(UiTemplate(str::kEnterNoMoreThan).c_str(), std::to_string(limit)));
+    return UiMessage(str::kEnterNoMoreThan, std::to_string(limit));
 }
 
 std::optional<std::string> ReadLimitedText(wxWindow* dialog, wxTextCtrl* edit, size_t limit) {

@@ -48,9 +48,8 @@ bool CalmOrConfirmed(const CTallowmereDoc& doc, wxWindow* owner) {
     const TimelineCheck check = CheckTimeline(doc);
     if (check.flashes.empty()) return true;
     const FlashFinding& first = check.flashes.front();
-    const wxString question =
-        ToWx(FormatMessage(UiTemplate(str::kFlashQuestion).c_str(),
-                           std::to_string(first.effect + 1), std::to_string(first.flashes)));
+    const wxString question = UiMessage(str::kFlashQuestion, std::to_string(first.effect + 1),
+                                        std::to_string(first.flashes));
     return ShowMessageBox(owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) == wxYES;
 }
 
@@ -60,9 +59,9 @@ CDocumentCommands::CDocumentCommands(CTallowmereDoc& doc, CTallowmereView& view,
 
 bool CDocumentCommands::SaveModified() {
     if (!m_doc.IsModified()) return true;
-    const wxString question = ReadableToWx(
-        FormatMessage(UiTemplate(str::kSaveChangesPrompt).c_str(),
-                      WithControlPictures(TitleShown(m_doc.GetTitle(), m_doc.GetPathName()))));
+    const wxString question =
+        UiMessage(str::kSaveChangesPrompt,
+                  WithControlPictures(TitleShown(m_doc.GetTitle(), m_doc.GetPathName())));
     switch (ShowMessageBox(m_owner, question, wxYES_NO | wxCANCEL | wxICON_EXCLAMATION)) {
         case wxYES: return DoFileSave();
         case wxNO: return true;
@@ -78,8 +77,15 @@ bool CDocumentCommands::DoFileSave() {
     return DoSave(path);
 }
 
+wxFileName CDocumentCommands::ProposedFile() const {
+    wxFileName proposed(PathToWx(m_doc.GetProposedFileName()));
+    if (m_doc.GetPathName().empty() && m_doc.GetTitle() == str::kUntitled)
+        proposed.SetName(UiText(str::kUntitled));
+    return proposed;
+}
+
 bool CDocumentCommands::DoSaveAs() {
-    const wxFileName proposed(PathToWx(m_doc.GetProposedFileName()));
+    const wxFileName proposed = ProposedFile();
     CFileDialog dialog(m_owner, UiText(str::kSaveAsTitle), proposed.GetPath(),
                        proposed.GetFullName(), ProjectWildcard(),
                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
@@ -189,7 +195,8 @@ void CDocumentCommands::OnGenerateJavascript() {
     const wxString fileTitle = wxFileName(path).GetFullName();
     const std::string fileName = PathFromWx(fileTitle);
     const std::string title = ScriptFileTitle(fileName);
-    const std::string warning = ScriptNameWarning(fileName);
+    const std::string warning =
+        ScriptNameWarning(fileName, UiTemplate(str::kScriptNameWarning).c_str());
     if (!warning.empty()) {
         const wxString question = ReadableToWx(warning + " " + UiTemplate(str::kGenerateAnyway));
         if (ShowMessageBox(m_owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) !=
@@ -209,13 +216,14 @@ void CDocumentCommands::OnGenerateJavascript() {
 
 void CDocumentCommands::OnExportSvg() {
     if (!HasEffectsOrSay(m_doc, m_owner)) return;
-    const wxString name = wxFileName(PathToWx(m_doc.GetProposedFileName())).GetName() + ".svg";
+    const wxString name = ProposedFile().GetName() + ".svg";
     const wxString path =
         AskSavePath(m_owner, UiText(str::kExportSvgTitle), name, UiText(str::kSvgFilter), "svg");
     if (path.empty()) return;
     try {
         const size_t size = WriteAnimatedSvgFile(m_doc, PathFromWx(path));
-        const std::string warning = LargeSvgWarning(PathFromWx(path), size);
+        const std::string warning =
+            LargeSvgWarning(PathFromWx(path), size, UiTemplate(str::kLargeSvg).c_str());
         if (!warning.empty())
             ShowMessageBox(m_owner, ReadableToWx(warning), wxOK | wxICON_INFORMATION);
     } catch (const CFileFailure& failure) {

@@ -1,6 +1,7 @@
 // The commands that replace, save, generate and configure the project, with their dialogs.
 #pragma once
 
+#include <wx/filename.h>
 #include <wx/string.h>
 #include <wx/window.h>
 
@@ -46,6 +47,10 @@ public:
     void OnOptions();
 
 private:
+    // The file the save dialogs propose: the project's, or for a project never saved the
+    // untitled name in the user's language ("Unbenannt.gwk").
+    wxFileName ProposedFile() const;
+
     CTallowmereDoc& m_doc;
     CTallowmereView& m_view;
     CRecentFileStore& m_recent;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "model/CodePage.h"
 #include "model/Effect.h"
 #include "model/FileError.h"
 #include "model/IntegerText.h"
@@ -26,6 +27,16 @@ namespace {
 constexpr int kMaxTextLength = 500;
 constexpr int kMinLoops = CEffect::kMinLoops;
 constexpr int kMaxLoops = CEffect::kMaxLoops;
+// The text a new effect starts with: the prompt in the user's language, where the project's code
+// page can hold it.
+std::string DefaultEffectText() {
+    std::string text;
+    char32_t rejected = 0;
+    return Utf8ToCodePage(UiTemplate(str::kDefaultEffectText), text, rejected)
+               ? text
+               : std::string(str::kDefaultEffectText);
+}
+
 }  // namespace
 
 // clang-format off
@@ -39,7 +50,7 @@ wxEND_EVENT_TABLE()
 CEffectDlg::CEffectDlg(wxWindow* parent)
     : wxDialog(parent, id::kEffectDialog, UiText(str::kEffectCaption), wxDefaultPosition,
                wxDefaultSize, kDialogStyle),
-      m_strText(str::kDefaultEffectText),
+      m_strText(DefaultEffectText()),
       m_nEffect(CEffect::kDefaultEffect),
       m_nSpeed(CEffect::kDefaultSpeed),
       m_nLoops(CEffect::kDefaultLoops),
@@ -113,9 +124,8 @@ bool CEffectDlg::TransferDataFromWindow() {
     const std::optional<int> loops = ParseDialogInteger(m_edtLoops->GetValue().ToStdString());
     if (!loops) return Refuse(m_edtLoops, UiText(str::kEnterInteger));
     if (*loops < kMinLoops || *loops > kMaxLoops) {
-        return Refuse(m_edtLoops, wxString::FromUTF8(FormatMessage(
-                                      UiTemplate(str::kEnterIntegerBetween).c_str(),
-                                      std::to_string(kMinLoops), std::to_string(kMaxLoops))));
+        return Refuse(m_edtLoops, UiMessage(str::kEnterIntegerBetween, std::to_string(kMinLoops),
+                                            std::to_string(kMaxLoops)));
     }
     m_nLoops = *loops;
     return true;
@@ -161,8 +171,7 @@ void CEffectDlg::ShowFlashWarning(const std::string& text, int effect, int speed
     const int flashes = FlashesOnItsOwn(text, effect, speed);
     const bool warn = flashes > kMaxFlashesPerSecond;
     if (warn) {
-        m_stcFlashWarning->SetLabel(wxString::FromUTF8(
-            FormatMessage(UiTemplate(str::kFlashWarning).c_str(), std::to_string(flashes))));
+        m_stcFlashWarning->SetLabel(UiMessage(str::kFlashWarning, std::to_string(flashes)));
         m_stcFlashWarning->Wrap(m_stcFlashWarning->GetSize().x);
     }
     m_stcFlashWarning->Show(warn);

@@ -30,8 +30,8 @@ wxString WithDefaultExtension(const wxString& path, const wxString& extension) {
 
 bool ConfirmReplace(wxWindow* owner, const wxString& chosen, const wxString& completed) {
     if (completed == chosen || !wxFileName::Exists(completed)) return true;
-    const wxString question = ReadableToWx(FormatMessage(
-        UiTemplate(str::kReplaceQuestion).c_str(), WithControlPictures(PathFromWx(completed))));
+    const wxString question =
+        UiMessage(str::kReplaceQuestion, WithControlPictures(PathFromWx(completed)));
     return ShowMessageBox(owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) == wxYES;
 }
 

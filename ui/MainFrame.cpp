@@ -140,9 +140,7 @@ void CMainFrame::BuildShortcuts() {
 void CMainFrame::OnHistoryChanged() {
     const CCommandHistory& history = m_doc.History();
     const auto label = [](const char* plain, const char* named, const std::string& command) {
-        return command.empty() ? UiText(plain)
-                               : wxString::FromUTF8(FormatMessage(UiTemplate(named).c_str(),
-                                                                  UiTemplate(command.c_str())));
+        return command.empty() ? UiText(plain) : UiMessage(named, UiTemplate(command.c_str()));
     };
     wxMenuBar* bar = GetMenuBar();
     bar->SetLabel(id::MenuId(id::kEditUndo),

@@ -26,6 +26,7 @@
 #include "ui/Prompt.h"
 #include "ui/SafeCast.h"
 #include "ui/SunkenText.h"
+#include "ui/TextFit.h"
 #include "ui/Translations.h"
 #include "ui/UpDownCtrl.h"
 #include "ui/WxText.h"
@@ -139,22 +140,22 @@ void CTallowmereView::OnInitialUpdate() {
     m_doc.SetModified(false);
 }
 
-// The columns take their designed shares of the list's width once; fixed widths also spare
-// the list from measuring every row of a long project.
+// The columns take their designed shares of the list's width once, where a translated title
+// needs no more; fixed widths also spare the list from measuring every row of a long project.
 void CTallowmereView::CreateColumns() {
     m_lstEffects->ClearColumns();
     const int width = ListColumnsWidth(*m_lstEffects);
     const int numbers = static_cast<int>(width * 0.14);
-    const std::pair<const char*, int> columns[] = {
-        {str::kColumnText, static_cast<int>(width * 0.4)},
-        {str::kColumnEffect, static_cast<int>(width * 0.3)},
-        {str::kColumnSpeed, numbers},
-        {str::kColumnLoops, numbers}};
-    unsigned column = 0;
-    for (const auto& [title, columnWidth] : columns) {
+    const wxString titles[] = {UiText(str::kColumnText), UiText(str::kColumnEffect),
+                               UiText(str::kColumnSpeed), UiText(str::kColumnLoops)};
+    std::vector<int> needs;
+    for (const wxString& title : titles) needs.push_back(ColumnTitleWidth(*m_lstEffects, title));
+    const std::vector<int> widths = WidthsShowingTitles(
+        {static_cast<int>(width * 0.4), static_cast<int>(width * 0.3), numbers, numbers}, needs);
+    for (unsigned column = 0; column < widths.size(); ++column) {
         wxDataViewColumn* added =
-            m_lstEffects->AppendTextColumn(UiText(title), column++, wxDATAVIEW_CELL_INERT,
-                                           columnWidth, wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
+            m_lstEffects->AppendTextColumn(titles[column], column, wxDATAVIEW_CELL_INERT,
+                                           widths[column], wxALIGN_LEFT, wxDATAVIEW_COL_RESIZABLE);
         added->GetRenderer()->EnableEllipsize(wxELLIPSIZE_END);
     }
     // Where the list is drawn by wx itself (not on GTK), its header and rows are placed only

@@ -59,4 +59,32 @@ int MakeRoomForTexts(const res::DialogTemplate& templ, const std::vector<wxWindo
     return total;
 }
 
+int ColumnTitleWidth(const wxWindow& list, const wxString& title) {
+    // Headers set their titles in bold; then the padding on either side and the sort arrow's gap.
+    const wxFont bold = list.GetFont().Bold();
+    int width = 0;
+    list.GetTextExtent(title, &width, nullptr, nullptr, nullptr, &bold);
+    return width + list.FromDIP(24);
+}
+
+std::vector<int> WidthsShowingTitles(std::vector<int> shares, const std::vector<int>& needs) {
+    int lacking = 0;
+    for (size_t i = 0; i < shares.size(); ++i)
+        if (needs[i] > shares[i]) {
+            lacking += needs[i] - shares[i];
+            shares[i] = needs[i];
+        }
+    while (lacking > 0) {
+        size_t most = 0;
+        for (size_t i = 1; i < shares.size(); ++i)
+            if (shares[i] - needs[i] > shares[most] - needs[most]) most = i;
+        const int spare = shares[most] - needs[most];
+        if (spare <= 0) break;
+        const int taken = std::min({spare, lacking, std::max(1, spare / 2)});
+        shares[most] -= taken;
+        lacking -= taken;
+    }
+    return shares;
+}
+
 }  // namespace glintwick

@@ -20,4 +20,12 @@ int WidthForText(const res::ControlTemplate& control, const wxWindow& window);
 // much wider the form becomes.
 int MakeRoomForTexts(const res::DialogTemplate& templ, const std::vector<wxWindow*>& windows);
 
+// What a list column's header needs across to show `title` whole, in `list`'s font.
+int ColumnTitleWidth(const wxWindow& list, const wxString& title);
+
+// Column widths from their designed `shares`, each at least its title's `needs`: what a title
+// lacks comes from the columns with room to spare, the most spare first, so the columns keep
+// their sum; nothing changes where every title fits, as with the English titles.
+std::vector<int> WidthsShowingTitles(std::vector<int> shares, const std::vector<int>& needs);
+
 }  // namespace glintwick

@@ -9,6 +9,8 @@
 #include <wx/uilocale.h>
 
 #include "model/CoreTexts.h"
+#include "model/MessageFormat.h"
+#include "ui/WxText.h"
 
 namespace glintwick {
 
@@ -32,6 +34,10 @@ wxString UiText(const char* english) {
 }
 
 std::string UiTemplate(const char* english) { return UiText(english).utf8_string(); }
+
+wxString UiMessage(const char* english, const std::string& arg1, const std::string& arg2) {
+    return ReadableToWx(FormatMessage(UiTemplate(english).c_str(), arg1, arg2));
+}
 
 std::string TitleShown(const std::string& title, const std::string& path) {
     return path.empty() && title == str::kUntitled ? UiTemplate(str::kUntitled) : title;

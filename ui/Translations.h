@@ -21,6 +21,11 @@ wxString UiText(const char* english);
 // The same as UTF-8, for a message template whose %1 and %2 are filled in before it is shown.
 std::string UiTemplate(const char* english);
 
+// A message template in the user's language with its %1 and %2 filled in, for the screen: a
+// value may carry a file name's raw bytes, and a byte that is no part of UTF-8 shows as U+FFFD.
+wxString UiMessage(const char* english, const std::string& arg1,
+                   const std::string& arg2 = std::string());
+
 // A document's title as the windows say it (UTF-8): its file's name, or "Untitled" in the user's
 // language for a project not saved yet.
 std::string TitleShown(const std::string& title, const std::string& path);

@@ -36,10 +36,6 @@ protected:
         wxFileName::Rmdir(folder, wxPATH_RMDIR_RECURSIVE);
     }
     CBrowserCommands& Commands() { return frame->BrowserCommands(); }
-    void RunMenuCommand(int command) {
-        wxCommandEvent event(wxEVT_MENU, id::MenuId(command));
-        frame->GetEventHandler()->ProcessEvent(event);
-    }
 
     std::function<bool(const wxString&, const BrowserFailure&)> savedLauncher;
     std::vector<wxString> opened;

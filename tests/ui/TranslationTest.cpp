@@ -14,11 +14,14 @@
 
 #include <functional>
 
+#include "resources/Ids.h"
+#include "resources/StringTable.h"
 #include "ui/AboutDlg.h"
 #include "ui/EffectDlg.h"
 #include "ui/OptionsDlg.h"
 #include "ui/SafeCast.h"
 #include "ui/ScriptDoneDlg.h"
+#include "ui/TextFit.h"
 
 namespace glintwick::test {
 namespace {
@@ -148,6 +151,20 @@ TEST_F(TranslationTest, EveryWindowSpeaksTheUsersLanguageAndShowsEachTextWhole) 
     for (wxString language : languages) {
         language = wxFileName(language).GetDirs().end()[-2];
         const auto translated = MadeIn(language);
+        // The list's column titles show whole, the room taken from the wider columns.
+        for (unsigned c = 0; c < view->EffectsList()->GetColumnCount(); ++c) {
+            const wxString title = view->EffectsList()->GetColumn(c)->GetTitle();
+            EXPECT_GE(ColumnWidth(view, c), ColumnTitleWidth(*view->EffectsList(), title))
+                << language << " " << title;
+        }
+        {
+            // A new effect's prompt is the user's language's too.
+            CEffectDlg added(frame);
+            added.InitDialog();
+            EXPECT_EQ(added.TextEdit()->GetValue(),
+                      wxGetTranslation("Enter your Status Bar text here"));
+            EXPECT_NE(added.TextEdit()->GetValue(), "Enter your Status Bar text here");
+        }
         for (const auto& [name, window] : english) {
             SCOPED_TRACE(language.utf8_string() + " " + name);
             const auto& [title, texts] = translated.at(name);
@@ -172,6 +189,21 @@ TEST_F(TranslationTest, EveryWindowSpeaksTheUsersLanguageAndShowsEachTextWhole) 
         for (size_t i = 0; i < window.second.size(); ++i)
             EXPECT_EQ(again.at(name).second[i].rect, window.second[i].rect)
                 << name << " " << window.second[i].text;
+}
+
+// A message whose template is filled in, and the names the save dialogs propose, are the user's
+// language's too (the flash question's accented letters were once read as the code page's).
+TEST_F(TranslationTest, FilledMessagesAndProposedNamesSpeakTheUsersLanguage) {
+    for (const wxString language : {"de", "fr", "es"}) {
+        MadeIn(language);
+        AddEffects({{"Sale", 4, 20, 10}});
+        wxString question = wxGetTranslation(wxString::FromUTF8(str::kFlashQuestion));
+        question.Replace("%1", "1");
+        question.Replace("%2", "6");
+        wxTEST_DIALOG(RunMenuCommand(id::kGenerateJavascript), ExpectMessage(question, wxID_NO));
+        wxTEST_DIALOG(RunMenuCommand(id::kFileSaveAs),
+                      ExpectFile("unused", wxGetTranslation("Untitled") + ".gwk", wxID_CANCEL));
+    }
 }
 
 }  // namespace

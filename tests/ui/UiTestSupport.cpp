@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "resources/Ids.h"
 #include "ui/HelpAccess.h"
 #include "ui/PlatformStyle.h"
 
@@ -48,6 +49,11 @@ void FrameTest::AddEffects(std::initializer_list<std::tuple<std::string, int, in
 }
 
 void FrameTest::SelectRow(long row) { view->SelectRow(row); }
+
+void FrameTest::RunMenuCommand(int command) {
+    wxCommandEvent event(wxEVT_MENU, id::MenuId(command));
+    frame->GetEventHandler()->ProcessEvent(event);
+}
 
 long RowCount(const CTallowmereView* view) {
     return static_cast<long>(view->EffectsModel()->GetCount());

@@ -107,6 +107,8 @@ protected:
     void TearDown() override;
     void AddEffects(std::initializer_list<std::tuple<std::string, int, int, int>> effects);
     void SelectRow(long row);
+    // Chooses the menu command as the menu bar would.
+    void RunMenuCommand(int command);
     // Processes pending events, so that GTK has laid out and painted the windows.
     static void Flush();
 
