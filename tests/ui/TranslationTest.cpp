@@ -192,7 +192,8 @@ TEST_F(TranslationTest, EveryWindowSpeaksTheUsersLanguageAndShowsEachTextWhole) 
 }
 
 // A message whose template is filled in, and the names the save dialogs propose, are the user's
-// language's too (the flash question's accented letters were once read as the code page's).
+// language's too (the flash question's accented letters were once read as the code page's); the
+// flash warning fits its place.
 TEST_F(TranslationTest, FilledMessagesAndProposedNamesSpeakTheUsersLanguage) {
     for (const wxString language : {"de", "fr", "es"}) {
         MadeIn(language);
@@ -203,6 +204,14 @@ TEST_F(TranslationTest, FilledMessagesAndProposedNamesSpeakTheUsersLanguage) {
         wxTEST_DIALOG(RunMenuCommand(id::kGenerateJavascript), ExpectMessage(question, wxID_NO));
         wxTEST_DIALOG(RunMenuCommand(id::kFileSaveAs),
                       ExpectFile("unused", wxGetTranslation("Untitled") + ".gwk", wxID_CANCEL));
+        // The Effect dialog's flash warning, wrapped, stays within its two lines.
+        CEffectDlg flashing(frame, CEffect("Sale of the century", 4, 20, 10));
+        flashing.InitDialog();
+        auto* warning = As<wxStaticText>(flashing.FindWindow(id::kFlashWarning));
+        ASSERT_TRUE(warning && warning->IsShown()) << language;
+        EXPECT_LE((warning->GetLabel().Freq('\n') + 1) * warning->GetCharHeight(),
+                  warning->GetSize().y)
+            << language << ": " << warning->GetLabel();
     }
 }
 
