@@ -18,6 +18,7 @@
 #include "ui/ScriptDoneDlg.h"
 #include "ui/SplashWnd.h"
 #include "ui/TallowmereView.h"
+#include "ui/Translations.h"
 
 namespace glintwick {
 namespace {
@@ -27,6 +28,8 @@ public:
     bool OnInit() override {
         if (argc < 3) return false;
         ApplyPlatformStyle();
+        // In the language the environment names, as the program would be.
+        UseUserLanguage(argv[0]);
         const std::string scene = argv[1].ToStdString();
         LoadProject(m_doc, argv[2].ToStdString());
         m_frame = new CMainFrame(m_doc);
