@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <map>
 
+#include <wx/button.h>
 #include <wx/control.h>
 
 #include "ui/SafeCast.h"
@@ -11,6 +12,18 @@
 namespace glintwick {
 
 using K = res::ControlKind;
+
+int ButtonTextWidth(wxWindow& button) {
+    // Measured as an exact fit: the toolkit's standard width, which a short text gets, is no
+    // need of the text's.
+    const long style = button.GetWindowStyleFlag();
+    button.SetWindowStyleFlag(style | wxBU_EXACTFIT);
+    button.InvalidateBestSize();
+    const int width = button.GetBestSize().x;
+    button.SetWindowStyleFlag(style);
+    button.InvalidateBestSize();
+    return width;
+}
 
 int WidthForText(const res::ControlTemplate& control, const wxWindow& window) {
     const auto* owner = As<wxControl>(const_cast<wxWindow*>(&window));
@@ -22,7 +35,7 @@ int WidthForText(const res::ControlTemplate& control, const wxWindow& window) {
             // A label of more than one line wraps; a one-line label needs its text and no more.
             return control.height > 12 ? 0 : text + 2;
         case K::PushButton:
-        case K::DefaultPushButton:
+        case K::DefaultPushButton: return ButtonTextWidth(const_cast<wxWindow&>(window));
         case K::FirstRadio:
         case K::Radio:
         case K::CheckBox: return window.GetBestSize().x;
@@ -60,11 +73,11 @@ int MakeRoomForTexts(const res::DialogTemplate& templ, const std::vector<wxWindo
 }
 
 int ColumnTitleWidth(const wxWindow& list, const wxString& title) {
-    // Headers set their titles in bold; then the padding on either side and the sort arrow's gap.
+    // Headers set their titles in bold, with padding on either side.
     const wxFont bold = list.GetFont().Bold();
     int width = 0;
     list.GetTextExtent(title, &width, nullptr, nullptr, nullptr, &bold);
-    return width + list.FromDIP(24);
+    return width + list.FromDIP(12);
 }
 
 std::vector<int> WidthsShowingTitles(std::vector<int> shares, const std::vector<int>& needs) {

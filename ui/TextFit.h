@@ -9,6 +9,9 @@
 
 namespace glintwick {
 
+// What a button needs across to show its text whole: its text and the toolkit's padding.
+int ButtonTextWidth(wxWindow& button);
+
 // What a control of `kind` needs across to show its text whole, in pixels; 0 for a control
 // whose width does not depend on its text (or whose text wraps).
 int WidthForText(const res::ControlTemplate& control, const wxWindow& window);

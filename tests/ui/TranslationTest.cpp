@@ -16,7 +16,9 @@
 
 #include "resources/Ids.h"
 #include "resources/StringTable.h"
+#include "resources/Templates.h"
 #include "ui/AboutDlg.h"
+#include "ui/DialogBuilder.h"
 #include "ui/EffectDlg.h"
 #include "ui/OptionsDlg.h"
 #include "ui/SafeCast.h"
@@ -40,6 +42,7 @@ bool ShowsWhole(wxWindow* window, const wxString& text) {
                window->GetTextExtent(wxControl::RemoveMnemonics(text)).x <= width;
     if (As<wxStaticBox>(window))
         return window->GetTextExtent(wxControl::RemoveMnemonics(text)).x < width;
+    if (As<wxButton>(window)) return ButtonTextWidth(*window) <= width;
     return window->GetBestSize().x <= width;
 }
 
@@ -189,6 +192,21 @@ TEST_F(TranslationTest, EveryWindowSpeaksTheUsersLanguageAndShowsEachTextWhole) 
         for (size_t i = 0; i < window.second.size(); ++i)
             EXPECT_EQ(again.at(name).second[i].rect, window.second[i].rect)
                 << name << " " << window.second[i].text;
+}
+
+// With the English texts no form or dialog opens up: every control is where its template puts
+// it (the toolkit's standard button width, wider than some templates' buttons, is no text's).
+TEST_F(TranslationTest, EnglishFormsAreTheirTemplates) {
+    EXPECT_EQ(view->GetFormSize(), TemplateSizeInPixels(view, res::kMainForm));
+    const auto same = [](wxDialog* dialog, const res::DialogTemplate& templ) {
+        EXPECT_EQ(dialog->GetClientSize(), TemplateSizeInPixels(dialog, templ))
+            << dialog->GetTitle();
+        dialog->Destroy();
+    };
+    same(new CEffectDlg(frame), res::kEffectDialog);
+    same(new COptionsDlg(frame), res::kOptionsDialog);
+    same(new CScriptDoneDlg(frame), res::kScriptDoneDialog);
+    same(new CAboutDlg(frame), res::kAboutDialog);
 }
 
 // A message whose template is filled in, and the names the save dialogs propose, are the user's
