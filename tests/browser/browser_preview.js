@@ -312,11 +312,11 @@ async function realPageScenario(browser, root, examples) {
   await closePage(session, label);
 }
 
-// The tags README gives for a page saved as UTF-16, for the script `name` and the strip.
+// The tags docs/using.md gives for a page saved as UTF-16, for the script `name` and the strip.
 function utf16Tags(name) {
-  const readme = fs.readFileSync(path.join(__dirname, '..', '..', 'README.md'), 'utf8');
-  const tags = readme.match(/<SCRIPT SRC='[^']*' CHARSET='[^']*'><\/SCRIPT>/g) || [];
-  if (tags.length !== 2) throw new Error('README gives no tags for a UTF-16 page');
+  const guide = fs.readFileSync(path.join(__dirname, '..', '..', 'docs', 'using.md'), 'utf8');
+  const tags = guide.match(/<SCRIPT SRC='[^']*' CHARSET='[^']*'><\/SCRIPT>/g) || [];
+  if (tags.length !== 2) throw new Error('docs/using.md gives no tags for a UTF-16 page');
   return `${tags[0].replace(/SRC='[^']*'/, `SRC='${encodeURIComponent(name)}.js'`)}\n${tags[1]}`;
 }
 
@@ -329,7 +329,7 @@ function pageBytes(charset, html) {
 
 // The script is plain ASCII, so the page's own encoding never changes it: a project with
 // accented texts and a non-ASCII script name plays as the preview in a Windows-1252 and in a
-// UTF-8 page, and with README's tags in UTF-16 pages; in a Shift_JIS page a final text made to
+// UTF-8 page, and with the tags docs/using.md gives in UTF-16 pages; in a Shift_JIS page a final text made to
 // end its string early stays text.
 async function encodingScenario(browser, root) {
   const dir = scenarioDir(root, 'encodings');
