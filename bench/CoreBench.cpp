@@ -233,17 +233,25 @@ void BM_Generate(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * bytes);
 }
 
-void BM_Generate_BaselineStdioWrite(benchmark::State& state) {
-    Workspace& w = *g_workspace;
+// The baseline of a command that writes files: the same bytes written with stdio and synced.
+void StdioWriteBaseline(benchmark::State& state,
+                        const std::vector<std::pair<std::string, const std::string*>>& files) {
+    long long bytes = 0;
+    for (const auto& file : files) bytes += static_cast<long long>(file.second->size());
     for (auto _ : state) {
-        if (!StdioWriteSynced(w.scriptBaselinePath, w.scriptBytes)) {
-            state.SkipWithError("stdio write failed");
-            break;
-        }
+        for (const auto& [path, content] : files)
+            if (!StdioWriteSynced(path, *content)) {
+                state.SkipWithError("stdio write failed");
+                return;
+            }
     }
-    const auto bytes = static_cast<long long>(w.scriptBytes.size());
     state.counters["bytes"] = static_cast<double>(bytes);
     state.SetBytesProcessed(state.iterations() * bytes);
+}
+
+void BM_Generate_BaselineStdioWrite(benchmark::State& state) {
+    Workspace& w = *g_workspace;
+    StdioWriteBaseline(state, {{w.scriptBaselinePath, &w.scriptBytes}});
 }
 
 // Preview in Browser's files: the script and its page, both written atomically.
@@ -268,16 +276,8 @@ void BM_Preview(benchmark::State& state) {
 
 void BM_Preview_BaselineStdioWrite(benchmark::State& state) {
     Workspace& w = *g_workspace;
-    const std::string pagePath = (w.dir / "baseline.html").string();
-    for (auto _ : state) {
-        if (!StdioWriteSynced(w.scriptBaselinePath, w.scriptBytes) ||
-            !StdioWriteSynced(pagePath, w.pageBytes)) {
-            state.SkipWithError("stdio write failed");
-            break;
-        }
-    }
-    const auto bytes = static_cast<long long>(w.scriptBytes.size() + w.pageBytes.size());
-    state.SetBytesProcessed(state.iterations() * bytes);
+    StdioWriteBaseline(state, {{w.scriptBaselinePath, &w.scriptBytes},
+                               {(w.dir / "baseline.html").string(), &w.pageBytes}});
 }
 
 // The page text alone, built in memory (with the timing it states).
@@ -325,15 +325,7 @@ void BM_Save(benchmark::State& state) {
 
 void BM_Save_BaselineStdioWrite(benchmark::State& state) {
     Workspace& w = *g_workspace;
-    for (auto _ : state) {
-        if (!StdioWriteSynced(w.projectBaselinePath, w.projectBytes)) {
-            state.SkipWithError("stdio write failed");
-            break;
-        }
-    }
-    const auto bytes = static_cast<long long>(w.projectBytes.size());
-    state.counters["bytes"] = static_cast<double>(bytes);
-    state.SetBytesProcessed(state.iterations() * bytes);
+    StdioWriteBaseline(state, {{w.projectBaselinePath, &w.projectBytes}});
 }
 
 // The stored bytes alone, built in memory: the encoding share of BM_Save.

@@ -113,7 +113,7 @@ void CTallowmereDoc::UpdateEffect(const CEffect* effect, std::string text, int e
         ListChanged({ListChange::Kind::Updated, i, 0, &before});
         return;
     }
-    ListChanged({ListChange::Kind::Updated, 0});
+    // A record not in the list changes nothing, and the project stays as modified as it was.
 }
 
 void CTallowmereDoc::ExchangeEffect(int position, CEffect& effect) {

@@ -113,6 +113,7 @@ private:
 
     ListChange m_lastChange;
     uint64_t m_listVersion = 0;
+    // An int, not a bool: a file's odd value (2, say) is kept as found and saved back unchanged.
     int m_bAutoStart = 1;
     std::string m_strFinalText;
     int m_nRepeat = 0;

@@ -9,12 +9,8 @@ namespace glintwick::str {
 // Application
 inline constexpr const char* kAppName = "Glintwick";
 
-// Effect record
-
 // Project file and document failures
 inline constexpr const char* kSaveChangesPrompt = N_("Save changes to %1?");
-
-// File errors, %1 is the file's path
 
 // Generate Javascript
 inline constexpr const char* kNoEffectsCaption = N_("No effects defined");

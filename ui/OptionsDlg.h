@@ -20,6 +20,7 @@ public:
     void OnMoreInfo(wxCommandEvent& event);
 
     std::string m_strFinalText;
+    // The document's value, an int as the document keeps it; only 1 ticks the box.
     int m_bAutoStart = 1;
 
     wxTextCtrl* FinalTextEdit() const { return m_edtFinalText; }

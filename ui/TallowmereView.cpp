@@ -123,7 +123,7 @@ void CTallowmereView::OnInitialUpdate() {
     ShrinkFrameToForm();
     if (m_bFirstUpdate) {
         CreateColumns();
-        m_bFirstUpdate = 0;
+        m_bFirstUpdate = false;
         m_spnRepeatCount->SetRange(kMinRepeat, kMaxRepeat);
         m_btnStart->Enable();
         m_btnPause->Disable();
@@ -402,7 +402,7 @@ void CTallowmereView::CommitRepeatCount() {
 
 void CTallowmereView::OnStart(wxCommandEvent&) {
     CommitRepeatCount();
-    m_bPaused = 0;
+    m_bPaused = false;
     m_player.Start();
     m_schedule.Start(CTickSchedule::Now());
     m_btnPause->Enable();
@@ -417,11 +417,11 @@ void CTallowmereView::OnPause(wxCommandEvent&) {
         // Resuming keeps the page's 10 ms pace, so the preview's timing stays honest.
         m_schedule.Resume(CTickSchedule::Now());
         m_timer.Start(kPreviewPeriodMs);
-        m_bPaused = 0;
+        m_bPaused = false;
     } else {
         m_timer.Stop();
         m_schedule.Pause(CTickSchedule::Now());
-        m_bPaused = 1;
+        m_bPaused = true;
     }
 }
 
@@ -434,7 +434,7 @@ void CTallowmereView::OnStop() {
     MoveFocusFrom({m_btnPause, m_btnStop}, m_btnStart);
     m_btnPause->Disable();
     m_btnStop->Disable();
-    m_bPaused = 0;
+    m_bPaused = false;
 }
 
 // Each timer event plays the ticks the clock calls for, so a pass lasts what the page takes.

@@ -94,8 +94,8 @@ public:
     CHyperLink* LogoLink() const { return m_picLogo; }
 
 private:
-    int m_bFirstUpdate = 1;
-    int m_bPaused = 0;
+    bool m_bFirstUpdate = true;
+    bool m_bPaused = false;
     CPreviewPlayer m_player;
     CLayoutManager m_layout;
 

@@ -139,6 +139,14 @@ TEST_F(DocumentTest, UpdateWithUnchangedValuesStillMarksModifiedAndRefreshes) {
     EXPECT_EQ(q->GetLoops(), 4);
 }
 
+TEST_F(DocumentTest, UpdateOfARecordNotInTheListChangesNothing) {
+    const CEffect stranger("elsewhere", 2, 5, 1);
+    doc.UpdateEffect(&stranger, "new", 9, 20, 4);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(view.updates, 0);
+    EXPECT_EQ(Texts(doc), (std::vector<std::string>{"P", "Q", "R"}));
+}
+
 // Undo changes the repeat count behind the form's back: the views hear of every change.
 TEST_F(DocumentTest, SetRepeatMarksModifiedAndRefreshesOnlyOnChange) {
     doc.SetRepeat(0);
