@@ -114,7 +114,7 @@ size_t CEffect::CachedWordCount() const {
     return m_nLength == kTextInExtras ? m_p.extras->words.size() : 0;
 }
 
-void CEffect::Serialize(CArchive& ar) {
+void CEffect::Serialize(CArchive& ar) const {
     ar.WriteString(GetText());
     ar.WriteInt(m_nEffect);
     ar.WriteInt(m_nSpeed);

@@ -120,7 +120,7 @@ public:
     size_t CachedWordCount() const;
 
     // Writes the record to a storing archive; a load reads it with Load.
-    void Serialize(CArchive& ar);
+    void Serialize(CArchive& ar) const;
     // Loads the record with its text put in `store`.
     void Load(CArchive& ar, CTextStore& store);
 

@@ -117,7 +117,7 @@ void LoadFromSource(CTallowmereDoc& doc, CByteSource& source, bool empty,
 
 }  // namespace
 
-std::string SerializeProject(CTallowmereDoc& doc) {
+std::string SerializeProject(const CTallowmereDoc& doc) {
     // Made once at its size, so a large project is not copied as it grows: each string and the
     // three numbers after it (the settings' and every record's).
     uint64_t size = CArchive::StoredStringSize(doc.GetFinalText().size()) + 12;
@@ -126,7 +126,7 @@ std::string SerializeProject(CTallowmereDoc& doc) {
     std::string bytes;
     bytes.reserve(static_cast<size_t>(size));
     CArchive ar(bytes);
-    doc.Serialize(ar);
+    doc.Store(ar);
     return bytes;
 }
 

@@ -11,7 +11,7 @@ namespace glintwick {
 class CTallowmereDoc;
 
 // The stored bytes of the project.
-std::string SerializeProject(CTallowmereDoc& doc);
+std::string SerializeProject(const CTallowmereDoc& doc);
 
 // Writes the project to `path` atomically. On success the project is unmodified and takes the
 // path, and the stamp of the file written is returned. On failure throws CFileFailure and

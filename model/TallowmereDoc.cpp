@@ -211,15 +211,16 @@ void CTallowmereDoc::InitNewProject() {
     m_strFinalText.clear();
 }
 
+void CTallowmereDoc::Store(CArchive& ar) const {
+    ar.WriteString(m_strFinalText);
+    ar.WriteInt(m_bAutoStart);
+    ar.WriteInt(m_nRepeat);
+    ar.WriteInt(GetCount());
+    for (const auto& effect : m_arrEffects) effect.Serialize(ar);
+}
+
 void CTallowmereDoc::Serialize(CArchive& ar) {
-    if (ar.IsStoring()) {
-        ar.WriteString(m_strFinalText);
-        ar.WriteInt(m_bAutoStart);
-        ar.WriteInt(m_nRepeat);
-        ar.WriteInt(GetCount());
-        for (auto& effect : m_arrEffects) effect.Serialize(ar);
-        return;
-    }
+    if (ar.IsStoring()) return Store(ar);
     m_strFinalText = ar.ReadString();
     m_bAutoStart = ar.ReadInt();
     m_nRepeat = ar.ReadInt();

@@ -82,7 +82,10 @@ public:
     // A new, empty, untitled and unmodified project that repeats forever.
     void InitNewProject();
 
+    // Stores the project in a storing archive, or loads it from a loading one.
     void Serialize(CArchive& ar);
+    // Stores the project: what Serialize does with a storing archive.
+    void Store(CArchive& ar) const;
     // Appends a record as a load does: neither marks the project nor tells the views.
     void AppendLoaded(std::unique_ptr<CEffect> effect);
     // The same, with the text copied into the project's store beside the loaded texts.

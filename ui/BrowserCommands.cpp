@@ -13,7 +13,7 @@
 #include "resources/StringTable.h"
 #include "script/BrowserPreview.h"
 #include "script/ScriptWriter.h"
-#include "ui/DocumentCommands.h"
+#include "ui/BeforeScript.h"
 #include "ui/FileDialogs.h"
 #include "ui/Prompt.h"
 #include "ui/ScriptDoneDlg.h"

@@ -17,6 +17,7 @@
 #include "script/ScriptName.h"
 #include "script/ScriptWriter.h"
 #include "script/SvgWriter.h"
+#include "ui/BeforeScript.h"
 #include "ui/FileDialogs.h"
 #include "ui/OptionsDlg.h"
 #include "ui/Prompt.h"
@@ -36,22 +37,6 @@ wxString ProjectWildcard() {
 }
 
 }  // namespace
-
-bool HasEffectsOrSay(const CTallowmereDoc& doc, wxWindow* owner) {
-    if (doc.GetCount() > 0) return true;
-    ShowMessageBox(owner, UiText(str::kNoEffectsDefined), wxOK | wxICON_ERROR,
-                   UiText(str::kNoEffectsCaption));
-    return false;
-}
-
-bool CalmOrConfirmed(const CTallowmereDoc& doc, wxWindow* owner) {
-    const TimelineCheck check = CheckTimeline(doc);
-    if (check.flashes.empty()) return true;
-    const FlashFinding& first = check.flashes.front();
-    const wxString question = UiMessage(str::kFlashQuestion, std::to_string(first.effect + 1),
-                                        std::to_string(first.flashes));
-    return ShowMessageBox(owner, question, wxYES_NO | wxNO_DEFAULT | wxICON_EXCLAMATION) == wxYES;
-}
 
 CDocumentCommands::CDocumentCommands(CTallowmereDoc& doc, CTallowmereView& view,
                                      CRecentFileStore& recent, wxWindow* owner)

@@ -59,10 +59,4 @@ private:
     bool m_bAskingAboutFile = false;
 };
 
-// A script needs effects: false, after the "No effects defined" message, when there are none.
-bool HasEffectsOrSay(const CTallowmereDoc& doc, wxWindow* owner);
-// A script that flashes more than three times a second is written only when the user says Yes
-// to the question that names the effect (No is the default); true to go on.
-bool CalmOrConfirmed(const CTallowmereDoc& doc, wxWindow* owner);
-
 }  // namespace glintwick
