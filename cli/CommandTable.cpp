@@ -53,18 +53,33 @@ std::string OptionWords(const OptionSpec& option) {
     return std::string(option.name) + (option.value ? std::string(" ") + option.value : "");
 }
 
+namespace {
+
+// The widest line: a terminal's 80 columns less one, since a line that fills them all also moves
+// the cursor on (a console then shows an empty line after it).
+constexpr size_t kLineColumns = 79;
+
+// The columns a UTF-8 text takes: one per character.
+size_t Columns(const std::string& text) {
+    size_t columns = 0;
+    for (char c : text) columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return columns;
+}
+
+}  // namespace
+
 bool SynopsisNamesOptions(const CommandSpec& command) {
     size_t length = std::string("  glintwick-cli ").size() + std::string(command.name).size();
     for (const char* operand : command.operands) length += 1 + std::string(operand).size();
     for (const OptionSpec& option : command.options) length += 3 + OptionWords(option).size();
-    return length <= 80;
+    return length <= kLineColumns;
 }
 
 std::string Wrapped(const std::string& text, size_t indent) {
     std::string out, line(indent, ' ');
     std::istringstream words(text);
     for (std::string word; words >> word;) {
-        if (line.size() > indent && line.size() + 1 + word.size() > 80) {
+        if (line.size() > indent && Columns(line) + 1 + Columns(word) > kLineColumns) {
             out += line + "\n";
             line.assign(indent, ' ');
         }

@@ -23,13 +23,13 @@ struct CommandSpec {
 const std::vector<CommandSpec>& CommandSpecs();
 
 // "glintwick-cli NAME OPERANDS [--OPTION VALUE]...", as the usage and a command's help show it;
-// a command whose options would take the line past 80 columns shows "[OPTION]..." instead.
+// a command whose options would take the line past 79 columns shows "[OPTION]..." instead.
 std::string Synopsis(const CommandSpec& command);
 bool SynopsisNamesOptions(const CommandSpec& command);
 // "--name VALUE", or "--name" for a switch.
 std::string OptionWords(const OptionSpec& option);
 
-// Words of `text` on lines of at most 80 columns, each starting with `indent` spaces.
+// Words of `text` on lines of at most 79 columns, each starting with `indent` spaces.
 std::string Wrapped(const std::string& text, size_t indent);
 
 // The whole usage, as --help prints it.

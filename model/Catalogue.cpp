@@ -98,9 +98,10 @@ std::vector<std::string> PreferredLanguages(const std::function<const char*(cons
     std::string locale;
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
         if (locale.empty()) locale = value(name);
-    const std::string plain = locale.substr(0, locale.find_first_of(".@"));
+    // The plain C locale wants English whatever LANGUAGE says; C.UTF-8 has no language of its
+    // own but lets LANGUAGE choose, as the C library does.
     std::vector<std::string> languages;
-    if (plain == "C" || plain == "POSIX") return languages;
+    if (locale == "C" || locale == "POSIX") return languages;
     // With no locale variable the C library's locale is C too, and LANGUAGE counts for nothing;
     // a LANGUAGE list, where it counts, stands in for the locale's language.
     const std::string list = locale.empty() ? std::string() : value("LANGUAGE");

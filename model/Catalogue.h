@@ -26,7 +26,7 @@ private:
 };
 
 // The languages whose catalogues to look for, best first, as gettext chooses them: none when the
-// locale (LC_ALL, LC_MESSAGES, then LANG) is C or POSIX; else LANGUAGE's list or, without one,
+// locale (LC_ALL, LC_MESSAGES, then LANG) is plain C or POSIX; else LANGUAGE's list or, without one,
 // the locale's language (neither when no locale variable is set); then `system` (the system's
 // own choice beside the environment, "de-DE"). Each as "de_DE" followed by "de". `variable`
 // reads the environment.

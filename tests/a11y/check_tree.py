@@ -284,11 +284,19 @@ try:
            "the status bar reads %r" % (status.name if status else None))
 
     options = shown("Options")
-    check_dialog(options, lambda: key("alt+" + access_key("&Tools"), access_key("&Options...")), [
+    auto_start = "&Start effects automatically after the page loads."
+    dialog = check_dialog(options, lambda: key("alt+" + access_key("&Tools"),
+                                               access_key("&Options...")), [
         ("push button", ok_names), ("push button", shown("Cancel")),
-        ("text", shown("&Final Text:")),
-        ("check box", shown("&Start effects automatically after the page loads.")),
+        ("text", shown("&Final Text:")), ("check box", shown(auto_start)),
         ("push button", shown("&More Info"))])
+    # Its letter ticks the box: no button (the toolkit's own OK and Cancel too) shares it.
+    box = find(dialog, "check box", shown(auto_start))
+    if box:
+        ticked = box.getState().contains(pyatspi.STATE_CHECKED)
+        key("alt+" + access_key(auto_start))
+        wait_for(lambda: box.getState().contains(pyatspi.STATE_CHECKED) != ticked,
+                 "the automatic start box changed by its access key", 2, False)
     close_dialog(options)
     about = shown("About Glintwick")
     check_dialog(about, lambda: key("alt+" + access_key("&Help"), access_key("&About Glintwick...")),

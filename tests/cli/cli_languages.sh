@@ -39,7 +39,8 @@ for po in "$src"/po/*.po; do
 done
 check "LANGUAGE before LANG" "$(expected fr)" "$(said LANG=de_DE.UTF-8 LANGUAGE=fr:de)"
 check "LC_MESSAGES before LANG" "$(expected es)" "$(said LANG=de_DE.UTF-8 LC_MESSAGES=es_ES.UTF-8)"
-check "LANGUAGE under C counts for nothing" "$english" "$(said LANG=C.UTF-8 LANGUAGE=de)"
+check "LANGUAGE under C counts for nothing" "$english" "$(said LANG=C LANGUAGE=de)"
+check "LANGUAGE under C.UTF-8 counts" "$(expected de)" "$(said LANG=C.UTF-8 LANGUAGE=de)"
 check "a language with no catalogue" "$english" "$(said LANG=de_DE.UTF-8 LANGUAGE=it)"
 check "a locale the C library lacks" "$english" "$(said LANG=xx_YY.UTF-8 LANGUAGE=de)"
 finish
