@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "model/SafeFile.h"
+#include "model/platform/SafeFile.h"
 #include "ui/ProgramOptions.h"
 #include "ui/TallowmereApp.h"
 

@@ -18,8 +18,8 @@
 #include "cli/CommandTable.h"
 #include "embedded/Version.h"
 #include "model/MessageFormat.h"
-#include "model/SafeFile.h"
 #include "model/platform/Process.h"
+#include "model/platform/SafeFile.h"
 #include "script/SvgWriter.h"
 
 namespace {

@@ -29,9 +29,6 @@ enum class FailureCause {
     FailedToSave,
 };
 
-// The platform error number's cause. `path` helps tell a missing file from a missing folder.
-FailureCause CauseFromErrno(int err, const std::string& path);
-
 class CFileFailure : public std::exception {
 public:
     CFileFailure(FailureCause cause, std::string path);

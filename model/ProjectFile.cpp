@@ -12,9 +12,9 @@
 
 #include "model/Archive.h"
 #include "model/FileError.h"
-#include "model/RegularFile.h"
-#include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
+#include "model/platform/RegularFile.h"
+#include "model/platform/SafeFile.h"
 
 namespace glintwick {
 

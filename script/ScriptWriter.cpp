@@ -6,8 +6,8 @@
 
 #include "model/CodePage.h"
 #include "model/CoreTexts.h"
-#include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
+#include "model/platform/SafeFile.h"
 #include "script/ScriptTemplates.h"
 
 namespace glintwick {

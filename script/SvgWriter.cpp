@@ -15,8 +15,8 @@
 #include "model/Effect.h"
 #include "model/FileError.h"
 #include "model/MessageFormat.h"
-#include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
+#include "model/platform/SafeFile.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/SequenceTiming.h"
 

@@ -10,9 +10,9 @@
 
 #include "model/FileError.h"
 #include "model/ProjectFile.h"
-#include "model/SafeFile.h"
 #include "model/TallowmereDoc.h"
 #include "model/platform/FileSystem.h"
+#include "model/platform/SafeFile.h"
 #include "resources/StringTable.h"
 #include "script/PreviewFolder.h"
 #include "ui/HelpAccess.h"

@@ -8,7 +8,7 @@
 #include "TestSupport.h"
 #include "model/FileError.h"
 #include "model/ProjectFile.h"
-#include "model/SafeFile.h"
+#include "model/platform/SafeFile.h"
 #include "script/ScriptWriter.h"
 
 namespace glintwick {

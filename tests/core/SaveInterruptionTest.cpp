@@ -16,7 +16,7 @@
 #include <thread>
 
 #include "TestSupport.h"
-#include "model/SafeFile.h"
+#include "model/platform/SafeFile.h"
 
 namespace glintwick {
 namespace {

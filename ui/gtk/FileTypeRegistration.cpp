@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "model/CodePage.h"
-#include "model/RegularFile.h"
-#include "model/SafeFile.h"
+#include "model/platform/RegularFile.h"
+#include "model/platform/SafeFile.h"
 #include "resources/StringTable.h"
 #include "ui/gtk/BackgroundTools.h"
 #include "ui/gtk/XdgFolder.h"

@@ -19,7 +19,7 @@
 #include <functional>
 #include <memory>
 
-#include "model/RegularFile.h"
+#include "model/platform/RegularFile.h"
 #include "ui/SafeCast.h"
 #include "ui/WxText.h"
 

@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "model/RecentFiles.h"
-#include "model/RegularFile.h"
-#include "model/SafeFile.h"
+#include "model/platform/RegularFile.h"
+#include "model/platform/SafeFile.h"
 #include "resources/StringTable.h"
 #include "ui/RecentFileSettings.h"
 #include "ui/WxText.h"

@@ -1,7 +1,7 @@
 // The causes of the C runtime's error numbers, for the few failures the runtime reports.
-#include <cerrno>
+#include "model/platform/ErrnoCause.h"
 
-#include "model/FileError.h"
+#include <cerrno>
 
 namespace glintwick {
 

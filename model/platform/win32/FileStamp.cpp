@@ -3,7 +3,7 @@
 
 #include <io.h>
 
-#include "model/RegularFile.h"
+#include "model/platform/RegularFile.h"
 #include "model/platform/win32/Win32Files.h"
 
 namespace glintwick {

@@ -1,5 +1,5 @@
 // Windows implementation of the regular-file reads: wide paths, deny-write sharing.
-#include "model/RegularFile.h"
+#include "model/platform/RegularFile.h"
 
 #include <fcntl.h>
 #include <io.h>

@@ -1,5 +1,5 @@
 // Windows implementation of the whole-file writes: exclusive sharing, then an atomic replace.
-#include "model/SafeFile.h"
+#include "model/platform/SafeFile.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -8,8 +8,9 @@
 #include <cstdint>
 #include <random>
 
-#include "model/RegularFile.h"
+#include "model/platform/ErrnoCause.h"
 #include "model/platform/FileSystem.h"
+#include "model/platform/RegularFile.h"
 #include "model/platform/win32/Win32Files.h"
 
 namespace glintwick {

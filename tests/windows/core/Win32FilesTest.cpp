@@ -10,10 +10,10 @@
 #include "model/PathParts.h"
 #include "model/ProjectFile.h"
 #include "model/RecentFiles.h"
-#include "model/RegularFile.h"
-#include "model/SafeFile.h"
 #include "model/platform/FileSystem.h"
 #include "model/platform/Process.h"
+#include "model/platform/RegularFile.h"
+#include "model/platform/SafeFile.h"
 #include "model/platform/win32/Win32Files.h"
 #include "script/ScriptWriter.h"
 

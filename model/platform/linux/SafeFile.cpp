@@ -1,5 +1,5 @@
 // POSIX implementation of the whole-file writes.
-#include "model/SafeFile.h"
+#include "model/platform/SafeFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,11 +10,12 @@
 #include <csignal>
 
 #include "model/PathParts.h"
-#include "model/RegularFile.h"
-#include "model/platform/posix/FileAttributes.h"
-#include "model/platform/posix/FileWriting.h"
-#include "model/platform/posix/SaveSignals.h"
-#include "model/platform/posix/TemporaryFile.h"
+#include "model/platform/ErrnoCause.h"
+#include "model/platform/RegularFile.h"
+#include "model/platform/linux/FileAttributes.h"
+#include "model/platform/linux/FileWriting.h"
+#include "model/platform/linux/SaveSignals.h"
+#include "model/platform/linux/TemporaryFile.h"
 
 namespace glintwick {
 

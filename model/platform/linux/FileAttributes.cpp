@@ -1,5 +1,5 @@
 // Owner, group, mode and extended attributes copied from one file to another, on Linux.
-#include "model/platform/posix/FileAttributes.h"
+#include "model/platform/linux/FileAttributes.h"
 
 #include <sys/xattr.h>
 #include <unistd.h>

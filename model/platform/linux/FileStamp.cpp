@@ -3,7 +3,7 @@
 
 #include <sys/stat.h>
 
-#include "model/RegularFile.h"
+#include "model/platform/RegularFile.h"
 
 namespace glintwick {
 

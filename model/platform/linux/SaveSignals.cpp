@@ -1,5 +1,5 @@
 // Ending a process by a signal in the middle of a save without leaving its temporary file.
-#include "model/platform/posix/SaveSignals.h"
+#include "model/platform/linux/SaveSignals.h"
 
 #include <unistd.h>
 

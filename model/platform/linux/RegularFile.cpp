@@ -1,5 +1,5 @@
 // POSIX implementation of the regular-file reads.
-#include "model/RegularFile.h"
+#include "model/platform/RegularFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "model/FileError.h"
+#include "model/platform/ErrnoCause.h"
 
 namespace glintwick {
 

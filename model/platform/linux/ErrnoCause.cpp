@@ -1,9 +1,10 @@
 // The causes of POSIX error numbers.
+#include "model/platform/ErrnoCause.h"
+
 #include <sys/stat.h>
 
 #include <cerrno>
 
-#include "model/FileError.h"
 #include "model/PathParts.h"
 
 namespace glintwick {

@@ -1,5 +1,5 @@
 // Reading a small regular file whole, on top of the platform's regular-file reads.
-#include "model/RegularFile.h"
+#include "model/platform/RegularFile.h"
 
 #include "model/FileError.h"
 

@@ -1,5 +1,5 @@
 // Making the temporary files of saves, and removing those that killed saves left behind.
-#include "model/platform/posix/TemporaryFile.h"
+#include "model/platform/linux/TemporaryFile.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "model/PathParts.h"
-#include "model/SafeFile.h"
 #include "model/platform/Process.h"
+#include "model/platform/SafeFile.h"
 
 namespace glintwick {
 

@@ -1,5 +1,5 @@
 // Writing whole contents into files, and overwriting a file in place without losing it.
-#include "model/platform/posix/FileWriting.h"
+#include "model/platform/linux/FileWriting.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -11,9 +11,10 @@
 #include <chrono>
 #include <thread>
 
-#include "model/RegularFile.h"
-#include "model/SafeFile.h"
-#include "model/platform/posix/SaveSignals.h"
+#include "model/platform/ErrnoCause.h"
+#include "model/platform/RegularFile.h"
+#include "model/platform/SafeFile.h"
+#include "model/platform/linux/SaveSignals.h"
 
 namespace glintwick {
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "model/FileError.h"
+#include "model/platform/ErrnoCause.h"
 
 namespace glintwick {
 
