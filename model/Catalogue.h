@@ -26,8 +26,8 @@ private:
 };
 
 // The languages whose catalogues to look for, best first, as gettext chooses them: none when the
-// locale (LC_ALL, LC_MESSAGES, then LANG) is plain C or POSIX; else LANGUAGE's list or, without one,
-// the locale's language (neither when no locale variable is set); then `system` (the system's
+// locale (LC_ALL, LC_MESSAGES, then LANG) is plain C or POSIX; else LANGUAGE's list or, without
+// one, the locale's language (neither when no locale variable is set); then `system` (the system's
 // own choice beside the environment, "de-DE"). Each as "de_DE" followed by "de". `variable`
 // reads the environment.
 std::vector<std::string> PreferredLanguages(const std::function<const char*(const char*)>& variable,
