@@ -78,14 +78,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt_get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# The locales of the languages the program ships (po/LL.po: LL_LL; po/LL_CC.po: LL_CC), for the
-# tests that run it in them.
-for po in "$(dirname "$0")"/../po/*.po; do
-  lang=$(basename "$po" .po)
-  [[ $lang == *_* ]] && locale=$lang || locale=${lang}_${lang^^}
+# The locales of the languages the program ships, for the tests that run it in them.
+while read -r _ locale; do
   locale -a 2>/dev/null | grep -qix "$locale.utf8" ||
     $sudo localedef -i "$locale" -c -f UTF-8 -A /usr/share/locale/locale.alias "$locale.UTF-8"
-done
+done < <("$(dirname "$0")/../po/locales.sh")
 
 # playwright-core (its browser is Debian's chromium, so nothing else is downloaded) and axe-core
 # for the browser tests, at the versions package-lock.json pins.

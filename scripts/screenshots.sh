@@ -34,12 +34,10 @@ shoot about about-box.png
 shoot splash splash.png
 # The main window and the Effect dialog in each shipped language.
 mkdir -p "$out/languages"
-for po in po/*.po; do
-  lang=$(basename "$po" .po)
-  [[ $lang == *_* ]] && locale=$lang || locale=${lang}_${lang^^}
+while read -r lang locale; do
   LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 shoot main "languages/main-window-$lang.png"
   LANG=$locale.UTF-8 LC_ALL=$locale.UTF-8 shoot effect "languages/effect-dialog-$lang.png"
-done
+done < <(po/locales.sh)
 
 # The preview page in Chromium, two seconds into the demo.
 node tests/browser/browser_preview.js "$build/bin/glintwick-cli" examples \

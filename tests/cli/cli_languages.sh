@@ -8,8 +8,8 @@ src=$2
 # shellcheck source=../check.sh
 source "$(dirname "$0")/../check.sh"
 locales=$(dirname "$cli")/locale
-# locale_of LANGUAGE: its locale (po/LL.po: LL_LL; po/LL_CC.po: LL_CC).
-locale_of() { [[ $1 == *_* ]] && echo "$1" || echo "${1}_${1^^}"; }
+# locale_of LANGUAGE: the locale it runs in.
+locale_of() { "$src/po/locales.sh" | awk -v lang="$1" '$1 == lang { print $2 }'; }
 # text_in LANGUAGE TEXT: TEXT as the catalogue of LANGUAGE has it (C: as it is).
 text_in() {
   if [ "$1" = C ]; then printf '%s' "$2"; else
@@ -32,11 +32,10 @@ expected() {
 
 english=$(expected C)
 check "English under C" "$english" "$(said LANG=C.UTF-8)"
-for po in "$src"/po/*.po; do
-  lang=$(basename "$po" .po)
+while read -r lang _; do
   check "$lang under its locale" "$(expected "$lang")" "$(said LANG="$(locale_of "$lang").UTF-8")"
   [ "$(expected "$lang")" != "$english" ] || check "$lang is translated" different same
-done
+done < <("$src/po/locales.sh")
 check "LANGUAGE before LANG" "$(expected fr)" "$(said LANG=de_DE.UTF-8 LANGUAGE=fr:de)"
 check "LC_MESSAGES before LANG" "$(expected es)" "$(said LANG=de_DE.UTF-8 LC_MESSAGES=es_ES.UTF-8)"
 check "LANGUAGE under C counts for nothing" "$english" "$(said LANG=C LANGUAGE=de)"
