@@ -13,12 +13,12 @@
 #include <utility>
 #include <vector>
 
+#include "effects/EffectCatalogue.h"
 #include "model/Effect.h"
 #include "model/PathParts.h"
 #include "model/ProjectFile.h"
 #include "model/TallowmereDoc.h"
 #include "model/platform/SafeFile.h"
-#include "preview/Frames.h"
 #include "preview/PreviewPlayer.h"
 #include "script/BrowserPreview.h"
 #include "script/ScriptWriter.h"

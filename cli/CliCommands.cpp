@@ -13,6 +13,7 @@
 #include "cli/CliMessages.h"
 #include "cli/CliTranslations.h"
 #include "cli/ProjectJson.h"
+#include "effects/EffectCatalogue.h"
 #include "model/CodePage.h"
 #include "model/CoreTexts.h"
 #include "model/FileError.h"
@@ -26,7 +27,6 @@
 #include "model/platform/RegularFile.h"
 #include "model/platform/SafeFile.h"
 #include "preview/FlashCheck.h"
-#include "preview/Frames.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/SequenceTiming.h"
 #include "script/BrowserPreview.h"
@@ -204,8 +204,8 @@ int Frames(const std::string& effectArg, const std::string& utf8Text) {
         effect = -1;
     }
     if (!CEffect::IsValidEffectIndex(effect)) {
-        return Mistake(FormatMessage(CliText("EFFECT must be a number from 0 to 11, not %1"),
-                                     Quoted(effectArg)));
+        return Mistake(FormatMessage(CliText("EFFECT must be a number from 0 to %2, not %1"),
+                                     Quoted(effectArg), LastEffectNumber()));
     }
     std::string text;
     try {
@@ -214,7 +214,7 @@ int Frames(const std::string& effectArg, const std::string& utf8Text) {
         return Failure(error.what());
     }
     WordList words;
-    if (CEffect::IsWordBased(effect)) SplitTextIntoWords(text, words);
+    if (IsWordBasedEffect(effect)) SplitTextIntoWords(text, words);
     // Each frame goes out as it is made: a long text's loop has millions of frames, which
     // together would not fit in memory.
     std::string line;

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "cli/CliTranslations.h"
-#include "model/Effect.h"
+#include "effects/EffectCatalogue.h"
 #include "model/Translatable.h"
 
 namespace glintwick::cli {
@@ -123,7 +123,7 @@ std::string CompletionKind(const std::string& operand) {
         const std::string extension = operand.substr(dot + 1);
         return extension == "html" ? "@(html|htm)" : extension;
     }
-    if (operand == "EFFECT") return "#" + std::to_string(CEffect::kNumEffects - 1);
+    if (operand == "EFFECT") return "#" + LastEffectNumber();
     return "-";
 }
 
@@ -144,6 +144,14 @@ std::string ManSynopsis() {
         out += ".br\n";
     }
     return out + ".B glintwick\\-cli \\-\\-help\n.br\n.B glintwick\\-cli \\-\\-version\n";
+}
+
+std::string ManEffects() {
+    std::string list = "Effects are numbered from 0 to " + LastEffectNumber() + ":";
+    for (const EffectKind& kind : EffectCatalogue())
+        list += " " + std::to_string(static_cast<int>(kind.index)) + " " + Roff(kind.name) +
+                (&kind == &EffectCatalogue().back() ? "." : ",");
+    return Wrapped(list, 0);
 }
 
 std::string CompletionTables() {

@@ -38,6 +38,9 @@ std::string Usage();
 // The manual page's SYNOPSIS lines (roff), every command and --help and --version.
 std::string ManSynopsis();
 
+// The manual page's list of the effects by number, from the effect catalogue.
+std::string ManEffects();
+
 // The bash completion's tables: the commands, each command's operand kinds and options, and
 // the options that take a value.
 std::string CompletionTables();

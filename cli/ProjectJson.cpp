@@ -10,6 +10,7 @@
 #include <set>
 #include <streambuf>
 
+#include "effects/EffectCatalogue.h"
 #include "model/CodePage.h"
 #include "model/TallowmereDoc.h"
 
@@ -160,7 +161,7 @@ void AppendEffect(const nlohmann::json& entry, size_t index, CTallowmereDoc& doc
     const int loops = IntField(entry, "loops", defaults.GetLoops(), where);
     // A project file with an effect outside the catalogue would not load again.
     if (!CEffect::IsValidEffectIndex(effect))
-        throw CJsonProjectError(where + "effect must be 0 to 11");
+        throw CJsonProjectError(where + "effect must be 0 to " + LastEffectNumber());
     RefuseOutside(where + "speed", speed, 1, 20, allowAny);
     RefuseOutside(where + "loops", loops, 1, 10, allowAny);
     RefuseOutside(where + "text's length", static_cast<long long>(text.size()), 0, 500, allowAny);

@@ -1,5 +1,6 @@
 // glintwick-cli-docs TEMPLATE OUTPUT: the manual page or the bash completion with its marker
-// line replaced by what the command table makes, so neither can drift from the usage.
+// lines replaced by what the command table and the effect catalogue make, so neither can drift
+// from the usage.
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -19,6 +20,9 @@ int main(int argc, char** argv) {
         if (line == ".\\\" synopsis from the command table") {
             made << glintwick::cli::ManSynopsis();
             ++markers;
+        } else if (line == ".\\\" effects from the effect catalogue") {
+            made << glintwick::cli::ManEffects();
+            ++markers;
         } else if (line == "    # tables from the command table") {
             made << glintwick::cli::CompletionTables();
             ++markers;
@@ -26,8 +30,8 @@ int main(int argc, char** argv) {
             made << line << '\n';
         }
     }
-    if (!in.eof() || markers != 1) {
-        std::cerr << "glintwick-cli-docs: " << argv[1] << ": no single marker line to replace\n";
+    if (!in.eof() || markers == 0) {
+        std::cerr << "glintwick-cli-docs: " << argv[1] << ": no marker line to replace\n";
         return 1;
     }
     std::ofstream out(argv[2], std::ios::binary);

@@ -9,20 +9,6 @@ inline constexpr const char* kAppTitle = "Glintwick by Orvane";
 inline constexpr const char* kUntitled = N_("Untitled");
 inline constexpr const char* kProjectExtension = ".gwk";
 inline constexpr const char* kDefaultEffectText = N_("Enter your Status Bar text here");
-inline constexpr const char* kEffectNames[12] = {
-    N_("Typewriter - letter by letter"),
-    N_("Typewriter - word by word"),
-    N_("Scroll left to right"),
-    N_("Scroll right to left"),
-    N_("Flashing"),
-    N_("Star Across"),
-    N_("Uppercase Across"),
-    N_("Expand"),
-    N_("Shrink"),
-    N_("Shooting Letters"),
-    N_("Shooting Words"),
-    N_("No Effect"),
-};
 // The commands as Undo and Redo name them.
 inline constexpr const char* kCommandAdd = N_("Add");
 inline constexpr const char* kCommandEdit = N_("Edit");

@@ -1,4 +1,4 @@
-// Effect catalogue, record accessors, word splitting and the record's stored form.
+// Record accessors, word splitting and the record's stored form.
 #include "model/Effect.h"
 
 #include <algorithm>
@@ -21,8 +21,6 @@ void SplitTextIntoWords(std::string_view text, WordList& words) {
     words.m_ends.reserve(count);
     ForEachWordEnd(text, [&](size_t end) { words.m_ends.push_back(static_cast<uint32_t>(end)); });
 }
-
-std::string CEffect::GetEffectNameByIndex(int index) { return str::kEffectNames[index]; }
 
 CEffect::CEffect()
     : m_p{str::kDefaultEffectText},

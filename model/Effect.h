@@ -54,7 +54,8 @@ void ForEachWordEnd(std::string_view text, Visit&& visit) {
 }
 
 // The twelve effects by their catalogue index, the number records, project files and scripts
-// store. An index read from a file may lie outside the catalogue: compare, never assume.
+// store. An index read from a file may lie outside the catalogue: compare, never assume. What
+// each one does is in effects/EffectCatalogue.cpp, a row per index.
 enum class EffectIndex : int {
     TypewriterLetters = 0,
     TypewriterWords = 1,
@@ -81,14 +82,10 @@ public:
     static constexpr int kMaxLoops = 10;
 
     static int GetNumEffects() { return kNumEffects; }
-    // Callers pass 0 to 11.
+    // Callers pass 0 to 11. Defined with the effect catalogue (effects/), which holds the names
+    // and all else an effect is.
     static std::string GetEffectNameByIndex(int index);
     static bool IsValidEffectIndex(int index) { return index >= 0 && index < kNumEffects; }
-    // The one definition of a word-based effect.
-    static bool IsWordBased(int index) {
-        return index == static_cast<int>(EffectIndex::TypewriterWords) ||
-               index == static_cast<int>(EffectIndex::ShootingWords);
-    }
 
     CEffect();
     CEffect(std::string text, int effect, int speed, int loops);

@@ -10,7 +10,7 @@ set -- --sort-by-file --no-wrap --package-name=Glintwick --package-version=1.0 \
   --msgid-bugs-address=https://orvane.example/glintwick/issues/ --copyright-holder=Orvane
 xgettext "$@" --language=C++ --keyword=N_ --flag=N_:1:no-c-format --keyword=CliText \
   --flag=CliText:1:no-c-format --from-code=UTF-8 --add-comments -o "$out" \
-  resources/StringTable.h model/CoreTexts.h cli/*.cpp
+  resources/StringTable.h model/CoreTexts.h effects/EffectCatalogue.cpp cli/*.cpp
 # Each file's language (Desktop, or the XML rules gettext ships for AppStream and mime types)
 # from its name and root element.
 xgettext "$@" --join-existing -o "$out" \

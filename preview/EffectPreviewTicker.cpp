@@ -1,7 +1,7 @@
 // The Effect dialog's preview ticker: a frame every 22 - speed ticks.
 #include "preview/EffectPreviewTicker.h"
 
-#include "preview/Frames.h"
+#include "effects/EffectCatalogue.h"
 #include "preview/PreviewPlayer.h"
 
 namespace glintwick {
@@ -13,7 +13,7 @@ CEffectPreviewTicker::CEffectPreviewTicker(std::string text, int effect, int spe
 
 // Only the word-based effects split their text.
 void CEffectPreviewTicker::SplitForWordEffects() {
-    if (CEffect::IsWordBased(m_nEffect))
+    if (IsWordBasedEffect(m_nEffect))
         SplitTextIntoWords(m_strText, m_words);
     else
         m_words.clear();

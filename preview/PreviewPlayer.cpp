@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
+#include "effects/EffectCatalogue.h"
 #include "model/TallowmereDoc.h"
-#include "preview/Frames.h"
 
 namespace glintwick {
 
@@ -47,7 +47,7 @@ PlayerTick CPreviewPlayer::Tick() {
         m_strText = effect->GetText();
         m_nEffect = effect->GetEffect();
         // Only the word-based effects split their text.
-        m_pWords = CEffect::IsWordBased(m_nEffect) ? &effect->GetWords() : nullptr;
+        m_pWords = IsWordBasedEffect(m_nEffect) ? &effect->GetWords() : nullptr;
         m_nSpeed = effect->GetSpeed();
         m_nLoops = effect->GetLoops();
         m_nCurLoop = 0;

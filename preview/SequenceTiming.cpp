@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "effects/EffectCatalogue.h"
 #include "model/CoreTexts.h"
 #include "model/MessageFormat.h"
 #include "model/TallowmereDoc.h"
@@ -15,40 +16,9 @@ namespace glintwick {
 
 namespace {
 
-// Frame calls in one loop: the non-empty frames and the call that ends the loop. Closed forms
-// of the frame rules, so that a project of thousands of long texts is measured at once.
+// Frame calls in one loop: the non-empty frames and the call that ends the loop.
 double FrameCallsPerLoop(const CEffect& effect) {
-    const double length = static_cast<double>(effect.GetText().size());
-    const double half = std::floor(length / 2);
-    double frames = 0;
-    switch (static_cast<EffectIndex>(effect.GetEffect())) {
-        case EffectIndex::TypewriterLetters:
-        case EffectIndex::ScrollLeftToRight:
-        case EffectIndex::ScrollRightToLeft:
-        case EffectIndex::StarAcross:
-        case EffectIndex::UppercaseAcross: frames = length; break;
-        case EffectIndex::TypewriterWords:
-            ForEachWordEnd(effect.GetText(), [&](size_t) { ++frames; });
-            break;
-        case EffectIndex::Flashing: frames = length > 0 ? 5 : 0; break;
-        case EffectIndex::Expand: frames = length > 0 ? half + 3 : 0; break;
-        case EffectIndex::Shrink: frames = length > 1 ? half + 3 : 2 * length; break;
-        case EffectIndex::ShootingLetters:
-            frames = length > 0 ? (length + 1) * (length + 40) / 2 : 19;
-            break;
-        case EffectIndex::ShootingWords: {
-            // Each word flies in from the text's length plus 20 less what already stands.
-            double placed = 0;
-            ForEachWordEnd(effect.GetText(), [&](size_t end) {
-                frames += length + 20 - placed;
-                placed = static_cast<double>(end);
-            });
-            break;
-        }
-        case EffectIndex::NoEffect: frames = length > 0 ? 3 : 0; break;
-        default: frames = 0; break;
-    }
-    return frames + 1;
+    return FramesPerLoop(effect.GetEffect(), effect.GetText()) + 1;
 }
 
 double LoopTicks(const CEffect& effect) {

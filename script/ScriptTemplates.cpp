@@ -35,37 +35,4 @@ const char* const kDoEffectFunction =
     "window.status=stres;else {s.stcl++;s.stsp=1;}}s.sttg++;}\r\n";
 const char* const kAutoStartCall = "STRINGTOREPLACE_start();";
 
-const char* const kEffectFunctions[12] = {
-    "function stEffect0(text,step){if (step>text.length) return \"\";else return "
-    "text.substring(0,step);}\r\n",
-    "function stEffect1(text,step,es) {var wa=eval(es+\".stwa\"+text);if (step>wa.length) return "
-    "\"\";else {for (var i=0,r=\"\"; i<step; i++) r+=wa[i];return r;}}\r\n",
-    "function stEffect2(text,step) {if (step>text.length) return \"\";else return "
-    "text.substring(text.length-step,text.length);}\r\n",
-    "function stEffect3(text,step) {if (step>text.length) return \"\";else {for (var i=0,r=\"\"; "
-    "i<text.length-step; i++) r+=\" \";return r+text;}}\r\n",
-    "function stEffect4(text,step) {if (step<=3) return text;if (step<=5) return \" \";return "
-    "\"\";}\r\n",
-    "function stEffect5(text,step){if (text.length<step) return \"\";return "
-    "text.substring(0,step)+\"*\"+text.substring(step,text.length);}\r\n",
-    "function stEffect6(text,step){if (text.length<step) return \"\";return "
-    "text.substring(0,step-1)+text.substring(step-1,step).toUpperCase()+text.substring(step,text."
-    "length);}\r\n",
-    "function stEffect7(text,step){if (text.length/2+3<step) return \"\";if (text.length/2<step) "
-    "return text;for (var i=0,s=\"\"; i<text.length/2-step; i++,s+=\" \");return "
-    "s+text.substring(0,step)+text.substring(text.length-step,text.length);}\r\n",
-    "function stEffect8(text,step){if (text.length/2+3<step) return \"\";if (step<3) return "
-    "text;for (var i=3,s=\"\"; i<step; i++,s+=\" \");return "
-    "s+text.substring(0,text.length/2-step+3)+text.substring(text.length-text.length/"
-    "2+step-3,text.length);}\r\n",
-    "function stEffect9(text,step){var n=text.length+20,i=0,l=0,s2=step;while (i+n<step) "
-    "{i+=n;s2-=n;l++;n--;}if (l>text.length) return \"\";for (j=n-s2,s=\"\"; j>0; j--,s+=\" "
-    "\");return text.substring(0,l)+s+text.substr(l,1);}\r\n",
-    "function stEffect10(text,step,es){var wa=eval(es+\".stwa\"+text);for (var i=0,text=\"\"; "
-    "i<wa.length; i++) text+=wa[i];var n=text.length+20,i=0,w=0,s2=step,j=0;while (i+n<step) "
-    "{i+=n;s2-=n;w++;n-=wa[j++].length;}if (w>=wa.length) return \"\";for (i=(n-s2),s=\"\"; i>0; "
-    "i--,s+=\" \");for (i=0,s1=\"\"; i<w; i++) s1+=wa[i];return s1+s+wa[w];}\r\n",
-    "function stEffect11(text,step){if (step>3) return \"\"; else return text;}\r\n",
-};
-
 }  // namespace glintwick::script

@@ -1,4 +1,5 @@
-// The fixed texts of the generated script: printf-style templates and the effect functions.
+// The fixed texts of the generated script: printf-style templates (the effects' functions are
+// in the effect catalogue).
 #pragma once
 
 namespace glintwick::script {
@@ -19,7 +20,5 @@ extern const char* const kInitTail;
 extern const char* const kInit2Function;
 extern const char* const kDoEffectFunction;
 extern const char* const kAutoStartCall;
-// One browser-side frame function per effect index.
-extern const char* const kEffectFunctions[12];
 
 }  // namespace glintwick::script

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "effects/EffectCatalogue.h"
 #include "model/CodePage.h"
 #include "model/CoreTexts.h"
 #include "model/TallowmereDoc.h"
@@ -114,7 +115,7 @@ std::string ReplaceNameToken(const char* templ, const std::string& scriptName) {
 }
 
 std::string GetScriptEntry(const CEffect& effect, int position) {
-    const bool words = CEffect::IsWordBased(effect.GetEffect());
+    const bool words = IsWordBasedEffect(effect.GetEffect());
     const std::string first = words ? std::to_string(position) : EscapeScriptText(effect.GetText());
     return FillTemplate(words ? script::kEntryNumber : script::kEntryText,
                         {first, std::to_string(effect.GetEffect()),
@@ -122,7 +123,7 @@ std::string GetScriptEntry(const CEffect& effect, int position) {
 }
 
 std::string GetWordArrayScript(const CEffect& effect, int position) {
-    if (!CEffect::IsWordBased(effect.GetEffect())) return std::string();
+    if (!IsWordBasedEffect(effect.GetEffect())) return std::string();
     const WordList& words = effect.GetWords();
     const std::string_view text = effect.GetText();
     std::string out = FillTemplate(script::kWordArrayHead, {std::to_string(position)});
@@ -138,8 +139,8 @@ std::string GetWordArrayScript(const CEffect& effect, int position) {
 }
 
 std::string GetEffectFunctionScript(const CEffect& effect) {
-    const int index = effect.GetEffect();
-    return CEffect::IsValidEffectIndex(index) ? script::kEffectFunctions[index] : std::string();
+    const EffectKind* kind = FindEffectKind(effect.GetEffect());
+    return kind ? kind->scriptFunction : std::string();
 }
 
 std::string WriteScript(const CTallowmereDoc& doc, const std::string& fileTitle) {

@@ -157,7 +157,7 @@ void CEffectDlg::OnInitDialog(wxInitDialogEvent& event) {
     m_spnLoops->SetRange(kMinLoops, kMaxLoops);
     m_cboEffect->Clear();
     for (int i = 0; i < CEffect::GetNumEffects(); ++i)
-        m_cboEffect->Append(UiText(str::kEffectNames[i]));
+        m_cboEffect->Append(UiText(CEffect::GetEffectNameByIndex(i).c_str()));
     m_cboEffect->SetSelection(CEffect::IsValidEffectIndex(m_nEffect) ? m_nEffect : wxNOT_FOUND);
     ShowFlashWarning(m_strText, m_nEffect, m_nSpeed);
     FindWindow(wxID_OK)->SetFocus();

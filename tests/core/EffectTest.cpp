@@ -1,6 +1,7 @@
 // Effect catalogue, record defaults and the word-splitting rule.
 #include <gtest/gtest.h>
 
+#include "effects/EffectCatalogue.h"
 #include "model/Effect.h"
 #include "script/ScriptWriter.h"
 
@@ -12,7 +13,7 @@ TEST(EffectCatalogue, HasTwelveNamedEffectsInOrder) {
     EXPECT_EQ(CEffect::GetEffectNameByIndex(0), "Typewriter - letter by letter");
     EXPECT_EQ(CEffect::GetEffectNameByIndex(6), "Uppercase Across");
     EXPECT_EQ(CEffect::GetEffectNameByIndex(11), "No Effect");
-    for (int i = 0; i < 12; ++i) EXPECT_EQ(CEffect::IsWordBased(i), i == 1 || i == 10) << i;
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(IsWordBasedEffect(i), i == 1 || i == 10) << i;
 }
 
 TEST(EffectRecord, DefaultsAndConstructedValues) {

@@ -1,7 +1,7 @@
 // The native frame functions: each effect's frames, ends of loop and documented edge cases.
 #include <gtest/gtest.h>
 
-#include "preview/Frames.h"
+#include "effects/EffectCatalogue.h"
 
 namespace glintwick {
 namespace {

@@ -7,8 +7,8 @@
 #include <random>
 
 #include "TestSupport.h"
+#include "effects/EffectCatalogue.h"
 #include "model/ProjectFile.h"
-#include "preview/Frames.h"
 #include "preview/PreviewPlayer.h"
 #include "preview/SequenceTiming.h"
 #include "script/BrowserPreview.h"

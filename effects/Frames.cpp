@@ -1,5 +1,5 @@
-// The twelve native frame functions.
-#include "preview/Frames.h"
+// The native frame functions and their frame counts.
+#include "effects/Frames.h"
 
 #include "model/CodePage.h"
 
@@ -22,7 +22,7 @@ long long Length(const std::string& text) { return static_cast<long long>(text.s
 
 }  // namespace
 
-std::string FrameTypewriterLetters(const std::string& text, int step) {
+std::string FrameTypewriterLetters(const std::string& text, const WordList&, int step) {
     return step > Length(text) ? std::string() : Left(text, step);
 }
 
@@ -32,39 +32,39 @@ std::string FrameTypewriterWords(const std::string& text, const WordList& words,
     return step <= 0 ? std::string() : text.substr(0, words.End(static_cast<Size>(step - 1)));
 }
 
-std::string FrameScrollLeftToRight(const std::string& text, int step) {
+std::string FrameScrollLeftToRight(const std::string& text, const WordList&, int step) {
     return step > Length(text) ? std::string() : Right(text, step);
 }
 
-std::string FrameScrollRightToLeft(const std::string& text, int step) {
+std::string FrameScrollRightToLeft(const std::string& text, const WordList&, int step) {
     return step > Length(text) ? std::string() : Spaces(Length(text) - step) + Left(text, step);
 }
 
-std::string FrameFlashing(const std::string& text, int step) {
+std::string FrameFlashing(const std::string& text, const WordList&, int step) {
     if (step <= 3) return text;
     return step <= 5 ? std::string(" ") : std::string();
 }
 
-std::string FrameStarAcross(const std::string& text, int step) {
+std::string FrameStarAcross(const std::string& text, const WordList&, int step) {
     if (step > Length(text)) return std::string();
     return Left(text, step) + "*" + Right(text, Length(text) - step);
 }
 
-std::string FrameUppercaseAcross(const std::string& text, int step) {
+std::string FrameUppercaseAcross(const std::string& text, const WordList&, int step) {
     if (step > Length(text)) return std::string();
     std::string frame = text;
     frame[static_cast<Size>(step - 1)] = CodePageToUpper(frame[static_cast<Size>(step - 1)]);
     return frame;
 }
 
-std::string FrameExpand(const std::string& text, int step) {
+std::string FrameExpand(const std::string& text, const WordList&, int step) {
     const long long half = Length(text) / 2;
     if (step > half + 3) return std::string();
     if (step > half) return text;
     return Spaces(half - step) + Left(text, step) + Right(text, step);
 }
 
-std::string FrameShrink(const std::string& text, int step) {
+std::string FrameShrink(const std::string& text, const WordList&, int step) {
     const long long half = Length(text) / 2;
     if (step > half + 3) return std::string();
     if (step < 3) return text;
@@ -72,7 +72,7 @@ std::string FrameShrink(const std::string& text, int step) {
     return Spaces(step - 3) + Left(text, keep) + Right(text, keep);
 }
 
-std::string FrameShootingLetters(const std::string& text, int step) {
+std::string FrameShootingLetters(const std::string& text, const WordList&, int step) {
     const long long length = Length(text);
     long long n = length + 20, used = 0, placed = 0, within = step;
     while (used + n < step) {
@@ -101,26 +101,47 @@ std::string FrameShootingWords(const std::string& text, const WordList& words, i
            std::string(words.Word(text, placed));
 }
 
-std::string FrameNoEffect(const std::string& text, int step) {
+std::string FrameNoEffect(const std::string& text, const WordList&, int step) {
     return step > 3 ? std::string() : text;
 }
 
-std::string FrameFor(int effect, const std::string& text, const WordList& words, int step) {
-    switch (static_cast<EffectIndex>(effect)) {
-        case EffectIndex::TypewriterLetters: return FrameTypewriterLetters(text, step);
-        case EffectIndex::TypewriterWords: return FrameTypewriterWords(text, words, step);
-        case EffectIndex::ScrollLeftToRight: return FrameScrollLeftToRight(text, step);
-        case EffectIndex::ScrollRightToLeft: return FrameScrollRightToLeft(text, step);
-        case EffectIndex::Flashing: return FrameFlashing(text, step);
-        case EffectIndex::StarAcross: return FrameStarAcross(text, step);
-        case EffectIndex::UppercaseAcross: return FrameUppercaseAcross(text, step);
-        case EffectIndex::Expand: return FrameExpand(text, step);
-        case EffectIndex::Shrink: return FrameShrink(text, step);
-        case EffectIndex::ShootingLetters: return FrameShootingLetters(text, step);
-        case EffectIndex::ShootingWords: return FrameShootingWords(text, words, step);
-        case EffectIndex::NoEffect: return FrameNoEffect(text, step);
-        default: return std::string();
-    }
+// The frame counts: closed forms of the rules above.
+
+double FrameCountOnePerLetter(std::string_view text) { return static_cast<double>(text.size()); }
+
+double FrameCountOnePerWord(std::string_view text) {
+    double frames = 0;
+    ForEachWordEnd(text, [&](size_t) { ++frames; });
+    return frames;
 }
+
+double FrameCountFlashing(std::string_view text) { return text.empty() ? 0 : 5; }
+
+double FrameCountExpand(std::string_view text) {
+    return text.empty() ? 0 : static_cast<double>(text.size() / 2) + 3;
+}
+
+double FrameCountShrink(std::string_view text) {
+    const double length = static_cast<double>(text.size());
+    return text.size() > 1 ? static_cast<double>(text.size() / 2) + 3 : 2 * length;
+}
+
+double FrameCountShootingLetters(std::string_view text) {
+    const double length = static_cast<double>(text.size());
+    return length > 0 ? (length + 1) * (length + 40) / 2 : 19;
+}
+
+double FrameCountShootingWords(std::string_view text) {
+    // Each word flies in from the text's length plus 20 less what already stands.
+    const double length = static_cast<double>(text.size());
+    double frames = 0, placed = 0;
+    ForEachWordEnd(text, [&](size_t end) {
+        frames += length + 20 - placed;
+        placed = static_cast<double>(end);
+    });
+    return frames;
+}
+
+double FrameCountNoEffect(std::string_view text) { return text.empty() ? 0 : 3; }
 
 }  // namespace glintwick
