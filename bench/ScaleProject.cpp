@@ -26,8 +26,7 @@ int main(int argc, char** argv) {
         CTallowmereDoc doc;
         doc.InitNewProject();
         for (int i = 0, n = std::atoi(argv[3]); i < n; ++i)
-            doc.AppendLoaded(
-                std::make_unique<CEffect>(TextOfLength(i), i % 12, 1 + i % 20, 1 + i % 10));
+            doc.AppendLoaded(TextOfLength(i), i % 12, 1 + i % 20, 1 + i % 10);
         SaveProject(doc, argv[2]);
         return 0;
     }

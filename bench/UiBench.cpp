@@ -73,8 +73,7 @@ private:
         CTallowmereDoc doc;
         doc.InitNewProject();
         for (int i = 0; i < kScaleEffects; ++i)
-            doc.AppendLoaded(
-                std::make_unique<CEffect>(TextOfLength(i), i % 12, 1 + i % 20, 1 + i % 10));
+            doc.AppendLoaded(TextOfLength(i), i % 12, 1 + i % 20, 1 + i % 10);
         auto* frame = new CMainFrame(doc);
         CTallowmereView* view = frame->GetView();
         view->OnInitialUpdate();
@@ -115,7 +114,7 @@ private:
         doc.InitNewProject();
         // Every effect but the long Shooting Letters, played twice: about 25 s.
         for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11})
-            doc.AppendLoaded(std::make_unique<CEffect>("Timing the preview", i, 12, 1));
+            doc.AppendLoaded("Timing the preview", i, 12, 1);
         doc.SetRepeat(2);
         const double stated = *MeasureTiming(doc).totalTicks * kTickMilliseconds / 1000.0;
         auto* frame = new CMainFrame(doc);

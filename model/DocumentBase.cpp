@@ -42,6 +42,11 @@ void CDocumentBase::NotifyViews() {
     for (CDocumentView* view : views) view->OnUpdate();
 }
 
+void CDocumentBase::NotifyInitialUpdate() {
+    const auto views = m_views;
+    for (CDocumentView* view : views) view->OnInitialUpdate();
+}
+
 void CDocumentBase::NotifyHistoryChanged() {
     const auto views = m_views;
     for (CDocumentView* view : views) view->OnHistoryChanged();

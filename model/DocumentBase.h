@@ -11,6 +11,9 @@ class CDocumentView {
 public:
     virtual ~CDocumentView() = default;
     virtual void OnUpdate() = 0;
+    // The document is a new or newly opened project (also the first at start): the view starts
+    // over, as wx's document manager tells the views of a document it creates or opens.
+    virtual void OnInitialUpdate() { OnUpdate(); }
     // The title or the modified flag changed; frames update their caption.
     virtual void OnTitleChanged() {}
     // What Undo and Redo would do changed; frames update their Edit menu.
@@ -35,6 +38,8 @@ public:
     void RemoveView(CDocumentView* view);
     // Tells every view to refresh itself completely.
     void NotifyViews();
+    // Tells every view that the document is a new or newly opened project.
+    void NotifyInitialUpdate();
     void NotifyHistoryChanged();
 
 private:

@@ -92,8 +92,18 @@ private:
 // Reads a project from `source` into a project of its own, which takes the place of `doc`
 // when complete; an empty source keeps the repeat count. Format and memory failures turn `doc`
 // into a new project and throw CFileFailure naming `shownName`.
-void LoadFromSource(CTallowmereDoc& doc, CByteSource& source, bool empty,
-                    const std::string& shownName) {
+}  // namespace
+
+// The loader: the document lets it alone hand over a project read apart, so that a file that
+// fails part way leaves the open project as it was.
+class CProjectLoader {
+public:
+    static void Load(CTallowmereDoc& doc, CByteSource& source, bool empty,
+                     const std::string& shownName);
+};
+
+void CProjectLoader::Load(CTallowmereDoc& doc, CByteSource& source, bool empty,
+                          const std::string& shownName) {
     FailureCause failure;
     try {
         CTallowmereDoc loaded;
@@ -111,11 +121,8 @@ void LoadFromSource(CTallowmereDoc& doc, CByteSource& source, bool empty,
         failure = FailureCause::FailedToOpen;
     }
     doc.InitNewProject();
-    doc.NotifyViews();
     throw CFileFailure(failure, shownName);
 }
-
-}  // namespace
 
 std::string SerializeProject(const CTallowmereDoc& doc) {
     // Made once at its size, so a large project is not copied as it grows: each string and the
@@ -156,15 +163,15 @@ CFileStamp LoadProject(CTallowmereDoc& doc, const std::string& path) {
     auto source = std::make_unique<CFileSource>(path, std::move(fd), length);
     // A system file that claims no length but gives bytes is read, and found to be no project.
     const bool empty = source->Remaining() == 0 && !source->HasMoreBytes();
-    LoadFromSource(doc, *source, empty, path);
+    CProjectLoader::Load(doc, *source, empty, path);
     doc.SetPathName(path);
-    doc.NotifyViews();
+    doc.NotifyInitialUpdate();
     return opened;
 }
 
 void LoadProjectStream(CTallowmereDoc& doc, std::FILE* stream, const std::string& shownName) {
     auto source = std::make_unique<CStreamSource>(stream, shownName);
-    LoadFromSource(doc, *source, source->AtEnd(), shownName);
+    CProjectLoader::Load(doc, *source, source->AtEnd(), shownName);
 }
 
 }  // namespace glintwick

@@ -19,10 +19,10 @@ std::string SerializeProject(const CTallowmereDoc& doc);
 CFileStamp SaveProject(CTallowmereDoc& doc, const std::string& path);
 
 // Loads the project at `path`. On success the project is unmodified, takes the path and the
-// views refresh, and the stamp of the file as it was opened is returned. If the file cannot be
+// views start over, and the stamp of the file as it was opened is returned. If the file cannot be
 // read, throws CFileFailure and the open project stays unchanged. If its bytes are not a project,
 // throws CFileFailure (UnexpectedFormat or FailedToOpen) after turning the document into a new,
-// untitled project and refreshing the views.
+// untitled project, whose views start over.
 CFileStamp LoadProject(CTallowmereDoc& doc, const std::string& path);
 
 // Loads a project from a stream of no known length (standard input), as LoadProject loads a

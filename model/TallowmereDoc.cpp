@@ -165,11 +165,6 @@ void CTallowmereDoc::SetOptions(std::string finalText, int autoStart) {
     SettingsChanged();
 }
 
-void CTallowmereDoc::AppendLoaded(std::unique_ptr<CEffect> effect) {
-    m_arrEffects.push_back(std::move(*effect));
-    ++m_listVersion;
-}
-
 void CTallowmereDoc::AppendLoaded(std::string_view text, int effect, int speed, int loops) {
     char* at = m_texts.Reserve(text.size());
     std::copy(text.begin(), text.end(), at);
@@ -209,6 +204,7 @@ void CTallowmereDoc::InitNewProject() {
     SetModified(false);
     m_nRepeat = 0;
     m_strFinalText.clear();
+    NotifyInitialUpdate();
 }
 
 void CTallowmereDoc::Store(CArchive& ar) const {

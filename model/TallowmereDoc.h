@@ -15,6 +15,7 @@
 namespace glintwick {
 
 class CArchive;
+class CProjectLoader;
 
 // What the last change to the effect list was, so a view can update just that; a view may as
 // well rebuild everything. Any change not made by a list operation (a load, a new project) is
@@ -79,20 +80,16 @@ public:
     // Empties the list and the final text and turns automatic start on; keeps the repeat
     // count, the modified flag and the path. The history goes with the records.
     void ResetContents();
-    // A new, empty, untitled and unmodified project that repeats forever.
+    // A new, empty, untitled and unmodified project that repeats forever; the views start over.
     void InitNewProject();
 
     // Stores the project in a storing archive, or loads it from a loading one.
     void Serialize(CArchive& ar);
     // Stores the project: what Serialize does with a storing archive.
     void Store(CArchive& ar) const;
-    // Appends a record as a load does: neither marks the project nor tells the views.
-    void AppendLoaded(std::unique_ptr<CEffect> effect);
-    // The same, with the text copied into the project's store beside the loaded texts.
+    // Appends a record as a load does (an import, a project made to be measured): the text is
+    // copied into the project's store, and neither the flag nor the views are touched.
     void AppendLoaded(std::string_view text, int effect, int speed, int loops);
-    // Takes over the records and the three settings of `loaded` (a project just read), leaving
-    // the flag, the path and the views to the caller. The history is cleared.
-    void TakeContents(CTallowmereDoc& loaded);
     // What Save As proposes: the path, or the title cut at the first character that cannot
     // start a file name's extension-less stem, with the project extension.
     std::string GetProposedFileName() const;
@@ -104,6 +101,12 @@ public:
     uint64_t ListVersion() const { return m_listVersion; }
 
 private:
+    // The project file's loader reads into a project of its own and hands it over whole.
+    friend class CProjectLoader;
+    // Takes over the records and the three settings of `loaded` (a project just read), leaving
+    // the flag, the path and the views to the caller. The history is cleared.
+    void TakeContents(CTallowmereDoc& loaded);
+
     // Every list operation ends here: the project is marked and every view refreshes.
     void ListChanged(ListChange change);
     // A setting changed: the project is marked and the views refresh; the list is as it was.

@@ -200,7 +200,7 @@ int FlashesOnItsOwn(const std::string& text, int effect, int speed) {
     CTallowmereDoc doc;
     doc.InitNewProject();  // which repeats forever
     // As many loops as an effect may have: the effect looping, as it flashes most.
-    doc.AppendLoaded(std::make_unique<CEffect>(text, effect, speed, CEffect::kMaxLoops));
+    doc.AppendLoaded(text, effect, speed, CEffect::kMaxLoops);
     return CheckTimeline(doc).mostFlashes;
 }
 

@@ -23,7 +23,6 @@
 #include "ui/Prompt.h"
 #include "ui/RecentFileStore.h"
 #include "ui/ScriptDoneDlg.h"
-#include "ui/TallowmereView.h"
 #include "ui/Translations.h"
 #include "ui/WxText.h"
 
@@ -38,9 +37,8 @@ wxString ProjectWildcard() {
 
 }  // namespace
 
-CDocumentCommands::CDocumentCommands(CTallowmereDoc& doc, CTallowmereView& view,
-                                     CRecentFileStore& recent, wxWindow* owner)
-    : m_doc(doc), m_view(view), m_recent(recent), m_owner(owner) {}
+CDocumentCommands::CDocumentCommands(CTallowmereDoc& doc, CRecentFileStore& recent, wxWindow* owner)
+    : m_doc(doc), m_recent(recent), m_owner(owner) {}
 
 bool CDocumentCommands::SaveModified() {
     if (!m_doc.IsModified()) return true;
@@ -108,7 +106,6 @@ bool CDocumentCommands::OpenDocumentFile(const std::string& path) {
                               failure.Cause() == FailureCause::FailedToOpen;
         if (!replaced) return false;
     }
-    m_view.OnInitialUpdate();
     return opened;
 }
 
@@ -147,7 +144,6 @@ bool CDocumentCommands::KeepOrReload() {
 void CDocumentCommands::OnFileNew() {
     if (!SaveModified()) return;
     m_doc.InitNewProject();
-    m_view.OnInitialUpdate();
 }
 
 void CDocumentCommands::OnFileOpen() {

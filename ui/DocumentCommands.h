@@ -12,13 +12,11 @@
 namespace glintwick {
 
 class CTallowmereDoc;
-class CTallowmereView;
 class CRecentFileStore;
 
 class CDocumentCommands {
 public:
-    CDocumentCommands(CTallowmereDoc& doc, CTallowmereView& view, CRecentFileStore& recent,
-                      wxWindow* owner);
+    CDocumentCommands(CTallowmereDoc& doc, CRecentFileStore& recent, wxWindow* owner);
 
     // "Save changes to %1?" for a modified project: true to go on (saved or not), false when
     // the user cancelled or the save failed.
@@ -29,7 +27,7 @@ public:
     bool DoSaveAs();
     // The save procedure with its message; on success the path joins the recent files.
     bool DoSave(const std::string& path);
-    // The load procedure with its message, then the view's initial update.
+    // The load procedure with its message; the document has its views start over.
     bool OpenDocumentFile(const std::string& path);
     // When another program changed the open file since this window read or wrote it, asks
     // whether to reload it (No, keeping this version, is the default) or says that it is gone;
@@ -52,7 +50,6 @@ private:
     wxFileName ProposedFile() const;
 
     CTallowmereDoc& m_doc;
-    CTallowmereView& m_view;
     CRecentFileStore& m_recent;
     wxWindow* m_owner;
     CFileWatch m_watch;

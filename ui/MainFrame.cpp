@@ -71,7 +71,7 @@ CMainFrame::CMainFrame(CTallowmereDoc& doc)
     CreateStatusBar();
     SetAccessibleRole(GetStatusBar(), AccessibleRole::StatusBar);
     m_pView = new CTallowmereView(this, doc);
-    m_commands = std::make_unique<CDocumentCommands>(doc, *m_pView, m_recent, this);
+    m_commands = std::make_unique<CDocumentCommands>(doc, m_recent, this);
     m_browser = std::make_unique<CBrowserCommands>(doc, this);
     // A project file dropped anywhere on the window opens as Open would open it.
     const auto openDropped = [this](const std::string& path) { m_commands->OnDropFile(path); };
@@ -94,6 +94,8 @@ CMainFrame::CMainFrame(CTallowmereDoc& doc)
 }
 
 CMainFrame::~CMainFrame() { m_doc.RemoveView(this); }
+
+void CMainFrame::OnUpdate() { SetStatusText(m_pView->DescribeDuration()); }
 
 wxString CMainFrame::CaptionFor(const CTallowmereDoc& doc) {
     // The title is the file's name as the file system spells it, not code-page text.

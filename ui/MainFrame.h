@@ -25,7 +25,8 @@ public:
     CBrowserCommands& BrowserCommands() { return *m_browser; }
     CRecentFileStore& RecentFiles() { return m_recent; }
 
-    void OnUpdate() override {}
+    // The status bar says how long the sequence plays.
+    void OnUpdate() override;
     // The caption follows the project's title.
     void OnTitleChanged() override;
     // The Edit menu names the commands Undo and Redo would take.

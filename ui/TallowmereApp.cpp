@@ -88,7 +88,6 @@ CMainFrame* OpenMainWindow(CTallowmereDoc& doc, const std::optional<std::string>
     auto* frame = new CMainFrame(doc);
     if (!path || path->empty()) {
         doc.InitNewProject();
-        frame->GetView()->OnInitialUpdate();
     } else if (!frame->Commands().OpenDocumentFile(*path)) {
         CSplashWnd::HideSplash();
         frame->Destroy();

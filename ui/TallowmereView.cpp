@@ -24,7 +24,6 @@
 #include "ui/ListControl.h"
 #include "ui/PlatformStyle.h"
 #include "ui/Prompt.h"
-#include "ui/SafeCast.h"
 #include "ui/SunkenText.h"
 #include "ui/TextFit.h"
 #include "ui/Translations.h"
@@ -228,7 +227,6 @@ void CTallowmereView::OnUpdate() {
     if (repeat != 0 ? CountInBox() != repeat : replaced)
         m_edtRepeatCount->ChangeValue(wxString::Format("%d", repeat == 0 ? 1 : repeat));
     if (listChanged) EnableRowButtons(-1);
-    ShowDuration();
 }
 
 // The row a command just changed comes into view and keeps the keyboard's place (current, not
@@ -242,14 +240,11 @@ void CTallowmereView::ShowChangedRow() {
     m_nRowToShow = -1;
 }
 
-void CTallowmereView::ShowDuration() {
+wxString CTallowmereView::DescribeDuration() {
     // Whoever asks, the sum is brought up to the list first (at once if it did not change).
     m_passTally.Follow(m_doc);
-    auto* frame = As<wxFrame>(wxGetTopLevelParent(this));
-    if (!frame || !frame->GetStatusBar()) return;
-    const std::string text =
-        DescribeTiming(m_passTally.Timing(m_doc), m_doc.GetRepeat(), UiTemplate);
-    frame->SetStatusText(wxString::FromUTF8(text));
+    return wxString::FromUTF8(
+        DescribeTiming(m_passTally.Timing(m_doc), m_doc.GetRepeat(), UiTemplate));
 }
 
 void CTallowmereView::EnableRowButtons(long row) {
@@ -360,14 +355,12 @@ void CTallowmereView::OnRepeatForever(wxCommandEvent&) {
     EnableRepeatCount(false);
     SubmitRepeat(0);
     OnStop();
-    ShowDuration();
 }
 
 void CTallowmereView::OnRepeatTimes(wxCommandEvent&) {
     EnableRepeatCount(true);
     SubmitRepeat(ParseLeadingInteger(m_edtRepeatCount->GetValue().ToStdString()));
     OnStop();
-    ShowDuration();
 }
 
 void CTallowmereView::SubmitRepeat(int repeat) {
@@ -390,10 +383,7 @@ void CTallowmereView::OnKillFocusRepeatCount(wxFocusEvent& event) {
 }
 
 void CTallowmereView::StoreRepeatCount() {
-    if (!m_rdoForever->GetValue()) {
-        SubmitRepeat(CountInBox());
-        ShowDuration();
-    }
+    if (!m_rdoForever->GetValue()) SubmitRepeat(CountInBox());
 }
 
 void CTallowmereView::CommitRepeatCount() {

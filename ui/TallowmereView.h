@@ -32,10 +32,13 @@ public:
     ~CTallowmereView() override;
 
     // A project was created or opened.
-    void OnInitialUpdate();
+    void OnInitialUpdate() override;
     // The document changed: a changed list stops the preview and is redrawn; the repeat group
     // follows the project.
     void OnUpdate() override;
+    // How long the sequence plays, for the frame's status bar, where it does not disturb the
+    // form.
+    wxString DescribeDuration();
 
     void OnAddNew(wxCommandEvent& event);
     void OnEdit(wxCommandEvent& event);
@@ -133,8 +136,6 @@ private:
     void SubmitRepeat(int repeat);
     // The count the box's text stands for, within 1 to 100.
     int CountInBox() const;
-    // The sequence's duration in the frame's status bar, where it does not disturb the form.
-    void ShowDuration();
 
     CTallowmereDoc& m_doc;
     wxTimer m_timer;

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "TestSupport.h"
+#include "model/ProjectFile.h"
 #include "model/TallowmereDoc.h"
 
 namespace glintwick {
@@ -71,19 +72,43 @@ TEST_F(DocumentTest, MovesAndDeletesKeepOrderAndReturnNewPosition) {
     EXPECT_TRUE(doc.IsModified());
 }
 
+// The document, not the window that asked, has its views start over with a new project: a new
+// one, one opened, and the new one a file that is no project leaves; a file not read changes
+// nothing.
+TEST_F(DocumentTest, NewAndOpenedProjectsHaveTheirViewsStartOver) {
+    test::TempFolder folder;
+    test::WriteFile(folder.File("p.gwk"), SerializeProject(doc));
+    test::WriteFile(folder.File("bad.gwk"), test::Bytes({0, 0, 0}));
+    const std::pair<const char*, std::function<void()>> starts[] = {
+        {"new", [&] { doc.InitNewProject(); }},
+        {"open", [&] { LoadProject(doc, folder.File("p.gwk")); }},
+        {"no project", [&] { EXPECT_ANY_THROW(LoadProject(doc, folder.File("bad.gwk"))); }},
+    };
+    for (const auto& [name, start] : starts) {
+        const int before = view.initialUpdates;
+        start();
+        EXPECT_EQ(view.initialUpdates, before + 1) << name;
+    }
+    EXPECT_ANY_THROW(LoadProject(doc, folder.File("gone.gwk")));
+    EXPECT_EQ(view.initialUpdates, 3);
+    EXPECT_EQ(view.updates, 0);
+}
+
 // A view rebuilds its rows only when the version has moved, so every way the records can
 // change must move it; the settings alone must not.
 TEST_F(DocumentTest, ListVersionMovesWithEveryChangeOfTheRecords) {
+    test::TempFolder folder;
     CTallowmereDoc loaded;
     test::Fill(loaded, {{"L", 3, 5, 2}});
+    test::WriteFile(folder.File("p.gwk"), SerializeProject(loaded));
     const std::pair<const char*, std::function<void()>> changes[] = {
         {"add", [&] { doc.AddEffect(std::make_unique<CEffect>()); }},
         {"update", [&] { doc.UpdateEffect(doc.GetAt(0), "P", 0, 10, 1); }},
         {"move up", [&] { doc.MoveUp(1); }},
         {"move down", [&] { doc.MoveDown(0); }},
         {"delete", [&] { doc.DeleteEffect(0); }},
-        {"append loaded", [&] { doc.AppendLoaded(std::make_unique<CEffect>()); }},
-        {"take loaded", [&] { doc.TakeContents(loaded); }},
+        {"append loaded", [&] { doc.AppendLoaded("A", 0, 10, 1); }},
+        {"load", [&] { LoadProject(doc, folder.File("p.gwk")); }},
         {"reset", [&] { doc.ResetContents(); }},
         {"new project", [&] { doc.InitNewProject(); }},
     };

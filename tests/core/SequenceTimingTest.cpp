@@ -37,9 +37,8 @@ TEST(SequenceTiming, AgreesWithThePlayerOnRandomProjects) {
         for (int i = 0; i < effects; ++i) {
             std::string text(random() % 12, 'x');
             for (auto& c : text) c = " ab"[random() % 3];
-            doc.AppendLoaded(std::make_unique<CEffect>(text, static_cast<int>(random() % 12),
-                                                       1 + static_cast<int>(random() % 20),
-                                                       static_cast<int>(random() % 4)));
+            doc.AppendLoaded(text, static_cast<int>(random() % 12),
+                             1 + static_cast<int>(random() % 20), static_cast<int>(random() % 4));
         }
         const SequenceTiming timing = MeasureTiming(doc);
         CPreviewPlayer player(doc);
@@ -180,8 +179,7 @@ TEST(SequenceTiming, DescriptionNamesEmptyAndEndlessProjects) {
         CTallowmereDoc doc;
         doc.InitNewProject();
         doc.SetRepeat(c.repeat);
-        for (const auto& e : c.effects)
-            doc.AppendLoaded(std::make_unique<CEffect>(e.text, e.effect, e.speed, e.loops));
+        for (const auto& e : c.effects) doc.AppendLoaded(e.text, e.effect, e.speed, e.loops);
         EXPECT_EQ(DescribeTiming(MeasureTiming(doc), c.repeat), c.text) << c.repeat;
     }
 }

@@ -74,8 +74,7 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 }
 
 void Fill(CTallowmereDoc& doc, std::initializer_list<EffectSpec> effects) {
-    for (const auto& e : effects)
-        doc.AppendLoaded(std::make_unique<CEffect>(e.text, e.effect, e.speed, e.loops));
+    for (const auto& e : effects) doc.AppendLoaded(e.text, e.effect, e.speed, e.loops);
 }
 
 }  // namespace glintwick::test

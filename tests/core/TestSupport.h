@@ -47,12 +47,14 @@ struct EffectSpec {
 // Adds the effects straight to the list, as a load does (no modified flag, no views).
 void Fill(CTallowmereDoc& doc, std::initializer_list<EffectSpec> effects);
 
-// Counts refreshes and title changes.
+// Counts refreshes, fresh starts and title changes.
 class CountingView : public CDocumentView {
 public:
     void OnUpdate() override { ++updates; }
+    void OnInitialUpdate() override { ++initialUpdates; }
     void OnTitleChanged() override { ++titleChanges; }
     int updates = 0;
+    int initialUpdates = 0;
     int titleChanges = 0;
 };
 

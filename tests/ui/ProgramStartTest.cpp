@@ -102,7 +102,7 @@ struct StartCase {
 void MakeSpacesProject(const fs::path& path, size_t size, int effect) {
     CTallowmereDoc doc;
     doc.InitNewProject();
-    doc.AppendLoaded(std::make_unique<CEffect>(std::string(size, ' '), effect, 20, 1));
+    doc.AppendLoaded(std::string(size, ' '), effect, 20, 1);
     std::ofstream(path, std::ios::binary) << SerializeProject(doc);
 }
 
