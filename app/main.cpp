@@ -10,6 +10,7 @@
 
 #include "model/platform/SafeFile.h"
 #include "ui/ProgramOptions.h"
+#include "ui/StartupProbe.h"
 #include "ui/TallowmereApp.h"
 
 wxIMPLEMENT_APP_NO_MAIN(glintwick::CTallowmereApp);
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
     std::vector<wxChar*> pointers;
     for (wxString& argument : arguments) pointers.push_back(const_cast<wxChar*>(argument.wx_str()));
     pointers.push_back(nullptr);
+    glintwick::EndAtFirstIdleWhenAsked();
     const int status = wxEntry(argc, pointers.data());
     return options.action == ProgramOptions::Action::Mistake ? glintwick::kUsageExitStatus : status;
 }

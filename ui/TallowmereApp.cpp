@@ -5,9 +5,6 @@
 #include <wx/filename.h>
 #include <wx/stdpaths.h>
 
-#include <chrono>
-#include <cstdio>
-
 #include "model/FileError.h"
 #include "model/ProjectFile.h"
 #include "model/TallowmereDoc.h"
@@ -39,8 +36,6 @@ CTallowmereApp::~CTallowmereApp() = default;
 
 namespace {
 
-// The process's start, near enough: when the program's statics are made.
-const std::chrono::steady_clock::time_point g_started = std::chrono::steady_clock::now();
 std::vector<std::string> g_rawArguments;
 
 }  // namespace
@@ -72,15 +67,6 @@ bool CTallowmereApp::OnInit() {
     if (project && !project->empty()) project = AbsolutePath(*project);
     if (!StartUp(project)) return false;
     SetHelpBookPath(FindHelpBook(wxStandardPaths::Get().GetExecutablePath()));
-    // The start-up measurement ends the program at its first idle moment.
-    if (wxGetenv("GLINTWICK_EXIT_WHEN_IDLE")) {
-        Bind(wxEVT_IDLE, [this](wxIdleEvent&) {
-            const std::chrono::duration<double, std::milli> took =
-                std::chrono::steady_clock::now() - g_started;
-            std::fprintf(stderr, "glintwick: idle after %.0f ms\n", took.count());
-            ExitMainLoop();
-        });
-    }
     return true;
 }
 

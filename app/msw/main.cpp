@@ -7,6 +7,7 @@
 
 #include "model/platform/Process.h"
 #include "ui/ProgramOptions.h"
+#include "ui/StartupProbe.h"
 #include "ui/TallowmereApp.h"
 
 wxIMPLEMENT_APP_NO_MAIN(glintwick::CTallowmereApp);
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
     for (std::string& argument : arguments) pointers.push_back(argument.data());
     glintwick::CTallowmereApp::SetRawArguments(static_cast<int>(pointers.size()), pointers.data());
     // wx reads its own copy of the wide command line.
+    glintwick::EndAtFirstIdleWhenAsked();
     const int status = wxEntry(::GetModuleHandleW(nullptr), nullptr, nullptr, SW_SHOWNORMAL);
     return options.action == ProgramOptions::Action::Mistake ? glintwick::kUsageExitStatus : status;
 }
