@@ -117,7 +117,13 @@ double FramesPerLoop(int effect, std::string_view text) {
     return kind ? kind->framesPerLoop(text) : 0;
 }
 
-// The record's names come from here; callers pass 0 to 11, and the index is not checked.
+// The record's two name accessors read the names here, so that the record's layer needs nothing
+// of this one. Callers pass 0 to 11, and the index is not checked.
 std::string CEffect::GetEffectNameByIndex(int index) { return kCatalogue[index].name; }
+
+std::string CEffect::GetEffectName() const {
+    const EffectKind* kind = FindEffectKind(m_nEffect);
+    return kind ? kind->name : std::string();
+}
 
 }  // namespace glintwick

@@ -91,10 +91,6 @@ void CEffect::SetStoredText(std::string_view text) {
     extras.ownText = std::string();
 }
 
-std::string CEffect::GetEffectName() const {
-    return IsValidEffectIndex(m_nEffect) ? GetEffectNameByIndex(m_nEffect) : std::string();
-}
-
 void CEffect::SplitWords() const {
     // An empty text has no words: a record that never had any keeps no list for them.
     if (m_nLength == 0) return;

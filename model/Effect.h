@@ -82,8 +82,8 @@ public:
     static constexpr int kMaxLoops = 10;
 
     static int GetNumEffects() { return kNumEffects; }
-    // Callers pass 0 to 11. Defined with the effect catalogue (effects/), which holds the names
-    // and all else an effect is.
+    // Callers pass 0 to 11. This and GetEffectName are defined with the effect catalogue
+    // (effects/EffectCatalogue.cpp), which holds the names and all else an effect is.
     static std::string GetEffectNameByIndex(int index);
     static bool IsValidEffectIndex(int index) { return index >= 0 && index < kNumEffects; }
 
