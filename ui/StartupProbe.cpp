@@ -3,6 +3,7 @@
 
 #include <wx/app.h>
 #include <wx/event.h>
+#include <wx/evtloop.h>
 #include <wx/utils.h>
 
 #include <chrono>
@@ -15,11 +16,12 @@ namespace {
 // The process's start, near enough: when the program's statics are made.
 const std::chrono::steady_clock::time_point g_started = std::chrono::steady_clock::now();
 
-// Sees every event before its handlers; the first idle one ends the main loop.
+// Sees every event before its handlers; the first idle one of the main loop ends it. A box shown
+// while the program starts idles in a loop of its own, before the main loop runs: not yet.
 class CFirstIdleFilter : public wxEventFilter {
 public:
     int FilterEvent(wxEvent& event) override {
-        if (event.GetEventType() != wxEVT_IDLE || m_bSeen || !wxTheApp) return Event_Skip;
+        if (event.GetEventType() != wxEVT_IDLE || m_bSeen || !InMainLoop()) return Event_Skip;
         m_bSeen = true;
         const std::chrono::duration<double, std::milli> took =
             std::chrono::steady_clock::now() - g_started;
@@ -29,6 +31,11 @@ public:
     }
 
 private:
+    static bool InMainLoop() {
+        return wxTheApp && wxEventLoopBase::GetActive() &&
+               wxEventLoopBase::GetActive() == wxTheApp->GetMainLoop();
+    }
+
     bool m_bSeen = false;
 };
 

@@ -5,11 +5,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <wx/uiaction.h>
 #include <csignal>
 #include <cstdlib>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <iostream>
 #include <iterator>
 #include <string>
@@ -226,6 +230,19 @@ TEST(ProgramStart, AFifoBesideTheRegistrationFilesNeitherHoldsTheStartNorOutlive
         EXPECT_LT(idle == std::string::npos ? 1e9 : std::stod(run.err.substr(idle + 11)), 5000);
         EXPECT_EQ(EndProcessesNaming(home.Data().string()), 0) << "a tool was left running";
     }
+}
+
+// A box shown while the program starts (an empty name is no path) is no idle moment: once it is
+// answered, the window's own first idle moment ends the start.
+TEST(ProgramStart, TheIdleMomentIsTheWindowsNotABoxShownWhileStarting) {
+    ProgramHome home;
+    auto run = std::async(std::launch::async, [&] { return home.Start({""}); });
+    wxUIActionSimulator keys;  // real key presses, to whichever window has the focus
+    while (run.wait_for(std::chrono::seconds(2)) != std::future_status::ready)
+        keys.Char(WXK_RETURN);
+    const ChildResult result = run.get();
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("glintwick: idle after "), std::string::npos) << result.err;
 }
 
 // Without a home (root started with env -i), nothing is registered under "/.local/share" and
