@@ -41,7 +41,7 @@ TEST(ProjectFile, NewProjectWithOneDefaultEffectIs57Bytes) {
     loaded.AddView(&view);
     ASSERT_EQ(LoadMessage(loaded, path), "");
     EXPECT_FALSE(loaded.IsModified());
-    EXPECT_EQ(view.updates, 1);
+    EXPECT_EQ(view.initialUpdates, 1);
     ASSERT_EQ(loaded.GetCount(), 1);
     EXPECT_EQ(loaded.GetAt(0)->GetText(), "Enter your Status Bar text here");
     EXPECT_EQ(loaded.GetRepeat(), 0);
@@ -196,7 +196,7 @@ TEST(ProjectFile, EveryTruncationGivesUnexpectedFormatAndANewProject) {
         EXPECT_EQ(doc.GetCount(), 0);
         EXPECT_EQ(doc.GetTitle(), "Untitled");
         EXPECT_FALSE(doc.IsModified());
-        EXPECT_EQ(view.updates, 1) << "views must stop showing destroyed records";
+        EXPECT_EQ(view.initialUpdates, 1) << "views must stop showing destroyed records";
     }
 }
 
