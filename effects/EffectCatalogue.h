@@ -11,6 +11,16 @@
 namespace glintwick {
 
 struct EffectKind {
+    // Every part given: a row that leaves one out does not compile.
+    constexpr EffectKind(EffectIndex index, const char* name, bool wordBased, FrameFunction frame,
+                         FrameCountFunction framesPerLoop, const char* scriptFunction)
+        : index(index),
+          name(name),
+          wordBased(wordBased),
+          frame(frame),
+          framesPerLoop(framesPerLoop),
+          scriptFunction(scriptFunction) {}
+
     EffectIndex index;
     // The name the Effect dialog and the list show, marked for translation (English here).
     const char* name;
