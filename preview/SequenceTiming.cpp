@@ -2,7 +2,6 @@
 #include "preview/SequenceTiming.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -16,13 +15,10 @@ namespace glintwick {
 
 namespace {
 
-// Frame calls in one loop: the non-empty frames and the call that ends the loop.
-double FrameCallsPerLoop(const CEffect& effect) {
-    return FramesPerLoop(effect.GetEffect(), effect.GetText()) + 1;
-}
-
+// One loop is a frame period for each non-empty frame and one for the call that ends it.
 double LoopTicks(const CEffect& effect) {
-    return FrameCallsPerLoop(effect) * FramePeriodTicks(effect.GetSpeed());
+    const double frameCalls = FramesPerLoop(effect.GetEffect(), effect.GetText()) + 1;
+    return frameCalls * FramePeriodTicks(effect.GetSpeed());
 }
 
 // An effect's share of a pass: its loading tick and its loops; none when its loop counter never
